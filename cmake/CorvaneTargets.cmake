@@ -1,0 +1,27 @@
+# Core code holds Shift_JIS (code page 932) text in std::string. Its sources are
+# UTF-8 and are compiled so that every literal is already code page 932 bytes.
+function(corvane_core_options target)
+    target_compile_options(${target} PRIVATE
+        -finput-charset=UTF-8 -fexec-charset=CP932
+        -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Werror)
+    target_compile_features(${target} PUBLIC cxx_std_20)
+endfunction()
+
+# A core library: standard library only, literals in code page 932.
+function(corvane_core_library name)
+    add_library(${name} STATIC ${ARGN})
+    corvane_core_options(${name})
+    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# A test executable of core code, compiled like the core so that its Japanese
+# literals compare with what the core produces.
+function(corvane_core_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    corvane_core_options(${name})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+    target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}" "${PROJECT_SOURCE_DIR}/tests")
+    target_compile_definitions(${name} PRIVATE CORVANE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Messenger.h"
+#include "sormaexport/CSormaKyuuyo.h"
+#include "xmlout/CExportXMLVeld.h"
+
+namespace corvane {
+
+class CSormaItemCheck;
+
+// Runs one conversion job: reads the exports, converts every employee into
+// the store and writes the intermediate XML file.
+class CExchangeFromSormaToVeld {
+public:
+    explicit CExchangeFromSormaToVeld(const platform::Messenger& messenger);
+    virtual ~CExchangeFromSormaToVeld();
+
+    // True when every employee was converted and the file was written whole.
+    // False: nothing was written (an existing output is untouched).
+    bool Exchange(const std::vector<std::string>& paths, int count, const std::string& outputPath,
+                  int mode, const std::string& functionId, const CSormaItemCheck& items,
+                  const std::string& filingYear);
+    bool ExchangeAllSyain();
+    void ExchangeSyain(const std::string& code);
+
+    static std::string ConvertDate(const std::string& text);
+    static std::string SplitAtByte(const std::string& text, int position, bool left);
+
+private:
+    const platform::Messenger& m_messenger;
+    CExportXMLVeld m_store;
+    CSormaKyuuyo m_reader;
+};
+
+}  // namespace corvane

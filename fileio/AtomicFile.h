@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "fileio/ByteSink.h"
+
+namespace corvane::fileio {
+
+// What went wrong when a file could not be replaced.
+enum class WriteError {
+    None,
+    Create,  // the temporary file could not be created (folder missing, read-only, the path a folder)
+    Write,   // a write failed part-way (disk full, I/O error)
+    Close,   // flushing or closing failed
+    Rename   // the finished file could not be moved over the target
+};
+
+// Replaces a file so that it appears whole or not at all: the bytes go to a
+// temporary file in the target's folder, which is renamed over the target
+// only after every byte was written and the file closed. Destroying an
+// uncommitted AtomicFile removes the temporary file and leaves the target
+// as it was.
+class AtomicFile final : public ByteSink {
+public:
+    explicit AtomicFile(std::string targetPath);
+    ~AtomicFile() override;
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // Creates the temporary file; false (error Create) when it cannot.
+    bool Open();
+    bool Write(const char* data, std::size_t size) override;
+    using ByteSink::Write;
+    // Closes the temporary file and renames it over the target; on false the
+    // target is untouched and the temporary file is gone.
+    bool Commit();
+    // Drops the temporary file; the target is untouched.
+    void Abort();
+
+    WriteError Error() const { return m_error; }
+    const std::string& TargetPath() const { return m_target; }
+    const std::string& TemporaryPath() const { return m_temp; }
+
+private:
+    std::string m_target;
+    std::string m_temp;
+    std::FILE* m_file = nullptr;
+    WriteError m_error = WriteError::None;
+    bool m_committed = false;
+};
+
+}  // namespace corvane::fileio

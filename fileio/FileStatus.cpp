@@ -1,0 +1,73 @@
+#include "fileio/FileStatus.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "text/Cp932.h"
+
+namespace corvane::fileio {
+
+namespace {
+
+std::filesystem::path NativePath(const std::string& path)
+{
+    return std::filesystem::path(path);
+}
+
+}  // namespace
+
+std::optional<FileInfo> Status(const std::string& path)
+{
+    if (path.empty())
+        return std::nullopt;
+    std::error_code ec;
+    const auto st = std::filesystem::status(NativePath(path), ec);
+    if (ec || !std::filesystem::exists(st))
+        return std::nullopt;
+    FileInfo info;
+    info.isDirectory = std::filesystem::is_directory(st);
+    if (std::filesystem::is_regular_file(st)) {
+        const auto size = std::filesystem::file_size(NativePath(path), ec);
+        info.size = ec ? 0 : size;
+    }
+    return info;
+}
+
+bool FileExists(const std::string& path)
+{
+    const auto info = Status(path);
+    return info && !info->isDirectory;
+}
+
+char PathSeparator()
+{
+#ifdef _WIN32
+    return '\\';
+#else
+    return '/';
+#endif
+}
+
+std::size_t LastSeparator(const std::string& path)
+{
+#ifdef _WIN32
+    // A trail byte can be 0x5C: only a single-byte backslash separates.
+    const std::size_t back = text::FindLastSingle(path, '\\');
+    const std::size_t slash = text::FindLastSingle(path, '/');
+    if (back == std::string::npos)
+        return slash;
+    if (slash == std::string::npos)
+        return back;
+    return back > slash ? back : slash;
+#else
+    return path.rfind('/');
+#endif
+}
+
+std::string DirectoryOf(const std::string& path)
+{
+    const std::size_t pos = LastSeparator(path);
+    return pos == std::string::npos ? std::string() : path.substr(0, pos);
+}
+
+}  // namespace corvane::fileio

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// File status by path, the path in the operating system's own encoding.
+namespace corvane::fileio {
+
+struct FileInfo {
+    bool isDirectory = false;
+    std::uint64_t size = 0;
+};
+
+// Status of the file or folder at `path`; none when nothing is there or it cannot be queried.
+std::optional<FileInfo> Status(const std::string& path);
+
+// True when a regular file (not a folder) is at `path`.
+bool FileExists(const std::string& path);
+
+// The folder part of `path` (before its last separator), "" when there is none.
+std::string DirectoryOf(const std::string& path);
+
+// The separator of the running platform's paths.
+char PathSeparator();
+
+// Position of the last path separator of `path`, double-byte aware where
+// paths are code page 932; npos when there is none.
+std::size_t LastSeparator(const std::string& path);
+
+}  // namespace corvane::fileio

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fileio/AtomicFile.h"
+#include "items/ITEMMACHTABLE.h"
+
+namespace corvane {
+
+// The item correspondence of the four pay figures, and its per-company
+// persistence in the settings file next to the program.
+class CSormaItemCheck {
+public:
+    using Line = std::vector<std::string>;
+
+    // Builds the four entries; no file access. `settingsPath` is the full
+    // path of the settings file (see DefaultSettingsPath).
+    explicit CSormaItemCheck(std::string settingsPath);
+
+    // The settings file next to the executable at `executablePath`.
+    static std::string DefaultSettingsPath(const std::string& executablePath);
+
+    // Reads the settings file into the stored lines; a missing or unreadable
+    // file leaves none.
+    void LoadSettings();
+
+    std::vector<ITEMMACHTABLE>& Entries() { return m_entries; }
+    const std::vector<ITEMMACHTABLE>& Entries() const { return m_entries; }
+
+    void ClearChoices();
+    // The chosen position of the entry whose default payroll item is `item`; -1 when none.
+    std::int32_t ChosenPositionFor(const std::string& item) const;
+    // The stored line of the company; nullptr when none.
+    const Line* StoredLineFor(const std::string& company) const;
+
+    // The fields of the fifth line of the file; `out` unchanged when there is none.
+    void ReadHeadings(const std::string& path, std::vector<std::string>& out) const;
+    bool HeadingsMatchStandardLayout(const std::string& path) const;
+    // True when the caller is to pass over the correspondence page.
+    bool PrepareChoices(const std::string& referencePath, const std::string& company);
+    bool IsStandardLine(const Line& line) const;
+    void StoreCompanyLine(const Line& line);
+    // The nine-field company line of the current choices.
+    Line CompanyLine(const std::string& company) const;
+
+    // Rewrites the settings file from the stored lines, atomically. Returns
+    // WriteError::None on success and when there is nothing to write; on an
+    // error the earlier file is left whole.
+    fileio::WriteError SaveSettings() const;
+
+    const std::string& SettingsPath() const { return m_settingsPath; }
+    const std::vector<Line>& StoredLines() const { return m_storedLines; }
+
+private:
+    void SetDefaults();
+
+    std::vector<ITEMMACHTABLE> m_entries;
+    std::map<std::string, std::size_t> m_entryIndex;   // defaultPayrollItem -> entry
+    std::vector<Line> m_storedLines;
+    std::map<std::string, std::size_t> m_lineIndex;    // company name -> stored line (the later wins)
+    std::string m_settingsPath;
+};
+
+}  // namespace corvane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace corvane::platform {
+
+// Conversions between the core's code page 932 text, the operating system's
+// path encoding and UTF-8. Characters that the target cannot hold become "?".
+class TextCodec {
+public:
+    virtual ~TextCodec() = default;
+    // A path as it is shown inside a message (code page 932).
+    virtual std::string PathToText(const std::string& osPath) const = 0;
+    // Text typed into a field that becomes part of a path.
+    virtual std::string TextToPath(const std::string& text) const = 0;
+    virtual std::string TextToUtf8(const std::string& text) const = 0;
+    virtual std::string Utf8ToText(const std::string& utf8) const = 0;
+};
+
+// The codec of the running platform: on Windows paths are already code
+// page 932; elsewhere they are UTF-8.
+const TextCodec& SystemTextCodec();
+
+}  // namespace corvane::platform

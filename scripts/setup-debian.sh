@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs every Debian package that Corvane needs to build, run and test.
+# Idempotent: when everything is there it only asks dpkg and returns.
+#   scripts/setup-debian.sh            build, run and test on Linux
+#   scripts/setup-debian.sh --windows  also the Windows cross build and wine
+set -eu
+
+packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libxml2-utils
+          qt6-base-dev fonts-noto-cjk xvfb xauth"
+if [ "${1:-}" = "--windows" ] || [ "${CORVANE_WINDOWS:-0}" = "1" ]; then
+    packages="$packages g++-mingw-w64-x86-64 wine wine64 xvfb"
+fi
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing" >&2
+SUDO=""
+if [ "$(id -u)" != 0 ]; then
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null

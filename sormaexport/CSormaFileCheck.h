@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+// Identifies an export file before a page accepts it. Only reads files;
+// shows nothing. One checker serves one page action.
+class CSormaFileCheck {
+public:
+    // True when the file exists, is not empty and contains no byte 00.
+    static bool IsTextFile(const std::string& path);
+    // True for an employee list export; then `company` receives its company name.
+    bool CheckEmployeeList(const std::string& path, std::string& company);
+    // 1 to 12: a salary summary of that month; -1: not acceptable; -2: not a
+    // salary summary, or other output conditions than the series' first file.
+    int CheckSalaryFile(const std::string& employeeList, const std::string& path, bool compare, bool first);
+    // 1: acceptable bonus summary; -1: not acceptable; -2: other output conditions.
+    int CheckBonusFile(const std::string& employeeList, const std::string& path, bool compare, bool first);
+
+private:
+    std::string m_referenceConditions;
+};
+
+// The month that a salary summary's label line (its line 3) names, by the
+// identification rule: quotes and ASCII spaces removed, "月度給与" somewhere,
+// the number before it. 1 to 12; -1 for another number; -2 without "月度給与".
+int SalaryMonthFromLabel(const std::string& line);
+
+}  // namespace corvane

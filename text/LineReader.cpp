@@ -1,0 +1,82 @@
+#include "text/LineReader.h"
+
+#include <cstring>
+
+namespace corvane::text {
+
+namespace {
+constexpr std::size_t kBlockSize = 64 * 1024;
+}
+
+LineReader::~LineReader()
+{
+    Close();
+}
+
+bool LineReader::Open(const std::string& path)
+{
+    Close();
+    m_file = std::fopen(path.c_str(), "rb");
+    if (!m_file)
+        return false;
+    m_buffer.resize(kBlockSize);
+    m_pos = m_end = 0;
+    m_lineNumber = 0;
+    m_eof = false;
+    m_failed = false;
+    return true;
+}
+
+void LineReader::Close()
+{
+    if (m_file) {
+        std::fclose(m_file);
+        m_file = nullptr;
+    }
+}
+
+bool LineReader::Refill()
+{
+    if (!m_file || m_eof)
+        return false;
+    m_pos = 0;
+    m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+    if (m_end == 0) {
+        m_eof = true;
+        if (std::ferror(m_file))
+            m_failed = true;
+        return false;
+    }
+    return true;
+}
+
+bool LineReader::Next(std::string& line)
+{
+    line.clear();
+    bool gotAny = false;
+    for (;;) {
+        if (m_pos >= m_end && !Refill())
+            break;
+        gotAny = true;
+        const char* start = m_buffer.data() + m_pos;
+        const std::size_t avail = m_end - m_pos;
+        const void* nl = std::memchr(start, '\n', avail);
+        if (nl) {
+            const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - start);
+            line.append(start, len);
+            m_pos += len + 1;
+            ++m_lineNumber;
+            return true;
+        }
+        line.append(start, avail);
+        m_pos = m_end;
+    }
+    if (gotAny && !m_failed) {
+        // A last line without a line feed still counts.
+        ++m_lineNumber;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace corvane::text

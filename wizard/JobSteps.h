@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fileio/AtomicFile.h"
+#include "platform/Messenger.h"
+#include "wizard/CSyuukeiDataFile.h"
+
+namespace corvane {
+
+class CSormaItemCheck;
+
+// The checks and finish steps that the wizard pages and the batch converter
+// share. Message texts are code page 932 and name paths in their display
+// form; "" means nothing to report.
+namespace job {
+
+// Employee-file page: the message for a refused employee list.
+const std::string& EmployeeListRefusedMessage();
+
+// Salary files page, one 参照 action: sorts `paths`, checks each without
+// comparing conditions, places accepted files in their month slots and
+// refuses two files for one month. Returns the message to show, "" when all were accepted.
+std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths,
+                             SummarySlots& slots, const platform::Messenger& messenger);
+
+// Salary files page, 次へ: the output conditions of the salary slots.
+std::string CheckSalaryConditions(const std::string& employeeList, const SummarySlots& slots,
+                                  const platform::Messenger& messenger);
+
+// Bonus files page, a chosen file: true when accepted.
+bool AcceptBonusFile(const std::string& employeeList, const std::string& path);
+const std::string& BonusFileRefusedMessage();
+
+// Bonus files page, next: the output conditions over all seventeen slots.
+std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,
+                               const platform::Messenger& messenger);
+
+// The first slot in slot order with a path; "" when none.
+std::string ReferenceFile(const SummarySlots& slots);
+
+// Output page, 完了 step 1: "以下のファイルが存在しません。..." or "".
+std::string MissingFilesMessage(const std::string& employeeList, const SummarySlots& slots,
+                                const std::function<bool(const std::string&)>& fileExists,
+                                const platform::Messenger& messenger);
+
+// Output page, 完了 step 3: a leading number from 1 to 98.
+bool IsValidFilingYear(const std::string& text);
+const std::string& FilingYearRefusedMessage();
+// The default filing year: the local year minus 1988, as decimal text.
+std::string DefaultFilingYear(int localYear);
+
+// Output page, 完了 steps 5 to 8: runs the engine and, on success, stores the
+// company line and rewrites the settings file.
+struct ConversionOutcome {
+    bool converted = false;
+    fileio::WriteError settingsError = fileio::WriteError::None;
+};
+ConversionOutcome RunConversion(const platform::Messenger& messenger, const std::string& employeeList,
+                                const SummarySlots& slots, const std::string& outputPath,
+                                int standardModeFlag, int functionId, CSormaItemCheck& items,
+                                const std::string& filingYear, const std::string& companyName);
+
+}  // namespace job
+}  // namespace corvane
