@@ -22,9 +22,4 @@ private:
     std::string m_referenceConditions;
 };
 
-// The month that a salary summary's label line (its line 3) names, by the
-// identification rule: quotes and ASCII spaces removed, "月度給与" somewhere,
-// the number before it. 1 to 12; -1 for another number; -2 without "月度給与".
-int SalaryMonthFromLabel(const std::string& line);
-
 }  // namespace corvane
