@@ -1,0 +1,69 @@
+#include "xmlout/CExportXMLVeld.h"
+
+#include "xmlout/XMLITEMINFO.h"
+
+namespace corvane {
+
+CExportXMLVeld::CExportXMLVeld(const platform::Messenger& messenger) : m_messenger(messenger)
+{
+    // Dependant items have no setter: the conversion never fills them.
+    for (const auto group : kXmlItemGroups) {
+        if (group == XmlItemGroup::KazokuJouhou)
+            continue;
+        for (const auto& row : XmlItemRows(group))
+            m_accepted.emplace(row.name);
+    }
+}
+
+CExportXMLVeld::~CExportXMLVeld()
+{
+    m_index.clear();
+    m_syain.clear();
+}
+
+void CExportXMLVeld::SetSyain(const std::string& code, const std::string& name)
+{
+    CSyain& syain = FindOrAddSyain(code);
+    syain.SetCode(code);
+    syain.SetName(name);
+}
+
+void CExportXMLVeld::SetKoumoku(const std::string& code, const std::string& value, const std::string& item)
+{
+    if (!m_accepted.contains(item))
+        return;
+    FindOrAddSyain(code).SetItem(item, value);
+}
+
+void CExportXMLVeld::SetKyuuyoShouyo(const std::string& code, const CKyuuyoShouyo& record)
+{
+    CSyain& syain = FindOrAddSyain(code);
+    if (record.KUBUN <= 13) {
+        syain.AddSalary(std::make_unique<CKyuuyoShouyo>(record));
+    } else if (record.KUBUN <= 18) {
+        syain.AddBonus(std::make_unique<CKyuuyoShouyo>(record));
+    } else {
+        m_messenger.Show("[SetKyuuyoShouyo]\nPROGRAM ERROR", platform::Icon::None, platform::Buttons::Ok);
+    }
+}
+
+const CSyain* CExportXMLVeld::FindSyain(const std::string& code) const
+{
+    const auto it = m_index.find(code);
+    return it == m_index.end() ? nullptr : it->second;
+}
+
+CSyain& CExportXMLVeld::FindOrAddSyain(const std::string& code)
+{
+    const auto it = m_index.find(code);
+    return it != m_index.end() ? *it->second : AddSyain(code);
+}
+
+CSyain& CExportXMLVeld::AddSyain(const std::string& code)
+{
+    auto& syain = m_syain.emplace_back(std::make_unique<CSyain>(code));
+    m_index.emplace(code, syain.get());
+    return *syain;
+}
+
+}  // namespace corvane

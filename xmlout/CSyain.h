@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "xmlout/CKyuuyoShouyo.h"
+
+namespace corvane {
+
+// One employee of the output data store: code, name, the items keyed by
+// display name, and the figures of every salary and bonus slot.
+class CSyain {
+public:
+    explicit CSyain(std::string code);
+    virtual ~CSyain();
+    CSyain(const CSyain&) = delete;
+    CSyain& operator=(const CSyain&) = delete;
+
+    const std::string& Code() const { return m_code; }
+    const std::string& Name() const { return m_name; }
+    // The value stored under `displayName`; "" when none is.
+    const std::string& Item(std::string_view displayName) const;
+    const std::vector<std::unique_ptr<CFuyosya>>& Dependants() const { return m_dependants; }
+    const std::vector<std::unique_ptr<CKyuuyoShouyo>>& Salaries() const { return m_salaries; }
+    const std::vector<std::unique_ptr<CKyuuyoShouyo>>& Bonuses() const { return m_bonuses; }
+
+    void SetCode(std::string code) { m_code = std::move(code); }
+    void SetName(std::string name) { m_name = std::move(name); }
+    // Replaces any earlier value of the item.
+    void SetItem(std::string_view displayName, std::string value);
+    void AddSalary(std::unique_ptr<CKyuuyoShouyo> record) { m_salaries.push_back(std::move(record)); }
+    void AddBonus(std::unique_ptr<CKyuuyoShouyo> record) { m_bonuses.push_back(std::move(record)); }
+
+private:
+    // Lets the writer look names up by string_view without building a string
+    // per item.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    using ItemMap = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
+
+    std::string m_code;
+    std::string m_name;
+    ItemMap m_items;
+    std::vector<std::unique_ptr<CFuyosya>> m_dependants;
+    std::vector<std::unique_ptr<CKyuuyoShouyo>> m_salaries;
+    std::vector<std::unique_ptr<CKyuuyoShouyo>> m_bonuses;
+};
+
+}  // namespace corvane

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace corvane {
+
+// The two transfer modes of the intermediate file.
+inline constexpr int kModeNormal = 1;  // standard mode
+inline constexpr int kModeEasy = 2;    // simple mode
+
+// One item that the intermediate file can carry: its tag and the display
+// name under which the conversion hands its value to the store. Length and
+// kind are what the importing product declares; nothing here checks them.
+struct XMLITEMINFO {
+    std::string_view tag;
+    std::string_view name;  // code page 932
+    int length;
+    std::string_view kind;  // code page 932; one of the seven kinds the importer declares
+    bool normal;            // written in NORMAL mode
+    bool easy;              // written in EASY mode
+
+    // Only mode 2 is EASY; any other mode gets the NORMAL layout.
+    bool WrittenIn(int mode) const { return mode == kModeEasy ? easy : normal; }
+};
+
+// The groups of the key table, named after the element that encloses them.
+enum class XmlItemGroup { HonninJouhou, HaiguusyaJouhou, KazokuJouhou, KoujogakuJouhou, Goukei };
+
+inline constexpr XmlItemGroup kXmlItemGroups[] = {
+    XmlItemGroup::HonninJouhou, XmlItemGroup::HaiguusyaJouhou, XmlItemGroup::KazokuJouhou,
+    XmlItemGroup::KoujogakuJouhou, XmlItemGroup::Goukei};
+
+// The rows of a group, in writing order.
+std::span<const XMLITEMINFO> XmlItemRows(XmlItemGroup group);
+// The tag of the element that encloses the group ("HONNNIN_JOUHOU" ...).
+std::string_view XmlItemGroupTag(XmlItemGroup group);
+
+}  // namespace corvane

@@ -1,0 +1,173 @@
+// The layout of the intermediate file, line by line.
+#include "xmlout/CExportXMLVeld.h"
+#include "xmlout/XMLITEMINFO.h"
+#include "xmlout/XmlLineWriter.h"
+
+namespace corvane {
+
+namespace {
+
+// Item levels: children of SYSTEM and BASIC, and every item of an employee.
+constexpr int kHeaderItemLevel = 2;
+constexpr int kSyainItemLevel = 4;
+
+void WriteGroupItems(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, int mode)
+{
+    for (const auto& row : XmlItemRows(group)) {
+        if (row.WrittenIn(mode))
+            out.Element(row.tag, syain.Item(row.name), kSyainItemLevel);
+    }
+}
+
+void WriteGroup(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, int mode)
+{
+    const auto tag = XmlItemGroupTag(group);
+    out.Indent(12);
+    out.Raw("<");
+    out.Raw(tag);
+    out.Raw(">");
+    out.EndLine();
+    WriteGroupItems(out, syain, group, mode);
+    out.Indent(12);
+    out.Raw("</");
+    out.Raw(tag);
+    out.Raw(">");
+    out.EndLine();
+}
+
+void WriteDependants(XmlLineWriter& out, const CSyain& syain, int mode)
+{
+    if (mode == kModeEasy) {
+        // The head counts are never stored, so these are always empty.
+        WriteGroup(out, syain, XmlItemGroup::KazokuJouhou, mode);
+        return;
+    }
+    long long count = 0;
+    for (const auto& fuyosya : syain.Dependants()) {
+        out.Indent(12);
+        out.Raw("<KAZOKU_JOUHOU COUNT=\"");
+        out.Number(++count);
+        out.Raw("\">");
+        out.EndLine();
+        out.Element("NAME", fuyosya->NAME, kSyainItemLevel);
+        out.Element("ZOKUGARA", fuyosya->ZOKUGARA, kSyainItemLevel);
+        out.Element("SEINENGAPPI", fuyosya->SEINENGAPPI, kSyainItemLevel);
+        out.Element("FUYOUKUBUN", fuyosya->FUYOUKUBUN, kSyainItemLevel);
+        out.Element("SYOUGAISYA", fuyosya->SYOUGAISYA, kSyainItemLevel);
+        out.Line(12, "</KAZOKU_JOUHOU>");
+    }
+}
+
+void WriteFigures(XmlLineWriter& out, std::string_view tag, const CKyuuyoShouyo& record)
+{
+    out.Indent(12);
+    out.Raw("<");
+    out.Raw(tag);
+    out.Raw(" KUBUN=\"");
+    out.Number(record.KUBUN);
+    out.Raw("\">");
+    out.EndLine();
+    out.Element("SOUSIKYUUGAKU", record.SOUSIKYUUGAKU, kSyainItemLevel);
+    out.Element("HOKENKOUJOGAKU", record.HOKENKOUJOGAKU, kSyainItemLevel);
+    out.Element("FUYOUSINZOKUSUU", record.FUYOUSINZOKUSUU, kSyainItemLevel);
+    out.Element("SANSYUTUZEIGAKU", record.SANSYUTUZEIGAKU, kSyainItemLevel);
+    out.Indent(12);
+    out.Raw("</");
+    out.Raw(tag);
+    out.Raw(">");
+    out.EndLine();
+}
+
+void WriteSyain(XmlLineWriter& out, const CSyain& syain, int mode)
+{
+    // Code and name are escaped like element values so that any code or name
+    // gives a well-formed file.
+    out.Indent(8);
+    out.Raw("<SYAIN CODE=\"");
+    out.Escaped(syain.Code());
+    out.Raw("\" NAME=\"");
+    out.Escaped(syain.Name());
+    out.Raw("\">");
+    out.EndLine();
+
+    out.Line(10, "<KIHON_JOUHOU>");
+    WriteGroup(out, syain, XmlItemGroup::HonninJouhou, mode);
+    WriteGroup(out, syain, XmlItemGroup::HaiguusyaJouhou, mode);
+    WriteDependants(out, syain, mode);
+    WriteGroup(out, syain, XmlItemGroup::KoujogakuJouhou, mode);
+    out.Line(10, "</KIHON_JOUHOU>");
+
+    out.Line(10, "<KYUUYOSYOUYO_JOUHOU>");
+    for (const auto& record : syain.Salaries())
+        WriteFigures(out, "KYUUYO", *record);
+    for (const auto& record : syain.Bonuses())
+        WriteFigures(out, "SYOUYO", *record);
+    WriteGroup(out, syain, XmlItemGroup::Goukei, mode);
+    out.Line(10, "</KYUUYOSYOUYO_JOUHOU>");
+    out.Line(8, "</SYAIN>");
+}
+
+std::string_view ModeName(int mode)
+{
+    switch (mode) {
+    case kModeNormal:
+        return "NORMAL";
+    case kModeEasy:
+        return "EASY";
+    default:
+        return {};
+    }
+}
+
+}  // namespace
+
+bool CExportXMLVeld::WriteDocument(fileio::ByteSink& sink, int mode, const std::string& functionId,
+                                   const std::string& companyName, const std::string& filingYear) const
+{
+    XmlLineWriter out(sink);
+    out.Line(0, "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>");
+    out.Line(0, "<REPORT>");
+
+    out.Line(4, "<SYSTEM>");
+    out.Element("GYOUMUPREFIX", "Veld", kHeaderItemLevel);
+    out.Element("VERSION", "1", kHeaderItemLevel);
+    out.Element("FUNCTIONID", functionId, kHeaderItemLevel);
+    out.Element("CONNECTEDPROGRAMVER", GetProductVersion(), kHeaderItemLevel);
+    out.Element("PROGRAMNAME", "ソルマ給与", kHeaderItemLevel);
+    out.Element("PROGRAMVER", GetFileVersion(), kHeaderItemLevel);
+    out.Line(4, "</SYSTEM>");
+
+    out.Line(4, "<BASIC>");
+    out.Element("KOMONSAKINAME", companyName, kHeaderItemLevel);
+    out.Element("SINKOKUNENDO", filingYear, kHeaderItemLevel);
+    out.Element("MODE", ModeName(mode), kHeaderItemLevel);
+    out.Line(4, "</BASIC>");
+
+    out.Line(4, "<DATA>");
+    for (const auto& syain : m_syain) {
+        if (out.Failed())
+            break;
+        WriteSyain(out, *syain, mode);
+    }
+    out.Line(4, "</DATA>");
+    out.Line(0, "</REPORT>");
+    return out.Finish();
+}
+
+std::string CExportXMLVeld::FormatElement(const std::string& tag, const std::string& value, int level)
+{
+    std::string line;
+    AppendElementLine(line, tag, value, level);
+    line += '\n';
+    return line;
+}
+
+std::string CExportXMLVeld::EscapeXMLText(const std::string& text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    AppendEscapedXMLText(escaped, text);
+    return escaped;
+}
+
+}  // namespace corvane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "fileio/ByteSink.h"
+
+namespace corvane {
+
+// Appends `text` to `out` with &, <, >, " and ' replaced by their entities.
+// None of the five is a trail byte of a double-byte character, so the
+// replacement works on bytes.
+void AppendEscapedXMLText(std::string& out, std::string_view text);
+
+// Appends one item line without its line end: 4 x level blanks, then
+// <TAG>escaped value</TAG>, or <TAG/> when the value is empty.
+void AppendElementLine(std::string& out, std::string_view tag, std::string_view value, int level);
+
+// Writes the document line by line into a sink, in large blocks, each line
+// ending with CR LF. After the sink fails, everything is dropped.
+class XmlLineWriter {
+public:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+
+    explicit XmlLineWriter(fileio::ByteSink& sink);
+    XmlLineWriter(const XmlLineWriter&) = delete;
+    XmlLineWriter& operator=(const XmlLineWriter&) = delete;
+
+    // A fixed line after `indent` blanks.
+    void Line(int indent, std::string_view text);
+    void Element(std::string_view tag, std::string_view value, int level);
+
+    // Pieces of a line that carries attributes; EndLine closes it.
+    void Indent(int blanks);
+    void Raw(std::string_view bytes) { m_block.append(bytes); }
+    void Escaped(std::string_view text) { AppendEscapedXMLText(m_block, text); }
+    void Number(long long value);
+    void EndLine();
+
+    // Hands the rest to the sink; false when any write failed.
+    bool Finish();
+    bool Failed() const { return m_failed; }
+
+private:
+    void Flush();
+
+    fileio::ByteSink& m_sink;
+    std::string m_block;
+    bool m_failed = false;
+};
+
+}  // namespace corvane
