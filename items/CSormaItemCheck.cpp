@@ -1,0 +1,251 @@
+#include "items/CSormaItemCheck.h"
+
+#include "fileio/FileStatus.h"
+#include "sormaexport/CsvLine.h"
+#include "text/AsciiSpace.h"
+#include "text/Format.h"
+#include "text/LineReader.h"
+
+namespace corvane {
+
+namespace {
+
+const char* const kSettingsFileName = "Corvane.ENV";
+const char* const kSettingsHeader = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額";
+const char* const kLineEnd = "\r\n";
+
+// The heading line of a summary export is its fifth line.
+constexpr long kHeadingLineNumber = 5;
+
+struct EntryDefinition {
+    const char* targetItem;
+    const char* defaultPayrollItem;
+};
+
+const EntryDefinition kEntries[] = {
+    {"総支給金額", "課税支給合計"},
+    {"社会保険料等の控除額", "社会保険料計"},
+    {"扶養親族等の数", "扶養人数"},
+    {"算出税額", "所得税"},
+};
+
+// Field 2i+1 of a company line holds entry i's item, field 2i+2 its position.
+std::size_t NameField(std::size_t entry) { return 2 * entry + 1; }
+std::size_t PositionField(std::size_t entry) { return 2 * entry + 2; }
+
+}  // namespace
+
+CSormaItemCheck::CSormaItemCheck(std::string settingsPath) : m_settingsPath(std::move(settingsPath))
+{
+    std::int32_t position = 0;
+    for (const auto& definition : kEntries) {
+        ITEMMACHTABLE entry;
+        entry.targetItem = definition.targetItem;
+        entry.defaultPayrollItem = definition.defaultPayrollItem;
+        entry.defaultPosition = position++;
+        m_entryIndex[entry.defaultPayrollItem] = m_entries.size();
+        m_entries.push_back(std::move(entry));
+    }
+}
+
+std::string CSormaItemCheck::DefaultSettingsPath(const std::string& executablePath)
+{
+    if (fileio::LastSeparator(executablePath) == std::string::npos)
+        return kSettingsFileName;
+    return fileio::DirectoryOf(executablePath) + fileio::PathSeparator() + kSettingsFileName;
+}
+
+void CSormaItemCheck::LoadSettings()
+{
+    m_storedLines.clear();
+    m_lineIndex.clear();
+    text::LineReader reader;
+    if (!reader.Open(m_settingsPath))
+        return;
+    std::string line;
+    // Whole lines, however long: a line read in pieces would be written back
+    // as several lines at the next save.
+    while (reader.Next(line)) {
+        if (reader.LineNumber() == 1)
+            continue;  // the header
+        Line fields = SplitCsvLine(line);
+        m_lineIndex[fields.front()] = m_storedLines.size();
+        m_storedLines.push_back(std::move(fields));
+    }
+}
+
+void CSormaItemCheck::ClearChoices()
+{
+    for (auto& entry : m_entries) {
+        entry.chosenPayrollItem.clear();
+        entry.chosenPosition = -1;
+    }
+}
+
+void CSormaItemCheck::SetDefaults()
+{
+    for (auto& entry : m_entries) {
+        entry.chosenPayrollItem = entry.defaultPayrollItem;
+        entry.chosenPosition = entry.defaultPosition;
+    }
+}
+
+std::int32_t CSormaItemCheck::ChosenPositionFor(const std::string& item) const
+{
+    const auto found = m_entryIndex.find(item);
+    return found == m_entryIndex.end() ? -1 : m_entries[found->second].chosenPosition;
+}
+
+const CSormaItemCheck::Line* CSormaItemCheck::StoredLineFor(const std::string& company) const
+{
+    const auto found = m_lineIndex.find(company);
+    return found == m_lineIndex.end() ? nullptr : &m_storedLines[found->second];
+}
+
+void CSormaItemCheck::ReadHeadings(const std::string& path, std::vector<std::string>& out) const
+{
+    text::LineReader reader;
+    if (!reader.Open(path))
+        return;
+    std::string line;
+    while (reader.Next(line)) {
+        if (reader.LineNumber() == kHeadingLineNumber) {
+            out.clear();
+            SplitCsvLine(text::TrimRight(line), out);
+            return;
+        }
+    }
+}
+
+bool CSormaItemCheck::HeadingsMatchStandardLayout(const std::string& path) const
+{
+    std::vector<std::string> headings;
+    ReadHeadings(path, headings);
+    for (const auto& entry : m_entries) {
+        const auto position = static_cast<std::size_t>(entry.defaultPosition);
+        if (position >= headings.size() || headings[position] != entry.defaultPayrollItem)
+            return false;
+    }
+    return true;
+}
+
+bool CSormaItemCheck::PrepareChoices(const std::string& referencePath, const std::string& company)
+{
+    bool chosenBefore = false;
+    for (const auto& entry : m_entries)
+        chosenBefore = chosenBefore || !entry.chosenPayrollItem.empty();
+    if (chosenBefore) {
+        if (!HeadingsMatchStandardLayout(referencePath))
+            return false;
+        SetDefaults();
+        return true;
+    }
+
+    ClearChoices();
+    if (HeadingsMatchStandardLayout(referencePath)) {
+        SetDefaults();
+        return true;
+    }
+
+    std::vector<std::string> headings;
+    ReadHeadings(referencePath, headings);
+    if (const Line* stored = StoredLineFor(company)) {
+        // Restore each pair that still names the same heading at the same place.
+        for (std::size_t i = 0; i < m_entries.size(); ++i) {
+            if (PositionField(i) >= stored->size())
+                continue;
+            const std::string& name = (*stored)[NameField(i)];
+            const int position = text::LeadingInt((*stored)[PositionField(i)]);
+            if (position < 0 || static_cast<std::size_t>(position) >= headings.size() ||
+                headings[static_cast<std::size_t>(position)] != name)
+                continue;
+            m_entries[i].chosenPayrollItem = name;
+            m_entries[i].chosenPosition = position;
+        }
+        return false;
+    }
+
+    // First run for the company: take a heading only when its name is unambiguous.
+    for (auto& entry : m_entries) {
+        std::size_t matches = 0;
+        std::size_t position = 0;
+        for (std::size_t p = 0; p < headings.size(); ++p) {
+            if (headings[p] == entry.defaultPayrollItem) {
+                ++matches;
+                position = p;
+            }
+        }
+        if (matches == 1) {
+            entry.chosenPayrollItem = headings[position];
+            entry.chosenPosition = static_cast<std::int32_t>(position);
+        }
+    }
+    return false;
+}
+
+bool CSormaItemCheck::IsStandardLine(const Line& line) const
+{
+    if (line.size() != 2 * m_entries.size() + 1)
+        return false;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (line[NameField(i)] != m_entries[i].defaultPayrollItem ||
+            text::LeadingInt(line[PositionField(i)]) != m_entries[i].defaultPosition)
+            return false;
+    }
+    return true;
+}
+
+void CSormaItemCheck::StoreCompanyLine(const Line& line)
+{
+    if (line.empty())
+        return;
+    const auto found = m_lineIndex.find(line.front());
+    if (found == m_lineIndex.end()) {
+        m_lineIndex[line.front()] = m_storedLines.size();
+        m_storedLines.push_back(line);
+        return;
+    }
+    Line& stored = m_storedLines[found->second];
+    // A short (hand-edited or damaged) stored line is lengthened, so that none
+    // of the new choices is lost; fields beyond the new line are kept.
+    if (stored.size() < line.size())
+        stored.resize(line.size());
+    for (std::size_t i = 1; i < line.size(); ++i)
+        stored[i] = line[i];
+}
+
+CSormaItemCheck::Line CSormaItemCheck::CompanyLine(const std::string& company) const
+{
+    Line line;
+    line.reserve(2 * m_entries.size() + 1);
+    line.push_back(company);
+    for (const auto& entry : m_entries) {
+        line.push_back(entry.chosenPayrollItem);
+        line.push_back(text::Format("%d", entry.chosenPosition));
+    }
+    return line;
+}
+
+fileio::WriteError CSormaItemCheck::SaveSettings() const
+{
+    if (m_storedLines.empty())
+        return fileio::WriteError::None;
+    std::string bytes = kSettingsHeader;
+    bytes += kLineEnd;
+    for (const auto& line : m_storedLines) {
+        if (IsStandardLine(line))
+            continue;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (i != 0)
+                bytes += ',';
+            bytes += line[i];
+        }
+        bytes += kLineEnd;
+    }
+    fileio::AtomicFile file(m_settingsPath);
+    if (file.Open() && file.Write(bytes))
+        file.Commit();
+    return file.Error();
+}
+
+}  // namespace corvane
