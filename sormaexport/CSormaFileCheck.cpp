@@ -1,0 +1,155 @@
+#include "sormaexport/CSormaFileCheck.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "fileio/FileStatus.h"
+#include "sormaexport/CsvLine.h"
+#include "sormaexport/SalaryLabel.h"
+#include "text/AsciiSpace.h"
+#include "text/LineReader.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kTitleLine = 1;
+constexpr int kLabelLine = 3;
+constexpr int kConditionsLine = 5;
+
+// The first `count` lines of a file, each without trailing white space. A
+// file that ends earlier gives fewer lines; one that cannot be opened none.
+std::vector<std::string> LeadingLines(const std::string& path, int count)
+{
+    std::vector<std::string> lines;
+    text::LineReader reader;
+    if (!reader.Open(path))
+        return lines;
+    std::string line;
+    while (static_cast<int>(lines.size()) < count && reader.Next(line))
+        lines.emplace_back(text::TrimRight(line));
+    return lines;
+}
+
+bool HasLine(const std::vector<std::string>& lines, int number)
+{
+    return static_cast<int>(lines.size()) >= number;
+}
+
+const std::string& Line(const std::vector<std::string>& lines, int number)
+{
+    return lines[static_cast<std::size_t>(number - 1)];
+}
+
+// The company name of a title line; false when the line has fewer than two fields.
+bool CompanyOfTitle(const std::string& title, std::string& company)
+{
+    const auto fields = SplitCsvLine(title);
+    if (fields.size() < 2)
+        return false;
+    company = fields[1];
+    return true;
+}
+
+}  // namespace
+
+bool CSormaFileCheck::IsTextFile(const std::string& path)
+{
+    const auto info = fileio::Status(path);
+    if (!info || info->isDirectory || info->size == 0)
+        return false;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    char block[4096];
+    bool text = true;
+    for (;;) {
+        const std::size_t n = std::fread(block, 1, sizeof block, file);
+        for (std::size_t i = 0; i < n && text; ++i) {
+            if (block[i] == '\0')
+                text = false;
+        }
+        if (!text || n < sizeof block)
+            break;
+    }
+    if (std::ferror(file))
+        text = false;
+    std::fclose(file);
+    return text;
+}
+
+bool CSormaFileCheck::CheckEmployeeList(const std::string& path, std::string& company)
+{
+    if (!IsTextFile(path))
+        return false;
+    const auto lines = LeadingLines(path, kTitleLine);
+    if (!HasLine(lines, kTitleLine))
+        return false;
+    const auto fields = SplitCsvLine(Line(lines, kTitleLine));
+    if (fields.size() < 2 || fields[0] != "従業員(一覧表)")
+        return false;
+    company = fields[1];
+    return true;
+}
+
+int CSormaFileCheck::CheckSalaryFile(const std::string& employeeList, const std::string& path, bool compare,
+                                     bool first)
+{
+    if (first)
+        m_referenceConditions.clear();
+    std::string listCompany;
+    if (!CheckEmployeeList(employeeList, listCompany) || !IsTextFile(path))
+        return -1;
+
+    const auto lines = LeadingLines(path, kConditionsLine);
+    std::string company;
+    if (!HasLine(lines, kTitleLine) || !CompanyOfTitle(Line(lines, kTitleLine), company) ||
+        company != listCompany)
+        return -1;
+    // A file that stops before its label line is no summary export at all.
+    if (!HasLine(lines, kLabelLine))
+        return -1;
+    const int month = SalaryMonthFromLabel(Line(lines, kLabelLine));
+    if (month == -2)
+        return -2;
+    int result = month >= 1 && month <= 12 ? month : -1;
+
+    if (compare) {
+        if (!HasLine(lines, kConditionsLine))
+            return -1;
+        const std::string& conditions = Line(lines, kConditionsLine);
+        if (first)
+            m_referenceConditions = conditions;
+        else if (conditions != m_referenceConditions)
+            result = -2;
+    }
+    return result;
+}
+
+int CSormaFileCheck::CheckBonusFile(const std::string& employeeList, const std::string& path, bool compare,
+                                    bool first)
+{
+    if (first)
+        m_referenceConditions.clear();
+    std::string listCompany;
+    if (!CheckEmployeeList(employeeList, listCompany) || !IsTextFile(path))
+        return -1;
+
+    const auto lines = LeadingLines(path, compare ? kConditionsLine : kTitleLine);
+    std::string company;
+    if (!HasLine(lines, kTitleLine) || !CompanyOfTitle(Line(lines, kTitleLine), company) ||
+        company != listCompany)
+        return -1;
+    if (!compare)
+        return 1;
+    if (!HasLine(lines, kConditionsLine))
+        return -1;
+    const std::string& conditions = Line(lines, kConditionsLine);
+    if (first) {
+        m_referenceConditions = conditions;
+        return 1;
+    }
+    return conditions == m_referenceConditions ? 1 : -2;
+}
+
+}  // namespace corvane
