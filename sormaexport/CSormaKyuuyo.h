@@ -1,9 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <map>
-#include <memory>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -47,7 +48,64 @@ public:
     static std::string RemoveQuotesAndCommas(const std::string& value);
 
 private:
-    // (implementation detail: the helper that writes this class decides)
+    enum class FileKind { None, EmployeeList, Summary };
+
+    // A column (or pay item) that a header placed: where its value comes from
+    // in a data row and where it goes in a record.
+    struct PlacedColumn {
+        std::size_t field;
+        std::size_t slot;
+        bool amount;
+    };
+
+    bool ReadFile(const std::string& path, std::size_t entry, std::size_t summaryFilesLeft);
+    static int LabelPeriod(const std::string& line, std::size_t entry);
+    void ParseEmployeeHeader(const std::string& line);
+    void ParsePayHeader();
+    bool ReadEmployeeFields(std::string_view line);
+    void ReadPayFields(std::string_view line, int period);
+    std::string_view Field(std::size_t position) const;
+
+    SORMADATA& RecordFor(std::string_view code);
+    const SORMADATA* FindRecord(const std::string& code) const;
+    // The first slot of the record's pay row for `period`, added when missing.
+    std::size_t PayRowFor(SORMADATA& record, int period);
+    void WidenPayRows(std::size_t stride);
+    static void StoreValue(std::string& target, std::string_view value, bool amount);
+
+    void CollectEmployeeCodes();
+    void Number(const std::string& column, const char* format,
+                std::unordered_map<std::string, std::string>& numbers) const;
+
+    const platform::Messenger& m_messenger;
+    SORMATABLEINFO m_employeeTable;
+    SORMATABLEINFO m_payTable;
+    std::int32_t m_employeeCodeColumn;
+
+    // Records in creation order; a deque, so that the index's views of their
+    // codes stay valid as records are added.
+    std::deque<SORMADATA> m_records;
+    std::unordered_map<std::string_view, SORMADATA*> m_recordIndex;
+    std::vector<std::string> m_employeeCodes;
+    std::string m_companyName;
+    std::unordered_map<std::string, std::string> m_departmentCodes;
+    std::unordered_map<std::string, std::string> m_payeeCodes;
+    const CSormaItemCheck* m_items = nullptr;
+
+    // Slots are handed out when a header first places a column and are never
+    // taken back, so values stored under an earlier header stay readable.
+    std::vector<std::int32_t> m_employeeSlots;  // per employee column; -1 when never placed
+    std::size_t m_employeeSlotCount = 0;
+    std::vector<PlacedColumn> m_employeeColumns;  // the columns placed now, in table order
+    std::size_t m_employeeFieldsNeeded = 0;
+    std::vector<std::int32_t> m_paySlots;  // per pay item; コード has none (its value is the code)
+    std::size_t m_payStride = 0;
+    std::vector<PlacedColumn> m_payItems;
+    std::size_t m_payFieldsNeeded = 0;
+    std::size_t m_payRowsExpected = 0;  // pay rows a new record can still get in this Read
+
+    std::string m_line;
+    std::vector<std::string_view> m_fields;
 };
 
 }  // namespace corvane

@@ -26,4 +26,8 @@ struct SORMATABLEINFO {
 SORMATABLEINFO EmployeeTable();
 SORMATABLEINFO PayTable();
 
+// The keywords of the two tables: "従業員" and "給与賞与" (code page 932).
+const std::string& EmployeeKeyword();
+const std::string& PayKeyword();
+
 }  // namespace corvane
