@@ -52,6 +52,10 @@ const std::string& FilingYearRefusedMessage();
 // The default filing year: the local year minus 1988, as decimal text.
 std::string DefaultFilingYear(int localYear);
 
+// After a successful conversion whose settings file could not be rewritten:
+// the message naming the settings file.
+std::string SettingsNotSavedMessage(const std::string& settingsPath, const platform::Messenger& messenger);
+
 // Output page, 完了 steps 5 to 8: runs the engine and, on success, stores the
 // company line and rewrites the settings file.
 struct ConversionOutcome {

@@ -1,0 +1,195 @@
+#include "convert/Convert.h"
+
+#include "convert/ConvertOptions.h"
+#include "convert/StreamMessageBox.h"
+#include "items/CSormaItemCheck.h"
+#include "platform/HostSystem.h"
+#include "platform/Messenger.h"
+#include "sormaexport/CSormaFileCheck.h"
+#include "text/Format.h"
+#include "wizard/CSyuukeiDataFile.h"
+#include "wizard/JobSteps.h"
+
+namespace corvane::convert {
+
+namespace {
+
+constexpr int kExitConverted = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+
+const char kUsage[] =
+    "Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
+    "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
+    "                       [--item N=HEADING]... [--allow-unmapped] [--help]\n"
+    "\n"
+    "ソルマ給与のエクスポートファイルから、ヴェルドが取り込む中間ファイルを作成します。\n"
+    "Converts the payroll exports into the intermediate XML file, with the wizard's\n"
+    "checks and messages and no window.\n"
+    "\n"
+    "  --employees PATH  the employee list export (従業員一覧表)\n"
+    "  --out PATH        the XML file to write (an existing file is replaced)\n"
+    "  --salary PATH     a salary summary export; its own label names its month\n"
+    "  --bonus PATH      a bonus summary export: bonus 1 to 5 in the order given\n"
+    "  --year N          the filing year (申告年度), 1 to 98; default: this year minus 1988\n"
+    "  --mode MODE       normal (標準モード, the default) or easy (簡易モード)\n"
+    "  --settings PATH   the settings file; default: Corvane.ENV next to the program\n"
+    "  --item N=HEADING  take figure N from the summary column HEADING:\n"
+    "                    1 総支給金額, 2 社会保険料等の控除額, 3 扶養親族等の数, 4 算出税額;\n"
+    "                    N= leaves figure N without a column\n"
+    "  --allow-unmapped  convert even when a figure has no column\n"
+    "  --help            show this text\n"
+    "\n"
+    "Exit status: 0 converted; 1 refused or failed, nothing written (the message is on\n"
+    "stderr); 2 usage error.\n";
+
+// The heading positions that a column may be chosen from: the first two
+// (code and row name) are never offered.
+constexpr std::size_t kFirstChoosableHeading = 2;
+
+// Applies the --item choices to the entries; "" when all were applied, else
+// the message naming the first heading that is not there.
+std::string ApplyItemChoices(const std::vector<ItemChoice>& choices, CSormaItemCheck& items,
+                             const std::string& reference, const Environment& env,
+                             const platform::Messenger& messenger)
+{
+    std::vector<std::string> headings;
+    items.ReadHeadings(reference, headings);
+    for (const ItemChoice& choice : choices) {
+        ITEMMACHTABLE& entry = items.Entries()[static_cast<std::size_t>(choice.entry - 1)];
+        const std::string heading = env.codec.PathToText(choice.heading);
+        if (heading.empty()) {
+            entry.chosenPayrollItem.clear();
+            entry.chosenPosition = -1;
+            continue;
+        }
+        std::size_t position = kFirstChoosableHeading;
+        while (position < headings.size() && headings[position] != heading)
+            ++position;
+        if (position >= headings.size())
+            return "指定された項目「" + heading + "」は、集計表の項目にありません。\n\n" +
+                   messenger.DisplayPath(reference);
+        entry.chosenPayrollItem = heading;
+        entry.chosenPosition = static_cast<std::int32_t>(position);
+    }
+    return std::string();
+}
+
+// "" when every entry has a column, else the message naming those without one.
+std::string UnmappedEntriesMessage(const CSormaItemCheck& items)
+{
+    std::string names;
+    for (const ITEMMACHTABLE& entry : items.Entries()) {
+        if (entry.chosenPayrollItem.empty() || entry.chosenPosition < 0)
+            names += entry.targetItem + "\n";
+    }
+    if (names.empty())
+        return std::string();
+    return "未選択の項目が存在します。未選択の項目は正しく連動されません。\n\n" + names +
+           "\n--item で項目を指定するか、--allow-unmapped を指定してください。";
+}
+
+int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env)
+{
+    StreamMessageBox box(out, err, env.codec);
+    const platform::Messenger messenger(box, &env.codec);
+
+    CSormaItemCheck items(options.settings ? *options.settings
+                                           : CSormaItemCheck::DefaultSettingsPath(env.system.ExecutablePath()));
+    items.LoadSettings();
+
+    CSormaFileCheck check;
+    std::string company;
+    if (!check.CheckEmployeeList(options.employees, company)) {
+        messenger.Warn(job::EmployeeListRefusedMessage());
+        return kExitRefused;
+    }
+
+    SummarySlots slots = MakeSummarySlots();
+    if (!options.salary.empty()) {
+        const std::string message = job::PlaceSalaryFiles(options.employees, options.salary, slots, messenger);
+        if (!message.empty()) {
+            messenger.Warn(message);
+            return kExitRefused;
+        }
+    }
+    for (std::size_t i = 0; i < options.bonus.size(); ++i) {
+        if (!job::AcceptBonusFile(options.employees, options.bonus[i])) {
+            messenger.Show(job::BonusFileRefusedMessage(), platform::Icon::Warning);
+            return kExitRefused;
+        }
+        slots[kSalarySlotCount + i].path = options.bonus[i];
+    }
+
+    const std::string reference = job::ReferenceFile(slots);
+    if (!reference.empty()) {
+        const std::string conditions = job::CheckAllConditions(options.employees, slots, messenger);
+        if (!conditions.empty()) {
+            messenger.Warn(conditions);
+            return kExitRefused;
+        }
+        items.PrepareChoices(reference, company);
+        const std::string missing = ApplyItemChoices(options.items, items, reference, env, messenger);
+        if (!missing.empty()) {
+            messenger.Warn(missing);
+            return kExitRefused;
+        }
+        const std::string unmapped = UnmappedEntriesMessage(items);
+        if (!unmapped.empty() && !options.allowUnmapped) {
+            messenger.Warn(unmapped);
+            return kExitRefused;
+        }
+    }
+
+    const std::string missingFiles = job::MissingFilesMessage(
+        options.employees, slots, [&env](const std::string& path) { return env.system.FileExists(path); },
+        messenger);
+    if (!missingFiles.empty()) {
+        messenger.Show(missingFiles, platform::Icon::None);
+        return kExitRefused;
+    }
+    const std::string year = options.year ? *options.year : job::DefaultFilingYear(env.system.Today().year);
+    if (!job::IsValidFilingYear(year)) {
+        messenger.Show(job::FilingYearRefusedMessage(), platform::Icon::None);
+        return kExitRefused;
+    }
+
+    const int standardModeFlag = options.mode == Mode::Normal ? 1 : 0;
+    const job::ConversionOutcome outcome = job::RunConversion(
+        messenger, options.employees, slots, options.out, standardModeFlag, 1, items, year, company);
+    if (!outcome.converted)
+        return kExitRefused;
+    if (outcome.settingsError != fileio::WriteError::None)
+        messenger.Warn(job::SettingsNotSavedMessage(items.SettingsPath(), messenger));
+    return kExitConverted;
+}
+
+}  // namespace
+
+std::string UsageText(const platform::TextCodec& codec)
+{
+    return codec.TextToUtf8(kUsage);
+}
+
+int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const Environment& environment)
+{
+    const ParsedOptions parsed = ParseConvertOptions(args);
+    if (!parsed.error.empty()) {
+        err << "corvane-convert: " << parsed.error << "\n\n" << UsageText(environment.codec);
+        return kExitUsage;
+    }
+    if (parsed.options.help) {
+        out << UsageText(environment.codec);
+        return kExitConverted;
+    }
+    return Run(parsed.options, out, err, environment);
+}
+
+int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const platform::HostSystem system{std::string()};
+    return RunConvert(args, out, err, Environment{system, platform::SystemTextCodec()});
+}
+
+}  // namespace corvane::convert

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/SystemService.h"
+#include "platform/TextCodec.h"
+
+namespace corvane::convert {
+
+// What the converter takes from the system: the executable's path (for the
+// default settings file), file status, the local date, and the text codec.
+struct Environment {
+    const platform::SystemService& system;
+    const platform::TextCodec& codec;
+};
+
+// corvane-convert with the arguments after the program name. Messages go to
+// `err` as UTF-8 ("正常に終了しました。" to `out`). Returns the exit code: 0
+// converted, 1 refused or failed (nothing written), 2 a usage error.
+int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const Environment& environment);
+// The same on the running system.
+int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The usage text, UTF-8.
+std::string UsageText(const platform::TextCodec& codec);
+
+}  // namespace corvane::convert

@@ -1,0 +1,227 @@
+#include "wizard/JobSteps.h"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/CExchangeFromSormaToVeld.h"
+#include "items/CSormaItemCheck.h"
+#include "sormaexport/CSormaFileCheck.h"
+#include "text/Cp932.h"
+#include "text/Format.h"
+
+namespace corvane::job {
+
+namespace {
+
+const char kNotCorrect[] = "選択されたファイルは正しいファイルではありません。\n";
+const char kSalaryHint[] = "正しい給与の集計表のエクスポートファイルを選択してください。\n\n";
+const char kNotSameConditions[] = "[不正なファイル（同一の条件で出力していない可能性があります。）]\n";
+
+std::string PathLines(const std::vector<std::string>& paths, const platform::Messenger& messenger)
+{
+    std::string lines;
+    for (const auto& path : paths)
+        lines += messenger.DisplayPath(path) + "\n";
+    return lines;
+}
+
+CSyuukeiDataFile& SalarySlot(SummarySlots& slots, int month)
+{
+    return slots[static_cast<std::size_t>(month - 1)];
+}
+
+}  // namespace
+
+const std::string& EmployeeListRefusedMessage()
+{
+    static const std::string text =
+        "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>のエクスポートファイルを選択してください。";
+    return text;
+}
+
+std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths,
+                             SummarySlots& slots, const platform::Messenger& messenger)
+{
+    std::sort(paths.begin(), paths.end(),
+              [](const std::string& a, const std::string& b) { return text::Compare(a, b) < 0; });
+
+    CSormaFileCheck check;
+    std::vector<std::string> notAcceptable;
+    std::vector<std::string> notSalary;
+    std::vector<std::string> duplicates;
+    std::array<bool, kSalarySlotCount> taken{};
+    for (const auto& path : paths) {
+        const int result = check.CheckSalaryFile(employeeList, path, false, false);
+        if (result == -2) {
+            notSalary.push_back(path);
+        } else if (result < 1 || result > kSalarySlotCount) {
+            notAcceptable.push_back(path);
+        } else if (taken[static_cast<std::size_t>(result - 1)]) {
+            duplicates.push_back(path);
+        } else {
+            taken[static_cast<std::size_t>(result - 1)] = true;
+            SalarySlot(slots, result).path = path;
+        }
+    }
+    if (notAcceptable.empty() && notSalary.empty() && duplicates.empty())
+        return std::string();
+
+    std::string message = std::string(kNotCorrect) + kSalaryHint;
+    if (!notAcceptable.empty())
+        message += "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" +
+                   PathLines(notAcceptable, messenger);
+    if (!notSalary.empty())
+        message += "[給与データ以外のファイルが選択されている場合等]\n" + PathLines(notSalary, messenger);
+    if (!duplicates.empty()) {
+        message += "[同じ支給月のデータを重複して選択している場合等]\n";
+        // The month of the first duplicate loses its file too: which of the
+        // two the user meant is not known.
+        const int month = check.CheckSalaryFile(employeeList, duplicates.front(), false, false);
+        if (month >= 1 && month <= kSalarySlotCount) {
+            CSyuukeiDataFile& slot = SalarySlot(slots, month);
+            message += text::Format("[%02d月]\n", month);
+            message += messenger.DisplayPath(slot.path) + "\n";
+            slot.path.clear();
+        }
+        message += PathLines(duplicates, messenger);
+    }
+    return message;
+}
+
+std::string CheckSalaryConditions(const std::string& employeeList, const SummarySlots& slots,
+                                  const platform::Messenger& messenger)
+{
+    CSormaFileCheck check;
+    std::vector<std::string> failed;
+    bool first = true;
+    for (int month = 1; month <= kSalarySlotCount; ++month) {
+        const std::string& path = slots[static_cast<std::size_t>(month - 1)].path;
+        if (path.empty())
+            continue;
+        if (check.CheckSalaryFile(employeeList, path, true, first) < 0)
+            failed.push_back(path);
+        first = false;
+    }
+    if (failed.empty())
+        return std::string();
+    return std::string(kNotCorrect) + kSalaryHint + kNotSameConditions + PathLines(failed, messenger);
+}
+
+bool AcceptBonusFile(const std::string& employeeList, const std::string& path)
+{
+    CSormaFileCheck check;
+    return check.CheckBonusFile(employeeList, path, false, false) >= 0;
+}
+
+const std::string& BonusFileRefusedMessage()
+{
+    static const std::string text = std::string(kNotCorrect) +
+                                    "正しい集計表のエクスポートファイルを選択してください。\n\n"
+                                    "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n";
+    return text;
+}
+
+std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,
+                               const platform::Messenger& messenger)
+{
+    CSormaFileCheck check;
+    std::vector<std::string> failed;
+    bool first = true;
+    for (int i = 0; i < kSummarySlotCount; ++i) {
+        const std::string& path = slots[static_cast<std::size_t>(i)].path;
+        if (path.empty())
+            continue;
+        const int result = i < kSalarySlotCount ? check.CheckSalaryFile(employeeList, path, true, first)
+                                                : check.CheckBonusFile(employeeList, path, true, first);
+        if (result < 0)
+            failed.push_back(path);
+        first = false;
+    }
+    if (failed.empty())
+        return std::string();
+    return std::string(kNotCorrect) + "正しい賞与の集計表のエクスポートファイルを選択してください。\n\n" +
+           kNotSameConditions + PathLines(failed, messenger);
+}
+
+std::string ReferenceFile(const SummarySlots& slots)
+{
+    for (const auto& slot : slots) {
+        if (!slot.path.empty())
+            return slot.path;
+    }
+    return std::string();
+}
+
+std::string MissingFilesMessage(const std::string& employeeList, const SummarySlots& slots,
+                                const std::function<bool(const std::string&)>& fileExists,
+                                const platform::Messenger& messenger)
+{
+    std::string report;
+    if (!fileExists(employeeList))
+        report += "[従業員ファイル]\n" + messenger.DisplayPath(employeeList) + "\n";
+    bool headed = false;
+    for (const auto& slot : slots) {
+        if (slot.path.empty() || fileExists(slot.path))
+            continue;
+        if (!headed) {
+            report += "[給与・賞与ファイル]\n";
+            headed = true;
+        }
+        report += text::Format("(%s)%s\n", slot.label.c_str(), messenger.DisplayPath(slot.path).c_str());
+    }
+    if (report.empty())
+        return std::string();
+    return "以下のファイルが存在しません。\n\n" + report;
+}
+
+bool IsValidFilingYear(const std::string& text)
+{
+    // LeadingInt clamps, so a long run of digits is refused rather than wrapping into range.
+    const int year = text::LeadingInt(text);
+    return year >= 1 && year <= 98;
+}
+
+const std::string& FilingYearRefusedMessage()
+{
+    static const std::string text = "正しい申告年度を指定してください。";
+    return text;
+}
+
+std::string DefaultFilingYear(int localYear)
+{
+    return std::to_string(localYear - 1988);
+}
+
+std::string SettingsNotSavedMessage(const std::string& settingsPath, const platform::Messenger& messenger)
+{
+    return "項目の対応を設定ファイルに保存できませんでした。\n中間ファイルは作成されています。\n\n" +
+           messenger.DisplayPath(settingsPath);
+}
+
+ConversionOutcome RunConversion(const platform::Messenger& messenger, const std::string& employeeList,
+                                const SummarySlots& slots, const std::string& outputPath,
+                                int standardModeFlag, int functionId, CSormaItemCheck& items,
+                                const std::string& filingYear, const std::string& companyName)
+{
+    std::vector<std::string> paths;
+    paths.reserve(kSummarySlotCount + 1);
+    for (const auto& slot : slots)
+        paths.push_back(slot.path);
+    if (!employeeList.empty())
+        paths.push_back(employeeList);
+
+    ConversionOutcome outcome;
+    {
+        CExchangeFromSormaToVeld engine(messenger);
+        outcome.converted = engine.Exchange(paths, static_cast<int>(paths.size()), outputPath,
+                                            standardModeFlag == 1 ? 1 : 2, text::Format("%d", functionId),
+                                            items, filingYear);
+    }
+    if (!outcome.converted)
+        return outcome;
+    items.StoreCompanyLine(items.CompanyLine(companyName));
+    outcome.settingsError = items.SaveSettings();
+    return outcome;
+}
+
+}  // namespace corvane::job
