@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "sormaexport/CSormaFileCheck.h"
+#include "support/TempDir.h"
+
+using corvane::CSormaFileCheck;
+using corvane::test::TempDir;
+
+namespace {
+
+const std::string kEmployeeList = "従業員(一覧表),サンプル商事\r\n\r\nコード,氏名\r\n001,社員Ａ\r\n";
+const std::string kHeadings = "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税";
+
+std::string Summary(const std::string& label, const std::string& headings = kHeadings,
+                    const std::string& title = "集計表,サンプル商事")
+{
+    return title + "\r\n\r\n" + label + "\r\n\r\n" + headings + "\r\n001,社員Ａ,300000,45000,2,5000\r\n";
+}
+
+class FileCheck : public ::testing::Test {
+protected:
+    std::string Write(const std::string& bytes)
+    {
+        return dir.Write("f" + std::to_string(++count) + ".txt", bytes);
+    }
+
+    TempDir dir;
+    int count = 0;
+    std::string list = dir.Write("employees.txt", kEmployeeList);
+    CSormaFileCheck check;
+};
+
+TEST_F(FileCheck, IsTextFileRefusesMissingEmptyFolderAndNulBytes)
+{
+    EXPECT_TRUE(CSormaFileCheck::IsTextFile(list));
+    EXPECT_FALSE(CSormaFileCheck::IsTextFile(dir.File("missing.txt")));
+    EXPECT_FALSE(CSormaFileCheck::IsTextFile(Write("")));
+    EXPECT_FALSE(CSormaFileCheck::IsTextFile(dir.Path()));
+    // A 00 byte in the second block of 4096 bytes counts as well.
+    EXPECT_FALSE(CSormaFileCheck::IsTextFile(Write(std::string(5000, 'a') + std::string(1, '\0') + "b")));
+    EXPECT_TRUE(CSormaFileCheck::IsTextFile(Write(std::string(8192, 'a'))));
+}
+
+struct EmployeeListCase {
+    const char* name;
+    std::string bytes;
+    bool accepted;
+    std::string company;
+};
+
+class EmployeeListCheck : public FileCheck, public ::testing::WithParamInterface<EmployeeListCase> {};
+
+TEST_P(EmployeeListCheck, AcceptsOnlyTheExactTitleAndGivesTheCompany)
+{
+    const auto& c = GetParam();
+    std::string company = "untouched";
+    EXPECT_EQ(check.CheckEmployeeList(Write(c.bytes), company), c.accepted);
+    EXPECT_EQ(company, c.accepted ? c.company : "untouched");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, EmployeeListCheck,
+    ::testing::Values(
+        EmployeeListCase{"Plain", kEmployeeList, true, "サンプル商事"},
+        EmployeeListCase{"QuotedCompanyKeepsQuotes", "従業員(一覧表),\"サンプル,商事\"\r\n", true, "\"サンプル,商事\""},
+        EmployeeListCase{"TrailingBlanksTrimmed", "従業員(一覧表),サンプル商事  \t\r\n", true, "サンプル商事"},
+        EmployeeListCase{"QuotedTitle", "\"従業員(一覧表)\",サンプル商事\r\n", false, ""},
+        EmployeeListCase{"TitleWithSuffix", "従業員(一覧表)２,サンプル商事\r\n", false, ""},
+        EmployeeListCase{"OneField", "従業員(一覧表)\r\n", false, ""},
+        EmployeeListCase{"SummaryFile", "集計表,サンプル商事\r\n", false, ""},
+        EmployeeListCase{"EmptyFirstLine", "\r\n従業員(一覧表),サンプル商事\r\n", false, ""},
+        EmployeeListCase{"NulByte", std::string("従業員(一覧表),サンプル商事\r\n") + std::string(1, '\0'), false, ""}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+struct SalaryCase {
+    const char* name;
+    std::string bytes;
+    int expected;
+};
+
+class SalaryFileCheck : public FileCheck, public ::testing::WithParamInterface<SalaryCase> {};
+
+TEST_P(SalaryFileCheck, GivesTheMonthOfTheLabelOrARefusal)
+{
+    const auto& c = GetParam();
+    EXPECT_EQ(check.CheckSalaryFile(list, Write(c.bytes), false, false), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, SalaryFileCheck,
+    ::testing::Values(
+        SalaryCase{"April", Summary("4月度給与"), 4},
+        SalaryCase{"December", Summary("12月度給与"), 12},
+        SalaryCase{"Quoted", Summary("\"4月度給与\""), 4},
+        SalaryCase{"InnerBlank", Summary("4 月度給与"), 4},
+        SalaryCase{"LeadingZero", Summary("04月度給与"), 4},
+        SalaryCase{"FullWidthSpaceAfterNumber", Summary("4　月度給与"), 4},
+        SalaryCase{"FurtherText", Summary("4月度給与（本社）"), 4},
+        SalaryCase{"MonthThirteen", Summary("13月度給与"), -1},
+        SalaryCase{"MonthZero", Summary("0月度給与"), -1},
+        SalaryCase{"EraYearFirst", Summary("令和6年4月度給与"), -1},
+        SalaryCase{"BonusLabel", Summary("夏期賞与"), -2},
+        SalaryCase{"EmployeeListOfSameCompany", kEmployeeList, -2},
+        SalaryCase{"OtherCompany", Summary("4月度給与", kHeadings, "集計表,別会社"), -1},
+        SalaryCase{"QuotedCompany", Summary("4月度給与", kHeadings, "集計表,\"サンプル商事\""), -1},
+        SalaryCase{"TitleOnly", "集計表\r\n\r\n4月度給与\r\n", -1},
+        SalaryCase{"EndsBeforeLabel", "集計表,サンプル商事\r\n\r\n", -1},
+        SalaryCase{"Empty", "", -1},
+        SalaryCase{"NulByte", Summary("4月度給与") + std::string(1, '\0'), -1}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(FileCheck, SalaryAndBonusChecksNeedAValidEmployeeList)
+{
+    const auto salary = Write(Summary("4月度給与"));
+    EXPECT_EQ(check.CheckSalaryFile(dir.File("missing.txt"), salary, false, false), -1);
+    EXPECT_EQ(check.CheckSalaryFile(salary, salary, false, false), -1);
+    EXPECT_EQ(check.CheckBonusFile(dir.File("missing.txt"), salary, false, false), -1);
+}
+
+TEST_F(FileCheck, ConditionsAreTheFifthLineComparedWithTheFirstOfTheSeries)
+{
+    const auto first = Write(Summary("4月度給与"));
+    const auto trailingBlanks = Write(Summary("5月度給与", kHeadings + "   "));
+    const auto innerBlank = Write(Summary("6月度給与", "コード, 行項目名,課税支給合計,社会保険料計,扶養人数,所得税"));
+    EXPECT_EQ(check.CheckSalaryFile(list, first, true, true), 4);
+    EXPECT_EQ(check.CheckSalaryFile(list, trailingBlanks, true, false), 5);
+    EXPECT_EQ(check.CheckSalaryFile(list, innerBlank, true, false), -2);
+    // Without comparing, any fifth line passes and the reference stays.
+    EXPECT_EQ(check.CheckSalaryFile(list, innerBlank, false, false), 6);
+    EXPECT_EQ(check.CheckBonusFile(list, trailingBlanks, true, false), 1);
+    EXPECT_EQ(check.CheckBonusFile(list, innerBlank, true, false), -2);
+    // A new series starts from the file given as first.
+    EXPECT_EQ(check.CheckSalaryFile(list, innerBlank, true, true), 6);
+    EXPECT_EQ(check.CheckSalaryFile(list, first, true, false), -2);
+}
+
+TEST_F(FileCheck, FirstFileRefusedBeforeItsFifthLineLeavesAnEmptyReference)
+{
+    const auto otherCompany = Write(Summary("4月度給与", kHeadings, "集計表,別会社"));
+    const auto good = Write(Summary("5月度給与"));
+    EXPECT_EQ(check.CheckSalaryFile(list, otherCompany, true, true), -1);
+    EXPECT_EQ(check.CheckSalaryFile(list, good, true, false), -2);
+    EXPECT_EQ(check.CheckBonusFile(list, good, true, false), -2);
+}
+
+TEST_F(FileCheck, MonthOutOfRangeStillSetsTheReference)
+{
+    EXPECT_EQ(check.CheckSalaryFile(list, Write(Summary("13月度給与")), true, true), -1);
+    EXPECT_EQ(check.CheckSalaryFile(list, Write(Summary("5月度給与")), true, false), 5);
+}
+
+TEST_F(FileCheck, FileEndingBeforeItsFifthLineFailsOnlyWhenConditionsAreCompared)
+{
+    const auto reference = Write(Summary("4月度給与"));
+    const auto shortSalary = Write("集計表,サンプル商事\r\n\r\n5月度給与\r\n");
+    const auto shortBonus = Write("集計表,サンプル商事\r\n");
+    EXPECT_EQ(check.CheckSalaryFile(list, shortSalary, false, false), 5);
+    EXPECT_EQ(check.CheckBonusFile(list, shortBonus, false, false), 1);
+    EXPECT_EQ(check.CheckSalaryFile(list, reference, true, true), 4);
+    EXPECT_EQ(check.CheckSalaryFile(list, shortSalary, true, false), -1);
+    EXPECT_EQ(check.CheckBonusFile(list, shortBonus, true, false), -1);
+    // A first file without a fifth line cannot be the reference either.
+    EXPECT_EQ(check.CheckBonusFile(list, shortBonus, true, true), -1);
+    EXPECT_EQ(check.CheckBonusFile(list, reference, true, false), -2);
+}
+
+TEST_F(FileCheck, BonusCheckLooksAtCompanyNotAtTheLabel)
+{
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("夏期賞与")), false, false), 1);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("4月度給与")), false, false), 1);
+    EXPECT_EQ(check.CheckBonusFile(list, list, false, false), 1);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("夏期賞与", kHeadings, "集計表,別会社")), false, false), -1);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(""), false, false), -1);
+    EXPECT_EQ(check.CheckBonusFile(list, Write("集計表\r\n"), false, false), -1);
+}
+
+}  // namespace
