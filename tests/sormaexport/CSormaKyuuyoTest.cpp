@@ -1,0 +1,440 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "items/CSormaItemCheck.h"
+#include "platform/Messenger.h"
+#include "sormaexport/CSormaKyuuyo.h"
+#include "sormaexport/SORMATABLEINFO.h"
+#include "support/RecordingMessageBox.h"
+#include "support/TempDir.h"
+
+namespace corvane {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+constexpr int kEntries = 18;  // 12 salary slots, 5 bonus slots, the employee list
+
+const std::string kNoCodeMessage =
+    "従業員コードがない従業員が存在するため、処理を継続できません。\n"
+    "ヴェルドでは、社員コード（＝従業員コード）は必須となります。\n\n"
+    "従業員コードを入力後、再度「従業員一覧」を作成してください。";
+
+std::string Lines(const Texts& lines)
+{
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+std::string EmployeeList(const std::string& header, const Texts& rows)
+{
+    Texts lines{"従業員(一覧表),サンプル商事", "", header};
+    lines.insert(lines.end(), rows.begin(), rows.end());
+    return Lines(lines);
+}
+
+const char* const kPayHeader = "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税";
+
+std::string Summary(const std::string& label, const Texts& rows, const std::string& header = kPayHeader)
+{
+    Texts lines{"集計表,サンプル商事", "", label, "", header};
+    lines.insert(lines.end(), rows.begin(), rows.end());
+    return Lines(lines);
+}
+
+class ReaderTest : public ::testing::Test {
+protected:
+    ReaderTest() : items(dir.File("Corvane.ENV"))
+    {
+        // The four figures at positions 2 to 5, as in the example export.
+        for (auto& entry : items.Entries()) {
+            entry.chosenPayrollItem = entry.defaultPayrollItem;
+            entry.chosenPosition = entry.defaultPosition + 2;
+        }
+    }
+
+    // Paths of one job: salary months by index 0 to 11, bonus slots 12 to 16, the employee list 17.
+    std::vector<std::string> paths = std::vector<std::string>(kEntries);
+
+    void Put(int entry, const std::string& bytes)
+    {
+        paths[static_cast<std::size_t>(entry)] = dir.Write("entry" + std::to_string(entry) + ".TXT", bytes);
+    }
+    void PutEmployees(const std::string& header, const Texts& rows) { Put(17, EmployeeList(header, rows)); }
+
+    bool Read() { return reader.Read(paths, kEntries, items); }
+
+    test::TempDir dir;
+    test::RecordingMessageBox box;
+    platform::Messenger messenger{box};
+    CSormaItemCheck items;
+    CSormaKyuuyo reader{messenger};
+};
+
+TEST_F(ReaderTest, ReadsTheExampleExports)
+{
+    const std::string data = CORVANE_TEST_DATA_DIR "/sormaexport/example/";
+    paths[3] = data + "SALARY04.TXT";
+    paths[17] = data + "EMPLOYEES.TXT";
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "002"}));
+    EXPECT_EQ(reader.GetCompanyName(), "サンプル商事");
+    EXPECT_EQ(reader.GetPayValue("001", 4, "所得税"), "5000");
+    EXPECT_EQ(reader.GetPayValue("001", 4, "課税支給合計"), "300000");
+    EXPECT_EQ(reader.GetPayValue("002", 4, "社会保険料計"), "37000");
+    EXPECT_EQ(reader.GetPayValue("002", 4, "扶養人数"), "0");
+    EXPECT_EQ(reader.GetPayValue("002", 4, "コード"), "002");
+    EXPECT_EQ(reader.GetPayValue("001", 4, "行項目名"), "");  // no position in the correspondence
+    EXPECT_EQ(reader.GetPayValue("001", 5, "所得税"), "");
+    EXPECT_EQ(reader.GetEmployeeValue("002", "所属部門"), "総務部");
+    EXPECT_EQ(reader.GetEmployeeValue("001", "住民税･納付先"), "千代田区");
+    EXPECT_EQ(reader.GetDepartmentCode("営業部"), "0001");
+    EXPECT_EQ(reader.GetDepartmentCode("総務部"), "0002");
+    EXPECT_EQ(reader.GetPayeeCode("港区"), "002");
+    EXPECT_TRUE(box.Messages().empty());
+}
+
+TEST_F(ReaderTest, SummaryFilesComeFirstInTheCodeOrder)
+{
+    Put(0, Summary("1月度給与", {"003,c,1,1,1,1", "001,a,1,1,1,1"}));
+    PutEmployees("コード,氏名", {"001,社員Ａ", "002,社員Ｂ", "003,社員Ｃ"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"003", "001", "002"}));
+}
+
+struct HeaderCase {
+    const char* name;
+    const char* header;
+    const char* row;
+    const char* column;
+    const char* expected;
+};
+
+class EmployeeHeaderTest : public ReaderTest, public ::testing::WithParamInterface<HeaderCase> {};
+
+TEST_P(EmployeeHeaderTest, MatchesColumnsByExactName)
+{
+    PutEmployees(GetParam().header, {GetParam().row});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeValue("001", GetParam().column), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Headers, EmployeeHeaderTest, ::testing::Values(
+    HeaderCase{"OnlyNamedColumnsAreFilled", "コード,氏名", "001,山田", "氏名", "山田"},
+    HeaderCase{"UnnamedColumnIsEmpty", "コード,氏名", "001,山田", "所属部門", ""},
+    HeaderCase{"UnknownColumnName", "コード,氏名", "001,山田", "存在しない列", ""},
+    HeaderCase{"AnyOrder", "所属部門,住所,氏名,コード", "営業部,東京都,山田,001", "氏名", "山田"},
+    HeaderCase{"FullWidthDotMatches", "コード,フリガナ・姓", "001,ﾔﾏﾀﾞ", "フリガナ･姓", "ﾔﾏﾀﾞ"},
+    HeaderCase{"QuotedNameDoesNotMatch", "コード,\"氏名\"", "001,山田", "氏名", ""},
+    HeaderCase{"NameWithSpaceDoesNotMatch", "コード,氏名 ,住所", "001,山田,東京都", "氏名", ""},
+    HeaderCase{"AmountLosesQuotesAndCommas", "コード,住民税･6月", "001,\"1,234\"", "住民税･6月", "1234"},
+    HeaderCase{"TextKeepsQuotesAndCommas", "コード,氏名", "001,\"1,234\"", "氏名", "\"1,234\""},
+    HeaderCase{"QuotedCommaStaysInTheField", "コード,氏名,住所", "001,\"山田,太郎\",東京都", "氏名",
+               "\"山田,太郎\""},
+    HeaderCase{"FieldsAreNotTrimmed", "コード,氏名,住所", "001, 山田 ,東京都", "氏名", " 山田 "},
+    HeaderCase{"ShortRowGivesEmptyFields", "コード,氏名,住所", "001,山田", "住所", ""}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(ReaderTest, PayItemsFollowTheirAmountFlag)
+{
+    Put(3, Summary("4月度給与", {"001,a,\"1,300,000\",\"45,000\",\"2\",\"5,000\""}));
+    PutEmployees("コード", {"001"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetPayValue("001", 4, "課税支給合計"), "1300000");
+    EXPECT_EQ(reader.GetPayValue("001", 4, "社会保険料計"), "45000");
+    EXPECT_EQ(reader.GetPayValue("001", 4, "扶養人数"), "\"2\"");
+    EXPECT_EQ(reader.GetPayValue("001", 4, "所得税"), "5000");
+}
+
+TEST_F(ReaderTest, PositionsComeFromTheCorrespondenceNotTheHeader)
+{
+    items.ClearChoices();
+    items.Entries()[3].chosenPayrollItem = "源泉所得税";
+    items.Entries()[3].chosenPosition = 7;
+    Put(3, Summary("4月度給与", {"001,a,1,2,3,4,5,6000"}, "全く別の見出し"));
+    PutEmployees("コード", {"001"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetPayValue("001", 4, "所得税"), "6000");
+    EXPECT_EQ(reader.GetPayValue("001", 4, "課税支給合計"), "");
+    EXPECT_EQ(reader.GetPayValue("001", 4, "コード"), "001");
+}
+
+TEST_F(ReaderTest, CodesMatchByteForByte)
+{
+    Put(0, Summary("1月度給与", {"1,a,100,0,0,0"}));
+    PutEmployees("コード,氏名", {"001,山田"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001"}));
+    EXPECT_EQ(reader.GetPayValue("001", 1, "課税支給合計"), "");
+    // A code only in a summary file has a record, but is no employee.
+    EXPECT_EQ(reader.GetPayValue("1", 1, "課税支給合計"), "100");
+    EXPECT_EQ(reader.GetEmployeeValue("1", "氏名"), "");
+}
+
+TEST_F(ReaderTest, FullWidthSpaceCodeIsSkippedOnlyInSummaries)
+{
+    Put(0, Summary("1月度給与", {"　,a,100,0,0,0", ",b,200,0,0,0"}));
+    PutEmployees("コード,氏名", {"　,空白"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"　"}));
+    EXPECT_EQ(reader.GetEmployeeValue("　", "氏名"), "空白");
+    EXPECT_EQ(reader.GetPayValue("　", 1, "課税支給合計"), "");
+    EXPECT_EQ(reader.GetPayValue("", 1, "課税支給合計"), "");
+}
+
+TEST_F(ReaderTest, EmptyEmployeeCodeStopsTheReading)
+{
+    PutEmployees("コード,氏名", {"001,山田", ",名無し", "003,佐藤"});
+    EXPECT_FALSE(Read());
+    EXPECT_EQ(box.Texts(), (Texts{kNoCodeMessage}));
+    EXPECT_EQ(box.Messages()[0].icon, platform::Icon::Warning);
+    EXPECT_EQ(box.Messages()[0].caption, platform::AppTitle());
+    EXPECT_TRUE(reader.GetEmployeeCodes().empty());
+}
+
+TEST_F(ReaderTest, QuotedEmptyCodeIsACode)
+{
+    PutEmployees("コード,氏名", {"\"\",引用"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"\"\""}));
+}
+
+TEST_F(ReaderTest, HeaderWithoutCodeFailsAtTheFirstRowWithoutMessage)
+{
+    PutEmployees("氏名,住所", {"山田,東京都"});
+    EXPECT_FALSE(Read());
+    EXPECT_TRUE(box.Messages().empty());
+    EXPECT_TRUE(reader.GetEmployeeCodes().empty());
+}
+
+TEST_F(ReaderTest, MissingFileStopsTheReading)
+{
+    Put(0, Summary("1月度給与", {"001,a,100,0,0,0"}));
+    paths[1] = dir.File("none.TXT");
+    PutEmployees("コード", {"001"});
+    EXPECT_FALSE(Read());
+    EXPECT_EQ(box.Texts(), (Texts{"ファイルが存在しません。"}));
+    EXPECT_TRUE(reader.GetEmployeeCodes().empty());
+    EXPECT_EQ(reader.GetPayValue("001", 1, "課税支給合計"), "100");  // files before it were read
+}
+
+TEST_F(ReaderTest, WithoutEmployeeListTheCodeListIsEmpty)
+{
+    Put(0, Summary("1月度給与", {"001,a,100,0,0,0"}));
+    EXPECT_TRUE(Read());
+    EXPECT_EQ(box.Texts(), (Texts{"PROGRAM ERROR\nNOT EXIST REALINDEX"}));
+    EXPECT_TRUE(reader.GetEmployeeCodes().empty());
+}
+
+TEST_F(ReaderTest, TitleLineWithoutCompanyFails)
+{
+    Put(17, Lines({"従業員(一覧表)", "", "コード", "001"}));
+    EXPECT_FALSE(Read());
+    EXPECT_TRUE(reader.GetEmployeeCodes().empty());
+}
+
+TEST_F(ReaderTest, LaterRowOfTheSameCodeWins)
+{
+    Put(0, Summary("1月度給与", {"001,a,100,10,1,1", "001,a,200,,2"}));
+    PutEmployees("コード,氏名,住所", {"001,山田,東京都", "001,山田二"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001"}));
+    EXPECT_EQ(reader.GetEmployeeValue("001", "氏名"), "山田二");
+    EXPECT_EQ(reader.GetEmployeeValue("001", "住所"), "");  // the short row has no field there
+    EXPECT_EQ(reader.GetPayValue("001", 1, "課税支給合計"), "200");
+    EXPECT_EQ(reader.GetPayValue("001", 1, "社会保険料計"), "");
+    EXPECT_EQ(reader.GetPayValue("001", 1, "扶養人数"), "2");
+    EXPECT_EQ(reader.GetPayValue("001", 1, "所得税"), "");
+}
+
+TEST_F(ReaderTest, EveryPeriodHasItsOwnRow)
+{
+    for (int month = 1; month <= 12; ++month)
+        Put(month - 1, Summary(std::to_string(month) + "月度給与",
+                               {"001,a," + std::to_string(month * 100) + ",0,0," + std::to_string(month)}));
+    for (int bonus = 1; bonus <= 5; ++bonus)
+        Put(11 + bonus, Summary("夏期賞与", {"001,a," + std::to_string(bonus * 1000) + ",0,0,0"}));
+    PutEmployees("コード", {"001"});
+    ASSERT_TRUE(Read());
+    for (int month = 1; month <= 12; ++month) {
+        EXPECT_EQ(reader.GetPayValue("001", month, "課税支給合計"), std::to_string(month * 100));
+        EXPECT_EQ(reader.GetPayValue("001", month, "所得税"), std::to_string(month));
+    }
+    // The k-th bonus entry is period 13 + k whatever its label says.
+    for (int bonus = 1; bonus <= 5; ++bonus)
+        EXPECT_EQ(reader.GetPayValue("001", 13 + bonus, "課税支給合計"), std::to_string(bonus * 1000));
+    for (const int period : {0, 13, 19, -1})
+        EXPECT_EQ(reader.GetPayValue("001", period, "課税支給合計"), "") << period;
+    EXPECT_EQ(reader.GetPayValue("001", 13, "コード"), "");
+}
+
+TEST_F(ReaderTest, PeriodsReadOutOfOrderKeepTheirValues)
+{
+    Put(0, Summary("7月度給与", {"001,a,700,0,0,0"}));
+    Put(1, Summary("2月度給与", {"001,a,200,0,0,0"}));
+    Put(2, Summary("12月度給与", {"001,a,1200,0,0,0"}));
+    Put(3, Summary("5月度給与", {"001,a,500,0,0,0"}));
+    PutEmployees("コード", {"001"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetPayValue("001", 2, "課税支給合計"), "200");
+    EXPECT_EQ(reader.GetPayValue("001", 5, "課税支給合計"), "500");
+    EXPECT_EQ(reader.GetPayValue("001", 7, "課税支給合計"), "700");
+    EXPECT_EQ(reader.GetPayValue("001", 12, "課税支給合計"), "1200");
+}
+
+struct LabelCase {
+    const char* name;
+    const char* label;
+    int period;  // where the row lands; -1 when the file is skipped
+};
+
+class SalaryLabelTest : public ReaderTest, public ::testing::WithParamInterface<LabelCase> {};
+
+TEST_P(SalaryLabelTest, SalaryEntryTakesThePeriodOfItsLabel)
+{
+    Put(5, Summary(GetParam().label, {"001,a,777,0,0,0"}));
+    PutEmployees("コード", {"001"});
+    ASSERT_TRUE(Read());
+    for (int period = 1; period <= 18; ++period) {
+        EXPECT_EQ(reader.GetPayValue("001", period, "課税支給合計"), period == GetParam().period ? "777" : "")
+            << "period " << period;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, SalaryLabelTest, ::testing::Values(
+    LabelCase{"Exact", "4月度給与", 4},
+    LabelCase{"Quoted", "\"4月度給与\"", 4},
+    LabelCase{"SurroundedBySpaces", "  4月度給与  ", 4},
+    LabelCase{"Twelve", "12月度給与", 12},
+    LabelCase{"SummerBonus", "夏期賞与", 14},
+    LabelCase{"WinterBonus", "冬期賞与", 15},
+    // Labels that the salary file check accepts for a month are read as that month.
+    LabelCase{"TextAfterTheLabel", "4月度給与(追加)", 4},
+    LabelCase{"InnerSpace", "4 月度給与", 4},
+    LabelCase{"LeadingZero", "04月度給与", 4},
+    LabelCase{"FullWidthSpaceAfterTheNumber", "4　月度給与", 4},
+    LabelCase{"NoNumber", "平成月度給与", -1},
+    LabelCase{"MonthOutOfRange", "13月度給与", -1},
+    LabelCase{"OtherSummary", "年間集計", -1}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(PeriodFromLabel, MatchesOnlyTheExactLabels)
+{
+    EXPECT_EQ(CSormaKyuuyo::PeriodFromLabel("1月度給与"), 1);
+    EXPECT_EQ(CSormaKyuuyo::PeriodFromLabel("\"10月度給与\""), 10);
+    EXPECT_EQ(CSormaKyuuyo::PeriodFromLabel(" \t11月度給与\r\n"), 11);
+    EXPECT_EQ(CSormaKyuuyo::PeriodFromLabel("\"夏期\"賞与"), 14);
+    EXPECT_EQ(CSormaKyuuyo::PeriodFromLabel("冬期賞与"), 15);
+    for (const char* label : {"04月度給与", "4 月度給与", "4月度給与分", "0月度給与", "13月度給与", "月度給与",
+                              "+4月度給与", "１月度給与", "賞与", ""})
+        EXPECT_EQ(CSormaKyuuyo::PeriodFromLabel(label), -1) << label;
+}
+
+TEST(RemoveQuotesAndCommas, RemovesOnlyQuotesAndCommas)
+{
+    EXPECT_EQ(CSormaKyuuyo::RemoveQuotesAndCommas("\"1,234,567\""), "1234567");
+    EXPECT_EQ(CSormaKyuuyo::RemoveQuotesAndCommas(" １,２ 　"), " １２ 　");
+    EXPECT_EQ(CSormaKyuuyo::RemoveQuotesAndCommas("表,能"), "表能");
+}
+
+TEST_F(ReaderTest, DepartmentsAndPayeesAreNumberedInCodeOrder)
+{
+    PutEmployees("コード,所属部門,住民税･納付先",
+                 {"001,営業部,港区", "002,総務部,", "003,営業部,千代田区", "004,,港区"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetDepartmentCode("営業部"), "0001");
+    EXPECT_EQ(reader.GetDepartmentCode("総務部"), "0002");
+    EXPECT_EQ(reader.GetDepartmentCode("開発部"), "");
+    EXPECT_EQ(reader.GetDepartmentCode(""), "");
+    EXPECT_EQ(reader.GetPayeeCode("港区"), "001");
+    EXPECT_EQ(reader.GetPayeeCode("千代田区"), "002");
+}
+
+TEST_F(ReaderTest, EmptyLinesCountInTheNumbering)
+{
+    // An empty line 2 is where it belongs; one more empty line moves the header to line 4.
+    Put(0, Lines({"集計表,サンプル商事", "", "1月度給与", "", "", kPayHeader, "001,a,100,0,0,0"}));
+    Put(1, Lines({"集計表,サンプル商事", "", "2月度給与", "", kPayHeader, "", "001,a,200,0,0,0"}));
+    PutEmployees("コード", {"", "001"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001"}));
+    EXPECT_EQ(reader.GetPayValue("001", 1, "課税支給合計"), "");
+    EXPECT_EQ(reader.GetPayValue("001", 2, "課税支給合計"), "200");
+
+    CSormaKyuuyo moved(messenger);
+    const std::string list = dir.Write("moved.TXT", Lines({"従業員(一覧表),サンプル商事", "", "", "コード", "001"}));
+    std::vector<std::string> only(kEntries);
+    only[17] = list;
+    EXPECT_FALSE(moved.Read(only, kEntries, items));  // the header became a data row
+}
+
+TEST_F(ReaderTest, LongLinesAreReadWhole)
+{
+    const std::string address(6000, 'x');
+    PutEmployees("コード,住所,氏名", {"001," + address + ",山田", "002,短い,佐藤"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "002"}));
+    EXPECT_EQ(reader.GetEmployeeValue("001", "住所"), address);
+    EXPECT_EQ(reader.GetEmployeeValue("001", "氏名"), "山田");
+    EXPECT_EQ(reader.GetEmployeeValue("002", "住所"), "短い");
+}
+
+TEST_F(ReaderTest, LineEndsOfLfAreAccepted)
+{
+    Put(17, "従業員(一覧表),サンプル商事\n\nコード,氏名\n001,山田 \t\n002,佐藤");
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "002"}));
+    EXPECT_EQ(reader.GetEmployeeValue("001", "氏名"), "山田");
+    EXPECT_EQ(reader.GetEmployeeValue("002", "氏名"), "佐藤");
+}
+
+TEST_F(ReaderTest, SecondEmployeeListAddsColumns)
+{
+    // A bonus slot may hold an employee list of the same company; its header
+    // places other columns than the list that follows.
+    Put(12, EmployeeList("住所,コード", {"東京都,001", "大阪府,003"}));
+    PutEmployees("コード,氏名", {"001,山田", "002,佐藤"});
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "003", "002"}));
+    EXPECT_EQ(reader.GetEmployeeValue("003", "住所"), "大阪府");
+    EXPECT_EQ(reader.GetEmployeeValue("003", "氏名"), "");
+    EXPECT_EQ(reader.GetEmployeeValue("002", "氏名"), "佐藤");
+    // 住所 keeps its position 0 from the first header, so the later rows fill it with their code.
+    EXPECT_EQ(reader.GetEmployeeValue("001", "住所"), "001");
+}
+
+TEST_F(ReaderTest, PayRowsStoredBeforeMoreItemsWerePlacedKeepTheirValues)
+{
+    CSormaKyuuyo early(messenger);
+    early.ParseHeader(PayKeyword(), kPayHeader);  // no correspondence yet: only コード is placed
+    early.ReadPayRow("009,z,1,2,3,4", 3);
+    early.ReadPayRow("009,z,1,2,3,4", 13);
+    Put(3, Summary("4月度給与", {"009,z,400,40,4,44"}));
+    ASSERT_TRUE(early.Read(paths, kEntries, items));
+    EXPECT_EQ(early.GetPayValue("009", 3, "コード"), "009");
+    EXPECT_EQ(early.GetPayValue("009", 3, "課税支給合計"), "");
+    EXPECT_EQ(early.GetPayValue("009", 13, "コード"), "009");
+    EXPECT_EQ(early.GetPayValue("009", 4, "課税支給合計"), "400");
+    EXPECT_EQ(early.GetPayValue("009", 4, "所得税"), "44");
+}
+
+TEST_F(ReaderTest, SummaryRowsBeforeAnyHeaderAreIgnored)
+{
+    reader.ReadPayRow("001,a,100,0,0,0", 1);
+    Put(17, EmployeeList("コード", {"001"}));
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(reader.GetPayValue("001", 1, "コード"), "");
+}
+
+TEST_F(ReaderTest, UnknownKeywordIsReported)
+{
+    reader.ParseHeader("賞与", "コード,氏名");
+    EXPECT_EQ(box.Texts(), (Texts{"不正なキーワードを検出しました。"}));
+}
+
+}  // namespace
+}  // namespace corvane
