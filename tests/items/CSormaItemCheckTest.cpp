@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fileio/FileStatus.h"
+#include "items/CSormaItemCheck.h"
+#include "support/TempDir.h"
+
+namespace corvane {
+namespace {
+
+using Line = CSormaItemCheck::Line;
+using Texts = std::vector<std::string>;
+
+const std::string kHeader = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n";
+const std::string kStandardHeadings = "課税支給合計,社会保険料計,扶養人数,所得税";
+
+// A summary export whose fifth line holds `headings`.
+std::string SummaryWithHeadings(const std::string& headings)
+{
+    return "集計表,サンプル商事\r\n\r\n4月度給与\r\n\r\n" + headings + "\r\n001,a,1,2,3,4\r\n";
+}
+
+struct Choice {
+    std::string item;
+    int position;
+    bool operator==(const Choice&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Choice& choice)
+{
+    return out << "{" << choice.item << "," << choice.position << "}";
+}
+
+std::vector<Choice> Choices(const CSormaItemCheck& items)
+{
+    std::vector<Choice> choices;
+    for (const auto& entry : items.Entries())
+        choices.push_back({entry.chosenPayrollItem, entry.chosenPosition});
+    return choices;
+}
+
+const std::vector<Choice> kNoChoices{{"", -1}, {"", -1}, {"", -1}, {"", -1}};
+const std::vector<Choice> kDefaults{{"課税支給合計", 0}, {"社会保険料計", 1}, {"扶養人数", 2}, {"所得税", 3}};
+
+class ItemCheckTest : public ::testing::Test {
+protected:
+    std::string WriteSettings(const std::string& bytes) { return dir.Write("Corvane.ENV", bytes); }
+    std::string Settings() const { return test::ReadFileBytes(dir.File("Corvane.ENV")); }
+    std::string Reference(const std::string& headings)
+    {
+        return dir.Write("reference.TXT", SummaryWithHeadings(headings));
+    }
+
+    test::TempDir dir;
+    CSormaItemCheck items{dir.File("Corvane.ENV")};
+};
+
+TEST_F(ItemCheckTest, FourEntriesWithoutChoice)
+{
+    const Texts targets{"総支給金額", "社会保険料等の控除額", "扶養親族等の数", "算出税額"};
+    ASSERT_EQ(items.Entries().size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(items.Entries()[i].targetItem, targets[i]);
+        EXPECT_EQ(items.Entries()[i].defaultPosition, static_cast<int>(i));
+    }
+    EXPECT_EQ(Choices(items), kNoChoices);
+}
+
+TEST_F(ItemCheckTest, ChosenPositionForKnowsOnlyTheDefaultItems)
+{
+    items.Entries()[2].chosenPosition = 17;
+    EXPECT_EQ(items.ChosenPositionFor("扶養人数"), 17);
+    EXPECT_EQ(items.ChosenPositionFor("所得税"), -1);
+    EXPECT_EQ(items.ChosenPositionFor("扶養親族等の数"), -1);
+    EXPECT_EQ(items.ChosenPositionFor("コード"), -1);
+}
+
+TEST(DefaultSettingsPath, IsNextToTheExecutable)
+{
+    const std::string sep(1, fileio::PathSeparator());
+    EXPECT_EQ(CSormaItemCheck::DefaultSettingsPath(sep + "opt" + sep + "corvane" + sep + "corvane"),
+              sep + "opt" + sep + "corvane" + sep + "Corvane.ENV");
+    EXPECT_EQ(CSormaItemCheck::DefaultSettingsPath(sep + "corvane"), sep + "Corvane.ENV");
+    EXPECT_EQ(CSormaItemCheck::DefaultSettingsPath("corvane"), "Corvane.ENV");
+}
+
+TEST_F(ItemCheckTest, SettingsRoundTrip)
+{
+    WriteSettings("anything at all here\n"
+                  "会社Ａ,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\n"
+                  "\n"
+                  "  \"商事,株式会社\",支給額,7,,-1,扶養人数,9,所得税,10  \r\n"
+                  "標準会社,課税支給合計,0,社会保険料計,1,扶養人数,2,所得税,3\r\n"
+                  "会社Ａ,課税支給合計,6,社会保険料計,7,扶養人数,8,所得税,9\r\n"
+                  "短い会社,課税支給合計");
+    items.LoadSettings();
+    ASSERT_EQ(items.StoredLines().size(), 6u);
+    EXPECT_EQ(items.StoredLines()[1], (Line{""}));
+    EXPECT_EQ(items.StoredLines()[2].front(), "\"商事,株式会社\"");
+    // The later of two lines for one company is the one found.
+    ASSERT_NE(items.StoredLineFor("会社Ａ"), nullptr);
+    EXPECT_EQ(items.StoredLineFor("会社Ａ")->at(2), "6");
+    EXPECT_EQ(items.StoredLineFor("会社Ｂ"), nullptr);
+
+    items.StoreCompanyLine({"会社Ａ", "課税支給合計", "12", "", "-1", "扶養人数", "14", "所得税", "15"});
+    items.StoreCompanyLine({"新会社", "課税支給合計", "2", "社会保険料計", "3", "扶養人数", "4", "所得税", "5"});
+    ASSERT_EQ(items.SaveSettings(), fileio::WriteError::None);
+    EXPECT_EQ(Settings(), kHeader +
+                              "会社Ａ,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\r\n"
+                              "\r\n"
+                              "\"商事,株式会社\",支給額,7,,-1,扶養人数,9,所得税,10\r\n"
+                              "会社Ａ,課税支給合計,12,,-1,扶養人数,14,所得税,15\r\n"
+                              "短い会社,課税支給合計\r\n"
+                              "新会社,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\r\n");
+    EXPECT_EQ(dir.Listing(), "Corvane.ENV\n");  // no temporary file left behind
+
+    CSormaItemCheck again(dir.File("Corvane.ENV"));
+    again.LoadSettings();
+    ASSERT_EQ(again.StoredLines().size(), 6u);
+    EXPECT_EQ(again.StoredLines()[2], items.StoredLines()[2]);  // the quoted name is one field again
+}
+
+TEST_F(ItemCheckTest, LongLinesSurviveARoundTrip)
+{
+    const std::string company(3000, 'C');
+    const std::string line = company + ",課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5";
+    WriteSettings(kHeader + line + "\r\n");
+    items.LoadSettings();
+    ASSERT_EQ(items.StoredLines().size(), 1u);
+    EXPECT_EQ(items.StoredLines()[0].front(), company);
+    items.StoreCompanyLine(items.StoredLines()[0]);
+    ASSERT_EQ(items.SaveSettings(), fileio::WriteError::None);
+    EXPECT_EQ(Settings(), kHeader + line + "\r\n");
+}
+
+TEST_F(ItemCheckTest, HeaderOnlyFileGainsOneCompanyLine)
+{
+    WriteSettings(kHeader);
+    items.LoadSettings();
+    EXPECT_TRUE(items.StoredLines().empty());
+    items.Entries()[0].chosenPayrollItem = "支給額";
+    items.Entries()[0].chosenPosition = 7;
+    items.StoreCompanyLine(items.CompanyLine("サンプル商事"));
+    ASSERT_EQ(items.SaveSettings(), fileio::WriteError::None);
+    EXPECT_EQ(Settings(), kHeader + "サンプル商事,支給額,7,,-1,,-1,,-1\r\n");
+}
+
+TEST_F(ItemCheckTest, MissingFileGivesNoLinesAndNothingIsWritten)
+{
+    items.LoadSettings();
+    EXPECT_TRUE(items.StoredLines().empty());
+    EXPECT_EQ(items.SaveSettings(), fileio::WriteError::None);
+    EXPECT_EQ(dir.Listing(), "");
+}
+
+TEST_F(ItemCheckTest, StandardLineIsDroppedAtTheSave)
+{
+    for (auto& entry : items.Entries()) {
+        entry.chosenPayrollItem = entry.defaultPayrollItem;
+        entry.chosenPosition = entry.defaultPosition;
+    }
+    items.StoreCompanyLine(items.CompanyLine("標準会社"));
+    ASSERT_EQ(items.SaveSettings(), fileio::WriteError::None);
+    EXPECT_EQ(Settings(), kHeader);
+}
+
+TEST_F(ItemCheckTest, FailedSaveIsReportedAndLeavesTheOldFile)
+{
+    CSormaItemCheck intoFolder(dir.Path());
+    intoFolder.StoreCompanyLine({"会社", "a", "1"});
+    EXPECT_EQ(intoFolder.SaveSettings(), fileio::WriteError::Create);
+
+    CSormaItemCheck missingFolder(dir.File("none") + fileio::PathSeparator() + "Corvane.ENV");
+    missingFolder.StoreCompanyLine({"会社", "a", "1"});
+    EXPECT_EQ(missingFolder.SaveSettings(), fileio::WriteError::Create);
+    EXPECT_EQ(dir.Listing(), "");
+}
+
+TEST_F(ItemCheckTest, StoreCompanyLineUpdatesInPlace)
+{
+    WriteSettings(kHeader + "Ａ,x,1\r\nＢ,y,2,z,3,w,4,v,5\r\nＡ,u,6,t,7,s,8,r,9,extra\r\n");
+    items.LoadSettings();
+    items.StoreCompanyLine({"Ｂ", "1", "2", "3", "4", "5", "6", "7", "8"});
+    items.StoreCompanyLine({"Ａ", "1", "2", "3", "4", "5", "6", "7", "8"});
+    EXPECT_EQ(items.StoredLines(), (std::vector<Line>{
+                                       {"Ａ", "x", "1"},
+                                       {"Ｂ", "1", "2", "3", "4", "5", "6", "7", "8"},
+                                       {"Ａ", "1", "2", "3", "4", "5", "6", "7", "8", "extra"},
+                                   }));
+}
+
+TEST_F(ItemCheckTest, ShortStoredLineIsLengthenedByAnUpdate)
+{
+    WriteSettings(kHeader + "Ａ,課税支給合計,2\r\n");
+    items.LoadSettings();
+    items.StoreCompanyLine({"Ａ", "課税支給合計", "2", "社会保険料計", "3", "扶養人数", "4", "所得税", "5"});
+    EXPECT_EQ(items.StoredLines()[0].size(), 9u);
+    EXPECT_EQ(items.StoredLines()[0][8], "5");
+}
+
+TEST_F(ItemCheckTest, IsStandardLine)
+{
+    struct Case {
+        Line line;
+        bool standard;
+    };
+    const Case cases[] = {
+        {{"会社", "課税支給合計", "0", "社会保険料計", "1", "扶養人数", "2", "所得税", "3"}, true},
+        {{"会社", "課税支給合計", " 0", "社会保険料計", "1abc", "扶養人数", "+2", "所得税", "3"}, true},
+        {{"会社", "課税支給合計", "", "社会保険料計", "1", "扶養人数", "2", "所得税", "3"}, true},
+        {{"会社", "課税支給合計", "0", "社会保険料計", "1", "扶養人数", "2", "所得税", "4"}, false},
+        {{"会社", "課税支給合計", "0", "社会保険料計", "1", "扶養人数", "2", "住民税", "3"}, false},
+        {{"会社", "課税支給合計", "0", "社会保険料計", "1", "扶養人数", "2", "所得税"}, false},
+        {{"会社", "課税支給合計", "0", "社会保険料計", "1", "扶養人数", "2", "所得税", "3", ""}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(items.IsStandardLine(c.line), c.standard) << testing::PrintToString(c.line);
+}
+
+TEST_F(ItemCheckTest, ReadHeadingsTakesTheFifthLine)
+{
+    Texts headings{"unchanged"};
+    items.ReadHeadings(dir.Write("short.TXT", "1\r\n2\r\n3\r\n4\r\n"), headings);
+    EXPECT_EQ(headings, (Texts{"unchanged"}));
+    items.ReadHeadings(dir.File("none.TXT"), headings);
+    EXPECT_EQ(headings, (Texts{"unchanged"}));
+    items.ReadHeadings(dir.Write("blank.TXT", "\n\n\n\n  コード, 氏名 ,\"a,b\"\t\r\n"), headings);
+    EXPECT_EQ(headings, (Texts{"コード", " 氏名 ", "\"a,b\""}));
+    EXPECT_FALSE(items.HeadingsMatchStandardLayout(dir.File("short.TXT")));
+}
+
+TEST_F(ItemCheckTest, StandardLayoutNeedsTheFourHeadingsInFront)
+{
+    EXPECT_TRUE(items.HeadingsMatchStandardLayout(Reference(kStandardHeadings + ",コード")));
+    EXPECT_TRUE(items.HeadingsMatchStandardLayout(Reference(kStandardHeadings)));
+    EXPECT_FALSE(items.HeadingsMatchStandardLayout(Reference("課税支給合計,社会保険料計,扶養人数")));
+    EXPECT_FALSE(items.HeadingsMatchStandardLayout(Reference("コード," + kStandardHeadings)));
+}
+
+TEST_F(ItemCheckTest, PrepareChoicesSkipsThePageForTheStandardLayout)
+{
+    EXPECT_TRUE(items.PrepareChoices(Reference(kStandardHeadings + ",住民税"), "会社"));
+    EXPECT_EQ(Choices(items), kDefaults);
+}
+
+TEST_F(ItemCheckTest, PrepareChoicesRestoresTheStoredLine)
+{
+    WriteSettings(kHeader + "会社,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\r\n"
+                            "会社,課税支給合計,2,控除計,3,扶養人数,9,扶養人数,4\r\n");
+    items.LoadSettings();
+    // Position 3 now holds 社会保険料計, 9 is past the end, 4 is 扶養人数 (restored though it is not 所得税).
+    EXPECT_FALSE(items.PrepareChoices(Reference("コード,氏名,課税支給合計,社会保険料計,扶養人数,所得税"), "会社"));
+    EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 2}, {"", -1}, {"", -1}, {"扶養人数", 4}}));
+}
+
+TEST_F(ItemCheckTest, PrepareChoicesLeavesMissingPairsEmpty)
+{
+    WriteSettings(kHeader + "会社,課税支給合計,2,社会保険料計\r\n");
+    items.LoadSettings();
+    EXPECT_FALSE(items.PrepareChoices(Reference("コード,氏名,課税支給合計,社会保険料計"), "会社"));
+    EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 2}, {"", -1}, {"", -1}, {"", -1}}));
+}
+
+TEST_F(ItemCheckTest, PrepareChoicesTakesUniqueHeadingsOnTheFirstRun)
+{
+    WriteSettings(kHeader + "他社,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\r\n");
+    items.LoadSettings();
+    EXPECT_FALSE(items.PrepareChoices(
+        Reference("コード,行項目名,扶養人数,課税支給合計,住民税,扶養人数,社会保険料計"), "会社"));
+    EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 3}, {"社会保険料計", 6}, {"", -1}, {"", -1}}));
+}
+
+TEST_F(ItemCheckTest, PrepareChoicesKeepsEarlierChoicesUnlessStandard)
+{
+    items.Entries()[1].chosenPayrollItem = "控除計";
+    items.Entries()[1].chosenPosition = 9;
+    const auto before = Choices(items);
+    EXPECT_FALSE(items.PrepareChoices(Reference("コード,行項目名,課税支給合計"), "会社"));
+    EXPECT_EQ(Choices(items), before);
+    EXPECT_TRUE(items.PrepareChoices(Reference(kStandardHeadings), "会社"));
+    EXPECT_EQ(Choices(items), kDefaults);
+}
+
+TEST_F(ItemCheckTest, UnreadableReferenceGivesNoChoice)
+{
+    EXPECT_FALSE(items.PrepareChoices(dir.File("none.TXT"), "会社"));
+    EXPECT_EQ(Choices(items), kNoChoices);
+}
+
+TEST_F(ItemCheckTest, CompanyLineWritesEveryEntry)
+{
+    items.Entries()[3].chosenPayrollItem = "源泉税";
+    items.Entries()[3].chosenPosition = 12;
+    EXPECT_EQ(items.CompanyLine("\"商事,株式会社\""),
+              (Line{"\"商事,株式会社\"", "", "-1", "", "-1", "", "-1", "源泉税", "12"}));
+}
+
+}  // namespace
+}  // namespace corvane
