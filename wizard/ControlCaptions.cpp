@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "items/CDlg001.h"
+
 namespace corvane {
 
 using platform::ControlId;
@@ -95,9 +97,8 @@ const std::vector<ListColumnCaption>& ListColumnCaptions(ControlId list)
 
 const std::string& DialogTitle(platform::DialogId id)
 {
-    static const std::string itemSelection = "項目選択";
     static const std::string none;
-    return id == platform::DialogId::ItemSelection ? itemSelection : none;
+    return id == platform::DialogId::ItemSelection ? CDlg001::DialogTitle() : none;
 }
 
 }  // namespace corvane

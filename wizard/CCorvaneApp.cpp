@@ -1,0 +1,150 @@
+#include "wizard/CCorvaneApp.h"
+
+#include <climits>
+
+#include "platform/Messenger.h"
+#include "text/AsciiSpace.h"
+#include "wizard/CVdWizSheet.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kStartedByCaller = 3;
+constexpr int kOnItsOwn = 1;
+// The caller's output path field holds 260 bytes with its terminator.
+constexpr std::size_t kMaxStartupPathBytes = 259;
+
+void SkipSpace(const std::string& s, std::size_t& pos)
+{
+    while (pos < s.size() && text::IsAsciiSpace(s[pos]))
+        ++pos;
+}
+
+// A "%d" field: optional white space and sign, then digits. A number that
+// does not fit 32 bits does not convert.
+bool ScanInt(const std::string& s, std::size_t& pos, int& out)
+{
+    SkipSpace(s, pos);
+    bool negative = false;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
+        negative = s[pos++] == '-';
+    const std::size_t digitsStart = pos;
+    long long value = 0;
+    while (pos < s.size() && s[pos] >= '0' && s[pos] <= '9') {
+        value = value * 10 + (s[pos] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            return false;
+        ++pos;
+    }
+    if (pos == digitsStart)
+        return false;
+    if (negative)
+        value = -value;
+    if (value > INT_MAX || value < INT_MIN)
+        return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+bool ScanComma(const std::string& s, std::size_t& pos)
+{
+    if (pos >= s.size() || s[pos] != ',')
+        return false;
+    ++pos;
+    return true;
+}
+
+// A "%s" field: white space skipped, then everything up to the next white space.
+bool ScanWord(const std::string& s, std::size_t& pos, std::string& out)
+{
+    SkipSpace(s, pos);
+    const std::size_t start = pos;
+    while (pos < s.size() && !text::IsAsciiSpace(s[pos]))
+        ++pos;
+    if (pos == start)
+        return false;
+    out = s.substr(start, pos - start);
+    return true;
+}
+
+}  // namespace
+
+CCorvaneApp::CCorvaneApp(const platform::Services& services, std::ostream& out) : m_services(services), m_out(out) {}
+
+bool CCorvaneApp::ParseStartParameter(const std::string& commandLine, StartParameter& out)
+{
+    std::size_t pos = 0;
+    int window = 0;
+    StartParameter p;
+    if (!ScanInt(commandLine, pos, window) || !ScanComma(commandLine, pos) ||
+        !ScanInt(commandLine, pos, p.messageNumber) || !ScanComma(commandLine, pos) ||
+        !ScanInt(commandLine, pos, p.functionId) || !ScanComma(commandLine, pos) ||
+        !ScanWord(commandLine, pos, p.outputPath))
+        return false;
+    if (p.outputPath.size() > kMaxStartupPathBytes)
+        return false;
+    p.callerWindow = window;
+    out = p;
+    return true;
+}
+
+int CCorvaneApp::Run()
+{
+    InitInstance();
+    const int code = ExitInstance();
+    return m_comFailed ? 1 : code;
+}
+
+bool CCorvaneApp::InitInstance()
+{
+    if (!m_services.com.Initialize()) {
+        m_comFailed = true;
+        m_out << "ERROR - Could not initialize COM library\n";
+        m_out.flush();
+        return false;
+    }
+    m_comInitialised = true;
+
+    StartParameter parameter;
+    const bool started = ParseStartParameter(m_services.system.CommandLine(), parameter);
+    if (started) {
+        m_callerWindow = parameter.callerWindow;
+        m_messageNumber = parameter.messageNumber;
+        m_functionId = parameter.functionId;
+        m_startupPath = parameter.outputPath;
+        if (m_functionId != kStartedByCaller)
+            return false;
+    } else {
+        m_functionId = kOnItsOwn;
+    }
+
+    const platform::WindowHandle parent = started ? m_callerWindow : platform::kNoWindow;
+    CVdWizSheet sheet(m_services, platform::AppTitle(), parent, 0);
+    sheet.SetFunctionId(m_functionId);
+    if (started) {
+        sheet.SetOutputPath(m_startupPath);
+        m_services.callerWindow.Disable(m_callerWindow);
+    }
+
+    const platform::WizardResult result = m_services.wizardHost.RunWizard(sheet, parent);
+
+    if (started) {
+        const std::intptr_t cancelled = result == platform::WizardResult::Cancelled ? 1 : 0;
+        m_services.callerWindow.Post(m_callerWindow, m_messageNumber, m_functionId, cancelled);
+        m_services.callerWindow.BringToForeground(m_callerWindow);
+        m_services.callerWindow.Enable(m_callerWindow);
+    }
+    return false;
+}
+
+int CCorvaneApp::ExitInstance()
+{
+    if (m_comInitialised) {
+        m_services.com.Uninitialize();
+        m_comInitialised = false;
+    }
+    return 0;
+}
+
+}  // namespace corvane

@@ -1,0 +1,141 @@
+#include "wizard/CVdWizPage4.h"
+
+#include "platform/WaitCursor.h"
+#include "wizard/FileFilters.h"
+#include "wizard/JobSteps.h"
+#include "wizard/OutputPathDisplay.h"
+
+namespace corvane {
+
+using platform::ControlId;
+
+namespace {
+
+constexpr int kStartedByCaller = 3;
+
+}  // namespace
+
+void CVdWizPage4::OnSetActive()
+{
+    auto& view = View();
+    SetWizardButtons(platform::kWizBack | platform::kWizDisabledFinish);
+    if (Sheet().FunctionId() == kStartedByCaller) {
+        for (const auto id : {ControlId::LocationEdit, ControlId::NameEdit, ControlId::OutputBrowse,
+                              ControlId::OutputGroup, ControlId::LocationLabel, ControlId::NameLabel})
+            view.Enable(id, false);
+        view.SetText(ControlId::OutputPageText, "[完了]ボタンを押すと、年調･法定調書データの作成を開始します。");
+    } else {
+        view.SetText(ControlId::OutputPageText,
+                     "作成するデータの保存先と名称を入力して、[完了]ボタンを押してください。\n"
+                     "年調･法定調書データの作成を開始します。");
+    }
+    view.SetText(ControlId::YearEdit, Sheet().FilingYear());
+    ShowOutputPath();
+}
+
+void CVdWizPage4::ShowOutputPath()
+{
+    auto& view = View();
+    const std::string& path = Sheet().OutputPath();
+    if (path.empty()) {
+        view.SetText(ControlId::LocationEdit, "");
+        view.SetText(ControlId::NameEdit, "");
+    } else {
+        const auto& system = Services().system;
+        view.SetText(ControlId::LocationEdit,
+                     outputpath::LocationText(outputpath::FolderOf(path),
+                                              [&system](const std::string& drive) { return system.VolumeLabel(drive); }));
+        view.SetText(ControlId::NameEdit, outputpath::FileNameOf(path));
+    }
+    // Setting the name is a change of it like any other.
+    CheckName();
+}
+
+void CVdWizPage4::OnTextChanged(ControlId id)
+{
+    if (id == ControlId::NameEdit)
+        CheckName();
+}
+
+void CVdWizPage4::CheckName()
+{
+    auto& view = View();
+    const std::string location = view.GetText(ControlId::LocationEdit);
+    const std::string name = view.GetText(ControlId::NameEdit);
+    if (location.empty() || name.empty() || outputpath::HasForbiddenCharacter(name)) {
+        SetWizardButtons(platform::kWizBack | platform::kWizDisabledFinish);
+        return;
+    }
+    SetWizardButtons(platform::kWizBack | platform::kWizFinish);
+    if (name == outputpath::FileNameOf(Sheet().OutputPath()))
+        return;
+    Sheet().SetOutputPath(outputpath::WithFileName(Sheet().OutputPath(), name));
+}
+
+void CVdWizPage4::OnCommand(ControlId id)
+{
+    if (id == ControlId::OutputBrowse)
+        Browse();
+}
+
+void CVdWizPage4::Browse()
+{
+    platform::SaveFileRequest request;
+    request.title = "名前を付けて保存";
+    request.filter = IntermediateFileFilter();
+    request.defaultExtension = "XML";
+    if (!Sheet().OutputPath().empty()) {
+        request.initialFileName = Sheet().OutputPath();
+    } else {
+        const auto* codec = Services().codec;
+        const std::string& company = Sheet().CompanyName();
+        request.initialFileName = (codec ? codec->TextToPath(company) : company) + ".XML";
+    }
+    const auto chosen = Services().fileDialogs.SaveFile(request);
+    if (!chosen)
+        return;
+    Sheet().SetOutputPath(*chosen);
+    ShowOutputPath();
+}
+
+platform::PageJump CVdWizPage4::OnWizardBack()
+{
+    Sheet().SetFilingYear(View().GetText(ControlId::YearEdit));
+    const std::string reference = job::ReferenceFile(Sheet().Slots());
+    if (reference.empty() || Sheet().Items().HeadingsMatchStandardLayout(reference))
+        return platform::PageJump::To(platform::PageId::BonusFiles);
+    return platform::PageJump::Default();
+}
+
+bool CVdWizPage4::OnWizardFinish()
+{
+    auto& sheet = Sheet();
+    const auto& system = Services().system;
+    const std::string missing = job::MissingFilesMessage(
+        sheet.EmployeeListPath(), sheet.Slots(), [&system](const std::string& p) { return system.FileExists(p); },
+        Messenger());
+    if (!missing.empty()) {
+        Messenger().Show(missing, platform::Icon::None);
+        return false;
+    }
+
+    platform::WaitCursor wait(Services().waitCursor);
+    const std::string year = View().GetText(ControlId::YearEdit);
+    if (!job::IsValidFilingYear(year)) {
+        Messenger().Show(job::FilingYearRefusedMessage(), platform::Icon::None);
+        return false;
+    }
+    sheet.SetFilingYear(year);
+
+    const auto outcome =
+        job::RunConversion(Messenger(), sheet.EmployeeListPath(), sheet.Slots(), sheet.OutputPath(),
+                           sheet.StandardModeFlag(), sheet.FunctionId(), sheet.Items(), year, sheet.CompanyName());
+    if (!outcome.converted)
+        return false;
+    // The intermediate file stands; only the remembered correspondence is lost.
+    if (outcome.settingsError != fileio::WriteError::None)
+        Messenger().Warn(job::SettingsNotSavedMessage(sheet.Items().SettingsPath(), Messenger()));
+    return true;
+}
+
+}  // namespace corvane
