@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "items/CSormaItemCheck.h"
+#include "support/RecordingMessageBox.h"
+#include "support/TempDir.h"
+#include "wizard/JobSteps.h"
+
+using corvane::CSormaItemCheck;
+using corvane::MakeSummarySlots;
+using corvane::SummarySlots;
+using corvane::test::ReadFileBytes;
+using corvane::test::RecordingMessageBox;
+using corvane::test::TempDir;
+namespace job = corvane::job;
+
+namespace {
+
+const std::string kHeadings = "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税";
+
+std::string Summary(const std::string& label, const std::string& company = "サンプル商事",
+                    const std::string& headings = kHeadings)
+{
+    return "集計表," + company + "\r\n\r\n" + label + "\r\n\r\n" + headings + "\r\n001,社員Ａ,300000,45000,2,5000\r\n";
+}
+
+class JobSteps : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string list =
+        dir.Write("employees.txt", "従業員(一覧表),サンプル商事\r\n\r\nコード,氏名\r\n001,社員Ａ\r\n002,社員Ｂ\r\n");
+    RecordingMessageBox box;
+    corvane::platform::Messenger messenger{box};
+    SummarySlots slots = MakeSummarySlots();
+};
+
+TEST_F(JobSteps, SlotsAreLabelledByMonthAndBonusNumber)
+{
+    EXPECT_EQ(slots[0].label, "給与 01月分");
+    EXPECT_EQ(slots[11].label, "給与 12月分");
+    EXPECT_EQ(slots[12].label, "賞与 01回分");
+    EXPECT_EQ(slots[16].label, "賞与 05回分");
+    for (const auto& slot : slots)
+        EXPECT_EQ(slot.path, "");
+}
+
+TEST_F(JobSteps, SalaryFilesLandInTheMonthTheirLabelNames)
+{
+    const auto april = dir.Write("a.txt", Summary("4月度給与"));
+    const auto january = dir.Write("z.txt", Summary("1月度給与"));
+    slots[0].path = "chosen before";
+    EXPECT_EQ(job::PlaceSalaryFiles(list, {january, april}, slots, messenger), "");
+    EXPECT_EQ(slots[0].path, january);
+    EXPECT_EQ(slots[3].path, april);
+    // A later action replaces the month without a word.
+    const auto april2 = dir.Write("b.txt", Summary("\"4月度給与\""));
+    EXPECT_EQ(job::PlaceSalaryFiles(list, {april2}, slots, messenger), "");
+    EXPECT_EQ(slots[3].path, april2);
+    EXPECT_TRUE(box.Messages().empty());
+}
+
+TEST_F(JobSteps, RefusedSalaryFilesAreListedBySectionInSortedOrder)
+{
+    const auto good = dir.Write("1-april.txt", Summary("4月度給与"));
+    const auto mayA = dir.Write("2-may.txt", Summary("5月度給与"));
+    const auto mayB = dir.Write("3-may.txt", Summary("05月度給与"));
+    const auto bonus = dir.Write("4-bonus.txt", Summary("夏期賞与"));
+    const auto other = dir.Write("5-other.txt", Summary("6月度給与", "別会社"));
+    const auto mayC = dir.Write("6-may.txt", Summary("5 月度給与"));
+    slots[4].path = "earlier May file";
+
+    const auto message = job::PlaceSalaryFiles(list, {other, mayC, bonus, mayB, good, mayA}, slots, messenger);
+    EXPECT_EQ(message,
+              "選択されたファイルは正しいファイルではありません。\n"
+              "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
+              "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" + other + "\n" +
+              "[給与データ以外のファイルが選択されている場合等]\n" + bonus + "\n" +
+              "[同じ支給月のデータを重複して選択している場合等]\n"
+              "[05月]\n" + mayA + "\n" + mayB + "\n" + mayC + "\n");
+    // The good file stays; the month chosen twice ends empty.
+    EXPECT_EQ(slots[3].path, good);
+    EXPECT_EQ(slots[4].path, "");
+    EXPECT_EQ(slots[5].path, "");
+}
+
+TEST_F(JobSteps, SalaryConditionsAreComparedWithTheFirstChosenMonth)
+{
+    slots[2].path = dir.Write("m3.txt", Summary("3月度給与"));
+    slots[5].path = dir.Write("m6.txt", Summary("6月度給与", "サンプル商事", kHeadings + ",基本給"));
+    slots[7].path = dir.Write("m8.txt", Summary("8月度給与", "サンプル商事", kHeadings + "  "));
+    slots[12].path = dir.Write("b1.txt", Summary("夏期賞与", "サンプル商事", "x"));
+    EXPECT_EQ(job::CheckSalaryConditions(list, slots, messenger),
+              "選択されたファイルは正しいファイルではありません。\n"
+              "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
+              "[不正なファイル（同一の条件で出力していない可能性があります。）]\n" + slots[5].path + "\n");
+    slots[5].path.clear();
+    EXPECT_EQ(job::CheckSalaryConditions(list, slots, messenger), "");
+}
+
+TEST_F(JobSteps, AllConditionsCoverSalaryAndBonusSlots)
+{
+    slots[14].path = dir.Write("b3.txt", Summary("決算賞与"));
+    slots[15].path = dir.Write("b4.txt", Summary("臨時賞与", "サンプル商事", "x"));
+    EXPECT_EQ(job::ReferenceFile(slots), slots[14].path);
+    const std::string expectedStart =
+        "選択されたファイルは正しいファイルではありません。\n"
+        "正しい賞与の集計表のエクスポートファイルを選択してください。\n\n"
+        "[不正なファイル（同一の条件で出力していない可能性があります。）]\n";
+    EXPECT_EQ(job::CheckAllConditions(list, slots, messenger), expectedStart + slots[15].path + "\n");
+
+    // A salary file comes first in slot order and sets the reference.
+    slots[1].path = dir.Write("m2.txt", Summary("2月度給与", "サンプル商事", "x"));
+    EXPECT_EQ(job::ReferenceFile(slots), slots[1].path);
+    EXPECT_EQ(job::CheckAllConditions(list, slots, messenger), expectedStart + slots[14].path + "\n");
+    slots[14].path.clear();
+    EXPECT_EQ(job::CheckAllConditions(list, slots, messenger), "");
+}
+
+TEST_F(JobSteps, BonusFileOfAnotherCompanyIsRefused)
+{
+    EXPECT_TRUE(job::AcceptBonusFile(list, dir.Write("b.txt", Summary("夏期賞与"))));
+    EXPECT_FALSE(job::AcceptBonusFile(list, dir.Write("c.txt", Summary("夏期賞与", "別会社"))));
+    EXPECT_EQ(job::BonusFileRefusedMessage(),
+              "選択されたファイルは正しいファイルではありません。\n"
+              "正しい集計表のエクスポートファイルを選択してください。\n\n"
+              "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n");
+}
+
+TEST_F(JobSteps, MissingFilesAreReportedWithTheirSlotLabels)
+{
+    auto exists = [](const std::string& path) { return path.find("gone") == std::string::npos; };
+    slots[3].path = "/data/kyuyo04.txt";
+    EXPECT_EQ(job::MissingFilesMessage("/data/list.txt", slots, exists, messenger), "");
+    slots[3].path = "/data/gone04.txt";
+    slots[13].path = "/data/gone-b2.txt";
+    EXPECT_EQ(job::MissingFilesMessage("/data/gone-list.txt", slots, exists, messenger),
+              "以下のファイルが存在しません。\n\n"
+              "[従業員ファイル]\n/data/gone-list.txt\n"
+              "[給与・賞与ファイル]\n(給与 04月分)/data/gone04.txt\n(賞与 02回分)/data/gone-b2.txt\n");
+}
+
+struct YearCase {
+    std::string text;
+    bool valid;
+};
+
+class FilingYear : public ::testing::TestWithParam<YearCase> {};
+
+TEST_P(FilingYear, LeadingNumberFromOneTo98)
+{
+    EXPECT_EQ(job::IsValidFilingYear(GetParam().text), GetParam().valid) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FilingYear,
+    ::testing::Values(YearCase{"26", true}, YearCase{"1", true}, YearCase{"98", true}, YearCase{"26年", true},
+                      YearCase{" 26", true}, YearCase{"0", false}, YearCase{"99", false}, YearCase{"", false},
+                      YearCase{"abc", false}, YearCase{"-5", false},
+                      // Numbers too long for 32 bits must not wrap into the range.
+                      YearCase{"4294967322", false}, YearCase{"99999999999999999999999", false}));
+
+TEST(DefaultFilingYear, IsTheYearMinus1988)
+{
+    EXPECT_EQ(job::DefaultFilingYear(2014), "26");
+    EXPECT_EQ(job::DefaultFilingYear(2025), "37");
+    EXPECT_EQ(job::FilingYearRefusedMessage(), "正しい申告年度を指定してください。");
+}
+
+TEST_F(JobSteps, SuccessfulConversionStoresTheCompanyLine)
+{
+    CSormaItemCheck items(dir.Write("Corvane.ENV", "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n"
+                                                   "別会社,基本給,3,,-1,,-1,,-1\r\n"));
+    items.LoadSettings();
+    slots[3].path = dir.Write("m4.txt", Summary("4月度給与"));
+    items.Entries()[0].chosenPayrollItem = "課税支給合計";
+    items.Entries()[0].chosenPosition = 2;
+    items.Entries()[3].chosenPayrollItem = "所得税";
+    items.Entries()[3].chosenPosition = 5;
+    const auto out = dir.File("out.XML");
+    const auto outcome = job::RunConversion(messenger, list, slots, out, 1, 3, items, "6", "サンプル商事");
+    EXPECT_TRUE(outcome.converted);
+    EXPECT_EQ(outcome.settingsError, corvane::fileio::WriteError::None);
+    EXPECT_TRUE(std::filesystem::exists(out));
+    EXPECT_EQ(ReadFileBytes(items.SettingsPath()),
+              "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n"
+              "別会社,基本給,3,,-1,,-1,,-1\r\n"
+              "サンプル商事,課税支給合計,2,,-1,,-1,所得税,5\r\n");
+    const auto xml = ReadFileBytes(out);
+    EXPECT_NE(xml.find("<FUNCTIONID>3</FUNCTIONID>"), std::string::npos);
+    EXPECT_NE(xml.find("<MODE>NORMAL</MODE>"), std::string::npos);
+    EXPECT_NE(xml.find("<SOUSIKYUUGAKU>300000</SOUSIKYUUGAKU>"), std::string::npos);
+    EXPECT_NE(xml.find("<SANSYUTUZEIGAKU>5000</SANSYUTUZEIGAKU>"), std::string::npos);
+    EXPECT_EQ(xml.find("<HOKENKOUJOGAKU>45000</HOKENKOUJOGAKU>"), std::string::npos);
+}
+
+TEST_F(JobSteps, FailedConversionLeavesTheSettingsFile)
+{
+    const std::string settings = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n古い行,a,1\r\n";
+    CSormaItemCheck items(dir.Write("Corvane.ENV", settings));
+    items.LoadSettings();
+    const auto empty = dir.Write("empty-list.txt", "従業員(一覧表),サンプル商事\r\n\r\nコード,氏名\r\n");
+    const auto outcome = job::RunConversion(messenger, empty, slots, dir.File("out.XML"), 0, 1, items, "6",
+                                            "サンプル商事");
+    EXPECT_FALSE(outcome.converted);
+    EXPECT_EQ(ReadFileBytes(items.SettingsPath()), settings);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML")));
+    EXPECT_TRUE(box.Messages().empty());
+}
+
+TEST_F(JobSteps, EasyModeAndTheCompletionMessageFollowTheFlagAndFunctionId)
+{
+    CSormaItemCheck items(dir.File("Corvane.ENV"));
+    const auto out = dir.File("out.XML");
+    ASSERT_TRUE(job::RunConversion(messenger, list, slots, out, 0, 1, items, "6", "サンプル商事").converted);
+    EXPECT_NE(ReadFileBytes(out).find("<MODE>EASY</MODE>"), std::string::npos);
+    EXPECT_EQ(box.Texts(), std::vector<std::string>{"正常に終了しました。"});
+}
+
+}  // namespace
