@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "convert/Convert.h"
+#include "convert/ConvertOptions.h"
+#include "support/TempDir.h"
+
+namespace convert = corvane::convert;
+using corvane::test::TempDir;
+
+namespace {
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+class UsageError : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageError, ShowsTheUsageAndExitsTwoWritingNothing)
+{
+    TempDir dir;
+    const auto list = dir.Write("employees.txt", "従業員(一覧表),サンプル商事\r\n\r\nコード\r\n1\r\n");
+    std::vector<std::string> args;
+    for (const auto& a : GetParam().args)
+        args.push_back(a == "LIST" ? list : a == "OUT" ? dir.File("out.XML") : a);
+    args.push_back("--settings");
+    args.push_back(dir.File("Corvane.ENV"));
+    const auto before = dir.Listing();
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(convert::RunConvert(args, out, err), 2);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str().rfind("corvane-convert: ", 0), 0u) << err.str();
+    EXPECT_NE(err.str().find("Usage: corvane-convert --employees PATH --out PATH"), std::string::npos);
+    EXPECT_EQ(dir.Listing(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, UsageError,
+    ::testing::Values(
+        UsageCase{"UnknownOption", {"--employees", "LIST", "--out", "OUT", "--verbose"}},
+        UsageCase{"PositionalArgument", {"--employees", "LIST", "--out", "OUT", "extra.txt"}},
+        UsageCase{"EmployeesMissing", {"--out", "OUT"}},
+        UsageCase{"OutMissing", {"--employees", "LIST"}},
+        UsageCase{"OutEmpty", {"--employees", "LIST", "--out", ""}},
+        UsageCase{"ValueMissing", {"--employees", "LIST", "--out"}},
+        UsageCase{"SixBonusFiles",
+                  {"--employees", "LIST", "--out", "OUT", "--bonus", "a", "--bonus", "b", "--bonus", "c", "--bonus",
+                   "d", "--bonus", "e", "--bonus", "f"}},
+        UsageCase{"ModeOther", {"--employees", "LIST", "--out", "OUT", "--mode", "EASY"}},
+        UsageCase{"ItemWithoutEquals", {"--employees", "LIST", "--out", "OUT", "--item", "1"}},
+        UsageCase{"ItemZero", {"--employees", "LIST", "--out", "OUT", "--item", "0=x"}},
+        UsageCase{"ItemFive", {"--employees", "LIST", "--out", "OUT", "--item", "5=x"}},
+        UsageCase{"ItemTwoDigits", {"--employees", "LIST", "--out", "OUT", "--item", "12=x"}},
+        UsageCase{"EmployeesTwice", {"--employees", "LIST", "--employees", "LIST", "--out", "OUT"}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(ConvertOptions, CollectsRepeatedOptionsInOrder)
+{
+    const auto parsed = convert::ParseConvertOptions(
+        {"--salary", "s2", "--employees", "e", "--bonus", "b1", "--salary", "s1", "--out", "o", "--bonus", "b2",
+         "--item", "2=x=y", "--item", "4=", "--mode", "easy", "--year", "26年", "--allow-unmapped"});
+    ASSERT_EQ(parsed.error, "");
+    const auto& o = parsed.options;
+    EXPECT_EQ(o.employees, "e");
+    EXPECT_EQ(o.out, "o");
+    EXPECT_EQ(o.salary, (std::vector<std::string>{"s2", "s1"}));
+    EXPECT_EQ(o.bonus, (std::vector<std::string>{"b1", "b2"}));
+    ASSERT_EQ(o.items.size(), 2u);
+    EXPECT_EQ(o.items[0].entry, 2);
+    EXPECT_EQ(o.items[0].heading, "x=y");
+    EXPECT_EQ(o.items[1].entry, 4);
+    EXPECT_EQ(o.items[1].heading, "");
+    EXPECT_EQ(o.mode, convert::Mode::Easy);
+    EXPECT_EQ(o.year, "26年");
+    EXPECT_TRUE(o.allowUnmapped);
+    EXPECT_FALSE(o.settings.has_value());
+}
+
+TEST(ConvertOptions, HelpGoesToStandardOutput)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(convert::RunConvert({"--help"}, out, err), 0);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(out.str().rfind("Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
+                              "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
+                              "                       [--item N=HEADING]... [--allow-unmapped] [--help]\n",
+                              0),
+              0u);
+}
+
+}  // namespace

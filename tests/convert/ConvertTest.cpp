@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "convert/Convert.h"
+#include "engine/GoldenFile.h"
+#include "fileio/FileStatus.h"
+#include "platform/TextCodec.h"
+#include "support/TempDir.h"
+#include "text/Format.h"
+#include "tools/samplegen/SampleExports.h"
+
+namespace convert = corvane::convert;
+namespace samplegen = corvane::samplegen;
+using corvane::test::ReadFileBytes;
+using corvane::test::SameDocument;
+using corvane::test::TempDir;
+
+namespace {
+
+const std::string kSettingsHeader = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n";
+
+class FixedSystem final : public corvane::platform::SystemService {
+public:
+    explicit FixedSystem(std::string executable) : m_executable(std::move(executable)) {}
+    std::string ExecutablePath() const override { return m_executable; }
+    bool FileExists(const std::string& path) const override { return corvane::fileio::FileExists(path); }
+    std::optional<std::string> VolumeLabel(const std::string&) const override { return std::nullopt; }
+    corvane::platform::LocalDate Today() const override { return {2014, 6, 1}; }
+    std::string CommandLine() const override { return std::string(); }
+
+private:
+    std::string m_executable;
+};
+
+std::string Utf8(const std::string& text)
+{
+    return corvane::platform::SystemTextCodec().TextToUtf8(text);
+}
+
+class Convert : public ::testing::Test {
+protected:
+    Convert()
+    {
+        // Ten employees hold every employment status and every tax table.
+        samplegen::SampleOptions options;
+        options.employees = 10;
+        options.seed = 1;
+        options.bonuses = 2;
+        std::string error;
+        std::filesystem::create_directory(exports);
+        if (!samplegen::WriteSampleExports(exports, options, error))
+            throw std::runtime_error(error);
+    }
+
+    std::string Export(const std::string& name) const { return exports + "/" + name; }
+
+    // The arguments of a whole sample job.
+    std::vector<std::string> SampleJob() const
+    {
+        std::vector<std::string> args = {"--employees", Export("employees.txt"), "--out", out, "--settings", settings};
+        for (int month = 1; month <= 12; ++month) {
+            args.push_back("--salary");
+            args.push_back(Export(corvane::text::Format("salary-%02d.txt", month)));
+        }
+        for (const char* bonus : {"bonus-1.txt", "bonus-2.txt"}) {
+            args.push_back("--bonus");
+            args.push_back(Export(bonus));
+        }
+        return args;
+    }
+
+    int Run(std::vector<std::string> args, std::initializer_list<std::string> more = {})
+    {
+        args.insert(args.end(), more);
+        stdoutText.str("");
+        stderrText.str("");
+        return convert::RunConvert(args, stdoutText, stderrText,
+                                   convert::Environment{system, corvane::platform::SystemTextCodec()});
+    }
+
+    std::string Err() const { return stderrText.str(); }
+    std::string OutputXml() const { return ReadFileBytes(out); }
+    bool Written() const { return std::filesystem::exists(out); }
+
+    TempDir dir;
+    std::string exports = dir.File("exports");
+    std::string out = dir.File("out.XML");
+    std::string settings = dir.File("Corvane.ENV");
+    FixedSystem system{dir.File("bin/corvane-convert")};
+    std::ostringstream stdoutText;
+    std::ostringstream stderrText;
+};
+
+TEST_F(Convert, SampleJobGivesTheExpectedDocumentAndRemembersTheColumns)
+{
+    ASSERT_EQ(Run(SampleJob(), {"--year", "6"}), 0) << Err();
+    EXPECT_EQ(stdoutText.str(), Utf8("正常に終了しました。") + "\n");
+    EXPECT_EQ(Err(), "");
+    EXPECT_TRUE(SameDocument("convert/sample-10/expected.XML", OutputXml()));
+    // The columns were found by their unique headings and are kept for the company.
+    EXPECT_EQ(ReadFileBytes(settings),
+              kSettingsHeader + "サンプル商事株式会社,課税支給合計,46,社会保険料計,72,扶養人数,93,所得税,65\r\n");
+}
+
+TEST_F(Convert, ExecutableWritesTheSameDocument)
+{
+    std::string command = "'" CORVANE_CONVERT_EXE "'";
+    for (const auto& arg : SampleJob())
+        command += " '" + arg + "'";
+    command += " --year 6 >'" + dir.File("stdout.txt") + "' 2>'" + dir.File("stderr.txt") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << ReadFileBytes(dir.File("stderr.txt"));
+    EXPECT_EQ(ReadFileBytes(dir.File("stdout.txt")), Utf8("正常に終了しました。") + "\n");
+    EXPECT_EQ(ReadFileBytes(dir.File("stderr.txt")), "");
+    EXPECT_TRUE(SameDocument("convert/sample-10/expected.XML", OutputXml()));
+}
+
+TEST_F(Convert, DefaultsAreTheLocalYearAndTheSettingsNextToTheProgram)
+{
+    std::filesystem::create_directory(dir.File("bin"));
+    auto args = SampleJob();
+    args.resize(4);  // --employees and --out only
+    ASSERT_EQ(Run(args, {"--mode", "easy"}), 0) << Err();
+    const auto xml = OutputXml();
+    EXPECT_NE(xml.find("<SINKOKUNENDO>26</SINKOKUNENDO>"), std::string::npos);
+    EXPECT_NE(xml.find("<MODE>EASY</MODE>"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("bin/Corvane.ENV")));
+}
+
+TEST_F(Convert, StoredColumnsOfTheCompanyAreUsed)
+{
+    dir.Write("Corvane.ENV", kSettingsHeader + "サンプル商事株式会社,基本給,21,社会保険料計,72,扶養人数,93,所得税,65\r\n");
+    ASSERT_EQ(Run(SampleJob(), {"--year", "6"}), 0) << Err();
+    // Employee 1002's April base salary instead of the taxable total.
+    const auto xml = OutputXml();
+    const auto employee = xml.find("<SYAIN CODE=\"1002\"");
+    const auto april = xml.find("<KYUUYO KUBUN=\"4\">", employee);
+    EXPECT_EQ(xml.substr(april, 80).find("<SOUSIKYUUGAKU>380000</SOUSIKYUUGAKU>"), 36u) << xml.substr(april, 80);
+}
+
+TEST_F(Convert, ItemChoicesOverrideAndClearEntries)
+{
+    ASSERT_EQ(Run(SampleJob(), {"--year", "6", "--item", "1=" + Utf8("基本給"), "--item", "4=", "--allow-unmapped"}), 0)
+        << Err();
+    EXPECT_EQ(ReadFileBytes(settings),
+              kSettingsHeader + "サンプル商事株式会社,基本給,21,社会保険料計,72,扶養人数,93,,-1\r\n");
+    const auto xml = OutputXml();
+    EXPECT_EQ(xml.find("<SANSYUTUZEIGAKU>"), std::string::npos);
+    EXPECT_NE(xml.find("<SOUSIKYUUGAKU>380000</SOUSIKYUUGAKU>"), std::string::npos);
+}
+
+TEST_F(Convert, EntryWithoutAColumnIsRefusedUnlessAllowed)
+{
+    EXPECT_EQ(Run(SampleJob(), {"--item", "4=", "--item", "2="}), 1);
+    EXPECT_EQ(Err(), Utf8("未選択の項目が存在します。未選択の項目は正しく連動されません。\n\n"
+                          "社会保険料等の控除額\n算出税額\n\n"
+                          "--item で項目を指定するか、--allow-unmapped を指定してください。\n"));
+    EXPECT_FALSE(Written());
+    EXPECT_FALSE(std::filesystem::exists(settings));
+}
+
+TEST_F(Convert, HeadingThatIsNotThereIsNamed)
+{
+    // The code column (position 0) is never offered.
+    for (const std::string heading : {"存在しない項目", "コード"}) {
+        EXPECT_EQ(Run(SampleJob(), {"--item", "3=" + Utf8(heading)}), 1);
+        EXPECT_EQ(Err(), Utf8("指定された項目「" + heading + "」は、集計表の項目にありません。\n\n") +
+                             Export("salary-01.txt") + "\n");
+        EXPECT_FALSE(Written());
+    }
+}
+
+TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
+{
+    const std::string notCorrect = "選択されたファイルは正しいファイルではありません。\n";
+    dir.Write("other.txt", "賞与集計表,別会社\r\n\r\n夏期賞与\r\n\r\nx\r\n");
+    dir.Write("Corvane.ENV", kSettingsHeader + "古い行,a,1\r\n");
+    dir.Write("out.XML", "existing");
+    const auto settingsBefore = ReadFileBytes(settings);
+
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const auto base = SampleJob();
+    auto with = [&](std::initializer_list<std::string> extra) {
+        auto a = base;
+        a.insert(a.end(), extra);
+        return a;
+    };
+    auto job = std::vector<std::string>{"--employees", Export("employees.txt"), "--out", out, "--settings", settings};
+    auto jobWith = [&](std::initializer_list<std::string> extra) {
+        auto a = job;
+        a.insert(a.end(), extra);
+        return a;
+    };
+    const std::vector<Case> cases = {
+        {{"--employees", Export("salary-01.txt"), "--out", out, "--settings", settings},
+         notCorrect + "正しい従業員<一覧表>のエクスポートファイルを選択してください。\n"},
+        {jobWith({"--salary", Export("bonus-1.txt"), "--salary", dir.File("other.txt")}),
+         notCorrect + "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
+                      "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" +
+             dir.File("other.txt") + "\n[給与データ以外のファイルが選択されている場合等]\n" + Export("bonus-1.txt") +
+             "\n\n"},
+        {jobWith({"--salary", Export("salary-04.txt"), "--salary", Export("salary-04.txt")}),
+         notCorrect + "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
+                      "[同じ支給月のデータを重複して選択している場合等]\n[04月]\n" +
+             Export("salary-04.txt") + "\n" + Export("salary-04.txt") + "\n\n"},
+        {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", dir.File("other.txt")}),
+         notCorrect + "正しい集計表のエクスポートファイルを選択してください。\n\n"
+                      "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n\n"},
+        {with({"--year", "99"}), "正しい申告年度を指定してください。\n"},
+        {with({"--year", "4294967302"}), "正しい申告年度を指定してください。\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.args), 1);
+        EXPECT_EQ(Err(), Utf8(c.message));
+        EXPECT_EQ(stdoutText.str(), "");
+        EXPECT_EQ(ReadFileBytes(out), "existing");
+        EXPECT_EQ(ReadFileBytes(settings), settingsBefore);
+    }
+}
+
+TEST_F(Convert, SummaryFilesOfOtherConditionsAreListed)
+{
+    // The same bonus export with another heading line.
+    auto bytes = ReadFileBytes(Export("bonus-2.txt"));
+    const auto heading = bytes.find("コード,行項目名");
+    bytes.insert(heading + std::string("コード").size(), " ");
+    const auto odd = dir.Write("odd-bonus.txt", bytes);
+    auto args = SampleJob();
+    args.back() = odd;
+    EXPECT_EQ(Run(args, {"--year", "6"}), 1);
+    EXPECT_EQ(Err(), Utf8("選択されたファイルは正しいファイルではありません。\n"
+                          "正しい賞与の集計表のエクスポートファイルを選択してください。\n\n"
+                          "[不正なファイル（同一の条件で出力していない可能性があります。）]\n") +
+                         odd + "\n\n");
+    EXPECT_FALSE(Written());
+}
+
+TEST_F(Convert, WriteFailureNamesTheOutputAndLeavesTheSettings)
+{
+    dir.Write("Corvane.ENV", kSettingsHeader + "古い行,a,1\r\n");
+    const auto before = ReadFileBytes(settings);
+    auto args = SampleJob();
+    args[3] = dir.File("missing-folder/out.XML");
+    EXPECT_EQ(Run(args, {"--year", "6"}), 1);
+    EXPECT_NE(Err().find(args[3]), std::string::npos) << Err();
+    EXPECT_NE(Err().find(Utf8("中間ファイルを作成できませんでした。")), std::string::npos) << Err();
+    EXPECT_EQ(stdoutText.str(), "");
+    EXPECT_EQ(ReadFileBytes(settings), before);
+}
+
+TEST_F(Convert, EmployeeListWithoutRowsFailsWithoutAWord)
+{
+    const auto list = dir.Write("list.txt", "従業員(一覧表),サンプル商事株式会社\r\n\r\nコード,氏名\r\n");
+    EXPECT_EQ(Run({"--employees", list, "--out", out, "--settings", settings}), 1);
+    EXPECT_EQ(Err(), "");
+    EXPECT_FALSE(Written());
+    EXPECT_FALSE(std::filesystem::exists(settings));
+}
+
+}  // namespace
