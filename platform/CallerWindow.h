@@ -14,6 +14,8 @@ constexpr WindowHandle kNoWindow = 0;
 class CallerWindowService {
 public:
     virtual ~CallerWindowService() = default;
+    // Held by reference in Services; never assigned.
+    CallerWindowService& operator=(const CallerWindowService&) = delete;
     virtual void Disable(WindowHandle window) = 0;
     virtual void Enable(WindowHandle window) = 0;
     virtual void BringToForeground(WindowHandle window) = 0;

@@ -6,6 +6,8 @@ namespace corvane::platform {
 class ComService {
 public:
     virtual ~ComService() = default;
+    // Held by reference in Services; never assigned.
+    ComService& operator=(const ComService&) = delete;
     // False when COM could not be initialised.
     virtual bool Initialize() = 0;
     // Called once after a successful Initialize.

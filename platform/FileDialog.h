@@ -50,6 +50,8 @@ struct SaveFileRequest {
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
+    // Held by reference in Services; never assigned.
+    FileDialogService& operator=(const FileDialogService&) = delete;
     // The chosen files' full paths (one unless multiSelect); none on cancel.
     virtual std::optional<std::vector<std::string>> OpenFiles(const OpenFileRequest& request) = 0;
     // The chosen full path; none on cancel.

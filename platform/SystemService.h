@@ -16,6 +16,8 @@ struct LocalDate {
 class SystemService {
 public:
     virtual ~SystemService() = default;
+    // Held by reference in Services; never assigned.
+    SystemService& operator=(const SystemService&) = delete;
     // The full path of the running program's own executable; "" when unknown.
     virtual std::string ExecutablePath() const = 0;
     // True when a regular file is at `path` (its status can be read).

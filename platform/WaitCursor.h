@@ -6,6 +6,8 @@ namespace corvane::platform {
 class WaitCursorService {
 public:
     virtual ~WaitCursorService() = default;
+    // Held by reference in Services; never assigned.
+    WaitCursorService& operator=(const WaitCursorService&) = delete;
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
 };

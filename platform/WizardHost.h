@@ -9,6 +9,8 @@ namespace corvane::platform {
 class WizardHost {
 public:
     virtual ~WizardHost() = default;
+    // Held by reference in Services; never assigned.
+    WizardHost& operator=(const WizardHost&) = delete;
 
     // Builds the wizard's window over `parent` (kNoWindow: a top-level window),
     // attaches its view to `wizard`, runs it until 完了 or キャンセル closes it,

@@ -1,0 +1,70 @@
+#include "wizard/WizardFixture.h"
+
+#include "text/Format.h"
+
+namespace corvane::test {
+
+std::string TestDataBytes(const std::string& relative)
+{
+    return ReadFileBytes(std::string(CORVANE_TEST_DATA_DIR) + "/" + relative);
+}
+
+std::string Replaced(std::string bytes, const std::string& from, const std::string& to)
+{
+    for (auto pos = bytes.find(from); pos != std::string::npos; pos = bytes.find(from, pos + to.size()))
+        bytes.replace(pos, from.size(), to);
+    return bytes;
+}
+
+WizardTest::WizardTest() : services(fake.Services())
+{
+    fake.SetExecutablePath(dir.File("corvane"));
+}
+
+std::string WizardTest::Employees(const std::string& name)
+{
+    return dir.Write(name, TestDataBytes("engine/edge/employees.txt"));
+}
+
+std::string WizardTest::Salary(int month, const std::string& name)
+{
+    const std::string file = name.empty() ? text::Format("salary-%02d.txt", month) : name;
+    return dir.Write(file, Replaced(TestDataBytes("engine/edge/salary-04.txt"), "4月度給与",
+                                    text::Format("%d月度給与", month)));
+}
+
+std::string WizardTest::Bonus(const std::string& name)
+{
+    return dir.Write(name, TestDataBytes("engine/edge/bonus-1.txt"));
+}
+
+platform::WizardResult WizardTest::RunSheet(FakePlatform::WizardScript script, int functionId,
+                                            const std::string& outputPath)
+{
+    sheet = std::make_unique<CVdWizSheet>(services, platform::AppTitle(), platform::kNoWindow);
+    sheet->SetFunctionId(functionId);
+    sheet->SetOutputPath(outputPath);
+    fake.ScriptWizard(std::move(script));
+    return fake.RunWizard(*sheet, platform::kNoWindow);
+}
+
+void WizardTest::ExpectNoErrors() const
+{
+    const auto errors = fake.Errors();
+    EXPECT_TRUE(errors.empty()) << ::testing::PrintToString(errors);
+}
+
+void ChooseFiles(FakePlatform& fake, FakeWizard& w, platform::ControlId button, std::vector<std::string> paths)
+{
+    fake.QueueOpen(std::move(paths));
+    w.Press(button);
+}
+
+void ToSalaryPage(FakePlatform& fake, FakeWizard& w, const std::string& employees)
+{
+    w.Next();
+    ChooseFiles(fake, w, platform::ControlId::EmployeeBrowse, {employees});
+    w.Next();
+}
+
+}  // namespace corvane::test
