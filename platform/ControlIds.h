@@ -75,6 +75,16 @@ enum class ControlId : int {
     ExplanationText, // set by the logic
     DialogOk,        // the default button: Enter in the search field presses it
     DialogCancel,
+
+    // The sheet's own buttons and the message boxes' buttons. The logic never
+    // addresses them; front ends whose toolkit has no Japanese captions take
+    // theirs from the caption table.
+    WizardBack = 3000,
+    WizardNext,
+    WizardFinish,
+    WizardCancel,
+    MessageOk = 3100,
+    MessageCancel,
 };
 
 // The five bonus rows, numbered 1 to 5.

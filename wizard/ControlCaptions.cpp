@@ -60,6 +60,13 @@ const std::map<ControlId, std::string>& Captions()
         {ControlId::ExplanationGroup, "説明"},
         {ControlId::DialogOk, "OK"},
         {ControlId::DialogCancel, "ｷｬﾝｾﾙ"},
+
+        {ControlId::WizardBack, "< 戻る(&B)"},
+        {ControlId::WizardNext, "次へ(&N) >"},
+        {ControlId::WizardFinish, "完了"},
+        {ControlId::WizardCancel, "キャンセル"},
+        {ControlId::MessageOk, "OK"},
+        {ControlId::MessageCancel, "キャンセル"},
     };
     return captions;
 }
