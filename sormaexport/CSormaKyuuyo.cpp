@@ -104,6 +104,7 @@ bool CSormaKyuuyo::ReadFile(const std::string& path, std::size_t entry, std::siz
     if (!reader.Open(path))
         return false;
     m_payRowsExpected = std::min<std::size_t>(summaryFilesLeft, kLastPeriod);
+    m_nextRecord = 0;
     FileKind kind = FileKind::None;
     int period = -1;
     std::string& line = m_line;
@@ -199,13 +200,14 @@ std::string CSormaKyuuyo::RemoveQuotesAndCommas(const std::string& value)
 void CSormaKyuuyo::StoreValue(std::string& target, std::string_view value, bool amount)
 {
     // A quote or comma byte is never part of a double-byte character.
-    if (!amount || value.find_first_of("\",") == std::string_view::npos) {
+    auto removed = [](char c) { return c == '"' || c == ','; };
+    if (!amount || std::none_of(value.begin(), value.end(), removed)) {
         target.assign(value);
         return;
     }
     target.clear();
     for (const char c : value) {
-        if (c != '"' && c != ',')
+        if (!removed(c))
             target.push_back(c);
     }
 }
@@ -220,6 +222,23 @@ void CSormaKyuuyo::ParseHeader(const std::string& keyword, const std::string& li
         m_messenger.Warn(kBadKeywordMessage);
 }
 
+void CSormaKyuuyo::RowLayout::Build(std::size_t codeField)
+{
+    positions.clear();
+    positions.push_back(codeField);
+    for (const auto& column : columns)
+        positions.push_back(column.pick);
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    auto pickOf = [this](std::size_t field) {
+        return static_cast<std::size_t>(std::lower_bound(positions.begin(), positions.end(), field) -
+                                        positions.begin());
+    };
+    for (auto& column : columns)
+        column.pick = pickOf(column.pick);
+    codePick = pickOf(codeField);
+}
+
 void CSormaKyuuyo::ParseEmployeeHeader(const std::string& line)
 {
     const auto fields = SplitCsvLine(text::ReplaceAll(line, kFullWidthDot, kHalfWidthDot));
@@ -228,18 +247,19 @@ void CSormaKyuuyo::ParseEmployeeHeader(const std::string& line)
         if (column >= 0)
             m_employeeTable.columns[static_cast<std::size_t>(column)].realIndex = static_cast<std::int32_t>(p);
     }
-    m_employeeColumns.clear();
-    m_employeeFieldsNeeded = 0;
+    m_employeeRow.columns.clear();
     for (std::size_t j = 0; j < m_employeeTable.columns.size(); ++j) {
         const auto& column = m_employeeTable.columns[j];
         if (column.realIndex < 0)
             continue;
         if (m_employeeSlots[j] < 0)
             m_employeeSlots[j] = static_cast<std::int32_t>(m_employeeSlotCount++);
-        const auto field = static_cast<std::size_t>(column.realIndex);
-        m_employeeColumns.push_back({field, static_cast<std::size_t>(m_employeeSlots[j]), column.amount});
-        m_employeeFieldsNeeded = std::max(m_employeeFieldsNeeded, field + 1);
+        m_employeeRow.columns.push_back({static_cast<std::size_t>(column.realIndex),
+                                         static_cast<std::size_t>(m_employeeSlots[j]), column.amount});
     }
+    const std::int32_t codeField =
+        m_employeeCodeColumn < 0 ? -1 : m_employeeTable.columns[static_cast<std::size_t>(m_employeeCodeColumn)].realIndex;
+    m_employeeRow.Build(codeField < 0 ? 0 : static_cast<std::size_t>(codeField));
 }
 
 void CSormaKyuuyo::ParsePayHeader()
@@ -252,18 +272,17 @@ void CSormaKyuuyo::ParsePayHeader()
         item.realIndex = m_items ? m_items->ChosenPositionFor(item.name) : -1;
     }
     std::size_t stride = m_payStride;
-    m_payItems.clear();
-    m_payFieldsNeeded = 1;
+    m_payRow.columns.clear();
     for (std::size_t k = 1; k < m_payTable.columns.size(); ++k) {
         const auto& item = m_payTable.columns[k];
         if (item.realIndex < 0)
             continue;
         if (m_paySlots[k] < 0)
             m_paySlots[k] = static_cast<std::int32_t>(stride++);
-        const auto field = static_cast<std::size_t>(item.realIndex);
-        m_payItems.push_back({field, static_cast<std::size_t>(m_paySlots[k]), item.amount});
-        m_payFieldsNeeded = std::max(m_payFieldsNeeded, field + 1);
+        m_payRow.columns.push_back({static_cast<std::size_t>(item.realIndex),
+                                    static_cast<std::size_t>(m_paySlots[k]), item.amount});
     }
+    m_payRow.Build(static_cast<std::size_t>(m_payTable.columns[0].realIndex));
     if (stride != m_payStride)
         WidenPayRows(stride);
 }
@@ -285,12 +304,6 @@ void CSormaKyuuyo::WidenPayRows(std::size_t stride)
     m_payStride = stride;
 }
 
-std::string_view CSormaKyuuyo::Field(std::size_t position) const
-{
-    // A row shorter than a header's position reads as "" there.
-    return position < m_fields.size() ? m_fields[position] : std::string_view();
-}
-
 bool CSormaKyuuyo::ReadEmployeeRow(const std::string& line)
 {
     return ReadEmployeeFields(line);
@@ -303,8 +316,9 @@ bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line)
     const std::int32_t codeIndex = m_employeeTable.columns[static_cast<std::size_t>(m_employeeCodeColumn)].realIndex;
     if (codeIndex < 0)
         return false;
-    SplitCsvFieldViews(line, m_fields, m_employeeFieldsNeeded);
-    const std::string_view code = Field(static_cast<std::size_t>(codeIndex));
+    // A row shorter than a header's position reads as "" there.
+    PickCsvFields(line, m_employeeRow.positions, m_fields);
+    const std::string_view code = m_fields[m_employeeRow.codePick];
     if (code.empty()) {
         m_messenger.Warn(kNoCodeMessage);
         return false;
@@ -312,8 +326,8 @@ bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line)
     SORMADATA& record = RecordFor(code);
     if (record.employee.size() < m_employeeSlotCount)
         record.employee.resize(m_employeeSlotCount);
-    for (const auto& column : m_employeeColumns)
-        StoreValue(record.employee[column.slot], Field(column.field), column.amount);
+    for (const auto& column : m_employeeRow.columns)
+        StoreValue(record.employee[column.slot], m_fields[column.pick], column.amount);
     return true;
 }
 
@@ -327,16 +341,16 @@ void CSormaKyuuyo::ReadPayFields(std::string_view line, int period)
     const std::int32_t codeIndex = m_payTable.columns[0].realIndex;
     if (codeIndex < 0)
         return;  // no summary header yet
-    SplitCsvFieldViews(line, m_fields, std::max(m_payFieldsNeeded, static_cast<std::size_t>(codeIndex) + 1));
-    const std::string_view code = Field(static_cast<std::size_t>(codeIndex));
+    PickCsvFields(line, m_payRow.positions, m_fields);
+    const std::string_view code = m_fields[m_payRow.codePick];
     if (code.empty() || code == kFullWidthSpace)
         return;
     SORMADATA& record = RecordFor(code);
     if (!IsPeriod(period))
         return;
     const std::size_t row = PayRowFor(record, period);
-    for (const auto& item : m_payItems)
-        StoreValue(record.pay[row + item.slot], Field(item.field), item.amount);
+    for (const auto& item : m_payRow.columns)
+        StoreValue(record.pay[row + item.slot], m_fields[item.pick], item.amount);
 }
 
 std::size_t CSormaKyuuyo::PayRowFor(SORMADATA& record, int period)
@@ -355,19 +369,31 @@ std::size_t CSormaKyuuyo::PayRowFor(SORMADATA& record, int period)
 
 SORMADATA& CSormaKyuuyo::RecordFor(std::string_view code)
 {
-    const auto found = m_recordIndex.find(code);
-    if (found != m_recordIndex.end())
-        return *found->second;
-    SORMADATA& record = m_records.emplace_back();
-    record.code.assign(code);
-    m_recordIndex.emplace(record.code, &record);
-    return record;
+    std::size_t position = m_nextRecord;
+    if (position >= m_records.size() || m_records[position].code != code) {
+        const auto found = m_recordIndex.find(code);
+        if (found != m_recordIndex.end()) {
+            position = found->second;
+        } else {
+            position = m_records.size();
+            SORMADATA& added = m_records.emplace_back();
+            added.code.assign(code);
+            m_recordIndex.emplace(added.code, position);
+        }
+    }
+    m_nextRecord = position + 1;
+    return m_records[position];
 }
 
 const SORMADATA* CSormaKyuuyo::FindRecord(const std::string& code) const
 {
+    if (m_lastFound && m_lastFound->code == code)
+        return m_lastFound;
     const auto found = m_recordIndex.find(code);
-    return found == m_recordIndex.end() ? nullptr : found->second;
+    if (found == m_recordIndex.end())
+        return nullptr;
+    m_lastFound = &m_records[found->second];
+    return m_lastFound;
 }
 
 void CSormaKyuuyo::CollectEmployeeCodes()
@@ -386,10 +412,10 @@ void CSormaKyuuyo::CollectEmployeeCodes()
         return;
     }
     // Records made only from summary rows have no employee code field.
-    const auto slot = static_cast<std::size_t>(m_employeeSlots[static_cast<std::size_t>(m_employeeCodeColumn)]);
     for (const auto& record : m_records) {
-        if (slot < record.employee.size() && !record.employee[slot].empty())
-            m_employeeCodes.push_back(record.employee[slot]);
+        const std::string& code = EmployeeField(record, m_employeeCodeColumn);
+        if (!code.empty())
+            m_employeeCodes.push_back(code);
     }
 }
 
@@ -397,9 +423,15 @@ void CSormaKyuuyo::Number(const std::string& column, const char* format,
                           std::unordered_map<std::string, std::string>& numbers) const
 {
     numbers.clear();
+    if (m_employeeCodes.empty())
+        return;
+    // The records with an employee code, in creation order, are the code list.
+    const std::int32_t j = ColumnOf(m_employeeTable, column);
     int next = 1;
-    for (const auto& code : m_employeeCodes) {
-        const std::string& value = GetEmployeeValue(code, column);
+    for (const auto& record : m_records) {
+        if (EmployeeField(record, m_employeeCodeColumn).empty())
+            continue;
+        const std::string& value = EmployeeField(record, j);
         if (value.empty())
             continue;
         const auto [slot, added] = numbers.try_emplace(value);
@@ -408,16 +440,20 @@ void CSormaKyuuyo::Number(const std::string& column, const char* format,
     }
 }
 
+const std::string& CSormaKyuuyo::EmployeeField(const SORMADATA& record, std::int32_t column) const
+{
+    if (column < 0)
+        return Empty();
+    const std::int32_t slot = m_employeeSlots[static_cast<std::size_t>(column)];
+    if (slot < 0 || static_cast<std::size_t>(slot) >= record.employee.size())
+        return Empty();
+    return record.employee[static_cast<std::size_t>(slot)];
+}
+
 const std::string& CSormaKyuuyo::GetEmployeeValue(const std::string& code, const std::string& column) const
 {
     const SORMADATA* record = FindRecord(code);
-    const std::int32_t j = ColumnOf(m_employeeTable, column);
-    if (!record || j < 0)
-        return Empty();
-    const std::int32_t slot = m_employeeSlots[static_cast<std::size_t>(j)];
-    if (slot < 0 || static_cast<std::size_t>(slot) >= record->employee.size())
-        return Empty();
-    return record->employee[static_cast<std::size_t>(slot)];
+    return record ? EmployeeField(*record, ColumnOf(m_employeeTable, column)) : Empty();
 }
 
 const std::string& CSormaKyuuyo::GetPayValue(const std::string& code, int period, const std::string& item) const

@@ -50,12 +50,21 @@ public:
 private:
     enum class FileKind { None, EmployeeList, Summary };
 
-    // A column (or pay item) that a header placed: where its value comes from
-    // in a data row and where it goes in a record.
+    // A column (or pay item) that a header placed: which picked field of a
+    // data row holds its value, and where the value goes in a record.
     struct PlacedColumn {
-        std::size_t field;
+        std::size_t pick;
         std::size_t slot;
         bool amount;
+    };
+
+    // The fields of a data row that are read, and where each value goes.
+    struct RowLayout {
+        std::vector<std::size_t> positions;  // field positions to pick, ascending
+        std::vector<PlacedColumn> columns;
+        std::size_t codePick = 0;
+        // Turns the field positions held in the columns' `pick` into indexes of `positions`.
+        void Build(std::size_t codeField);
     };
 
     bool ReadFile(const std::string& path, std::size_t entry, std::size_t summaryFilesLeft);
@@ -64,10 +73,10 @@ private:
     void ParsePayHeader();
     bool ReadEmployeeFields(std::string_view line);
     void ReadPayFields(std::string_view line, int period);
-    std::string_view Field(std::size_t position) const;
 
     SORMADATA& RecordFor(std::string_view code);
     const SORMADATA* FindRecord(const std::string& code) const;
+    const std::string& EmployeeField(const SORMADATA& record, std::int32_t column) const;
     // The first slot of the record's pay row for `period`, added when missing.
     std::size_t PayRowFor(SORMADATA& record, int period);
     void WidenPayRows(std::size_t stride);
@@ -85,7 +94,12 @@ private:
     // Records in creation order; a deque, so that the index's views of their
     // codes stay valid as records are added.
     std::deque<SORMADATA> m_records;
-    std::unordered_map<std::string_view, SORMADATA*> m_recordIndex;
+    std::unordered_map<std::string_view, std::size_t> m_recordIndex;
+    // The exports list the employees in the same order file after file, so
+    // the record after the last one used is tried before the index.
+    std::size_t m_nextRecord = 0;
+    // The lookups come employee by employee: the last record found is tried first.
+    mutable const SORMADATA* m_lastFound = nullptr;
     std::vector<std::string> m_employeeCodes;
     std::string m_companyName;
     std::unordered_map<std::string, std::string> m_departmentCodes;
@@ -96,12 +110,10 @@ private:
     // taken back, so values stored under an earlier header stay readable.
     std::vector<std::int32_t> m_employeeSlots;  // per employee column; -1 when never placed
     std::size_t m_employeeSlotCount = 0;
-    std::vector<PlacedColumn> m_employeeColumns;  // the columns placed now, in table order
-    std::size_t m_employeeFieldsNeeded = 0;
+    RowLayout m_employeeRow;
     std::vector<std::int32_t> m_paySlots;  // per pay item; コード has none (its value is the code)
     std::size_t m_payStride = 0;
-    std::vector<PlacedColumn> m_payItems;
-    std::size_t m_payFieldsNeeded = 0;
+    RowLayout m_payRow;
     std::size_t m_payRowsExpected = 0;  // pay rows a new record can still get in this Read
 
     std::string m_line;

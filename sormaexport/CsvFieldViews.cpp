@@ -1,32 +1,105 @@
 #include "sormaexport/CsvFieldViews.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "text/AsciiSpace.h"
 
 namespace corvane {
 
-void SplitCsvFieldViews(std::string_view line, std::vector<std::string_view>& fields,
-                        std::size_t maxFields)
+namespace {
+
+constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
+constexpr std::uint64_t kLowSeven = 0x7F7F7F7F7F7F7F7FULL;
+
+// The high bit of every byte of `word` that equals `c`, and no other bit.
+std::uint64_t BytesEqualTo(std::uint64_t word, unsigned char c)
 {
-    fields.clear();
-    if (maxFields == 0)
+    const std::uint64_t x = word ^ (kEveryByte * c);
+    return ~(((x & kLowSeven) + kLowSeven) | x | kLowSeven);
+}
+
+// The number of bytes marked in a BytesEqualTo mask (without a library call
+// where the processor has no population count instruction).
+std::size_t MarkedBytes(std::uint64_t mask)
+{
+    return static_cast<std::size_t>(((mask >> 7) * kEveryByte) >> 56);
+}
+
+}  // namespace
+
+void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positions,
+                   std::vector<std::string_view>& out)
+{
+    out.assign(positions.size(), std::string_view());
+    if (positions.empty())
         return;
     line = text::Trim(line);
     // A code page 932 trail byte is 0x40 or above, so a '"' or ',' byte is
-    // always a character of its own: bytes can be examined one by one.
-    bool insideQuotes = false;
+    // always a character of its own: the bytes can be examined one by one,
+    // or eight at a time.
+    const char* const bytes = line.data();
+    const std::size_t size = line.size();
+    const std::size_t wanted = positions.size();
+    std::size_t want = 0;  // the next entry of `positions` to fill
+    std::size_t next = positions[0];
+    std::size_t field = 0;  // the field being walked; `start` is its start once it is wanted
     std::size_t start = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"') {
+    bool insideQuotes = false;
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes + i, sizeof word);
+            const std::uint64_t quotes = BytesEqualTo(word, '"');
+            const std::uint64_t commas = BytesEqualTo(word, ',');
+            if (quotes == 0 && !insideQuotes) {
+                // Skip the word when none of the fields that end in it is wanted.
+                const std::size_t ended = MarkedBytes(commas);
+                if (field + ended <= next) {
+                    if (ended != 0) {
+                        field += ended;
+                        // Only the start of a wanted field is ever used.
+                        if (field == next)
+                            start = i + static_cast<std::size_t>(63 - std::countl_zero(commas)) / 8 + 1;
+                    }
+                    continue;
+                }
+            }
+            for (std::uint64_t found = quotes | commas; found; found &= found - 1) {
+                const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(found)) / 8;
+                if (bytes[at] == '"') {
+                    insideQuotes = !insideQuotes;
+                } else if (!insideQuotes) {
+                    if (field == next) {
+                        out[want++] = line.substr(start, at - start);
+                        if (want == wanted)
+                            return;
+                        next = positions[want];
+                    }
+                    ++field;
+                    start = at + 1;
+                }
+            }
+        }
+    }
+    for (; i < size; ++i) {
+        if (bytes[i] == '"') {
             insideQuotes = !insideQuotes;
-        } else if (c == ',' && !insideQuotes) {
-            fields.push_back(line.substr(start, i - start));
-            if (fields.size() == maxFields)
-                return;
+        } else if (bytes[i] == ',' && !insideQuotes) {
+            if (field == next) {
+                out[want++] = line.substr(start, i - start);
+                if (want == wanted)
+                    return;
+                next = positions[want];
+            }
+            ++field;
             start = i + 1;
         }
     }
-    fields.push_back(line.substr(start));
+    if (field == next)
+        out[want] = line.substr(start);
 }
 
 }  // namespace corvane

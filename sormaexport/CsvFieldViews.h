@@ -6,11 +6,11 @@
 
 namespace corvane {
 
-// SplitCsvLine for the reader's data rows: the same fields, as views into
-// `line`, without copying. Stops after `maxFields` fields, so that a row is
-// split only as far as the columns in use; the fields it yields are those
-// that SplitCsvLine gives at the same positions.
-void SplitCsvFieldViews(std::string_view line, std::vector<std::string_view>& fields,
-                        std::size_t maxFields);
+// The fields of `line` at `positions` (ascending, no repeats), as SplitCsvLine
+// would give them there, but as views into `line` and without splitting more
+// of the line than the last position needs. out[k] is the field at
+// positions[k]; a position past the last field gives "".
+void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positions,
+                   std::vector<std::string_view>& out);
 
 }  // namespace corvane

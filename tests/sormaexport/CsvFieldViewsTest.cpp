@@ -9,34 +9,67 @@
 
 namespace {
 
-std::vector<std::string> Views(std::string_view line, std::size_t maxFields)
+using Positions = std::vector<std::size_t>;
+using Texts = std::vector<std::string>;
+
+Texts Pick(std::string_view line, const Positions& positions)
 {
-    std::vector<std::string_view> views{"stale"};
-    corvane::SplitCsvFieldViews(line, views, maxFields);
-    return {views.begin(), views.end()};
+    std::vector<std::string_view> out{"stale"};
+    corvane::PickCsvFields(line, positions, out);
+    return {out.begin(), out.end()};
 }
 
-// The reader's splitter must give exactly the fields of the shared one.
-TEST(SplitCsvFieldViews, GivesTheFieldsOfSplitCsvLine)
+Texts Expected(const Texts& all, const Positions& positions)
 {
-    const char* const lines[] = {
+    Texts picked;
+    for (const auto p : positions)
+        picked.push_back(p < all.size() ? all[p] : "");
+    return picked;
+}
+
+// The reader's picker must give exactly the fields of the shared splitter,
+// whichever fields it is asked for. The lines are long enough to exercise
+// the eight-byte steps, with quotes and commas on both sides of a step.
+TEST(PickCsvFields, GivesTheFieldsOfSplitCsvLine)
+{
+    const std::string lines[] = {
         "", "   ", ",", "a,b,,c", "  a , b \r\n", "\"山田,太郎\",\"1,234\",x", "a\"b,c,d",
         "ソ,表,能", "\"\",\"\"\"\",x", "\t001,社員Ａ,300000,45000,2,5000\t", "　,全角空白　, ",
         "\x81,\x81\",a,b",  // a lead byte without its trail byte
+        "0001,abcdefgh,,,,,,,,,,,,,,ijklmnopqrstu,1,22,333,4444,55555,666666,7777777,88888888,x",
+        "1234567,\"a,b,c,d,e,f,g,h,i\",12345678,\"12345678\",1,\"\",,\"x\"y\"z\",last field,,",
+        "abcdefg\"hijklmn,opqrstu\"vwxyz,0123456,789abcd,efghijklmnop,q",
+        ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,",
     };
-    for (const char* line : lines) {
-        const auto expected = corvane::SplitCsvLine(line);
-        EXPECT_EQ(Views(line, 1000), expected) << line;
-        for (std::size_t max = 1; max <= expected.size(); ++max) {
-            const std::vector<std::string> prefix(expected.begin(), expected.begin() + static_cast<long>(max));
-            EXPECT_EQ(Views(line, max), prefix) << line << " max " << max;
+    for (const auto& line : lines) {
+        const Texts all = corvane::SplitCsvLine(line);
+        const std::size_t beyond = all.size() + 3;
+        std::vector<Positions> cases;
+        Positions every;
+        for (std::size_t p = 0; p < beyond; ++p) {
+            every.push_back(p);
+            cases.push_back({p});
+            cases.push_back({0, p});
+            if (p + 1 < beyond)
+                cases.push_back({p, p + 1});
+        }
+        cases.push_back(every);
+        Positions odd;
+        for (std::size_t p = 1; p < beyond; p += 3)
+            odd.push_back(p);
+        cases.push_back(odd);
+        for (const auto& positions : cases) {
+            if (positions.size() == 2 && positions[0] == positions[1])
+                continue;
+            EXPECT_EQ(Pick(line, positions), Expected(all, positions))
+                << line << " at " << testing::PrintToString(positions);
         }
     }
 }
 
-TEST(SplitCsvFieldViews, ZeroFieldsYieldsNothing)
+TEST(PickCsvFields, NoPositionsPickNothing)
 {
-    EXPECT_TRUE(Views("a,b", 0).empty());
+    EXPECT_TRUE(Pick("a,b", {}).empty());
 }
 
 }  // namespace
