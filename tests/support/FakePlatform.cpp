@@ -116,6 +116,14 @@ void FakeWizard::Press(ControlId id)
     m_wizard.Page(Page()).OnCommand(id);
 }
 
+void FakeWizard::Command(ControlId id)
+{
+    if (!Usable(id, "command"))
+        return;
+    m_platform.Note("command " + ControlName(id));
+    m_wizard.Page(Page()).OnCommand(id);
+}
+
 void FakeWizard::DoubleClick(ControlId list)
 {
     if (!Usable(list, "double click"))

@@ -37,6 +37,9 @@ public:
 
     // A button of the page: it takes the focus, then its command runs.
     void Press(platform::ControlId id);
+    // A command that leaves the focus where it is (an accelerator key, or a
+    // toolkit whose buttons take no focus).
+    void Command(platform::ControlId id);
     void DoubleClick(platform::ControlId list);
     // Replaces a field's text as typing would, then notifies the page.
     void Type(platform::ControlId id, const std::string& text);

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "wizard/WizardFixture.h"
+
+namespace corvane::test {
+namespace {
+
+using platform::ControlId;
+using platform::Icon;
+
+const char kRefused[] =
+    "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>のエクスポートファイルを選択してください。";
+
+class StartPage : public WizardTest {};
+
+TEST_F(StartPage, StandardModeIsPreselectedAndStoredAsOne)
+{
+    RunSheet([](FakeWizard& w) {
+        EXPECT_EQ(w.Buttons(), platform::kWizNext);
+        EXPECT_FALSE(w.CanBack());
+        w.Next();
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    EXPECT_EQ(sheet->StandardModeFlag(), 1);
+}
+
+TEST_F(StartPage, SimpleModeSurvivesGoingBackAndIsStoredAsZero)
+{
+    RunSheet([](FakeWizard& w) {
+        w.Check(ControlId::SimpleModeRadio);
+        w.Next();
+        w.Back();
+        EXPECT_TRUE(w.Controls().IsChecked(ControlId::SimpleModeRadio));
+        EXPECT_FALSE(w.Controls().IsChecked(ControlId::StandardModeRadio));
+        w.Next();
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    EXPECT_EQ(sheet->StandardModeFlag(), 0);
+}
+
+class EmployeePage : public WizardTest {
+protected:
+    void ToPage(FakeWizard& w) { w.Next(); }
+    void Choose(FakeWizard& w, const std::string& path) { ChooseFiles(fake, w, ControlId::EmployeeBrowse, {path}); }
+};
+
+TEST_F(EmployeePage, FirstVisitHasAnEmptyFieldAndOnlyBack)
+{
+    RunSheet([&](FakeWizard& w) {
+        ToPage(w);
+        EXPECT_EQ(w.Text(ControlId::EmployeePath), "");
+        EXPECT_EQ(w.Buttons(), platform::kWizBack);
+        w.Cancel();
+    });
+    ExpectNoErrors();
+}
+
+TEST_F(EmployeePage, AValidListIsShownStoredAndYieldsTheCompany)
+{
+    const std::string employees = Employees();
+    RunSheet([&](FakeWizard& w) {
+        ToPage(w);
+        Choose(w, employees);
+        EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
+        EXPECT_EQ(w.Buttons(), platform::kWizBack | platform::kWizNext);
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    EXPECT_EQ(sheet->EmployeeListPath(), employees);
+    EXPECT_EQ(sheet->CompanyName(), "テスト&商事<株>");
+    ASSERT_EQ(fake.OpenRequests().size(), 1u);
+    const auto& r = fake.OpenRequests()[0];
+    EXPECT_EQ(r.title, "従業員一覧表ファイルを選択（TXTファイル）");
+    EXPECT_EQ(r.filter, "TXTﾌｧｲﾙ(*.TXT) |*.TXT|すべてのﾌｧｲﾙ(*.*) |*.*|| ");
+    EXPECT_EQ(r.defaultExtension, "TXT");
+    EXPECT_EQ(r.initialFileName, "");
+    EXPECT_FALSE(r.multiSelect);
+    EXPECT_TRUE(r.fileMustExist);
+    EXPECT_TRUE(r.hideReadOnly);
+}
+
+TEST_F(EmployeePage, ASalarySummaryIsRefusedAndEmptiesTheField)
+{
+    const std::string employees = Employees();
+    const std::string salary = Salary(4);
+    RunSheet([&](FakeWizard& w) {
+        ToPage(w);
+        Choose(w, employees);
+        Choose(w, salary);
+        EXPECT_EQ(w.Text(ControlId::EmployeePath), "");
+        EXPECT_EQ(w.Buttons(), platform::kWizBack);
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    ASSERT_EQ(fake.Messages().size(), 1u);
+    EXPECT_EQ(fake.Messages()[0].text, kRefused);
+    EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
+    EXPECT_EQ(fake.Messages()[0].buttons, platform::Buttons::Ok);
+    EXPECT_EQ(sheet->EmployeeListPath(), "");
+    // The dialog proposed the file shown before.
+    EXPECT_EQ(fake.OpenRequests()[1].initialFileName, employees);
+}
+
+TEST_F(EmployeePage, CancellingTheDialogChangesNothing)
+{
+    const std::string employees = Employees();
+    RunSheet([&](FakeWizard& w) {
+        ToPage(w);
+        Choose(w, employees);
+        fake.QueueOpenCancel();
+        w.Press(ControlId::EmployeeBrowse);
+        EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
+        EXPECT_TRUE(w.CanNext());
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    EXPECT_EQ(sheet->EmployeeListPath(), employees);
+}
+
+// What becomes of the summary slots and the correspondence choices when
+// the employee list is chosen again.
+struct ReChoice {
+    const char* name;
+    bool sameFile;
+    bool valid;
+    bool slotsKept;
+};
+
+class EmployeeListChangedAgain : public EmployeePage, public ::testing::WithParamInterface<ReChoice> {};
+
+TEST_P(EmployeeListChangedAgain, EmptiesEverythingChosenAfterIt)
+{
+    const auto& c = GetParam();
+    const std::string employees = Employees();
+    const std::string other = Employees("employees-2.txt");
+    const std::string salary = Salary(4);
+    const std::string bonus = Bonus();
+    const std::string refused = Salary(5);
+    RunSheet([&](FakeWizard& w) {
+        ToPage(w);
+        Choose(w, employees);
+        w.Next();
+        ChooseFiles(fake, w, ControlId::SalaryBrowse, {salary});
+        w.Next();
+        ChooseFiles(fake, w, ControlId::BonusBrowse2, {bonus});
+        w.Next();  // prepares the correspondence
+        EXPECT_EQ(w.Page(), 4);
+        w.Back();
+        w.Back();
+        w.Back();
+        Choose(w, c.sameFile ? employees : c.valid ? other : refused);
+        EXPECT_EQ(w.CanNext(), c.valid);
+        if (c.valid) {
+            w.Next();
+            // The salary list shows the slots as they are now.
+            EXPECT_EQ(w.Controls().ListCell(ControlId::SalaryList, 3, 1), c.slotsKept ? salary : "");
+        }
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    EXPECT_EQ(sheet->Slots()[3].path, c.slotsKept ? salary : "");
+    EXPECT_EQ(sheet->Slots()[13].path, c.slotsKept ? bonus : "");
+    EXPECT_EQ(sheet->Slots()[3].label, "給与 04月分");
+    EXPECT_EQ(sheet->Items().Entries()[0].chosenPayrollItem, c.slotsKept ? "課税支給合計" : "");
+    EXPECT_EQ(sheet->Items().Entries()[0].chosenPosition, c.slotsKept ? 2 : -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EmployeeListChangedAgain,
+                         ::testing::Values(ReChoice{"SameFile", true, true, true},
+                                           ReChoice{"AnotherValidList", false, true, false},
+                                           ReChoice{"ARefusedFile", false, false, false}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(EmployeePage, AVanishedListDisablesNextButKeepsTheField)
+{
+    const std::string employees = Employees();
+    RunSheet([&](FakeWizard& w) {
+        ToPage(w);
+        Choose(w, employees);
+        w.Next();
+        std::filesystem::remove(employees);
+        w.Back();
+        EXPECT_EQ(w.Buttons(), platform::kWizBack);
+        EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    EXPECT_TRUE(fake.Messages().empty());
+}
+
+TEST_F(EmployeePage, TheGuideIsOpenedFromTheProgramsFolder)
+{
+    RunSheet([&](FakeWizard& w) {
+        ToPage(w);
+        w.Press(ControlId::EmployeeGuide);
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    EXPECT_EQ(fake.ShellOpened(), (std::vector<std::string>{dir.File("OperationGuide1.PDF")}));
+}
+
+}  // namespace
+}  // namespace corvane::test
