@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+#include "convert/Convert.h"
+#include "support/TempDir.h"
+#include "tools/samplegen/SampleExports.h"
+
+namespace samplegen = corvane::samplegen;
+using corvane::test::ReadFileBytes;
+using corvane::test::TempDir;
+
+namespace {
+
+const std::string kExamples = std::string(CORVANE_TEST_DATA_DIR) + "/../../examples";
+
+TEST(SampleExports, CommittedExamplesAreTheGeneratorsOutput)
+{
+    samplegen::SampleOptions options;
+    options.employees = 20;
+    options.bonuses = 2;
+    const auto files = samplegen::GenerateSampleExports(options);
+    ASSERT_EQ(files.size(), 15u);
+    for (const auto& file : files)
+        EXPECT_EQ(ReadFileBytes(kExamples + "/" + file.name), file.bytes) << file.name;
+}
+
+TEST(SampleExports, LinesEndInCrLfAndTheEmployeeListHasEveryColumn)
+{
+    samplegen::SampleOptions options;
+    options.employees = 3;
+    for (const auto& file : samplegen::GenerateSampleExports(options)) {
+        std::size_t lf = 0;
+        for (std::size_t i = 0; i < file.bytes.size(); ++i) {
+            if (file.bytes[i] == '\n') {
+                ++lf;
+                EXPECT_TRUE(i > 0 && file.bytes[i - 1] == '\r') << file.name;
+            }
+        }
+        EXPECT_GE(lf, 5u) << file.name;
+    }
+    const auto list = samplegen::GenerateSampleExports(options).front();
+    // The header is the third line.
+    const auto start = list.bytes.find("\r\n", list.bytes.find("\r\n") + 2) + 2;
+    const auto headerLine = list.bytes.substr(start, list.bytes.find("\r\n", start) - start);
+    EXPECT_EQ(headerLine.rfind("氏名,", 0), 0u);
+    EXPECT_EQ(std::count(headerLine.begin(), headerLine.end(), ','), 73);
+}
+
+TEST(SampleExports, CommandLineWritesEveryFileOrRefusesItsArguments)
+{
+    TempDir dir;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(samplegen::RunSampleGen({"--employees", "2", "--out", dir.Path(), "--seed", "9"}, out, err), 0);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_TRUE(std::filesystem::exists(dir.File("salary-12.txt")));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("bonus-5.txt")));
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--out", dir.Path()}, {"--employees", "x", "--out", dir.Path()},
+          {"--employees", "2", "--out", dir.Path(), "--bonuses", "6"}, {"--employees", "2"}, {"--what"}}) {
+        EXPECT_EQ(samplegen::RunSampleGen(bad, out, err), 2);
+    }
+    EXPECT_EQ(samplegen::RunSampleGen({"--employees", "2", "--out", dir.File("missing")}, out, err), 1);
+}
+
+TEST(SampleExports, ExamplesConvertAsTheRunScriptConvertsThem)
+{
+    TempDir dir;
+    std::vector<std::string> args = {"--employees", kExamples + "/employees.txt", "--out", dir.File("sample.XML"),
+                                     "--settings", dir.File("Corvane.ENV")};
+    for (int month = 1; month <= 12; ++month) {
+        args.push_back("--salary");
+        args.push_back(kExamples + (month < 10 ? "/salary-0" : "/salary-") + std::to_string(month) + ".txt");
+    }
+    for (const char* bonus : {"/bonus-1.txt", "/bonus-2.txt"}) {
+        args.push_back("--bonus");
+        args.push_back(kExamples + bonus);
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(corvane::convert::RunConvert(args, out, err), 0) << err.str();
+    const auto xml = ReadFileBytes(dir.File("sample.XML"));
+    std::size_t employees = 0;
+    for (auto pos = xml.find("<SYAIN "); pos != std::string::npos; pos = xml.find("<SYAIN ", pos + 1))
+        ++employees;
+    EXPECT_EQ(employees, 20u);
+}
+
+}  // namespace
