@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fileio/FileStatus.h"
+#include "wizard/WizardFixture.h"
+
+namespace corvane::test {
+namespace {
+
+using platform::ControlId;
+using platform::Icon;
+using platform::PageId;
+
+const int kOutput = static_cast<int>(PageId::Output);
+
+class OutputPage : public WizardTest {
+protected:
+    OutputPage() : employees(Employees()) {}
+
+    // Runs `steps` on the output page, reached with the employee list alone
+    // (or with `salary`), then cancels if the wizard is still open.
+    void OnPage(const std::function<void(FakeWizard&)>& steps, int functionId = 1, const std::string& output = "",
+                const std::string& salary = "")
+    {
+        RunSheet(
+            [&](FakeWizard& w) {
+                ToSalaryPage(fake, w, employees);
+                if (!salary.empty())
+                    ChooseFiles(fake, w, ControlId::SalaryBrowse, {salary});
+                w.Next();
+                w.Next();
+                if (w.Page() == static_cast<int>(PageId::ItemCorrespondence))
+                    w.Next();
+                ASSERT_EQ(w.Page(), kOutput);
+                steps(w);
+                if (!w.IsClosed())
+                    w.Cancel();
+            },
+            functionId, output);
+        ExpectNoErrors();
+    }
+
+    std::string employees;
+};
+
+TEST_F(OutputPage, WithoutAnOutputPathNothingEnablesFinish)
+{
+    OnPage([&](FakeWizard& w) {
+        EXPECT_EQ(w.Text(ControlId::LocationEdit), "");
+        EXPECT_EQ(w.Text(ControlId::NameEdit), "");
+        EXPECT_EQ(w.Buttons(), platform::kWizBack | platform::kWizDisabledFinish);
+        EXPECT_EQ(w.Text(ControlId::OutputPageText),
+                  "作成するデータの保存先と名称を入力して、[完了]ボタンを押してください。\n"
+                  "年調･法定調書データの作成を開始します。");
+        w.Type(ControlId::NameEdit, "report");
+        EXPECT_FALSE(w.CanFinish());
+        EXPECT_TRUE(w.Enabled(ControlId::LocationEdit));
+        EXPECT_TRUE(w.Enabled(ControlId::OutputBrowse));
+    });
+    EXPECT_EQ(sheet->OutputPath(), "");
+}
+
+TEST_F(OutputPage, BrowseProposesTheCompanyNameAndShowsTheChosenPath)
+{
+    const std::string chosen = dir.File("chosen.XML");
+    OnPage([&](FakeWizard& w) {
+        fake.QueueSaveCancel();
+        w.Press(ControlId::OutputBrowse);
+        EXPECT_FALSE(w.CanFinish());
+        fake.QueueSave(chosen);
+        w.Press(ControlId::OutputBrowse);
+        EXPECT_EQ(w.Text(ControlId::LocationEdit), std::filesystem::path(dir.Path()).filename().string());
+        EXPECT_EQ(w.Text(ControlId::NameEdit), "chosen.XML");
+        EXPECT_TRUE(w.CanFinish());
+    });
+    EXPECT_EQ(sheet->OutputPath(), chosen);
+    ASSERT_EQ(fake.SaveRequests().size(), 2u);
+    const auto& r = fake.SaveRequests()[0];
+    EXPECT_EQ(r.title, "名前を付けて保存");
+    EXPECT_EQ(r.defaultExtension, "XML");
+    EXPECT_EQ(r.filter, "中間ファイル(*.XML) |*.XML|全てのファイル(*.*) |*.*|| ");
+    EXPECT_EQ(r.initialFileName, "テスト&商事<株>.XML");
+    EXPECT_TRUE(r.confirmOverwrite);
+    EXPECT_TRUE(r.hideReadOnly);
+}
+
+#ifdef _WIN32
+const char kHyouji[] = "表示";
+#else
+const char kHyouji[] = "\xE8\xA1\xA8\xE7\xA4\xBA";  // 表示 in UTF-8
+#endif
+
+struct NameCase {
+    const char* name;
+    std::string typed;
+    bool finish;
+    std::string fileName;  // of the output path afterwards
+};
+
+class NameCheck : public OutputPage, public ::testing::WithParamInterface<NameCase> {};
+
+TEST_P(NameCheck, TypedNamesChangeTheOutputPathWhenTheyAreFileNames)
+{
+    const auto& c = GetParam();
+    const std::string old = dir.File("old.XML");
+    OnPage(
+        [&](FakeWizard& w) {
+            EXPECT_TRUE(w.CanFinish());
+            w.Type(ControlId::NameEdit, c.typed);
+            EXPECT_EQ(w.CanFinish(), c.finish);
+            EXPECT_EQ(w.Text(ControlId::NameEdit), c.typed);
+        },
+        1, old);
+    EXPECT_EQ(sheet->OutputPath(), dir.File(c.fileName));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NameCheck,
+    ::testing::Values(NameCase{"Plain", "report", true, "report.XML"},
+                      NameCase{"LowerCaseExtensionKept", "abc.xml", true, "abc.xml"},
+                      NameCase{"ExtensionKept", "abc.XML", true, "abc.XML"},
+                      NameCase{"OtherExtensionGetsXml", "abc.txt", true, "abc.txt.XML"},
+                      NameCase{"SameName", "old.XML", true, "old.XML"},
+                      NameCase{"Empty", "", false, "old.XML"},
+                      NameCase{"Question", "a?b", false, "old.XML"},
+                      NameCase{"Backslash", "a\\b", false, "old.XML"},
+                      NameCase{"Slash", "a/b", false, "old.XML"},
+                      NameCase{"Colon", "a:b", false, "old.XML"},
+                      NameCase{"Star", "a*b", false, "old.XML"},
+                      NameCase{"Quote", "a\"b", false, "old.XML"},
+                      NameCase{"Less", "a<b", false, "old.XML"},
+                      NameCase{"Greater", "a>b", false, "old.XML"},
+                      NameCase{"Bar", "a|b", false, "old.XML"},
+                      // 表 has a trail byte 0x5C in code page 932, the path encoding on Windows.
+                      NameCase{"TrailByteLikeBackslash", kHyouji, true, std::string(kHyouji) + ".XML"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+struct YearCase {
+    const char* name;
+    std::string typed;
+    bool accepted;
+};
+
+class FilingYear : public OutputPage, public ::testing::WithParamInterface<YearCase> {};
+
+TEST_P(FilingYear, OnlyALeadingNumberFrom1To98Passes)
+{
+    const auto& c = GetParam();
+    const std::string output = dir.File("out.XML");
+    OnPage(
+        [&](FakeWizard& w) {
+            w.Type(ControlId::YearEdit, c.typed);
+            EXPECT_EQ(w.Finish(), c.accepted ? -1 : kOutput);
+        },
+        3, output);
+    if (c.accepted) {
+        EXPECT_TRUE(fake.Messages().empty());
+        EXPECT_EQ(sheet->FilingYear(), c.typed);
+        EXPECT_TRUE(fileio::FileExists(output));
+    } else {
+        EXPECT_EQ(Texts(), std::vector<std::string>{"正しい申告年度を指定してください。"});
+        EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
+        EXPECT_EQ(fake.Messages()[0].waitDepth, 1);
+        EXPECT_EQ(sheet->FilingYear(), "26");
+        EXPECT_FALSE(fileio::FileExists(output));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FilingYear,
+                         ::testing::Values(YearCase{"TwentySix", "26", true}, YearCase{"One", "1", true},
+                                           YearCase{"NinetyEight", "98", true}, YearCase{"WithEra", "26年", true},
+                                           YearCase{"LeadingBlank", " 26", true}, YearCase{"Zero", "0", false},
+                                           YearCase{"NinetyNine", "99", false}, YearCase{"Empty", "", false},
+                                           YearCase{"Letters", "abc", false}, YearCase{"Negative", "-5", false},
+                                           YearCase{"Overflowing", "4294967322", false}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(OutputPage, MissingFilesAreListedAndNothingIsConverted)
+{
+    const std::string salary = Salary(4);
+    const std::string output = dir.File("out.XML");
+    OnPage(
+        [&](FakeWizard& w) {
+            std::filesystem::remove(salary);
+            std::filesystem::remove(employees);
+            EXPECT_EQ(w.Finish(), kOutput);
+        },
+        1, output, salary);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"以下のファイルが存在しません。\n\n[従業員ファイル]\n" + employees +
+                                                "\n[給与・賞与ファイル]\n(給与 04月分)" + salary + "\n"});
+    EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
+    EXPECT_EQ(fake.Messages()[0].waitDepth, 0);
+    EXPECT_FALSE(fileio::FileExists(output));
+    EXPECT_FALSE(fileio::FileExists(SettingsPath()));
+}
+
+TEST_F(OutputPage, BackStoresTheYearAndPassesOverTheCorrespondencePageWhenNotNeeded)
+{
+    OnPage([&](FakeWizard& w) {
+        w.Type(ControlId::YearEdit, "30");
+        EXPECT_EQ(w.Back(), static_cast<int>(PageId::BonusFiles));
+        w.Next();
+        EXPECT_EQ(w.Text(ControlId::YearEdit), "30");
+    });
+    EXPECT_EQ(sheet->FilingYear(), "30");
+}
+
+TEST_F(OutputPage, BackWithANonStandardReferenceGoesToTheCorrespondencePage)
+{
+    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Back(), static_cast<int>(PageId::ItemCorrespondence)); }, 1, "",
+           Salary(4));
+}
+
+TEST_F(OutputPage, StartedWithAPathWithoutFolderFinishCanNeverBeEnabled)
+{
+    OnPage(
+        [&](FakeWizard& w) {
+            EXPECT_EQ(w.Text(ControlId::LocationEdit), "");
+            EXPECT_EQ(w.Text(ControlId::NameEdit), "out.XML");
+            EXPECT_FALSE(w.CanFinish());
+            w.Type(ControlId::YearEdit, "27");
+            EXPECT_FALSE(w.CanFinish());
+        },
+        3, "out.XML");
+}
+
+TEST_F(OutputPage, ASettingsFileThatCannotBeWrittenIsReportedAndTheFileStands)
+{
+    std::filesystem::create_directory(SettingsPath());
+    const std::string output = dir.File("out.XML");
+    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), -1); }, 1, output);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"正常に終了しました。",
+                                                 "項目の対応を設定ファイルに保存できませんでした。\n"
+                                                 "中間ファイルは作成されています。\n\n" +
+                                                     SettingsPath()}));
+    EXPECT_EQ(fake.Messages()[1].icon, Icon::Warning);
+    EXPECT_TRUE(fileio::FileExists(output));
+}
+
+TEST_F(OutputPage, AConversionWithoutEmployeesKeepsTheWizardOpen)
+{
+    employees = Write("employees.txt", "従業員(一覧表),テスト&商事<株>\r\n\r\nコード,氏名\r\n");
+    const std::string output = dir.File("out.XML");
+    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), kOutput); }, 1, output);
+    EXPECT_TRUE(fake.Messages().empty());
+    EXPECT_FALSE(fileio::FileExists(output));
+    EXPECT_FALSE(fileio::FileExists(SettingsPath()));
+    EXPECT_EQ(fake.WaitDepth(), 0);
+}
+
+}  // namespace
+}  // namespace corvane::test
