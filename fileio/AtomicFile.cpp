@@ -8,8 +8,12 @@
 #include "fileio/FileStatus.h"
 
 #ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#include <fcntl.h>
 #include <io.h>
-#define CORVANE_GETPID() 0
+#include <sys/stat.h>
+#define CORVANE_GETPID() GetCurrentProcessId()
 #else
 #include <unistd.h>
 #define CORVANE_GETPID() ::getpid()
@@ -33,11 +37,29 @@ std::string TemporaryNameFor(const std::string& target)
 bool ReplaceFile(const std::string& from, const std::string& to)
 {
 #ifdef _WIN32
-    // rename() on Windows refuses an existing target; the Windows build
-    // replaces this with MoveFileEx and MOVEFILE_REPLACE_EXISTING.
-    std::remove(to.c_str());
-#endif
+    // rename() refuses an existing target there; this replaces it in one step.
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
     return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+// A new file that must not exist yet, open for binary writing.
+std::FILE* CreateNewFile(const std::string& path)
+{
+#ifdef _WIN32
+    // The C runtime's fopen knows no "x"; _O_EXCL does the same.
+    const int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = _fdopen(fd, "wb");
+    if (!file)
+        _close(fd);
+    return file;
+#else
+    // "x" refuses to reuse a name that happens to exist.
+    return std::fopen(path.c_str(), "wbx");
+#endif
 }
 
 }  // namespace
@@ -60,8 +82,7 @@ bool AtomicFile::Open()
         return false;
     }
     m_temp = TemporaryNameFor(m_target);
-    // "x" refuses to reuse a name that happens to exist.
-    m_file = std::fopen(m_temp.c_str(), "wbx");
+    m_file = CreateNewFile(m_temp);
     if (!m_file) {
         m_temp.clear();
         m_error = WriteError::Create;
@@ -90,8 +111,10 @@ bool AtomicFile::Commit()
         return false;
     }
     bool flushed = std::fflush(m_file) == 0;
-#ifndef _WIN32
     // The old file is replaced only by one that is on the disk.
+#ifdef _WIN32
+    flushed = flushed && _commit(_fileno(m_file)) == 0;
+#else
     flushed = flushed && ::fsync(::fileno(m_file)) == 0;
 #endif
     const bool closed = std::fclose(m_file) == 0;

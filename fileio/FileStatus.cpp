@@ -5,13 +5,28 @@
 
 #include "text/Cp932.h"
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace corvane::fileio {
 
 namespace {
 
 std::filesystem::path NativePath(const std::string& path)
 {
+#ifdef _WIN32
+    // The mingw library takes a narrow path for UTF-8; ours are in the ANSI code page.
+    const int size = static_cast<int>(path.size());
+    const int n = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), n);
+    return std::filesystem::path(wide);
+#else
     return std::filesystem::path(path);
+#endif
 }
 
 }  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/FileDialog.h"
+
+namespace corvane::win32 {
+
+// GetOpenFileNameW and GetSaveFileNameW; titles and filters are code page
+// 932, names and paths the ANSI code page.
+class Win32FileDialogs final : public platform::FileDialogService {
+public:
+    std::optional<std::vector<std::string>> OpenFiles(const platform::OpenFileRequest& request) override;
+    std::optional<std::string> SaveFile(const platform::SaveFileRequest& request) override;
+};
+
+// The dialog's filter string: description, NUL, patterns, NUL, ... NUL.
+std::wstring FilterString(const std::string& filter);
+
+// The paths of a dialog's result buffer: one full path, or (multiple
+// selection) the folder followed by the names, each ended by a NUL.
+std::vector<std::wstring> SelectedPaths(const wchar_t* buffer);
+
+}  // namespace corvane::win32

@@ -1,0 +1,70 @@
+#include "Win32Services.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "Win32Text.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+HWND ToHandle(platform::WindowHandle window)
+{
+    return reinterpret_cast<HWND>(window);
+}
+
+}  // namespace
+
+void Win32WaitCursor::BeginWaitCursor()
+{
+    if (m_depth++ == 0)
+        m_previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void Win32WaitCursor::EndWaitCursor()
+{
+    if (m_depth == 0 || --m_depth > 0)
+        return;
+    SetCursor(m_previous ? m_previous : LoadCursorW(nullptr, IDC_ARROW));
+    m_previous = nullptr;
+}
+
+void Win32Shell::Open(const std::string& path)
+{
+    ShellExecuteW(GetActiveWindow(), L"open", PathToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32CallerWindow::Disable(platform::WindowHandle window)
+{
+    EnableWindow(ToHandle(window), FALSE);
+}
+
+void Win32CallerWindow::Enable(platform::WindowHandle window)
+{
+    EnableWindow(ToHandle(window), TRUE);
+}
+
+void Win32CallerWindow::BringToForeground(platform::WindowHandle window)
+{
+    SetForegroundWindow(ToHandle(window));
+}
+
+void Win32CallerWindow::Post(platform::WindowHandle window, int message, std::intptr_t wparam,
+                             std::intptr_t lparam)
+{
+    PostMessageW(ToHandle(window), static_cast<UINT>(message), static_cast<WPARAM>(wparam),
+                 static_cast<LPARAM>(lparam));
+}
+
+bool Win32Com::Initialize()
+{
+    return SUCCEEDED(CoInitialize(nullptr));
+}
+
+void Win32Com::Uninitialize()
+{
+    CoUninitialize();
+}
+
+}  // namespace corvane::win32

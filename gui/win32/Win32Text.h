@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/ControlIds.h"
+
+// Conversions between the core's narrow texts and the wide strings that the
+// windows show. Texts are code page 932 whatever the system's code page is;
+// paths are in the system's ANSI code page.
+namespace corvane::win32 {
+
+constexpr UINT kTextCodePage = 932;
+
+std::wstring Widen(const std::string& bytes, UINT codePage);
+std::string Narrow(const std::wstring& wide, UINT codePage);
+
+inline std::wstring TextToWide(const std::string& text) { return Widen(text, kTextCodePage); }
+inline std::string WideToText(const std::wstring& wide) { return Narrow(wide, kTextCodePage); }
+inline std::wstring PathToWide(const std::string& path) { return Widen(path, CP_ACP); }
+inline std::string WideToPath(const std::wstring& wide) { return Narrow(wide, CP_ACP); }
+
+inline UINT CodePageOf(platform::TextKind kind)
+{
+    return kind == platform::TextKind::Path ? CP_ACP : kTextCodePage;
+}
+
+// The text of a window, whole.
+std::wstring WindowText(HWND window);
+
+}  // namespace corvane::win32

@@ -1,0 +1,284 @@
+#include "Win32WizardHost.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include "Win32Text.h"
+#include "resource.h"
+#include "wizard/ControlCaptions.h"
+
+namespace corvane::win32 {
+
+using platform::ControlId;
+using platform::DialogOutcome;
+using platform::PageJump;
+
+namespace {
+
+// The page dialogs in page order (platform::PageId).
+constexpr int kPageTemplates[platform::kPageCount] = {
+    IDD_PAGE_START, IDD_PAGE_EMPLOYEE, IDD_PAGE_SALARY, IDD_PAGE_BONUS, IDD_PAGE_ITEMS, IDD_PAGE_OUTPUT,
+};
+
+BOOL CALLBACK SetCaption(HWND control, LPARAM)
+{
+    const auto id = static_cast<ControlId>(GetDlgCtrlID(control));
+    const std::string& caption = ControlCaption(id);
+    if (!caption.empty())
+        SetWindowTextW(control, TextToWide(caption).c_str());
+
+    const auto& columns = ListColumnCaptions(id);
+    if (!columns.empty()) {
+        DWORD extended = LVS_EX_FULLROWSELECT;
+        if (id == ControlId::ItemsList)
+            extended |= LVS_EX_GRIDLINES;
+        ListView_SetExtendedListViewStyleEx(control, extended, extended);
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            std::wstring header = TextToWide(columns[i].header);
+            LVCOLUMNW column{};
+            column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+            column.fmt = LVCFMT_LEFT;
+            column.cx = columns[i].width;
+            column.pszText = header.data();
+            column.iSubItem = static_cast<int>(i);
+            SendMessageW(control, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+        }
+    }
+    return TRUE;
+}
+
+LRESULT Answer(HWND page, LONG_PTR result)
+{
+    SetWindowLongPtrW(page, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+}  // namespace
+
+void PrepareControls(HWND dialog)
+{
+    EnumChildWindows(dialog, SetCaption, 0);
+}
+
+platform::WizardResult Win32WizardHost::RunWizard(platform::WizardLogic& wizard, platform::WindowHandle parent)
+{
+    m_wizard = &wizard;
+    m_sheet = nullptr;
+    m_finished = false;
+    const int count = wizard.PageCount();
+    m_pages.assign(static_cast<std::size_t>(count), nullptr);
+    m_initialised.assign(static_cast<std::size_t>(count), false);
+    m_contexts.clear();
+    for (int i = 0; i < count; ++i)
+        m_contexts.push_back({this, i});
+    m_view = Win32ControlView();
+
+    const std::wstring caption = TextToWide(wizard.Caption());
+    std::vector<HPROPSHEETPAGE> pages;
+    for (int i = 0; i < count && i < platform::kPageCount; ++i) {
+        PROPSHEETPAGEW page{};
+        page.dwSize = sizeof page;
+        page.dwFlags = PSP_USETITLE | PSP_PREMATURE;
+        page.hInstance = m_instance;
+        page.pszTemplate = MAKEINTRESOURCEW(kPageTemplates[i]);
+        page.pfnDlgProc = PageProc;
+        page.pszTitle = caption.c_str();
+        page.lParam = reinterpret_cast<LPARAM>(&m_contexts[static_cast<std::size_t>(i)]);
+        pages.push_back(CreatePropertySheetPageW(&page));
+    }
+
+    PROPSHEETHEADERW header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_WIZARD | PSH_NOAPPLYNOW | PSH_USECALLBACK | PSH_USEICONID;
+    header.hwndParent = parent == platform::kNoWindow ? nullptr : reinterpret_cast<HWND>(parent);
+    header.hInstance = m_instance;
+    header.pszIcon = MAKEINTRESOURCEW(IDI_APP);
+    header.pszCaption = caption.c_str();
+    header.nPages = static_cast<UINT>(pages.size());
+    header.nStartPage = static_cast<UINT>(wizard.StartPage());
+    header.phpage = pages.data();
+    header.pfnCallback = SheetCallback;
+
+    // The callback has no context of its own: the host runs one sheet at a time.
+    s_current = this;
+    wizard.AttachView(&m_view);
+    PropertySheetW(&header);
+    wizard.AttachView(nullptr);
+    s_current = nullptr;
+    m_sheet = nullptr;
+    m_wizard = nullptr;
+    return m_finished ? platform::WizardResult::Finished : platform::WizardResult::Cancelled;
+}
+
+Win32WizardHost* Win32WizardHost::s_current = nullptr;
+
+int CALLBACK Win32WizardHost::SheetCallback(HWND sheet, UINT message, LPARAM)
+{
+    if (message == PSCB_INITIALIZED && s_current)
+        s_current->InitSheet(sheet);
+    return 0;
+}
+
+void Win32WizardHost::InitSheet(HWND sheet)
+{
+    m_sheet = sheet;
+    m_view.SetSheet(sheet);
+    // The window icon: resource 128, large and small.
+    const auto large = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    const auto small = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    SendMessageW(sheet, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+    SendMessageW(sheet, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    // No help button in a wizard without help.
+    if (HWND help = GetDlgItem(sheet, IDHELP))
+        ShowWindow(help, SW_HIDE);
+}
+
+void Win32WizardHost::InitPage(HWND page, int index)
+{
+    m_pages[static_cast<std::size_t>(index)] = page;
+    m_view.AddContainer(page);
+    PrepareControls(page);
+}
+
+INT_PTR CALLBACK Win32WizardHost::PageProc(HWND page, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_INITDIALOG) {
+        const auto* sheetPage = reinterpret_cast<const PROPSHEETPAGEW*>(lparam);
+        auto* context = reinterpret_cast<PageContext*>(sheetPage->lParam);
+        SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(context));
+        context->host->InitPage(page, context->index);
+        return TRUE;
+    }
+    auto* context = reinterpret_cast<PageContext*>(GetWindowLongPtrW(page, DWLP_USER));
+    if (!context || !context->host->m_wizard)
+        return FALSE;
+    switch (message) {
+    case WM_NOTIFY:
+        return context->host->OnPageNotify(page, context->index, *reinterpret_cast<const NMHDR*>(lparam));
+    case WM_COMMAND:
+        context->host->OnPageCommand(context->index, wparam);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR Win32WizardHost::OnPageNotify(HWND page, int index, const NMHDR& header)
+{
+    platform::PageLogic& logic = m_wizard->Page(index);
+    auto jumpResult = [&](const PageJump& jump) -> LONG_PTR {
+        switch (jump.kind) {
+        case PageJump::Kind::Default:
+            return 0;
+        case PageJump::Kind::Stay:
+            return -1;
+        case PageJump::Kind::ToPage:
+            if (jump.page >= 0 && jump.page < static_cast<int>(m_pages.size()) && jump.page < platform::kPageCount)
+                return kPageTemplates[jump.page];
+            return -1;
+        }
+        return -1;
+    };
+
+    switch (header.code) {
+    case PSN_SETACTIVE:
+        if (!m_initialised[static_cast<std::size_t>(index)]) {
+            m_initialised[static_cast<std::size_t>(index)] = true;
+            logic.OnInitDialog();
+        }
+        logic.OnSetActive();
+        return Answer(page, 0);
+    case PSN_WIZNEXT:
+        return Answer(page, jumpResult(logic.OnWizardNext()));
+    case PSN_WIZBACK:
+        return Answer(page, jumpResult(logic.OnWizardBack()));
+    case PSN_WIZFINISH: {
+        const bool close = logic.OnWizardFinish();
+        if (close)
+            m_finished = true;
+        return Answer(page, close ? FALSE : TRUE);
+    }
+    case PSN_QUERYCANCEL:
+        return Answer(page, logic.OnQueryCancel() ? FALSE : TRUE);
+    case NM_DBLCLK:
+        logic.OnDoubleClick(static_cast<ControlId>(header.idFrom));
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void Win32WizardHost::OnPageCommand(int index, WPARAM wparam)
+{
+    const auto id = static_cast<ControlId>(LOWORD(wparam));
+    switch (HIWORD(wparam)) {
+    case BN_CLICKED:
+        m_wizard->Page(index).OnCommand(id);
+        break;
+    case EN_CHANGE:
+        if (!m_view.SettingText())
+            m_wizard->Page(index).OnTextChanged(id);
+        break;
+    default:
+        break;
+    }
+}
+
+platform::DialogOutcome Win32WizardHost::RunDialog(platform::DialogLogic& dialog)
+{
+    DialogContext context{this, &dialog, Win32ControlView()};
+    HWND owner = m_sheet ? m_sheet : GetActiveWindow();
+    const INT_PTR result = DialogBoxParamW(m_instance, MAKEINTRESOURCEW(IDD_ITEM_SELECTION), owner, DialogProc,
+                                           reinterpret_cast<LPARAM>(&context));
+    return result == IDOK ? DialogOutcome::Ok : DialogOutcome::Cancel;
+}
+
+void Win32WizardHost::EndDialogWith(HWND dialog, DialogOutcome outcome)
+{
+    if (outcome == DialogOutcome::Ok)
+        EndDialog(dialog, IDOK);
+    else if (outcome == DialogOutcome::Cancel)
+        EndDialog(dialog, IDCANCEL);
+}
+
+INT_PTR CALLBACK Win32WizardHost::DialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* context = reinterpret_cast<DialogContext*>(lparam);
+        SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+        context->view.AddContainer(dialog);
+        PrepareControls(dialog);
+        SetWindowTextW(dialog, TextToWide(context->logic->Title()).c_str());
+        context->logic->OnInitDialog(context->view);
+        return TRUE;
+    }
+    auto* context = reinterpret_cast<DialogContext*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (!context || message != WM_COMMAND)
+        return FALSE;
+
+    const int id = LOWORD(wparam);
+    const int code = HIWORD(wparam);
+    platform::DialogLogic& logic = *context->logic;
+    // Enter sends the default button's id (OK); Escape and the close box send IDCANCEL.
+    if ((id == IDOK || id == static_cast<int>(ControlId::DialogOk)) && code == BN_CLICKED) {
+        EndDialogWith(dialog, logic.OnOk());
+        return TRUE;
+    }
+    if ((id == IDCANCEL || id == static_cast<int>(ControlId::DialogCancel)) && code == BN_CLICKED) {
+        EndDialogWith(dialog, logic.OnCancel());
+        return TRUE;
+    }
+    if (id == static_cast<int>(ControlId::HeadingList) && code == LBN_DBLCLK) {
+        EndDialogWith(dialog, logic.OnDoubleClick(ControlId::HeadingList));
+        return TRUE;
+    }
+    if (code == BN_CLICKED) {
+        EndDialogWith(dialog, logic.OnCommand(static_cast<ControlId>(id)));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace corvane::win32

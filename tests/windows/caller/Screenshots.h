@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace corvane::testcaller {
+
+// Walks corvane.exe through its six pages and the item dialog, choosing the
+// sample exports in `dataFolder` through the real file dialogs, and writes
+// one BMP per window into `outFolder`. Returns the number of failures.
+int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFolder, const std::wstring& outFolder);
+
+}  // namespace corvane::testcaller
