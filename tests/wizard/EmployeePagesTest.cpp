@@ -15,18 +15,6 @@ const char kRefused[] =
 
 class StartPage : public WizardTest {};
 
-TEST_F(StartPage, StandardModeIsPreselectedAndStoredAsOne)
-{
-    RunSheet([](FakeWizard& w) {
-        EXPECT_EQ(w.Buttons(), platform::kWizNext);
-        EXPECT_FALSE(w.CanBack());
-        w.Next();
-        w.Cancel();
-    });
-    ExpectNoErrors();
-    EXPECT_EQ(sheet->StandardModeFlag(), 1);
-}
-
 TEST_F(StartPage, SimpleModeSurvivesGoingBackAndIsStoredAsZero)
 {
     RunSheet([](FakeWizard& w) {
@@ -47,17 +35,6 @@ protected:
     void ToPage(FakeWizard& w) { w.Next(); }
     void Choose(FakeWizard& w, const std::string& path) { ChooseFiles(fake, w, ControlId::EmployeeBrowse, {path}); }
 };
-
-TEST_F(EmployeePage, FirstVisitHasAnEmptyFieldAndOnlyBack)
-{
-    RunSheet([&](FakeWizard& w) {
-        ToPage(w);
-        EXPECT_EQ(w.Text(ControlId::EmployeePath), "");
-        EXPECT_EQ(w.Buttons(), platform::kWizBack);
-        w.Cancel();
-    });
-    ExpectNoErrors();
-}
 
 TEST_F(EmployeePage, AValidListIsShownStoredAndYieldsTheCompany)
 {

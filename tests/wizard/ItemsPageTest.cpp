@@ -48,17 +48,6 @@ protected:
     std::string salary;
 };
 
-TEST_F(ItemsPage, RowsShowTheEntriesWithTheFirstRowSelectedAndFocused)
-{
-    OnPage([&](FakeWizard& w) {
-        EXPECT_EQ(w.Buttons(), platform::kWizBack | platform::kWizNext);
-        EXPECT_EQ(w.Controls().ListSelectedRows(ControlId::ItemsList), std::vector<int>{0});
-        EXPECT_EQ(w.Controls().ListFocusedRow(ControlId::ItemsList), 0);
-        EXPECT_EQ(Choice(w, 0), "");
-        EXPECT_EQ(Choice(w, 3), "所得税");
-    });
-}
-
 TEST_F(ItemsPage, EditingWithoutASelectedRowIsRefused)
 {
     OnPage([&](FakeWizard& w) {

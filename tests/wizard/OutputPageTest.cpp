@@ -55,7 +55,6 @@ TEST_F(OutputPage, WithoutAnOutputPathNothingEnablesFinish)
                   "年調･法定調書データの作成を開始します。");
         w.Type(ControlId::NameEdit, "report");
         EXPECT_FALSE(w.CanFinish());
-        EXPECT_TRUE(w.Enabled(ControlId::LocationEdit));
         EXPECT_TRUE(w.Enabled(ControlId::OutputBrowse));
     });
     EXPECT_EQ(sheet->OutputPath(), "");

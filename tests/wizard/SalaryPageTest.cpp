@@ -41,17 +41,6 @@ protected:
     std::string employees;
 };
 
-TEST_F(SalaryPage, TheListHasTwelveLabelledRowsAndBothButtons)
-{
-    OnPage([&](FakeWizard& w) {
-        const auto rows = w.Controls().ListRows(ControlId::SalaryList);
-        ASSERT_EQ(rows.size(), 12u);
-        EXPECT_EQ(rows[0], (std::vector<std::string>{"給与 01月分", ""}));
-        EXPECT_EQ(rows[11], (std::vector<std::string>{"給与 12月分", ""}));
-        EXPECT_EQ(w.Buttons(), platform::kWizBack | platform::kWizNext);
-    });
-}
-
 TEST_F(SalaryPage, TwelveFilesAtOnceLandInTheirMonthsWhateverTheOrder)
 {
     std::vector<std::string> files;
