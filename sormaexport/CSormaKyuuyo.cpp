@@ -75,6 +75,7 @@ CSormaKyuuyo::~CSormaKyuuyo() = default;
 
 bool CSormaKyuuyo::Read(const std::vector<std::string>& paths, int count, const CSormaItemCheck& items)
 {
+    ForgetDecoded();
     m_items = &items;
     m_employeeCodes.clear();
     const std::size_t entries = count <= 0 ? 0 : std::min(paths.size(), static_cast<std::size_t>(count));
@@ -103,8 +104,9 @@ bool CSormaKyuuyo::ReadFile(const std::string& path, std::size_t entry, std::siz
     text::LineReader reader;
     if (!reader.Open(path))
         return false;
-    m_payRowsExpected = std::min<std::size_t>(summaryFilesLeft, kLastPeriod);
+    m_payRowsExpected = std::min<std::size_t>(summaryFilesLeft, kLastPeriod);  // this file and those after it
     m_nextRecord = 0;
+    m_resumeRecord = 0;
     FileKind kind = FileKind::None;
     int period = -1;
     std::string& line = m_line;
@@ -192,24 +194,14 @@ int CSormaKyuuyo::PeriodFromLabel(const std::string& line)
 
 std::string CSormaKyuuyo::RemoveQuotesAndCommas(const std::string& value)
 {
-    std::string out;
-    StoreValue(out, value, true);
-    return out;
-}
-
-void CSormaKyuuyo::StoreValue(std::string& target, std::string_view value, bool amount)
-{
     // A quote or comma byte is never part of a double-byte character.
-    auto removed = [](char c) { return c == '"' || c == ','; };
-    if (!amount || std::none_of(value.begin(), value.end(), removed)) {
-        target.assign(value);
-        return;
-    }
-    target.clear();
+    std::string out;
+    out.reserve(value.size());
     for (const char c : value) {
-        if (!removed(c))
-            target.push_back(c);
+        if (c != '"' && c != ',')
+            out.push_back(c);
     }
+    return out;
 }
 
 void CSormaKyuuyo::ParseHeader(const std::string& keyword, const std::string& line)
@@ -222,7 +214,7 @@ void CSormaKyuuyo::ParseHeader(const std::string& keyword, const std::string& li
         m_messenger.Warn(kBadKeywordMessage);
 }
 
-void CSormaKyuuyo::RowLayout::Build(std::size_t codeField)
+void CSormaKyuuyo::RowLayout::Build(std::size_t codeField, std::size_t slots)
 {
     positions.clear();
     positions.push_back(codeField);
@@ -234,8 +226,11 @@ void CSormaKyuuyo::RowLayout::Build(std::size_t codeField)
         return static_cast<std::size_t>(std::lower_bound(positions.begin(), positions.end(), field) -
                                         positions.begin());
     };
-    for (auto& column : columns)
-        column.pick = pickOf(column.pick);
+    columnOfSlot.assign(slots, -1);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        columns[c].pick = pickOf(columns[c].pick);
+        columnOfSlot[columns[c].slot] = static_cast<std::int32_t>(c);
+    }
     codePick = pickOf(codeField);
 }
 
@@ -259,7 +254,7 @@ void CSormaKyuuyo::ParseEmployeeHeader(const std::string& line)
     }
     const std::int32_t codeField =
         m_employeeCodeColumn < 0 ? -1 : m_employeeTable.columns[static_cast<std::size_t>(m_employeeCodeColumn)].realIndex;
-    m_employeeRow.Build(codeField < 0 ? 0 : static_cast<std::size_t>(codeField));
+    m_employeeRow.Build(codeField < 0 ? 0 : static_cast<std::size_t>(codeField), m_employeeSlotCount);
 }
 
 void CSormaKyuuyo::ParsePayHeader()
@@ -282,30 +277,60 @@ void CSormaKyuuyo::ParsePayHeader()
         m_payRow.columns.push_back({static_cast<std::size_t>(item.realIndex),
                                     static_cast<std::size_t>(m_paySlots[k]), item.amount});
     }
-    m_payRow.Build(static_cast<std::size_t>(m_payTable.columns[0].realIndex));
+    m_payRow.Build(static_cast<std::size_t>(m_payTable.columns[0].realIndex), stride);
     if (stride != m_payStride)
         WidenPayRows(stride);
 }
 
 void CSormaKyuuyo::WidenPayRows(std::size_t stride)
 {
-    // Only when a later header places an item that earlier ones did not.
+    // Only when a later header places an item that earlier ones did not: the
+    // new slots are added empty to every row already stored.
+    ForgetDecoded();
     for (auto& record : m_records) {
         const auto rows = static_cast<std::size_t>(std::popcount(record.filledPeriods));
-        if (rows == 0)
-            continue;
-        std::vector<std::string> widened(rows * stride);
-        for (std::size_t r = 0; r < rows; ++r) {
-            for (std::size_t s = 0; s < m_payStride; ++s)
-                widened[r * stride + s] = std::move(record.pay[r * m_payStride + s]);
+        for (std::size_t r = rows; r-- > 0;) {
+            m_row.Clear();
+            for (std::size_t s = m_payStride; s < stride; ++s)
+                m_row.Append({});
+            record.values.Replace(record.employeeCount + r * m_payStride + m_payStride, 0, m_row);
         }
-        record.pay = std::move(widened);
     }
     m_payStride = stride;
 }
 
+void CSormaKyuuyo::AppendValue(std::string_view value, bool amount)
+{
+    if (!amount || std::none_of(value.begin(), value.end(), [](char c) { return c == '"' || c == ','; })) {
+        m_row.Append(value);
+        return;
+    }
+    m_amount.clear();
+    for (const char c : value) {
+        if (c != '"' && c != ',')
+            m_amount.push_back(c);
+    }
+    m_row.Append(m_amount);
+}
+
+void CSormaKyuuyo::BuildRow(const RowLayout& layout, std::size_t slots, const SORMADATA& record,
+                            std::size_t kept, std::size_t keptCount)
+{
+    m_row.Clear();
+    for (std::size_t s = 0; s < slots; ++s) {
+        const std::int32_t c = s < layout.columnOfSlot.size() ? layout.columnOfSlot[s] : -1;
+        if (c >= 0) {
+            const auto& column = layout.columns[static_cast<std::size_t>(c)];
+            AppendValue(m_fields[column.pick], column.amount);
+        } else {
+            m_row.Append(s < keptCount ? record.values.At(kept + s) : std::string_view());
+        }
+    }
+}
+
 bool CSormaKyuuyo::ReadEmployeeRow(const std::string& line)
 {
+    ForgetDecoded();
     return ReadEmployeeFields(line);
 }
 
@@ -324,15 +349,15 @@ bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line)
         return false;
     }
     SORMADATA& record = RecordFor(code);
-    if (record.employee.size() < m_employeeSlotCount)
-        record.employee.resize(m_employeeSlotCount);
-    for (const auto& column : m_employeeRow.columns)
-        StoreValue(record.employee[column.slot], m_fields[column.pick], column.amount);
+    BuildRow(m_employeeRow, m_employeeSlotCount, record, 0, record.employeeCount);
+    record.values.Replace(0, record.employeeCount, m_row);
+    record.employeeCount = static_cast<std::uint32_t>(m_employeeSlotCount);
     return true;
 }
 
 void CSormaKyuuyo::ReadPayRow(const std::string& line, int period)
 {
+    ForgetDecoded();
     ReadPayFields(line, period);
 }
 
@@ -348,41 +373,48 @@ void CSormaKyuuyo::ReadPayFields(std::string_view line, int period)
     SORMADATA& record = RecordFor(code);
     if (!IsPeriod(period))
         return;
-    const std::size_t row = PayRowFor(record, period);
-    for (const auto& item : m_payRow.columns)
-        StoreValue(record.pay[row + item.slot], m_fields[item.pick], item.amount);
-}
-
-std::size_t CSormaKyuuyo::PayRowFor(SORMADATA& record, int period)
-{
     const std::uint32_t bit = PeriodBit(period);
     const auto rank = static_cast<std::size_t>(std::popcount(record.filledPeriods & (bit - 1)));
-    const std::size_t row = rank * m_payStride;
-    if (record.filledPeriods & bit)
-        return row;
-    if (record.pay.capacity() == 0 && m_payRowsExpected > 1)
-        record.pay.reserve(m_payRowsExpected * m_payStride);
-    record.pay.insert(record.pay.begin() + static_cast<std::ptrdiff_t>(row), m_payStride, std::string());
+    const std::size_t first = record.employeeCount + rank * m_payStride;
+    // A later row of the same code and period overwrites the earlier one.
+    const std::size_t replaced = (record.filledPeriods & bit) ? m_payStride : 0;
+    BuildRow(m_payRow, m_payStride, record, first, replaced);
+    // Room for the rows that the files still to come can add, at the size of this one.
+    const std::size_t rowsToCome = m_payRowsExpected > 0 ? m_payRowsExpected - 1 : 0;
+    record.values.Replace(first, replaced, m_row, rowsToCome * m_payStride, rowsToCome * m_row.Bytes());
     record.filledPeriods |= bit;
-    return row;
 }
 
 SORMADATA& CSormaKyuuyo::RecordFor(std::string_view code)
 {
-    std::size_t position = m_nextRecord;
-    if (position >= m_records.size() || m_records[position].code != code) {
-        const auto found = m_recordIndex.find(code);
-        if (found != m_recordIndex.end()) {
-            position = found->second;
-        } else {
-            position = m_records.size();
-            SORMADATA& added = m_records.emplace_back();
-            added.code.assign(code);
-            m_recordIndex.emplace(added.code, position);
+    // A file usually lists the employees of the file before it in the same
+    // order, give or take a few who joined or left: the records after the
+    // last one used are tried first, then those after the last one that came
+    // in that order (an employee who joined later has a record of his own
+    // further on, and the rows after his go on where they were).
+    constexpr std::size_t kLookAhead = 4;
+    for (const std::size_t from : {m_nextRecord, m_resumeRecord}) {
+        const std::size_t window = std::min(m_records.size(), from + kLookAhead);
+        for (std::size_t position = from; position < window; ++position) {
+            if (m_records[position].code == code) {
+                m_nextRecord = position + 1;
+                if (m_nextRecord < m_records.size())
+                    m_records[m_nextRecord].values.Prefetch();
+                return m_records[position];
+            }
         }
     }
-    m_nextRecord = position + 1;
-    return m_records[position];
+    m_resumeRecord = m_nextRecord;
+    const auto found = m_recordIndex.find(code);
+    if (found != m_recordIndex.end()) {
+        m_nextRecord = found->second + 1;
+        return m_records[found->second];
+    }
+    SORMADATA& added = m_records.emplace_back();
+    added.code.assign(code);
+    m_recordIndex.emplace(added.code, m_records.size() - 1);
+    m_nextRecord = m_records.size();
+    return added;
 }
 
 const SORMADATA* CSormaKyuuyo::FindRecord(const std::string& code) const
@@ -394,6 +426,46 @@ const SORMADATA* CSormaKyuuyo::FindRecord(const std::string& code) const
         return nullptr;
     m_lastFound = &m_records[found->second];
     return m_lastFound;
+}
+
+std::string_view CSormaKyuuyo::StoredEmployeeField(const SORMADATA& record, std::int32_t column) const
+{
+    if (column < 0)
+        return {};
+    const std::int32_t slot = m_employeeSlots[static_cast<std::size_t>(column)];
+    if (slot < 0 || static_cast<std::size_t>(slot) >= record.employeeCount)
+        return {};
+    return record.values.At(static_cast<std::size_t>(slot));
+}
+
+const std::string& CSormaKyuuyo::Decoded(const SORMADATA& record, std::size_t index) const
+{
+    DecodedRecord* copy = nullptr;
+    for (auto& candidate : m_decoded) {
+        if (candidate.record == &record) {
+            copy = &candidate;
+            break;
+        }
+    }
+    if (!copy) {
+        // The oldest copy makes room.
+        copy = &m_decoded[m_nextDecoded];
+        m_nextDecoded = (m_nextDecoded + 1) % kDecodedRecords;
+        copy->record = &record;
+        copy->values.resize(record.values.Count());
+        copy->decoded.assign(record.values.Count(), false);
+    }
+    if (!copy->decoded[index]) {
+        copy->values[index].assign(record.values.At(index));
+        copy->decoded[index] = true;
+    }
+    return copy->values[index];
+}
+
+void CSormaKyuuyo::ForgetDecoded()
+{
+    for (auto& copy : m_decoded)
+        copy.record = nullptr;
 }
 
 void CSormaKyuuyo::CollectEmployeeCodes()
@@ -413,9 +485,9 @@ void CSormaKyuuyo::CollectEmployeeCodes()
     }
     // Records made only from summary rows have no employee code field.
     for (const auto& record : m_records) {
-        const std::string& code = EmployeeField(record, m_employeeCodeColumn);
+        const std::string_view code = StoredEmployeeField(record, m_employeeCodeColumn);
         if (!code.empty())
-            m_employeeCodes.push_back(code);
+            m_employeeCodes.emplace_back(code);
     }
 }
 
@@ -428,10 +500,11 @@ void CSormaKyuuyo::Number(const std::string& column, const char* format,
     // The records with an employee code, in creation order, are the code list.
     const std::int32_t j = ColumnOf(m_employeeTable, column);
     int next = 1;
+    std::string value;
     for (const auto& record : m_records) {
-        if (EmployeeField(record, m_employeeCodeColumn).empty())
+        if (StoredEmployeeField(record, m_employeeCodeColumn).empty())
             continue;
-        const std::string& value = EmployeeField(record, j);
+        value.assign(StoredEmployeeField(record, j));
         if (value.empty())
             continue;
         const auto [slot, added] = numbers.try_emplace(value);
@@ -440,20 +513,16 @@ void CSormaKyuuyo::Number(const std::string& column, const char* format,
     }
 }
 
-const std::string& CSormaKyuuyo::EmployeeField(const SORMADATA& record, std::int32_t column) const
-{
-    if (column < 0)
-        return Empty();
-    const std::int32_t slot = m_employeeSlots[static_cast<std::size_t>(column)];
-    if (slot < 0 || static_cast<std::size_t>(slot) >= record.employee.size())
-        return Empty();
-    return record.employee[static_cast<std::size_t>(slot)];
-}
-
 const std::string& CSormaKyuuyo::GetEmployeeValue(const std::string& code, const std::string& column) const
 {
     const SORMADATA* record = FindRecord(code);
-    return record ? EmployeeField(*record, ColumnOf(m_employeeTable, column)) : Empty();
+    const std::int32_t j = ColumnOf(m_employeeTable, column);
+    if (!record || j < 0)
+        return Empty();
+    const std::int32_t slot = m_employeeSlots[static_cast<std::size_t>(j)];
+    if (slot < 0 || static_cast<std::size_t>(slot) >= record->employeeCount)
+        return Empty();
+    return Decoded(*record, static_cast<std::size_t>(slot));
 }
 
 const std::string& CSormaKyuuyo::GetPayValue(const std::string& code, int period, const std::string& item) const
@@ -472,7 +541,7 @@ const std::string& CSormaKyuuyo::GetPayValue(const std::string& code, int period
     if (slot < 0)
         return Empty();
     const auto rank = static_cast<std::size_t>(std::popcount(record->filledPeriods & (bit - 1)));
-    return record->pay[rank * m_payStride + static_cast<std::size_t>(slot)];
+    return Decoded(*record, record->employeeCount + rank * m_payStride + static_cast<std::size_t>(slot));
 }
 
 const std::string& CSormaKyuuyo::GetDepartmentCode(const std::string& name) const

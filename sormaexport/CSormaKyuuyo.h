@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -33,7 +34,10 @@ public:
 
     const std::string& GetCompanyName() const { return m_companyName; }
     const std::vector<std::string>& GetEmployeeCodes() const { return m_employeeCodes; }
-    // The lookups answer "" when there is nothing to return.
+    // The lookups answer "" when there is nothing to return. The records keep
+    // their values packed and copy them out on demand: a value that
+    // GetEmployeeValue or GetPayValue returned stays valid until values of
+    // eight other employees have been looked up (or rows read).
     const std::string& GetEmployeeValue(const std::string& code, const std::string& column) const;
     const std::string& GetPayValue(const std::string& code, int period, const std::string& item) const;
     const std::string& GetDepartmentCode(const std::string& name) const;
@@ -63,9 +67,19 @@ private:
         std::vector<std::size_t> positions;  // field positions to pick, ascending
         std::vector<PlacedColumn> columns;
         std::size_t codePick = 0;
-        // Turns the field positions held in the columns' `pick` into indexes of `positions`.
-        void Build(std::size_t codeField);
+        std::vector<std::int32_t> columnOfSlot;  // per slot: its entry of `columns`; -1 when not placed now
+        // Turns the field positions held in the columns' `pick` into indexes
+        // of `positions`, and maps the `slots` slots to their columns.
+        void Build(std::size_t codeField, std::size_t slots);
     };
+
+    // Decoded copies of the values of one record, handed out by the lookups.
+    struct DecodedRecord {
+        const SORMADATA* record = nullptr;
+        std::vector<std::string> values;
+        std::vector<bool> decoded;
+    };
+    static constexpr std::size_t kDecodedRecords = 8;
 
     bool ReadFile(const std::string& path, std::size_t entry, std::size_t summaryFilesLeft);
     static int LabelPeriod(const std::string& line, std::size_t entry);
@@ -73,14 +87,18 @@ private:
     void ParsePayHeader();
     bool ReadEmployeeFields(std::string_view line);
     void ReadPayFields(std::string_view line, int period);
+    // Builds the values of the slots 0 to slots - 1 in m_row: the row's value
+    // for a placed slot, the record's earlier value (from `kept`) for another.
+    void BuildRow(const RowLayout& layout, std::size_t slots, const SORMADATA& record, std::size_t kept,
+                  std::size_t keptCount);
+    void AppendValue(std::string_view value, bool amount);
+    void WidenPayRows(std::size_t stride);
 
     SORMADATA& RecordFor(std::string_view code);
     const SORMADATA* FindRecord(const std::string& code) const;
-    const std::string& EmployeeField(const SORMADATA& record, std::int32_t column) const;
-    // The first slot of the record's pay row for `period`, added when missing.
-    std::size_t PayRowFor(SORMADATA& record, int period);
-    void WidenPayRows(std::size_t stride);
-    static void StoreValue(std::string& target, std::string_view value, bool amount);
+    std::string_view StoredEmployeeField(const SORMADATA& record, std::int32_t column) const;
+    const std::string& Decoded(const SORMADATA& record, std::size_t index) const;
+    void ForgetDecoded();
 
     void CollectEmployeeCodes();
     void Number(const std::string& column, const char* format,
@@ -95,11 +113,15 @@ private:
     // codes stay valid as records are added.
     std::deque<SORMADATA> m_records;
     std::unordered_map<std::string_view, std::size_t> m_recordIndex;
-    // The exports list the employees in the same order file after file, so
-    // the record after the last one used is tried before the index.
+    // The exports list the employees in much the same order file after file,
+    // so records near the last one used are tried before the index.
     std::size_t m_nextRecord = 0;
+    std::size_t m_resumeRecord = 0;
     // The lookups come employee by employee: the last record found is tried first.
     mutable const SORMADATA* m_lastFound = nullptr;
+    mutable std::array<DecodedRecord, kDecodedRecords> m_decoded;
+    mutable std::size_t m_nextDecoded = 0;
+
     std::vector<std::string> m_employeeCodes;
     std::string m_companyName;
     std::unordered_map<std::string, std::string> m_departmentCodes;
@@ -118,6 +140,8 @@ private:
 
     std::string m_line;
     std::vector<std::string_view> m_fields;
+    PackedValues m_row;
+    std::string m_amount;
 };
 
 }  // namespace corvane

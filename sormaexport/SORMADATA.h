@@ -2,7 +2,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
+
+#include "sormaexport/PackedValues.h"
 
 namespace corvane {
 
@@ -13,13 +14,12 @@ namespace corvane {
 struct SORMADATA {
     std::string code;  // the employee code that keys the record
 
-    // Employee fields by employee slot. Rows written before a later header
-    // added columns are shorter; the missing slots read as "".
-    std::vector<std::string> employee;
-
-    // Pay values: one row of the reader's pay slots for each filled period,
-    // rows in period order (the rank of the period in filledPeriods).
-    std::vector<std::string> pay;
+    // The employee fields by employee slot (the first employeeCount values;
+    // fewer than the reader's slots when a later header added columns), then
+    // one row of the reader's pay slots for each filled period, rows in
+    // period order.
+    PackedValues values;
+    std::uint32_t employeeCount = 0;
     // Bit p - 1 is set for each period p (1 to 18) that a summary row filled.
     std::uint32_t filledPeriods = 0;
 };

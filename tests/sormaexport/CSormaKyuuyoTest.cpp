@@ -430,6 +430,34 @@ TEST_F(ReaderTest, SummaryRowsBeforeAnyHeaderAreIgnored)
     EXPECT_EQ(reader.GetPayValue("001", 1, "コード"), "");
 }
 
+TEST_F(ReaderTest, ValuesStayValidWhileEightEmployeesAreLookedUp)
+{
+    Texts rows;
+    for (int i = 0; i < 8; ++i)
+        rows.push_back("00" + std::to_string(i) + ",社員" + std::to_string(i));
+    PutEmployees("コード,氏名", rows);
+    Put(3, Summary("4月度給与", {"000,a,100,1,0,1", "001,b,200,2,0,2"}));
+    ASSERT_TRUE(Read());
+    std::vector<const std::string*> names;
+    for (int i = 0; i < 8; ++i)
+        names.push_back(&reader.GetEmployeeValue("00" + std::to_string(i), "氏名"));
+    const std::string& pay = reader.GetPayValue("000", 4, "課税支給合計");
+    const std::string& tax = reader.GetPayValue("001", 4, "所得税");
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(*names[static_cast<std::size_t>(i)], "社員" + std::to_string(i));
+    EXPECT_EQ(pay, "100");
+    EXPECT_EQ(tax, "2");
+}
+
+TEST_F(ReaderTest, LookupsSeeRowsReadAfterThem)
+{
+    reader.ParseHeader(EmployeeKeyword(), "コード,氏名");
+    ASSERT_TRUE(reader.ReadEmployeeRow("001,山田"));
+    EXPECT_EQ(reader.GetEmployeeValue("001", "氏名"), "山田");
+    ASSERT_TRUE(reader.ReadEmployeeRow("001,佐藤"));
+    EXPECT_EQ(reader.GetEmployeeValue("001", "氏名"), "佐藤");
+}
+
 TEST_F(ReaderTest, UnknownKeywordIsReported)
 {
     reader.ParseHeader("賞与", "コード,氏名");
