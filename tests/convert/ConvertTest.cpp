@@ -40,6 +40,13 @@ std::string Utf8(const std::string& text)
     return corvane::platform::SystemTextCodec().TextToUtf8(text);
 }
 
+// A text as the system passes it in an argument: UTF-8 on Linux, the ANSI
+// code page (932) on Windows.
+std::string Arg(const std::string& text)
+{
+    return corvane::platform::SystemTextCodec().TextToPath(text);
+}
+
 class Convert : public ::testing::Test {
 protected:
     Convert()
@@ -107,6 +114,10 @@ TEST_F(Convert, SampleJobGivesTheExpectedDocumentAndRemembersTheColumns)
 
 TEST_F(Convert, ExecutableWritesTheSameDocument)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "runs the executable through a POSIX shell; scripts/windows.sh compares corvane-convert.exe's "
+                    "output with the Linux build's";
+#endif
     std::string command = "'" CORVANE_CONVERT_EXE "'";
     for (const auto& arg : SampleJob())
         command += " '" + arg + "'";
@@ -142,7 +153,7 @@ TEST_F(Convert, StoredColumnsOfTheCompanyAreUsed)
 
 TEST_F(Convert, ItemChoicesOverrideAndClearEntries)
 {
-    ASSERT_EQ(Run(SampleJob(), {"--year", "6", "--item", "1=" + Utf8("基本給"), "--item", "4=", "--allow-unmapped"}), 0)
+    ASSERT_EQ(Run(SampleJob(), {"--year", "6", "--item", "1=" + Arg("基本給"), "--item", "4=", "--allow-unmapped"}), 0)
         << Err();
     EXPECT_EQ(ReadFileBytes(settings),
               kSettingsHeader + "サンプル商事株式会社,基本給,21,社会保険料計,72,扶養人数,93,,-1\r\n");
@@ -165,7 +176,7 @@ TEST_F(Convert, HeadingThatIsNotThereIsNamed)
 {
     // The code column (position 0) is never offered.
     for (const std::string heading : {"存在しない項目", "コード"}) {
-        EXPECT_EQ(Run(SampleJob(), {"--item", "3=" + Utf8(heading)}), 1);
+        EXPECT_EQ(Run(SampleJob(), {"--item", "3=" + Arg(heading)}), 1);
         EXPECT_EQ(Err(), Utf8("指定された項目「" + heading + "」は、集計表の項目にありません。\n\n") +
                              Export("salary-01.txt") + "\n");
         EXPECT_FALSE(Written());

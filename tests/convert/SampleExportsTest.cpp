@@ -49,23 +49,6 @@ TEST(SampleExports, LinesEndInCrLfAndTheEmployeeListHasEveryColumn)
     EXPECT_EQ(std::count(headerLine.begin(), headerLine.end(), ','), 73);
 }
 
-TEST(SampleExports, CommandLineWritesEveryFileOrRefusesItsArguments)
-{
-    TempDir dir;
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(samplegen::RunSampleGen({"--employees", "2", "--out", dir.Path(), "--seed", "9"}, out, err), 0);
-    EXPECT_EQ(err.str(), "");
-    EXPECT_TRUE(std::filesystem::exists(dir.File("salary-12.txt")));
-    EXPECT_TRUE(std::filesystem::exists(dir.File("bonus-5.txt")));
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--out", dir.Path()}, {"--employees", "x", "--out", dir.Path()},
-          {"--employees", "2", "--out", dir.Path(), "--bonuses", "6"}, {"--employees", "2"}, {"--what"}}) {
-        EXPECT_EQ(samplegen::RunSampleGen(bad, out, err), 2);
-    }
-    EXPECT_EQ(samplegen::RunSampleGen({"--employees", "2", "--out", dir.File("missing")}, out, err), 1);
-}
-
 TEST(SampleExports, ExamplesConvertAsTheRunScriptConvertsThem)
 {
     TempDir dir;

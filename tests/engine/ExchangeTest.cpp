@@ -135,11 +135,4 @@ TEST_F(Exchange, WriteFailureIsShownWithTheOutputPathAndIsNoSuccess)
     }
 }
 
-TEST_F(Exchange, CountBeyondTheListReadsOnlyTheList)
-{
-    const auto paths = Paths(Fixture("employees.txt"));
-    CExchangeFromSormaToVeld engine(messenger);
-    EXPECT_TRUE(engine.Exchange(paths, 40, dir.File("out.XML"), 1, "3", items, "6"));
-}
-
 }  // namespace
