@@ -16,6 +16,11 @@ struct UsageCase {
     std::vector<std::string> args;
 };
 
+void PrintTo(const UsageCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class UsageError : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageError, ShowsTheUsageAndExitsTwoWritingNothing)

@@ -50,6 +50,11 @@ struct EmployeeListCase {
     std::string company;
 };
 
+void PrintTo(const EmployeeListCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class EmployeeListCheck : public FileCheck, public ::testing::WithParamInterface<EmployeeListCase> {};
 
 TEST_P(EmployeeListCheck, AcceptsOnlyTheExactTitleAndGivesTheCompany)
@@ -79,6 +84,11 @@ struct SalaryCase {
     std::string bytes;
     int expected;
 };
+
+void PrintTo(const SalaryCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SalaryFileCheck : public FileCheck, public ::testing::WithParamInterface<SalaryCase> {};
 

@@ -145,6 +145,11 @@ struct YearCase {
     bool valid;
 };
 
+void PrintTo(const YearCase& c, std::ostream* os)
+{
+    *os << (c.valid ? "valid" : "refused");
+}
+
 class FilingYear : public ::testing::TestWithParam<YearCase> {};
 
 TEST_P(FilingYear, LeadingNumberFromOneTo98)
