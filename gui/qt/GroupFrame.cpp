@@ -1,0 +1,28 @@
+#include "gui/qt/GroupFrame.h"
+
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
+
+namespace corvane::qt {
+
+void GroupFrame::SetFrameEnabled(bool enabled)
+{
+    if (m_enabled == enabled)
+        return;
+    m_enabled = enabled;
+    update();
+}
+
+void GroupFrame::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    if (!m_enabled) {
+        option.state &= ~QStyle::State_Enabled;
+        option.textColor = option.palette.color(QPalette::Disabled, QPalette::WindowText);
+    }
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+}
+
+}  // namespace corvane::qt

@@ -1,0 +1,136 @@
+#include "gui/qt/QtFileDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "gui/qt/NameFilters.h"
+#include "gui/qt/QtText.h"
+
+namespace corvane::qt {
+
+namespace {
+
+void ConfigureCommon(QFileDialog& dialog, const std::string& title, const std::string& filter,
+                     const std::string& defaultExtension, const std::string& initialFileName,
+                     const QString& startFolder)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(FromText(title));
+    const QStringList filters = NameFilters(filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.front());
+    }
+    dialog.setDefaultSuffix(FromText(defaultExtension));
+
+    const QString initial = FromPath(initialFileName);
+    const QFileInfo info(initial);
+    if (!initial.isEmpty() && info.isAbsolute()) {
+        dialog.setDirectory(info.absolutePath());
+    } else if (!startFolder.isEmpty()) {
+        dialog.setDirectory(startFolder);
+    }
+    if (!initial.isEmpty())
+        dialog.selectFile(info.fileName());
+}
+
+}  // namespace
+
+void ConfigureOpenDialog(QFileDialog& dialog, const platform::OpenFileRequest& request, const QString& startFolder)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (request.multiSelect)
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    else
+        dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    ConfigureCommon(dialog, request.title, request.filter, request.defaultExtension, request.initialFileName,
+                    startFolder);
+    dialog.setSizeGripEnabled(request.resizable);
+}
+
+void ConfigureSaveDialog(QFileDialog& dialog, const platform::SaveFileRequest& request, const QString& startFolder)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    ConfigureCommon(dialog, request.title, request.filter, request.defaultExtension, request.initialFileName,
+                    startFolder);
+}
+
+bool FitsSelectionBuffer(const platform::OpenFileRequest& request, const std::vector<std::string>& paths)
+{
+    return request.selectionBufferBytes == 0 || platform::SelectionBufferBytes(paths) <= request.selectionBufferBytes;
+}
+
+std::optional<std::vector<std::string>> QtFileDialogs::OpenFiles(const platform::OpenFileRequest& request)
+{
+    m_openRequests.push_back(request);
+    std::vector<std::string> paths;
+    if (m_scripted) {
+        if (m_openAnswers.empty()) {
+            m_faults << QStringLiteral("no answer queued for the open dialog: ") + FromText(request.title);
+            return std::nullopt;
+        }
+        auto answer = std::move(m_openAnswers.front());
+        m_openAnswers.pop_front();
+        if (!answer)
+            return std::nullopt;
+        paths = std::move(*answer);
+    } else {
+        QFileDialog dialog(QApplication::activeModalWidget());
+        ConfigureOpenDialog(dialog, request, m_lastFolder);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        for (const QString& file : dialog.selectedFiles())
+            paths.push_back(ToPath(file));
+    }
+    if (paths.empty() || !FitsSelectionBuffer(request, paths))
+        return std::nullopt;
+    if (!request.multiSelect)
+        paths.resize(1);
+    Remember(FromPath(paths.front()));
+    return paths;
+}
+
+std::optional<std::string> QtFileDialogs::SaveFile(const platform::SaveFileRequest& request)
+{
+    m_saveRequests.push_back(request);
+    std::string path;
+    if (m_scripted) {
+        if (m_saveAnswers.empty()) {
+            m_faults << QStringLiteral("no answer queued for the save dialog: ") + FromText(request.title);
+            return std::nullopt;
+        }
+        auto answer = std::move(m_saveAnswers.front());
+        m_saveAnswers.pop_front();
+        if (!answer)
+            return std::nullopt;
+        path = std::move(*answer);
+    } else {
+        QFileDialog dialog(QApplication::activeModalWidget());
+        ConfigureSaveDialog(dialog, request, m_lastFolder);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        path = ToPath(dialog.selectedFiles().front());
+    }
+    Remember(FromPath(path));
+    return path;
+}
+
+void QtFileDialogs::Remember(const QString& chosenFile)
+{
+    const QFileInfo info(chosenFile);
+    if (info.isAbsolute())
+        m_lastFolder = info.absolutePath();
+}
+
+QStringList QtFileDialogs::Faults() const
+{
+    QStringList faults = m_faults;
+    if (!m_openAnswers.empty() || !m_saveAnswers.empty())
+        faults << QStringLiteral("%1 file dialog answers left unused").arg(m_openAnswers.size() + m_saveAnswers.size());
+    return faults;
+}
+
+}  // namespace corvane::qt

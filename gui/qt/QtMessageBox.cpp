@@ -1,0 +1,82 @@
+#include "gui/qt/QtMessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "gui/qt/QtText.h"
+
+namespace corvane::qt {
+
+namespace {
+
+QMessageBox::Icon ToQt(platform::Icon icon)
+{
+    switch (icon) {
+    case platform::Icon::None:
+        return QMessageBox::NoIcon;
+    case platform::Icon::Information:
+        return QMessageBox::Information;
+    case platform::Icon::Warning:
+    case platform::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case platform::Icon::Error:
+        return QMessageBox::Critical;
+    case platform::Icon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+platform::Answer QtMessageBox::ShowMessage(const std::string& caption, const std::string& text,
+                                           platform::Icon icon, platform::Buttons buttons)
+{
+    const Shown message{FromText(caption), FromText(text), icon, buttons, QApplication::overrideCursor() != nullptr};
+    m_shown.push_back(message);
+    if (!m_scripted)
+        return Show(message);
+    if (buttons == platform::Buttons::Ok)
+        return platform::Answer::Ok;
+    if (m_answers.empty()) {
+        m_faults << QStringLiteral("no answer queued for: ") + message.text;
+        return platform::Answer::Cancel;
+    }
+    const platform::Answer answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+platform::Answer QtMessageBox::Show(const Shown& message) const
+{
+    QMessageBox box(ToQt(message.icon), message.caption, message.text, QMessageBox::NoButton,
+                    QApplication::activeModalWidget());
+    // Messages hold texts such as "<一覧表>" that must not be taken for markup.
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ok = box.addButton(Caption(platform::ControlId::MessageOk), QMessageBox::AcceptRole);
+    QPushButton* cancel = nullptr;
+    if (message.buttons == platform::Buttons::OkCancel)
+        cancel = box.addButton(Caption(platform::ControlId::MessageCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(cancel ? cancel : ok);
+
+    // A message during a long action is answered with the normal pointer.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (waiting)
+        QApplication::restoreOverrideCursor();
+    return box.clickedButton() == ok ? platform::Answer::Ok : platform::Answer::Cancel;
+}
+
+QStringList QtMessageBox::Faults() const
+{
+    QStringList faults = m_faults;
+    if (!m_answers.empty())
+        faults << QStringLiteral("%1 message answers left unused").arg(m_answers.size());
+    return faults;
+}
+
+}  // namespace corvane::qt

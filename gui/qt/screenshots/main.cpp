@@ -1,0 +1,176 @@
+// corvane-screenshots: renders every wizard page and the item selection
+// dialog to PNG files, walking the wizard on the sample exports with
+// scripted file dialogs and message boxes.
+//   corvane-screenshots --examples DIR --out DIR
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTextStream>
+#include <iostream>
+#include <sstream>
+
+#include "gui/qt/AppIcon.h"
+#include "gui/qt/Appearance.h"
+#include "gui/qt/QtPlatform.h"
+#include "gui/qt/QtText.h"
+#include "gui/qt/script/SandboxSystem.h"
+#include "gui/qt/script/WizardDriver.h"
+#include "wizard/CCorvaneApp.h"
+
+namespace {
+
+using corvane::platform::ControlId;
+using namespace corvane::qt;
+
+constexpr int kTitleBarHeight = 30;
+
+// The window as the desktop would show it: the grab of its client area under
+// a plain title bar with the icon and the caption.
+QImage Framed(QWidget& window)
+{
+    Settle();
+    const QPixmap client = window.grab();
+    QImage image(client.width() + 2, client.height() + kTitleBarHeight + 1, QImage::Format_ARGB32);
+    image.fill(QColor(0x60, 0x60, 0x60));
+    QPainter p(&image);
+    p.fillRect(QRect(1, 1, client.width(), kTitleBarHeight - 1), QColor(0xe8, 0xec, 0xf2));
+    p.drawPixmap(8, (kTitleBarHeight - 16) / 2, AppIconPixmap(16));
+    QFont font = QApplication::font();
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRect(30, 0, client.width() - 60, kTitleBarHeight), Qt::AlignVCenter | Qt::AlignLeft,
+               window.windowTitle());
+    p.drawPixmap(1, kTitleBarHeight, client);
+    return image;
+}
+
+class Shooter {
+public:
+    explicit Shooter(QString folder) : m_folder(std::move(folder)) {}
+
+    void Shoot(QWidget& window, const QString& name)
+    {
+        const QString path = m_folder + QLatin1Char('/') + name;
+        if (!Framed(window).save(path, "PNG"))
+            m_failed << path;
+        else
+            std::cout << QDir::toNativeSeparators(path).toStdString() << '\n';
+    }
+    const QStringList& Failed() const { return m_failed; }
+
+private:
+    QString m_folder;
+    QStringList m_failed;
+};
+
+QString Argument(const QStringList& args, const QString& option)
+{
+    const int i = args.indexOf(option);
+    return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString();
+}
+
+// The sample exports copied to a folder whose name does not change between
+// runs, so that the pictures do not either.
+bool CopyExamples(const QString& from, const QString& to)
+{
+    QDir(to).removeRecursively();
+    if (!QDir().mkpath(to))
+        return false;
+    for (const QString& name : QDir(from).entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        if (!QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name))
+            return false;
+    }
+    return true;
+}
+
+std::string Path(const QString& folder, const QString& name)
+{
+    return ToPath(folder + QLatin1Char('/') + name);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    SetUpAppearance(app);
+    const QStringList args = QApplication::arguments();
+    const QString examples = Argument(args, QStringLiteral("--examples"));
+    const QString out = Argument(args, QStringLiteral("--out"));
+    if (examples.isEmpty() || out.isEmpty()) {
+        std::cerr << "usage: corvane-screenshots --examples DIR --out DIR\n";
+        return 2;
+    }
+    if (JapaneseFontFamily().isEmpty())
+        std::cerr << "corvane-screenshots: no Japanese font installed (fonts-noto-cjk)\n";
+
+    const QString work = QDir::tempPath() + QStringLiteral("/corvane-screenshots");
+    const QString exports = work + QStringLiteral("/exports");
+    if (!CopyExamples(examples, exports) || !QDir().mkpath(out)) {
+        std::cerr << "corvane-screenshots: cannot prepare " << work.toStdString() << '\n';
+        return 1;
+    }
+
+    SandboxSystem system(Path(work, QStringLiteral("corvane")), {2025, 1, 15});
+    std::ostringstream reply;
+    QtPlatform platform(std::string(), reply);
+    platform.UseSystem(system);
+    platform.Script();
+    Shooter shooter(out);
+
+    std::vector<std::string> salary;
+    for (int month = 1; month <= 12; ++month)
+        salary.push_back(Path(exports, QStringLiteral("salary-%1.txt").arg(month, 2, 10, QLatin1Char('0'))));
+
+    platform.Host().ScriptWizard([&](WizardSheet& sheet) {
+        WizardDriver user(sheet);
+        sheet.activateWindow();
+        shooter.Shoot(sheet, QStringLiteral("1-start.png"));
+
+        user.Next();
+        platform.FileDialogs().QueueOpen({Path(exports, QStringLiteral("employees.txt"))});
+        user.Press(ControlId::EmployeeBrowse);
+        shooter.Shoot(sheet, QStringLiteral("2-employee-list.png"));
+
+        user.Next();
+        platform.FileDialogs().QueueOpen(salary);
+        user.Press(ControlId::SalaryBrowse);
+        user.SelectRows(ControlId::SalaryList, {3});
+        shooter.Shoot(sheet, QStringLiteral("3-salary-files.png"));
+
+        user.Next();
+        platform.FileDialogs().QueueOpen({Path(exports, QStringLiteral("bonus-1.txt"))});
+        user.Press(corvane::platform::BonusBrowseControl(1));
+        platform.FileDialogs().QueueOpen({Path(exports, QStringLiteral("bonus-2.txt"))});
+        user.Press(corvane::platform::BonusBrowseControl(2));
+        shooter.Shoot(sheet, QStringLiteral("4-bonus-files.png"));
+
+        user.Next();
+        shooter.Shoot(sheet, QStringLiteral("5-item-correspondence.png"));
+
+        platform.Host().QueueDialog([&](ItemSelectionDialog& dialog) {
+            DialogDriver chooser(dialog);
+            chooser.Press(ControlId::SearchButton);
+            shooter.Shoot(dialog, QStringLiteral("5a-item-selection.png"));
+            chooser.Press(ControlId::DialogCancel);
+        });
+        user.SelectRows(ControlId::ItemsList, {1});
+        user.Press(ControlId::ItemsBrowse);
+
+        user.Next();
+        platform.FileDialogs().QueueSave(Path(work, QStringLiteral("out/VELD2025.XML")));
+        user.Press(ControlId::OutputBrowse);
+        shooter.Shoot(sheet, QStringLiteral("6-output.png"));
+        user.Cancel();
+    });
+
+    const corvane::platform::Services services = platform.Services();
+    corvane::CCorvaneApp corvane(services, std::cout);
+    corvane.Run();
+
+    const QStringList faults = platform.Faults() + shooter.Failed();
+    for (const QString& fault : faults)
+        std::cerr << "corvane-screenshots: " << fault.toStdString() << '\n';
+    return faults.isEmpty() ? 0 : 1;
+}
