@@ -8,7 +8,7 @@ set -eu
 packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libxml2-utils
           qt6-base-dev fonts-noto-cjk xvfb xauth"
 if [ "${1:-}" = "--windows" ] || [ "${CORVANE_WINDOWS:-0}" = "1" ]; then
-    packages="$packages g++-mingw-w64-x86-64 wine wine64 xvfb"
+    packages="$packages g++-mingw-w64-x86-64 googletest wine wine64 fonts-wine locales xvfb"
 fi
 
 missing=""

@@ -38,7 +38,12 @@ TempDir::~TempDir()
 
 std::string TempDir::File(const std::string& name) const
 {
+#ifdef _WIN32
+    // std::filesystem takes narrow names for UTF-8 there; ours are code page 932.
+    return m_path + "\\" + name;
+#else
     return (std::filesystem::path(m_path) / name).string();
+#endif
 }
 
 std::string TempDir::Write(const std::string& name, const std::string& bytes) const

@@ -1,7 +1,9 @@
 // Reads generated documents back with libxml2's xmllint.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdio>
 #include <string>
@@ -23,6 +25,10 @@ struct Run {
 Run RunCommand(const std::string& command)
 {
     Run run;
+#ifdef _WIN32
+    // xmllint runs where the POSIX shell does; SetUp skips these tests on Windows.
+    (void)command;
+#else
     std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
     if (!pipe)
         return run;
@@ -32,6 +38,7 @@ Run RunCommand(const std::string& command)
         run.output.append(buffer, n);
     const int status = ::pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
     return run;
 }
 
@@ -54,6 +61,9 @@ class XmlWellFormedTest : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
+#ifdef _WIN32
+        GTEST_SKIP() << "xmllint and the POSIX shell are Linux tools";
+#endif
         const auto version = RunCommand("xmllint --version");
         ASSERT_EQ(version.status, 0) << "xmllint is missing (scripts/setup-debian.sh installs it)";
 

@@ -1,0 +1,105 @@
+#!/bin/sh
+# The Windows build: cross-compiles everything with mingw-w64, runs the test
+# suites under wine, checks that corvane-convert.exe writes the same bytes as
+# the Linux build, and runs the caller test under Xvfb.
+#   scripts/windows.sh                the build and the tests (build-windows/)
+#   scripts/windows.sh --screenshots  also walks the wizard and writes
+#                                     docs/screenshots/windows/*.png
+set -eu
+cd "$(dirname "$0")/.."
+root=$(pwd)
+scripts/setup-debian.sh --windows
+
+dir=build-windows
+started=$(date +%s)
+step() { echo "== windows: $1 ($(( $(date +%s) - started )) s)"; }
+
+# Code page 932 for wine's ANSI functions needs a Japanese locale on the
+# Linux side too: without one wine cannot turn Japanese file names into
+# Linux names.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi
+export LC_ALL=ja_JP.UTF-8
+export WINEPREFIX="$root/$dir/wine"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+step "build"
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCORVANE_BUILD_QT=OFF >/dev/null
+cmake --build "$dir"
+
+# The wine prefix, made once: Japanese UI fonts replaced by an installed
+# Japanese font so that dialogs and message boxes render Japanese text.
+if [ ! -f "$WINEPREFIX/.corvane-fonts" ]; then
+    step "wine prefix"
+    wineboot -i >/dev/null 2>&1 || true
+    sed 's/@FONT@/Noto Sans CJK JP/' tests/windows/fonts.reg.in | iconv -f UTF-8 -t UTF-16 > "$dir/fonts.reg"
+    wine regedit /S "$(winepath -w "$root/$dir/fonts.reg" 2>/dev/null)"
+    wineserver -w
+    touch "$WINEPREFIX/.corvane-fonts"
+fi
+
+step "test suites under wine"
+(cd "$dir" && ctest --output-on-failure -j2)
+
+step "corvane-convert.exe against the Linux build"
+native=""
+for candidate in build-asan/convert/corvane-convert build/convert/corvane-convert; do
+    if [ -x "$candidate" ]; then native=$candidate; break; fi
+done
+if [ -z "$native" ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build --target corvane-convert
+    native=build/convert/corvane-convert
+fi
+out="$dir/convert-check"
+rm -rf "$out"
+mkdir -p "$out/linux" "$out/windows"
+for mode in normal easy; do
+    set -- --employees examples/employees.txt --year 26 --mode "$mode"
+    for f in examples/salary-*.txt; do set -- "$@" --salary "$f"; done
+    for f in examples/bonus-*.txt; do set -- "$@" --bonus "$f"; done
+    "$native" "$@" --out "$out/linux/$mode.XML" --settings "$out/linux/$mode.ENV" >/dev/null
+    wine "$dir/convert/corvane-convert.exe" "$@" --out "$out/windows/$mode.XML" \
+        --settings "$out/windows/$mode.ENV" >/dev/null
+    for f in "$mode.XML" "$mode.ENV"; do
+        if ! cmp "$out/linux/$f" "$out/windows/$f"; then
+            echo "corvane-convert.exe wrote $f differently from the Linux build" >&2
+            exit 1
+        fi
+    done
+    echo "$mode: the same bytes as the Linux build ($(wc -c < "$out/linux/$mode.XML") bytes)"
+done
+
+# A display for the windows: Xvfb, and wine's own desktop in it, so that
+# wine draws the frames and the foreground is wine's to give.
+step "caller test under Xvfb"
+display=":$(( 90 + $$ % 100 ))"
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+sleep 1
+export DISPLAY="$display"
+desktop="explorer /desktop=corvane,1100x800"
+caller="$dir/tests/windows/caller/corvane-testcaller.exe"
+corvane_exe=$(winepath -w "$root/$dir/gui/win32/corvane.exe" 2>/dev/null)
+# shellcheck disable=SC2086
+wine $desktop "$caller" caller "$corvane_exe" 'C:\Data\out.XML' 2>/dev/null | tee "$dir/caller.log"
+grep -q '^caller: [0-9]* passed, 0 failed$' "$dir/caller.log"
+
+if [ "${1:-}" = "--screenshots" ]; then
+    step "screenshots"
+    data="$WINEPREFIX/drive_c/給与データ表"
+    rm -rf "$data" "$dir/shots"
+    mkdir -p "$data" "$dir/shots" docs/screenshots/windows
+    cp examples/*.txt "$data/"
+    # shellcheck disable=SC2086
+    wine $desktop "$caller" screenshots "$corvane_exe" 'C:\給与データ表' \
+        "$(winepath -w "$root/$dir/shots" 2>/dev/null)" 2>/dev/null
+    for f in "$dir"/shots/*.bmp; do
+        python3 tests/windows/bmp2png.py "$f" "docs/screenshots/windows/$(basename "$f" .bmp).png"
+    done
+fi
+step "done"
