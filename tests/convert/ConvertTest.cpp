@@ -267,9 +267,10 @@ TEST_F(Convert, WriteFailureNamesTheOutputAndLeavesTheSettings)
 TEST_F(Convert, EmployeeListWithoutRowsFailsWithoutAWord)
 {
     const auto list = dir.Write("list.txt", "従業員(一覧表),サンプル商事株式会社\r\n\r\nコード,氏名\r\n");
+    dir.Write("out.XML", "existing");
     EXPECT_EQ(Run({"--employees", list, "--out", out, "--settings", settings}), 1);
     EXPECT_EQ(Err(), "");
-    EXPECT_FALSE(Written());
+    EXPECT_EQ(ReadFileBytes(out), "existing");
     EXPECT_FALSE(std::filesystem::exists(settings));
 }
 
