@@ -37,7 +37,8 @@ public:
     // The lookups answer "" when there is nothing to return. The records keep
     // their values packed and copy them out on demand: a value that
     // GetEmployeeValue or GetPayValue returned stays valid until values of
-    // eight other employees have been looked up (or rows read).
+    // eight other employees have been looked up (or rows read). The copies
+    // make these lookups unfit for two threads at once.
     const std::string& GetEmployeeValue(const std::string& code, const std::string& column) const;
     const std::string& GetPayValue(const std::string& code, int period, const std::string& item) const;
     const std::string& GetDepartmentCode(const std::string& name) const;
