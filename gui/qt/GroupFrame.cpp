@@ -19,7 +19,10 @@ void GroupFrame::paintEvent(QPaintEvent*)
     QStyleOptionGroupBox option;
     initStyleOption(&option);
     if (!m_enabled) {
+        // Styles differ in what they paint the title with: the text colour
+        // or the palette's current group.
         option.state &= ~QStyle::State_Enabled;
+        option.palette.setCurrentColorGroup(QPalette::Disabled);
         option.textColor = option.palette.color(QPalette::Disabled, QPalette::WindowText);
     }
     painter.drawComplexControl(QStyle::CC_GroupBox, option);

@@ -2,6 +2,8 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
 #include <QVBoxLayout>
 
 #include "gui/qt/AppIcon.h"
@@ -17,6 +19,27 @@ namespace {
 constexpr int kNoteIndent = 22;
 constexpr int kBonusButtonWidth = 30;
 constexpr int kYearFieldWidth = 56;
+constexpr int kPictureWidth = 128;
+
+// The tall picture at the start page's left edge, as high as the page.
+class PictureBand final : public QWidget {
+public:
+    PictureBand() { setFixedWidth(kPictureWidth); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, StartPicture(size()));
+    }
+};
+
+// A report list high enough for `rows` rows without scrolling.
+void FitRows(QTableWidget* table, int rows)
+{
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
+                            rows * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth());
+}
 
 QWidget* StartPage(ControlRegistry& controls)
 {
@@ -24,10 +47,7 @@ QWidget* StartPage(ControlRegistry& controls)
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* picture = controls.Add(ControlId::StartPicture, new QLabel);
-    picture->setPixmap(StartPicture(QSize(128, 320)));
-    picture->setAlignment(Qt::AlignTop);
-    layout->addWidget(picture);
+    layout->addWidget(controls.Add(ControlId::StartPicture, new PictureBand));
 
     auto* column = new QVBoxLayout;
     column->setContentsMargins(8, 8, 8, 0);
@@ -78,7 +98,9 @@ QWidget* SalaryPage(ControlRegistry& controls)
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(MakeLabel(controls, ControlId::SalaryIntro));
-    layout->addWidget(MakeReportList(controls, ControlId::SalaryList, Selection::Multiple, Grid::Off), 1);
+    auto* list = MakeReportList(controls, ControlId::SalaryList, Selection::Multiple, Grid::Off);
+    FitRows(list, 12);
+    layout->addWidget(list, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(MakeButton(controls, ControlId::SalaryGuide));

@@ -112,45 +112,53 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    SandboxSystem system(Path(work, QStringLiteral("corvane")), {2025, 1, 15});
-    std::ostringstream reply;
-    QtPlatform platform(std::string(), reply);
-    platform.UseSystem(system);
-    platform.Script();
     Shooter shooter(out);
 
     std::vector<std::string> salary;
     for (int month = 1; month <= 12; ++month)
         salary.push_back(Path(exports, QStringLiteral("salary-%1.txt").arg(month, 2, 10, QLatin1Char('0'))));
 
-    platform.Host().ScriptWizard([&](WizardSheet& sheet) {
-        WizardDriver user(sheet);
-        sheet.activateWindow();
-        shooter.Shoot(sheet, QStringLiteral("1-start.png"));
-
+    // Pages 2 to 4 with the sample exports; `shoot` takes a picture of each.
+    const auto chooseExports = [&](WizardDriver& user, QtPlatform& platform, bool shoot) {
+        WizardSheet& sheet = user.Sheet();
         user.Next();
         platform.FileDialogs().QueueOpen({Path(exports, QStringLiteral("employees.txt"))});
         user.Press(ControlId::EmployeeBrowse);
-        shooter.Shoot(sheet, QStringLiteral("2-employee-list.png"));
+        if (shoot)
+            shooter.Shoot(sheet, QStringLiteral("2-employee-list.png"));
 
         user.Next();
         platform.FileDialogs().QueueOpen(salary);
         user.Press(ControlId::SalaryBrowse);
         user.SelectRows(ControlId::SalaryList, {3});
-        shooter.Shoot(sheet, QStringLiteral("3-salary-files.png"));
+        if (shoot)
+            shooter.Shoot(sheet, QStringLiteral("3-salary-files.png"));
 
         user.Next();
         platform.FileDialogs().QueueOpen({Path(exports, QStringLiteral("bonus-1.txt"))});
         user.Press(corvane::platform::BonusBrowseControl(1));
         platform.FileDialogs().QueueOpen({Path(exports, QStringLiteral("bonus-2.txt"))});
         user.Press(corvane::platform::BonusBrowseControl(2));
-        shooter.Shoot(sheet, QStringLiteral("4-bonus-files.png"));
-
+        if (shoot)
+            shooter.Shoot(sheet, QStringLiteral("4-bonus-files.png"));
         user.Next();
+    };
+
+    SandboxSystem system(Path(work, QStringLiteral("corvane")), {2025, 1, 15});
+    std::ostringstream reply;
+    QtPlatform platform(std::string(), reply);
+    platform.UseSystem(system);
+    platform.Script();
+    platform.Host().ScriptWizard([&](WizardSheet& sheet) {
+        WizardDriver user(sheet);
+        shooter.Shoot(sheet, QStringLiteral("1-start.png"));
+        chooseExports(user, platform, true);
         shooter.Shoot(sheet, QStringLiteral("5-item-correspondence.png"));
 
         platform.Host().QueueDialog([&](ItemSelectionDialog& dialog) {
             DialogDriver chooser(dialog);
+            // The "保険" of the row's own heading: a search with several hits.
+            chooser.Type(ControlId::SearchEdit, chooser.Text(ControlId::SearchEdit).mid(2, 2));
             chooser.Press(ControlId::SearchButton);
             shooter.Shoot(dialog, QStringLiteral("5a-item-selection.png"));
             chooser.Press(ControlId::DialogCancel);
@@ -164,12 +172,32 @@ int main(int argc, char** argv)
         shooter.Shoot(sheet, QStringLiteral("6-output.png"));
         user.Cancel();
     });
+    {
+        const corvane::platform::Services services = platform.Services();
+        corvane::CCorvaneApp corvane(services, std::cout);
+        corvane.Run();
+    }
 
-    const corvane::platform::Services services = platform.Services();
-    corvane::CCorvaneApp corvane(services, std::cout);
-    corvane.Run();
+    // Started by the caller with its output path: location and name greyed.
+    SandboxSystem called(Path(work, QStringLiteral("corvane")), {2025, 1, 15},
+                         "100,32769,3," + Path(work, QStringLiteral("out/VELD2025.XML")));
+    QtPlatform calledPlatform(std::string(), reply);
+    calledPlatform.UseSystem(called);
+    calledPlatform.Script();
+    calledPlatform.Host().ScriptWizard([&](WizardSheet& sheet) {
+        WizardDriver user(sheet);
+        chooseExports(user, calledPlatform, false);
+        user.Next();
+        shooter.Shoot(sheet, QStringLiteral("6b-output-started-by-caller.png"));
+        user.Cancel();
+    });
+    {
+        const corvane::platform::Services services = calledPlatform.Services();
+        corvane::CCorvaneApp corvane(services, std::cout);
+        corvane.Run();
+    }
 
-    const QStringList faults = platform.Faults() + shooter.Failed();
+    const QStringList faults = platform.Faults() + calledPlatform.Faults() + shooter.Failed();
     for (const QString& fault : faults)
         std::cerr << "corvane-screenshots: " << fault.toStdString() << '\n';
     return faults.isEmpty() ? 0 : 1;
