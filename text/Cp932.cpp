@@ -148,17 +148,22 @@ std::string RemoveSingle(std::string_view s, char c)
 
 bool IsWellFormedText(std::string_view s)
 {
+    return FindIllFormedByte(s) == std::string_view::npos;
+}
+
+std::size_t FindIllFormedByte(std::string_view s)
+{
     std::size_t i = 0;
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
         if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
-            return false;
+            return i;
         const std::size_t len = ValidCharLength(s, i);
         if (len == 0)
-            return false;
+            return i;
         i += len;
     }
-    return true;
+    return std::string_view::npos;
 }
 
 }  // namespace corvane::text

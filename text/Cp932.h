@@ -49,5 +49,7 @@ std::string RemoveSingle(std::string_view s, char c);
 // True when every byte forms a valid character and none is a control
 // character that XML 1.0 forbids (below 0x20 other than tab, LF and CR).
 bool IsWellFormedText(std::string_view s);
+// Offset of the first byte that breaks that rule; npos when there is none.
+std::size_t FindIllFormedByte(std::string_view s);
 
 }  // namespace corvane::text
