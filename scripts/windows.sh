@@ -6,6 +6,7 @@
 #   scripts/windows.sh --screenshots  also walks the wizard and writes
 #                                     docs/screenshots/windows/*.png
 set -eu
+option="${1:-}"
 cd "$(dirname "$0")/.."
 root=$(pwd)
 scripts/setup-debian.sh --windows
@@ -87,9 +88,10 @@ caller="$dir/tests/windows/caller/corvane-testcaller.exe"
 corvane_exe=$(winepath -w "$root/$dir/gui/win32/corvane.exe" 2>/dev/null)
 # shellcheck disable=SC2086
 wine $desktop "$caller" caller "$corvane_exe" 'C:\Data\out.XML' 2>/dev/null | tee "$dir/caller.log"
-grep -q '^caller: [0-9]* passed, 0 failed$' "$dir/caller.log"
+# The program writes its lines in text mode (CR LF).
+tr -d '\r' < "$dir/caller.log" | grep -q '^caller: [0-9]* passed, 0 failed$'
 
-if [ "${1:-}" = "--screenshots" ]; then
+if [ "$option" = "--screenshots" ]; then
     step "screenshots"
     data="$WINEPREFIX/drive_c/給与データ表"
     rm -rf "$data" "$dir/shots"
@@ -97,7 +99,11 @@ if [ "${1:-}" = "--screenshots" ]; then
     cp examples/*.txt "$data/"
     # shellcheck disable=SC2086
     wine $desktop "$caller" screenshots "$corvane_exe" 'C:\給与データ表' \
-        "$(winepath -w "$root/$dir/shots" 2>/dev/null)" 2>/dev/null
+        "$(winepath -w "$root/$dir/shots" 2>/dev/null)" 2>/dev/null | tee "$dir/shots.log"
+    if grep -q '^FAIL' "$dir/shots.log"; then
+        echo "the screenshot walk failed" >&2
+        exit 1
+    fi
     for f in "$dir"/shots/*.bmp; do
         python3 tests/windows/bmp2png.py "$f" "docs/screenshots/windows/$(basename "$f" .bmp).png"
     done

@@ -20,7 +20,7 @@ constexpr int kSalaryBrowse = 1203;
 constexpr int kBonusBrowse1 = 1321;
 constexpr int kBonusBrowse2 = 1322;
 constexpr int kItemsBrowse = 1402;
-constexpr int kNameEdit = 1506;
+constexpr int kOutputBrowse = 1507;
 // The file name field of the common file dialog.
 constexpr int kFileNameCombo = 0x47c;
 constexpr int kFileNameEdit = 0x480;
@@ -136,8 +136,9 @@ int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFold
     walk.ChooseFiles(kBonusBrowse1, folder + L"bonus-1.txt");
     walk.ChooseFiles(kBonusBrowse2, folder + L"bonus-2.txt");
     walk.Shoot(sheet, L"4-bonus-files");
-    // Past the bonus page the correspondence page shows only for a layout that
-    // needs a decision; show it in any case.
+    // 次へ prepares the correspondence; the sample exports have the standard
+    // layout, so the wizard passes over its page: show it all the same.
+    walk.Next();
     PostMessageW(sheet, PSM_SETCURSEL, 4, 0);
     PumpFor(800);
     walk.Shoot(sheet, L"5-item-correspondence");
@@ -152,13 +153,19 @@ int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFold
             walk.Fail("no item dialog");
         }
     }
-    PostMessageW(sheet, PSM_SETCURSEL, 5, 0);
-    PumpFor(800);
-    if (HWND name = walk.FindPageControl(kNameEdit))
-        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"report"));
+    walk.Next();
+    walk.ChooseFiles(kOutputBrowse, folder + L"中間ファイル.XML");
     walk.Shoot(sheet, L"6-output");
 
-    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    // 完了 converts; the completion message closes the wizard.
+    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+    if (HWND done = wizard.WaitForDialog(60000, sheet)) {
+        walk.Shoot(done, L"8-finished");
+        PostMessageW(done, WM_COMMAND, IDOK, 0);
+    } else {
+        walk.Fail("no completion message");
+        PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    }
     if (wizard.WaitForExit(30000) == -1)
         walk.Fail("corvane.exe did not end");
     return walk.Failed();
