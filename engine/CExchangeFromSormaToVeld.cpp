@@ -82,8 +82,23 @@ bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, i
     const int used = std::clamp(count, 0, static_cast<int>(paths.size()));
     m_reader.Read(paths, used, items);
     const std::string company = m_reader.GetCompanyName();
+    m_unwritable.reset();
     if (!ExchangeAllSyain())
         return false;
+
+    // The header's values come first in the file, so they are named first.
+    UnwritableValue header;
+    if (FindUnwritableByte(company, header)) {
+        header.source = UnwritableValue::Source::Company;
+        m_unwritable = header;
+    } else if (FindUnwritableByte(filingYear, header)) {
+        header.source = UnwritableValue::Source::FilingYear;
+        m_unwritable = header;
+    }
+    if (m_unwritable) {
+        m_messenger.Warn(UnwritableValueMessage(*m_unwritable));
+        return false;
+    }
 
     const fileio::WriteError error = m_store.ExportXML(outputPath, mode, functionId, company, filingYear);
     if (error != fileio::WriteError::None) {
@@ -111,27 +126,46 @@ bool CExchangeFromSormaToVeld::ExchangeAllSyain()
 void CExchangeFromSormaToVeld::ExchangeSyain(const std::string& code)
 {
     auto value = [&](const char* column) -> const std::string& { return m_reader.GetEmployeeValue(code, column); };
-    auto set = [&](const std::string& v, const char* item) { m_store.SetKoumoku(code, v, item); };
 
-    m_store.SetSyain(code, value("氏名"));
+    const std::string name = value("氏名");
+    UnwritableValue where;
+    where.code = code;
+    where.name = name;
+    // What goes into the file is screened, named by the column it came from.
+    auto set = [&](const std::string& v, const char* item, const char* column) {
+        where.column = column;
+        Screen(where, v);
+        m_store.SetKoumoku(code, v, item);
+    };
+
+    where.column = "コード";
+    Screen(where, code);
+    where.column = "氏名";
+    Screen(where, name);
+    m_store.SetSyain(code, name);
     const std::string department = value("所属部門");
-    set(department, "所属名称");
-    set(m_reader.GetDepartmentCode(department), "所属コード");
-    set(value("フリガナ･姓") + value("フリガナ･名"), "社員 フリガナ");
-    set(ConvertDate(value("生年月日")), "社員 生年月日");
-    set(SexCode(value("性別")), "性別");
-    set(PostalPart(value("郵便番号"), true), "郵便番号(前)");
-    set(PostalPart(value("郵便番号"), false), "郵便番号(後)");
-    set(SplitAtByte(value("住所"), 30, true), "住所(上段)");
-    set(SplitAtByte(value("住所"), 30, false), "住所(下段)");
-    set(value("役職名"), "役職");
-    set(StatusCode(value("就業状況")), "現況");
-    set(ConvertDate(value("入社年月日")), "入社年月日");
-    set(ConvertDate(value("退職年月日")), "退職年月日");
+    set(department, "所属名称", "所属部門");
+    set(m_reader.GetDepartmentCode(department), "所属コード", "所属部門");
+    // Screened one by one: the joined reading would not tell which column.
+    where.column = "フリガナ･姓";
+    Screen(where, value("フリガナ･姓"));
+    where.column = "フリガナ･名";
+    Screen(where, value("フリガナ･名"));
+    set(value("フリガナ･姓") + value("フリガナ･名"), "社員 フリガナ", "フリガナ･名");
+    set(ConvertDate(value("生年月日")), "社員 生年月日", "生年月日");
+    set(SexCode(value("性別")), "性別", "性別");
+    set(PostalPart(value("郵便番号"), true), "郵便番号(前)", "郵便番号");
+    set(PostalPart(value("郵便番号"), false), "郵便番号(後)", "郵便番号");
+    set(SplitAtByte(value("住所"), 30, true), "住所(上段)", "住所");
+    set(SplitAtByte(value("住所"), 30, false), "住所(下段)", "住所");
+    set(value("役職名"), "役職", "役職名");
+    set(StatusCode(value("就業状況")), "現況", "就業状況");
+    set(ConvertDate(value("入社年月日")), "入社年月日", "入社年月日");
+    set(ConvertDate(value("退職年月日")), "退職年月日", "退職年月日");
     const std::string payee = value("住民税･納付先");
-    set(payee, "納付先(市町村)名称");
-    set(m_reader.GetPayeeCode(payee), "納付先(市町村)コード");
-    set(TaxTableCode(value("所得税･税額表")), "甲乙区分");
+    set(payee, "納付先(市町村)名称", "住民税･納付先");
+    set(m_reader.GetPayeeCode(payee), "納付先(市町村)コード", "住民税･納付先");
+    set(TaxTableCode(value("所得税･税額表")), "甲乙区分", "所得税･税額表");
 
     // Twelve salary months, then the five bonus slots; period 13 is never filled.
     for (int period = 1; period <= 18; ++period) {
@@ -143,8 +177,24 @@ void CExchangeFromSormaToVeld::ExchangeSyain(const std::string& code)
         record.HOKENKOUJOGAKU = m_reader.GetPayValue(code, period, kPayItemNames[1]);
         record.FUYOUSINZOKUSUU = m_reader.GetPayValue(code, period, kPayItemNames[2]);
         record.SANSYUTUZEIGAKU = m_reader.GetPayValue(code, period, kPayItemNames[3]);
+        where.period = period < 13 ? text::Format("給与 %02d月分", period) : text::Format("賞与 %02d回分", period - 13);
+        const std::string* figures[] = {&record.SOUSIKYUUGAKU, &record.HOKENKOUJOGAKU, &record.FUYOUSINZOKUSUU,
+                                        &record.SANSYUTUZEIGAKU};
+        for (std::size_t i = 0; i < 4; ++i) {
+            where.column = kPayItemNames[i];
+            Screen(where, *figures[i]);
+        }
         m_store.SetKyuuyoShouyo(code, record);
     }
+}
+
+void CExchangeFromSormaToVeld::Screen(const UnwritableValue& where, const std::string& value)
+{
+    if (m_unwritable)
+        return;
+    UnwritableValue found = where;
+    if (FindUnwritableByte(value, found))
+        m_unwritable = found;
 }
 
 std::string CExchangeFromSormaToVeld::ConvertDate(const std::string& text)

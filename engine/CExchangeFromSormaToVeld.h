@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/UnwritableValue.h"
 #include "platform/Messenger.h"
 #include "sormaexport/CSormaKyuuyo.h"
 #include "xmlout/CExportXMLVeld.h"
@@ -19,7 +21,9 @@ public:
     virtual ~CExchangeFromSormaToVeld();
 
     // True when every employee was converted and the file was written whole.
-    // False: nothing was written (an existing output is untouched).
+    // False: nothing was written (an existing output is untouched). A value
+    // that no XML document may carry is refused with a message naming the
+    // employee and the column, before anything is written.
     bool Exchange(const std::vector<std::string>& paths, int count, const std::string& outputPath,
                   int mode, const std::string& functionId, const CSormaItemCheck& items,
                   const std::string& filingYear);
@@ -30,9 +34,13 @@ public:
     static std::string SplitAtByte(const std::string& text, int position, bool left);
 
 private:
+    // Notes the first value of the job that the file cannot carry.
+    void Screen(const UnwritableValue& where, const std::string& value);
+
     const platform::Messenger& m_messenger;
     CExportXMLVeld m_store;
     CSormaKyuuyo m_reader;
+    std::optional<UnwritableValue> m_unwritable;
 };
 
 }  // namespace corvane
