@@ -59,9 +59,12 @@ void CSormaItemCheck::LoadSettings()
 {
     m_storedLines.clear();
     m_lineIndex.clear();
+    m_settingsUnread = false;
     text::LineReader reader;
-    if (!reader.Open(m_settingsPath))
+    if (!reader.Open(m_settingsPath)) {
+        m_settingsUnread = fileio::Status(m_settingsPath).has_value();
         return;
+    }
     std::string line;
     // Whole lines, however long: a line read in pieces would be written back
     // as several lines at the next save.
@@ -72,6 +75,7 @@ void CSormaItemCheck::LoadSettings()
         m_lineIndex[fields.front()] = m_storedLines.size();
         m_storedLines.push_back(std::move(fields));
     }
+    m_settingsUnread = reader.Failed();
 }
 
 void CSormaItemCheck::ClearChoices()
@@ -230,6 +234,10 @@ fileio::WriteError CSormaItemCheck::SaveSettings() const
 {
     if (m_storedLines.empty())
         return fileio::WriteError::None;
+    // Rewriting a file that could not be read whole would drop the lines of
+    // every other company in it.
+    if (m_settingsUnread)
+        return fileio::WriteError::Create;
     std::string bytes = kSettingsHeader;
     bytes += kLineEnd;
     for (const auto& line : m_storedLines) {

@@ -48,7 +48,8 @@ public:
 
     // Rewrites the settings file from the stored lines, atomically. Returns
     // WriteError::None on success and when there is nothing to write; on an
-    // error the earlier file is left whole.
+    // error the earlier file is left whole. A file that LoadSettings found
+    // but could not read whole is never replaced (WriteError::Create).
     fileio::WriteError SaveSettings() const;
 
     const std::string& SettingsPath() const { return m_settingsPath; }
@@ -62,6 +63,7 @@ private:
     std::vector<Line> m_storedLines;
     std::map<std::string, std::size_t> m_lineIndex;    // company name -> stored line (the later wins)
     std::string m_settingsPath;
+    bool m_settingsUnread = false;  // the file is there but could not be read whole
 };
 
 }  // namespace corvane
