@@ -6,7 +6,7 @@
 set -eu
 
 packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libxml2-utils
-          qt6-base-dev fonts-noto-cjk xvfb xauth"
+          qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth"
 if [ "${1:-}" = "--windows" ] || [ "${CORVANE_WINDOWS:-0}" = "1" ]; then
     packages="$packages g++-mingw-w64-x86-64 googletest wine wine64 fonts-wine locales xvfb"
 fi

@@ -71,6 +71,20 @@ ItemSelectionDialog::ItemSelectionDialog(platform::DialogLogic& logic, QWidget* 
 void ItemSelectionDialog::Init()
 {
     m_logic.OnInitDialog(m_view);
+
+    // Whole rows only, as a list box shows them, the blank entry as high as the others.
+    auto* list = ControlAs<QListWidget>(ControlId::HeadingList);
+    if (!list || list->count() == 0)
+        return;
+    const int rowHeight = list->sizeHintForRow(list->count() - 1);
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->text().isEmpty())
+            list->item(i)->setSizeHint(QSize(0, rowHeight));
+    }
+    list->setMinimumHeight(kListRows * rowHeight + 2 * list->frameWidth());
+    list->setMaximumHeight(list->minimumHeight());
+    if (list->currentItem())
+        list->scrollToItem(list->currentItem());
 }
 
 void ItemSelectionDialog::Apply(DialogOutcome outcome)

@@ -11,11 +11,15 @@ namespace corvane::qt {
 
 namespace {
 
+// Room for the name, size, type and date columns of Qt's dialog.
+constexpr QSize kDialogSize(760, 480);
+
 void ConfigureCommon(QFileDialog& dialog, const std::string& title, const std::string& filter,
                      const std::string& defaultExtension, const std::string& initialFileName,
                      const QString& startFolder)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.resize(kDialogSize);
     dialog.setWindowTitle(FromText(title));
     const QStringList filters = NameFilters(filter);
     if (!filters.isEmpty()) {
@@ -72,11 +76,12 @@ std::optional<std::vector<std::string>> QtFileDialogs::OpenFiles(const platform:
             m_faults << QStringLiteral("no answer queued for the open dialog: ") + FromText(request.title);
             return std::nullopt;
         }
-        auto answer = std::move(m_openAnswers.front());
+        const bool cancelled = !m_openAnswers.front().has_value();
+        if (!cancelled)
+            paths = std::move(*m_openAnswers.front());
         m_openAnswers.pop_front();
-        if (!answer)
+        if (cancelled)
             return std::nullopt;
-        paths = std::move(*answer);
     } else {
         QFileDialog dialog(QApplication::activeModalWidget());
         ConfigureOpenDialog(dialog, request, m_lastFolder);
@@ -102,11 +107,12 @@ std::optional<std::string> QtFileDialogs::SaveFile(const platform::SaveFileReque
             m_faults << QStringLiteral("no answer queued for the save dialog: ") + FromText(request.title);
             return std::nullopt;
         }
-        auto answer = std::move(m_saveAnswers.front());
+        const bool cancelled = !m_saveAnswers.front().has_value();
+        if (!cancelled)
+            path = std::move(*m_saveAnswers.front());
         m_saveAnswers.pop_front();
-        if (!answer)
+        if (cancelled)
             return std::nullopt;
-        path = std::move(*answer);
     } else {
         QFileDialog dialog(QApplication::activeModalWidget());
         ConfigureSaveDialog(dialog, request, m_lastFolder);
