@@ -32,7 +32,6 @@ private slots:
     void openRequestSetsUpTheDialog();
     void saveRequestSetsUpTheDialog();
     void exportFilterListsLowerCaseTxtFiles();
-    void selectionTooLongForTheBufferCountsAsCancelled();
 };
 
 void TestFileDialogs::nameFilters_data()
@@ -136,25 +135,6 @@ void TestFileDialogs::exportFilterListsLowerCaseTxtFiles()
     shown.sort();
     QCOMPARE(shown, QStringList({QStringLiteral("UPPER.TXT"), QStringLiteral("lower.txt")}));
     dialog.close();
-}
-
-void TestFileDialogs::selectionTooLongForTheBufferCountsAsCancelled()
-{
-    corvane::qt::QtFileDialogs dialogs;
-    dialogs.SetScripted(true);
-    corvane::platform::OpenFileRequest request;
-    request.multiSelect = true;
-    request.selectionBufferBytes = 40;
-    const std::vector<std::string> fits = {"/d/a.txt", "/d/b.txt"};
-    const std::vector<std::string> tooLong = {"/d/a-rather-long-name.txt", "/d/b-rather-long-name.txt"};
-    dialogs.QueueOpen(fits);
-    dialogs.QueueOpen(tooLong);
-    QCOMPARE(dialogs.OpenFiles(request), std::optional<std::vector<std::string>>(fits));
-    QCOMPARE(dialogs.OpenFiles(request), std::optional<std::vector<std::string>>());
-    QVERIFY(dialogs.Faults().isEmpty());
-    // A request nobody answered is a fault of the script.
-    QCOMPARE(dialogs.OpenFiles(request), std::optional<std::vector<std::string>>());
-    QCOMPARE(dialogs.Faults().size(), 1);
 }
 
 CORVANE_GUI_TEST_MAIN(TestFileDialogs)

@@ -91,7 +91,6 @@ private slots:
     void sheetButtonsCarryJapaneseCaptionsAndFollowThePages();
     void itemDialogSearchesAndEnterInTheSearchFieldPressesOk();
     void salaryListTakesSeveralRowsForClear();
-    void guidesOpenFromTheProgramsFolder();
 };
 
 void TestWizardWalk::walksTheWholeWizardToTheBatchConvertersDocument()
@@ -255,6 +254,9 @@ void TestWizardWalk::sheetButtonsCarryJapaneseCaptionsAndFollowThePages()
     platform.Host().ScriptWizard([&](WizardSheet& sheet) {
         WizardDriver user(sheet);
         QCOMPARE(sheet.windowTitle(), QStringLiteral(u"ヴェルドfromソルマ給与"));
+        // The drawn icon, at the title bar's and the task bar's sizes.
+        QVERIFY(sheet.windowIcon().availableSizes().contains(QSize(16, 16)));
+        QVERIFY(sheet.windowIcon().availableSizes().contains(QSize(32, 32)));
         QCOMPARE(sheet.BackButton()->text(), QStringLiteral(u"< 戻る(&B)"));
         QCOMPARE(sheet.NextButton()->text(), QStringLiteral(u"次へ(&N) >"));
         QCOMPARE(sheet.FinishButton()->text(), QStringLiteral(u"完了"));
@@ -410,31 +412,6 @@ void TestWizardWalk::salaryListTakesSeveralRowsForClear()
     });
     Run(platform);
     QCOMPARE(platform.Faults(), QStringList());
-}
-
-void TestWizardWalk::guidesOpenFromTheProgramsFolder()
-{
-    GuiSandbox sandbox;
-    QVERIFY(sandbox.Ready());
-    std::ostringstream reply;
-    QtPlatform platform(std::string(), reply);
-    platform.UseSystem(sandbox.System());
-    platform.Script();
-    platform.Host().ScriptWizard([&](WizardSheet& sheet) {
-        WizardDriver user(sheet);
-        user.Next();
-        user.Press(ControlId::EmployeeGuide);
-        platform.FileDialogs().QueueOpen({sandbox.Export(QStringLiteral("employees.txt"))});
-        user.Press(ControlId::EmployeeBrowse);
-        user.Next();
-        user.Press(ControlId::SalaryGuide);
-        user.Cancel();
-    });
-    Run(platform);
-    QCOMPARE(platform.Faults(), QStringList());
-    QCOMPARE(platform.Shell().Opened(),
-             QStringList({QString::fromStdString(sandbox.Root(QStringLiteral("OperationGuide1.PDF"))),
-                          QString::fromStdString(sandbox.Root(QStringLiteral("OperationGuide2.PDF")))}));
 }
 
 CORVANE_GUI_TEST_MAIN(TestWizardWalk)
