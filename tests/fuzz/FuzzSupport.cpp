@@ -225,4 +225,46 @@ CommandResult RunCommand(const std::string& command)
     return run;
 }
 
+std::string XmllintProblems(const std::string& file)
+{
+    const CommandResult run = RunCommand("xmllint --noout '" + file + "'");
+    if (run.status == 0 && run.output.empty())
+        return std::string();
+    return "xmllint " + std::to_string(run.status) + ": " + run.output;
+}
+
+std::vector<std::string> XPathStrings(const std::string& file, const std::vector<std::string>& expressions)
+{
+    // The values hold no LF (export lines cannot), so LF separates them.
+    std::string concat = "concat(\"\"";
+    for (const auto& e : expressions)
+        concat += ", " + e + ", \"\n\"";
+    concat += ")";
+    const CommandResult run = RunCommand("xmllint --xpath '" + concat + "' '" + file + "'");
+    std::vector<std::string> values;
+    if (run.status != 0)
+        return values;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < expressions.size(); ++i) {
+        const std::size_t end = run.output.find('\n', start);
+        if (end == std::string::npos)
+            return {};
+        values.push_back(run.output.substr(start, end - start));
+        start = end + 1;
+    }
+    return values;
+}
+
+std::string AsAttribute(const std::string& value)
+{
+    std::string out;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
+            continue;
+        out += (c == '\t' || c == '\r' || c == '\n') ? ' ' : c;
+    }
+    return out;
+}
+
 }  // namespace corvane::fuzz

@@ -75,4 +75,13 @@ struct CommandResult {
 // Runs a shell command, standard error joined to the output.
 CommandResult RunCommand(const std::string& command);
 
+// xmllint's verdict on the file: "" when it is well-formed, else its output.
+std::string XmllintProblems(const std::string& file);
+// The UTF-8 string values of the XPath expressions (ASCII, no single quote),
+// read by xmllint in one run; empty when xmllint fails.
+std::vector<std::string> XPathStrings(const std::string& file, const std::vector<std::string>& expressions);
+// What an XML reader makes of a value in an attribute: tab, CR and LF
+// become blanks.
+std::string AsAttribute(const std::string& value);
+
 }  // namespace corvane::fuzz
