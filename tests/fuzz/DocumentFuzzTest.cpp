@@ -44,7 +44,7 @@ TEST_F(DocumentFuzz, RandomStoresGiveWellFormedShiftJisThatReadsBack)
             itemNames.push_back(row.name);
     }
     const std::string file = dir.File("out.XML");
-    const int count = Count(150);
+    const int count = Count(300);
     for (int n = 0; n < count; ++n) {
         CExportXMLVeld store(messenger);
         std::vector<Employee> employees(1 + rng.Below(20));

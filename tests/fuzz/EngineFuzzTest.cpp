@@ -55,7 +55,7 @@ protected:
 TEST_F(EngineFuzz, RandomExportsConvertToWellFormedShiftJis)
 {
     Rng rng(0x5EED0401);
-    const int count = Count(80);
+    const int count = Count(200);
     for (int n = 0; n < count; ++n) {
         const RandomExports exports = RandomExports::Make(rng, 25);
         box.Clear();
@@ -118,7 +118,7 @@ TEST_F(EngineFuzz, UnwritableBytesAreRefusedNamingEmployeeAndColumnWithNothingWr
     const auto targets = Targets();
     const std::string earlier = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n<REPORT/>\r\n";
     const std::string earlierSettings = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n他社,支給合計,9,,-1,,-1,,-1\r\n";
-    const int count = Count(300);
+    const int count = Count(600);
     for (int n = 0; n < count; ++n) {
         RandomExports exports = RandomExports::Make(rng, 8);
         const std::size_t who = rng.Below(exports.rows.size());

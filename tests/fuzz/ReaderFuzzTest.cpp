@@ -76,7 +76,7 @@ TEST_F(ReaderFuzz, ReaderKeepsItsPromisesOnMutatedExports)
 {
     Rng rng(0x5EED0202);
     const auto names = ExampleNames();
-    const int count = Count(400);
+    const int count = Count(800);
     for (int n = 0; n < count; ++n) {
         // Some slots hold a mutated export, some a clean one, some nothing.
         std::vector<std::string> paths(17);
