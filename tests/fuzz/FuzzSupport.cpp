@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,24 @@ int Count(int base)
         scale = std::max(1, std::atoi(env));
     return std::max(1, static_cast<int>(static_cast<long long>(base) * scale / 100));
 }
+
+namespace {
+
+// A test that runs past this is taken for a hang: SIGALRM ends the process
+// and ctest reports the test failed.
+constexpr unsigned kSecondsPerTest = 300;
+
+class Watchdog final : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { ::alarm(kSecondsPerTest); }
+    void OnTestEnd(const ::testing::TestInfo&) override { ::alarm(0); }
+};
+
+const bool g_watchdog = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new Watchdog);
+    return true;
+}();
+
+}  // namespace
 
 void ReportInputs(long n)
 {
