@@ -32,7 +32,7 @@ protected:
         dir.Write("salary-04.txt", exports.SalaryBytes());
     }
 
-    job::ConversionOutcome Convert(const RandomExports& exports)
+    job::ConversionOutcome Convert(const RandomExports& exports, const std::string& year = "7")
     {
         const std::string list = dir.File("employees.txt");
         SummarySlots slots = MakeSummarySlots();
@@ -42,7 +42,7 @@ protected:
             items.Entries()[i].chosenPayrollItem = RandomExports::SalaryColumns()[i + 2];
             items.Entries()[i].chosenPosition = static_cast<std::int32_t>(i + 2);
         }
-        return job::RunConversion(messenger, list, slots, out, 1, 1, items, "7", exports.company);
+        return job::RunConversion(messenger, list, slots, out, 1, 1, items, year, exports.company);
     }
 
     test::TempDir dir;
@@ -153,6 +153,30 @@ TEST_F(EngineFuzz, UnwritableBytesAreRefusedNamingEmployeeAndColumnWithNothingWr
         EXPECT_EQ(dir.Listing(), listing);
     }
     ReportInputs(count);
+}
+
+// The two values of the document's header: the whole refusal, word for word.
+TEST_F(EngineFuzz, UnwritableCompanyNameOrFilingYearIsRefused)
+{
+    Rng rng(0x5EED0403);
+    RandomExports exports = RandomExports::Make(rng, 3);
+    const std::string company = exports.company;
+    exports.company = "サンプル\x1B商事";
+    WriteExports(exports);
+    ASSERT_FALSE(Convert(exports).converted);
+    EXPECT_EQ(box.Texts(), std::vector<std::string>{
+                               "従業員一覧表の関与先名に、中間ファイルに書き込めない文字（16進数 1B）が含まれています。\n"
+                               "\nソルマ給与で関与先名を修正してから、もう一度エクスポートしてください。\n"
+                               "\n中間ファイルは作成されていません。"});
+
+    box.Clear();
+    exports.company = company;
+    WriteExports(exports);
+    ASSERT_FALSE(Convert(exports, "6\x81").converted);
+    EXPECT_EQ(box.Texts(), std::vector<std::string>{
+                               "申告年度に、中間ファイルに書き込めない文字（16進数 81）が含まれています。\n"
+                               "\n正しい申告年度を指定してください。\n\n中間ファイルは作成されていません。"});
+    EXPECT_EQ(dir.Listing(), "employees.txt\nsalary-04.txt\n");
 }
 
 }  // namespace
