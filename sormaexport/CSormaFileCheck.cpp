@@ -1,6 +1,7 @@
 #include "sormaexport/CSormaFileCheck.h"
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "fileio/FileStatus.h"
@@ -61,15 +62,15 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return false;
-    char block[4096];
+    // Every check reads the whole employee list again, so the scan is memchr
+    // over large blocks: a byte-by-byte loop made the checks cost more than the conversion.
+    std::vector<char> block(64 * 1024);
     bool text = true;
     for (;;) {
-        const std::size_t n = std::fread(block, 1, sizeof block, file);
-        for (std::size_t i = 0; i < n && text; ++i) {
-            if (block[i] == '\0')
-                text = false;
-        }
-        if (!text || n < sizeof block)
+        const std::size_t n = std::fread(block.data(), 1, block.size(), file);
+        if (std::memchr(block.data(), '\0', n))
+            text = false;
+        if (!text || n < block.size())
             break;
     }
     if (std::ferror(file))
