@@ -52,8 +52,11 @@ std::string UnwritableValueMessage(const UnwritableValue& found)
         break;
     }
     std::string employee = Visible(found.code);
-    if (!found.name.empty())
-        employee += " " + Visible(found.name);
+    if (!found.name.empty()) {
+        // Appended piece by piece: GCC 12 at -O3 raises a false -Wrestrict on " " + std::string&&.
+        employee += ' ';
+        employee += Visible(found.name);
+    }
     std::string column = "「" + found.column + "」";
     if (!found.period.empty())
         column = "「" + found.period + "」の" + column;
