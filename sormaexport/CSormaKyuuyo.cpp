@@ -513,35 +513,86 @@ void CSormaKyuuyo::Number(const std::string& column, const char* format,
     }
 }
 
+bool CSormaKyuuyo::EmployeeValueIndex(const SORMADATA& record, const std::string& column, std::size_t& index) const
+{
+    const std::int32_t j = ColumnOf(m_employeeTable, column);
+    if (j < 0)
+        return false;
+    const std::int32_t slot = m_employeeSlots[static_cast<std::size_t>(j)];
+    if (slot < 0 || static_cast<std::size_t>(slot) >= record.employeeCount)
+        return false;
+    index = static_cast<std::size_t>(slot);
+    return true;
+}
+
+bool CSormaKyuuyo::PayValueIndex(const SORMADATA& record, int period, const std::string& item, std::size_t& index) const
+{
+    const std::int32_t k = ColumnOf(m_payTable, item);
+    if (k <= 0 || !IsPeriod(period))
+        return false;
+    const std::uint32_t bit = PeriodBit(period);
+    if (!(record.filledPeriods & bit))
+        return false;
+    const std::int32_t slot = m_paySlots[static_cast<std::size_t>(k)];
+    if (slot < 0)
+        return false;
+    const auto rank = static_cast<std::size_t>(std::popcount(record.filledPeriods & (bit - 1)));
+    index = record.employeeCount + rank * m_payStride + static_cast<std::size_t>(slot);
+    return true;
+}
+
+namespace {
+
+// Item コード holds the field that keyed the row: the record's own code.
+bool IsFilledCodeItem(const SORMADATA& record, const SORMATABLEINFO& payTable, int period, const std::string& item)
+{
+    return IsPeriod(period) && (record.filledPeriods & PeriodBit(period)) && ColumnOf(payTable, item) == 0;
+}
+
+}  // namespace
+
 const std::string& CSormaKyuuyo::GetEmployeeValue(const std::string& code, const std::string& column) const
 {
     const SORMADATA* record = FindRecord(code);
-    const std::int32_t j = ColumnOf(m_employeeTable, column);
-    if (!record || j < 0)
+    std::size_t index = 0;
+    if (!record || !EmployeeValueIndex(*record, column, index))
         return Empty();
-    const std::int32_t slot = m_employeeSlots[static_cast<std::size_t>(j)];
-    if (slot < 0 || static_cast<std::size_t>(slot) >= record->employeeCount)
-        return Empty();
-    return Decoded(*record, static_cast<std::size_t>(slot));
+    return Decoded(*record, index);
 }
 
 const std::string& CSormaKyuuyo::GetPayValue(const std::string& code, int period, const std::string& item) const
 {
     const SORMADATA* record = FindRecord(code);
-    const std::int32_t k = ColumnOf(m_payTable, item);
-    if (!record || k < 0 || !IsPeriod(period))
+    if (!record)
         return Empty();
-    const std::uint32_t bit = PeriodBit(period);
-    if (!(record->filledPeriods & bit))
-        return Empty();
-    // Item コード holds the field that keyed the row: the record's own code.
-    if (k == 0)
+    if (IsFilledCodeItem(*record, m_payTable, period, item))
         return record->code;
-    const std::int32_t slot = m_paySlots[static_cast<std::size_t>(k)];
-    if (slot < 0)
+    std::size_t index = 0;
+    if (!PayValueIndex(*record, period, item, index))
         return Empty();
-    const auto rank = static_cast<std::size_t>(std::popcount(record->filledPeriods & (bit - 1)));
-    return Decoded(*record, record->employeeCount + rank * m_payStride + static_cast<std::size_t>(slot));
+    return Decoded(*record, index);
+}
+
+std::string_view CSormaKyuuyo::GetEmployeeValueView(const std::string& code, const std::string& column) const
+{
+    const SORMADATA* record = FindRecord(code);
+    std::size_t index = 0;
+    if (!record || !EmployeeValueIndex(*record, column, index))
+        return {};
+    return record->values.At(index);
+}
+
+std::string_view CSormaKyuuyo::GetPayValueView(const std::string& code, int period, const std::string& item) const
+{
+    const SORMADATA* record = FindRecord(code);
+    if (!record)
+        return {};
+    if (IsFilledCodeItem(*record, m_payTable, period, item))
+        return record->code;
+    std::size_t index = 0;
+    if (!PayValueIndex(*record, period, item, index))
+        return {};
+    return record->values.At(index);
 }
 
 const std::string& CSormaKyuuyo::GetDepartmentCode(const std::string& name) const

@@ -41,6 +41,11 @@ public:
     // make these lookups unfit for two threads at once.
     const std::string& GetEmployeeValue(const std::string& code, const std::string& column) const;
     const std::string& GetPayValue(const std::string& code, int period, const std::string& item) const;
+    // The same two lookups without a copy: views into the records' packed
+    // values, valid until the reader is destroyed or reads rows again. The
+    // conversion uses these.
+    std::string_view GetEmployeeValueView(const std::string& code, const std::string& column) const;
+    std::string_view GetPayValueView(const std::string& code, int period, const std::string& item) const;
     const std::string& GetDepartmentCode(const std::string& name) const;
     const std::string& GetPayeeCode(const std::string& name) const;
 
@@ -98,6 +103,9 @@ private:
     SORMADATA& RecordFor(std::string_view code);
     const SORMADATA* FindRecord(const std::string& code) const;
     std::string_view StoredEmployeeField(const SORMADATA& record, std::int32_t column) const;
+    // Where a lookup's value is held in `record`; false when it holds none.
+    bool EmployeeValueIndex(const SORMADATA& record, const std::string& column, std::size_t& index) const;
+    bool PayValueIndex(const SORMADATA& record, int period, const std::string& item, std::size_t& index) const;
     const std::string& Decoded(const SORMADATA& record, std::size_t index) const;
     void ForgetDecoded();
 
