@@ -1,6 +1,8 @@
 #include "engine/CExchangeFromSormaToVeld.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "engine/WriteFailureMessage.h"
 #include "text/Cp932.h"
@@ -22,7 +24,64 @@ const Era kEras[] = {
 
 const char* const kPayItemNames[] = {"課税支給合計", "社会保険料計", "扶養人数", "所得税"};
 
-std::string StatusCode(const std::string& status)
+// Names made into strings once: the lookups and the store take std::string,
+// and some names are too long to be built per call without an allocation.
+struct Names {
+    std::string column[4];
+    std::string payItem[4];
+    std::string periodLabel[19];  // "給与 %02d月分" for 1 to 12, "賞与 %02d回分" for 14 to 18
+};
+
+const Names& TheNames()
+{
+    static const Names names = [] {
+        Names n;
+        for (int i = 0; i < 4; ++i)
+            n.payItem[i] = kPayItemNames[i];
+        for (int period = 1; period <= 18; ++period) {
+            if (period != 13)
+                n.periodLabel[period] =
+                    period < 13 ? text::Format("給与 %02d月分", period) : text::Format("賞与 %02d回分", period - 13);
+        }
+        return n;
+    }();
+    return names;
+}
+
+// The employee list columns that the conversion reads, and the store's display names.
+const std::string kName = "氏名";
+const std::string kDepartment = "所属部門";
+const std::string kReadingSurname = "フリガナ･姓";
+const std::string kReadingGivenName = "フリガナ･名";
+const std::string kBirthDate = "生年月日";
+const std::string kSex = "性別";
+const std::string kPostalCode = "郵便番号";
+const std::string kAddress = "住所";
+const std::string kJobTitle = "役職名";
+const std::string kEmployment = "就業状況";
+const std::string kJoined = "入社年月日";
+const std::string kLeft = "退職年月日";
+const std::string kPayee = "住民税･納付先";
+const std::string kTaxTable = "所得税･税額表";
+
+const std::string kItemDepartmentName = "所属名称";
+const std::string kItemDepartmentCode = "所属コード";
+const std::string kItemReading = "社員 フリガナ";
+const std::string kItemBirthDate = "社員 生年月日";
+const std::string kItemSex = "性別";
+const std::string kItemPostalFront = "郵便番号(前)";
+const std::string kItemPostalBack = "郵便番号(後)";
+const std::string kItemAddressUpper = "住所(上段)";
+const std::string kItemAddressLower = "住所(下段)";
+const std::string kItemJobTitle = "役職";
+const std::string kItemStatus = "現況";
+const std::string kItemJoined = "入社年月日";
+const std::string kItemLeft = "退職年月日";
+const std::string kItemPayeeName = "納付先(市町村)名称";
+const std::string kItemPayeeCode = "納付先(市町村)コード";
+const std::string kItemTaxTable = "甲乙区分";
+
+std::string StatusCode(std::string_view status)
 {
     struct Row {
         const char* word;
@@ -37,7 +96,7 @@ std::string StatusCode(const std::string& status)
     return std::string();
 }
 
-std::string SexCode(const std::string& sex)
+std::string SexCode(std::string_view sex)
 {
     if (sex == "男")
         return "1";
@@ -46,7 +105,7 @@ std::string SexCode(const std::string& sex)
     return std::string();
 }
 
-std::string TaxTableCode(const std::string& table)
+std::string TaxTableCode(std::string_view table)
 {
     if (table == "甲欄")
         return "1";
@@ -56,12 +115,57 @@ std::string TaxTableCode(const std::string& table)
 }
 
 // The parts of a postal code before and after its first hyphen; "" for both without one.
-std::string PostalPart(const std::string& postal, bool front)
+std::string PostalPart(std::string_view postal, bool front)
 {
     const std::size_t hyphen = postal.find('-');
-    if (hyphen == std::string::npos)
+    if (hyphen == std::string_view::npos)
         return std::string();
-    return front ? postal.substr(0, hyphen) : postal.substr(hyphen + 1);
+    return std::string(front ? postal.substr(0, hyphen) : postal.substr(hyphen + 1));
+}
+
+std::string DateOf(std::string_view text)
+{
+    if (text.size() == 14) {
+        // 「1975年 4月 3日」: the digits with the blanks of one-digit months and days made zeros.
+        std::string s = text::ReplaceAll(text, "年", "");
+        s = text::ReplaceAll(s, "月", "");
+        s = text::ReplaceAll(s, "日", "");
+        return text::ReplaceAll(s, " ", "0");
+    }
+    if (text.size() == 16) {
+        // 「昭和50年 4月 3日」: era name, year, month and day at fixed byte offsets.
+        const std::string_view era = text.substr(0, 4);
+        const int year = text::LeadingInt(text::RemoveSingle(text.substr(4, 2), ' '));
+        const int month = text::LeadingInt(text::RemoveSingle(text.substr(8, 2), ' '));
+        const int day = text::LeadingInt(text::RemoveSingle(text.substr(12, 2), ' '));
+        for (const Era& e : kEras) {
+            if (era == e.name)
+                return std::to_string(e.base + year * 10000 + month * 100 + day);
+        }
+        return std::string();
+    }
+    return std::string();
+}
+
+std::string PartAtByte(std::string_view text, int position, bool left)
+{
+    std::size_t p = position < 0 ? 0 : static_cast<std::size_t>(position);
+    if (text.size() > p) {
+        switch (text::ClassAt(text, p)) {
+        case text::ByteClass::Trail:
+            // Keep the double-byte character whole in the right part.
+            --p;
+            break;
+        case text::ByteClass::Illegal:
+            return left ? std::string(text) : std::string();
+        case text::ByteClass::Single:
+        case text::ByteClass::Lead:
+            break;
+        }
+    } else {
+        p = text.size();
+    }
+    return std::string(left ? text.substr(0, p) : text.substr(p));
 }
 
 }  // namespace
@@ -125,47 +229,49 @@ bool CExchangeFromSormaToVeld::ExchangeAllSyain()
 
 void CExchangeFromSormaToVeld::ExchangeSyain(const std::string& code)
 {
-    auto value = [&](const char* column) -> const std::string& { return m_reader.GetEmployeeValue(code, column); };
+    const Names& names = TheNames();
+    auto value = [&](const std::string& column) { return m_reader.GetEmployeeValueView(code, column); };
 
-    const std::string name = value("氏名");
-    UnwritableValue where;
-    where.code = code;
-    where.name = name;
+    const std::string name(value(kName));
     // What goes into the file is screened, named by the column it came from.
-    auto set = [&](const std::string& v, const char* item, const char* column) {
-        where.column = column;
-        Screen(where, v);
-        m_store.SetKoumoku(code, v, item);
+    auto screen = [&](std::string_view v, const char* column, const std::string& period = std::string()) {
+        Screen(code, name, period, column, v);
+    };
+    auto set = [&](std::string v, const std::string& item, const char* column) {
+        screen(v, column);
+        m_store.SetKoumoku(code, std::move(v), item);
     };
 
-    where.column = "コード";
-    Screen(where, code);
-    where.column = "氏名";
-    Screen(where, name);
+    screen(code, "コード");
+    screen(name, "氏名");
     m_store.SetSyain(code, name);
-    const std::string department = value("所属部門");
-    set(department, "所属名称", "所属部門");
-    set(m_reader.GetDepartmentCode(department), "所属コード", "所属部門");
+    const std::string department(value(kDepartment));
+    set(department, kItemDepartmentName, "所属部門");
+    set(m_reader.GetDepartmentCode(department), kItemDepartmentCode, "所属部門");
     // Screened one by one: the joined reading would not tell which column.
-    where.column = "フリガナ･姓";
-    Screen(where, value("フリガナ･姓"));
-    where.column = "フリガナ･名";
-    Screen(where, value("フリガナ･名"));
-    set(value("フリガナ･姓") + value("フリガナ･名"), "社員 フリガナ", "フリガナ･名");
-    set(ConvertDate(value("生年月日")), "社員 生年月日", "生年月日");
-    set(SexCode(value("性別")), "性別", "性別");
-    set(PostalPart(value("郵便番号"), true), "郵便番号(前)", "郵便番号");
-    set(PostalPart(value("郵便番号"), false), "郵便番号(後)", "郵便番号");
-    set(SplitAtByte(value("住所"), 30, true), "住所(上段)", "住所");
-    set(SplitAtByte(value("住所"), 30, false), "住所(下段)", "住所");
-    set(value("役職名"), "役職", "役職名");
-    set(StatusCode(value("就業状況")), "現況", "就業状況");
-    set(ConvertDate(value("入社年月日")), "入社年月日", "入社年月日");
-    set(ConvertDate(value("退職年月日")), "退職年月日", "退職年月日");
-    const std::string payee = value("住民税･納付先");
-    set(payee, "納付先(市町村)名称", "住民税･納付先");
-    set(m_reader.GetPayeeCode(payee), "納付先(市町村)コード", "住民税･納付先");
-    set(TaxTableCode(value("所得税･税額表")), "甲乙区分", "所得税･税額表");
+    const std::string_view surname = value(kReadingSurname);
+    const std::string_view givenName = value(kReadingGivenName);
+    screen(surname, "フリガナ･姓");
+    screen(givenName, "フリガナ･名");
+    std::string reading(surname);
+    reading.append(givenName);
+    set(std::move(reading), kItemReading, "フリガナ･名");
+    set(DateOf(value(kBirthDate)), kItemBirthDate, "生年月日");
+    set(SexCode(value(kSex)), kItemSex, "性別");
+    const std::string_view postal = value(kPostalCode);
+    set(PostalPart(postal, true), kItemPostalFront, "郵便番号");
+    set(PostalPart(postal, false), kItemPostalBack, "郵便番号");
+    const std::string_view address = value(kAddress);
+    set(PartAtByte(address, 30, true), kItemAddressUpper, "住所");
+    set(PartAtByte(address, 30, false), kItemAddressLower, "住所");
+    set(std::string(value(kJobTitle)), kItemJobTitle, "役職名");
+    set(StatusCode(value(kEmployment)), kItemStatus, "就業状況");
+    set(DateOf(value(kJoined)), kItemJoined, "入社年月日");
+    set(DateOf(value(kLeft)), kItemLeft, "退職年月日");
+    const std::string payee(value(kPayee));
+    set(payee, kItemPayeeName, "住民税･納付先");
+    set(m_reader.GetPayeeCode(payee), kItemPayeeCode, "住民税･納付先");
+    set(TaxTableCode(value(kTaxTable)), kItemTaxTable, "所得税･税額表");
 
     // Twelve salary months, then the five bonus slots; period 13 is never filled.
     for (int period = 1; period <= 18; ++period) {
@@ -173,73 +279,42 @@ void CExchangeFromSormaToVeld::ExchangeSyain(const std::string& code)
             continue;
         CKyuuyoShouyo record;
         record.KUBUN = period;
-        record.SOUSIKYUUGAKU = m_reader.GetPayValue(code, period, kPayItemNames[0]);
-        record.HOKENKOUJOGAKU = m_reader.GetPayValue(code, period, kPayItemNames[1]);
-        record.FUYOUSINZOKUSUU = m_reader.GetPayValue(code, period, kPayItemNames[2]);
-        record.SANSYUTUZEIGAKU = m_reader.GetPayValue(code, period, kPayItemNames[3]);
-        where.period = period < 13 ? text::Format("給与 %02d月分", period) : text::Format("賞与 %02d回分", period - 13);
-        const std::string* figures[] = {&record.SOUSIKYUUGAKU, &record.HOKENKOUJOGAKU, &record.FUYOUSINZOKUSUU,
-                                        &record.SANSYUTUZEIGAKU};
+        std::string* figures[] = {&record.SOUSIKYUUGAKU, &record.HOKENKOUJOGAKU, &record.FUYOUSINZOKUSUU,
+                                  &record.SANSYUTUZEIGAKU};
         for (std::size_t i = 0; i < 4; ++i) {
-            where.column = kPayItemNames[i];
-            Screen(where, *figures[i]);
+            const std::string_view figure = m_reader.GetPayValueView(code, period, names.payItem[i]);
+            screen(figure, kPayItemNames[i], names.periodLabel[period]);
+            figures[i]->assign(figure);
         }
         m_store.SetKyuuyoShouyo(code, record);
     }
 }
 
-void CExchangeFromSormaToVeld::Screen(const UnwritableValue& where, const std::string& value)
+void CExchangeFromSormaToVeld::Screen(const std::string& code, const std::string& name, const std::string& period,
+                                      const char* column, std::string_view value)
 {
     if (m_unwritable)
         return;
-    UnwritableValue found = where;
-    if (FindUnwritableByte(value, found))
-        m_unwritable = found;
+    const std::size_t bad = text::FindIllFormedByte(value);
+    if (bad == std::string_view::npos)
+        return;
+    // Only the first value that cannot be written is named.
+    UnwritableValue& found = m_unwritable.emplace();
+    found.code = code;
+    found.name = name;
+    found.period = period;
+    found.column = column;
+    found.byte = static_cast<unsigned char>(value[bad]);
 }
 
 std::string CExchangeFromSormaToVeld::ConvertDate(const std::string& text)
 {
-    if (text.size() == 14) {
-        // 「1975年 4月 3日」: the digits with the blanks of one-digit months and days made zeros.
-        std::string s = text::ReplaceAll(text, "年", "");
-        s = text::ReplaceAll(s, "月", "");
-        s = text::ReplaceAll(s, "日", "");
-        return text::ReplaceAll(s, " ", "0");
-    }
-    if (text.size() == 16) {
-        // 「昭和50年 4月 3日」: era name, year, month and day at fixed byte offsets.
-        const std::string era = text.substr(0, 4);
-        const int year = text::LeadingInt(text::RemoveSingle(text.substr(4, 2), ' '));
-        const int month = text::LeadingInt(text::RemoveSingle(text.substr(8, 2), ' '));
-        const int day = text::LeadingInt(text::RemoveSingle(text.substr(12, 2), ' '));
-        for (const Era& e : kEras) {
-            if (era == e.name)
-                return std::to_string(e.base + year * 10000 + month * 100 + day);
-        }
-        return std::string();
-    }
-    return std::string();
+    return DateOf(text);
 }
 
 std::string CExchangeFromSormaToVeld::SplitAtByte(const std::string& text, int position, bool left)
 {
-    std::size_t p = position < 0 ? 0 : static_cast<std::size_t>(position);
-    if (text.size() > p) {
-        switch (text::ClassAt(text, p)) {
-        case text::ByteClass::Trail:
-            // Keep the double-byte character whole in the right part.
-            --p;
-            break;
-        case text::ByteClass::Illegal:
-            return left ? text : std::string();
-        case text::ByteClass::Single:
-        case text::ByteClass::Lead:
-            break;
-        }
-    } else {
-        p = text.size();
-    }
-    return left ? text.substr(0, p) : text.substr(p);
+    return PartAtByte(text, position, left);
 }
 
 }  // namespace corvane

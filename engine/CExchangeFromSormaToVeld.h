@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/UnwritableValue.h"
@@ -34,8 +35,10 @@ public:
     static std::string SplitAtByte(const std::string& text, int position, bool left);
 
 private:
-    // Notes the first value of the job that the file cannot carry.
-    void Screen(const UnwritableValue& where, const std::string& value);
+    // Notes the first value of the job that the file cannot carry; `period`
+    // is the summary file's label, "" for the employee list.
+    void Screen(const std::string& code, const std::string& name, const std::string& period, const char* column,
+                std::string_view value);
 
     const platform::Messenger& m_messenger;
     CExportXMLVeld m_store;

@@ -17,6 +17,7 @@ CExportXMLVeld::CExportXMLVeld(const platform::Messenger& messenger) : m_messeng
 
 CExportXMLVeld::~CExportXMLVeld()
 {
+    m_last = nullptr;
     m_index.clear();
     m_syain.clear();
 }
@@ -33,6 +34,13 @@ void CExportXMLVeld::SetKoumoku(const std::string& code, const std::string& valu
     if (!m_accepted.contains(item))
         return;
     FindOrAddSyain(code).SetItem(item, value);
+}
+
+void CExportXMLVeld::SetKoumoku(const std::string& code, std::string&& value, const std::string& item)
+{
+    if (!m_accepted.contains(item))
+        return;
+    FindOrAddSyain(code).SetItem(item, std::move(value));
 }
 
 void CExportXMLVeld::SetKyuuyoShouyo(const std::string& code, const CKyuuyoShouyo& record)
@@ -55,8 +63,13 @@ const CSyain* CExportXMLVeld::FindSyain(const std::string& code) const
 
 CSyain& CExportXMLVeld::FindOrAddSyain(const std::string& code)
 {
+    // SetSyain may change an employee's code but never its key: compare the key.
+    if (m_last && m_lastCode == code)
+        return *m_last;
     const auto it = m_index.find(code);
-    return it != m_index.end() ? *it->second : AddSyain(code);
+    m_last = it != m_index.end() ? it->second : &AddSyain(code);
+    m_lastCode = code;
+    return *m_last;
 }
 
 CSyain& CExportXMLVeld::AddSyain(const std::string& code)

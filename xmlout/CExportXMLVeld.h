@@ -34,6 +34,8 @@ public:
     // Note the order: code, value, display name. A name outside the accepted
     // set is ignored, and then no employee is created.
     void SetKoumoku(const std::string& code, const std::string& value, const std::string& item);
+    // The same, taking the value over instead of copying it.
+    void SetKoumoku(const std::string& code, std::string&& value, const std::string& item);
     // KUBUN 13 or less goes to the salary list, 14 to 18 to the bonus list;
     // 19 or more is a program error: shown, and the record dropped.
     void SetKyuuyoShouyo(const std::string& code, const CKyuuyoShouyo& record);
@@ -72,6 +74,9 @@ private:
     const platform::Messenger& m_messenger;
     std::vector<std::unique_ptr<CSyain>> m_syain;
     std::unordered_map<std::string, CSyain*> m_index;
+    // The conversion fills one employee after the other: the last one found is tried first.
+    CSyain* m_last = nullptr;
+    std::string m_lastCode;
     std::unordered_set<std::string> m_accepted;
 };
 
