@@ -48,22 +48,14 @@ const Names& TheNames()
     return names;
 }
 
-// The employee list columns that the conversion reads, and the store's display names.
-const std::string kName = "氏名";
-const std::string kDepartment = "所属部門";
-const std::string kReadingSurname = "フリガナ･姓";
-const std::string kReadingGivenName = "フリガナ･名";
-const std::string kBirthDate = "生年月日";
-const std::string kSex = "性別";
-const std::string kPostalCode = "郵便番号";
-const std::string kAddress = "住所";
-const std::string kJobTitle = "役職名";
-const std::string kEmployment = "就業状況";
-const std::string kJoined = "入社年月日";
-const std::string kLeft = "退職年月日";
-const std::string kPayee = "住民税･納付先";
-const std::string kTaxTable = "所得税･税額表";
+// The employee list columns that the conversion reads.
+const std::string kEmployeeColumns[] = {
+    "氏名",     "所属部門",   "フリガナ･姓", "フリガナ･名", "生年月日",      "性別",          "郵便番号",
+    "住所",     "役職名",     "就業状況",    "入社年月日",  "退職年月日",    "住民税･納付先", "所得税･税額表"};
+enum Column { kName, kDepartment, kReadingSurname, kReadingGivenName, kBirthDate, kSex, kPostalCode,
+              kAddress, kJobTitle, kEmployment, kJoined, kLeft, kPayee, kTaxTable };
 
+// The store's display names.
 const std::string kItemDepartmentName = "所属名称";
 const std::string kItemDepartmentCode = "所属コード";
 const std::string kItemReading = "社員 フリガナ";
@@ -173,6 +165,12 @@ std::string PartAtByte(std::string_view text, int position, bool left)
 CExchangeFromSormaToVeld::CExchangeFromSormaToVeld(const platform::Messenger& messenger)
     : m_messenger(messenger), m_store(messenger), m_reader(messenger)
 {
+    // The tables are built in: the numbers hold for every Read.
+    static_assert(std::size(kEmployeeColumns) == kReadColumns && std::size(kPayItemNames) == kPayItems);
+    for (std::size_t c = 0; c < kReadColumns; ++c)
+        m_columns[c] = m_reader.EmployeeColumnNumber(kEmployeeColumns[c]);
+    for (std::size_t i = 0; i < kPayItems; ++i)
+        m_payItems[i] = m_reader.PayItemNumber(TheNames().payItem[i]);
 }
 
 CExchangeFromSormaToVeld::~CExchangeFromSormaToVeld() = default;
@@ -230,7 +228,7 @@ bool CExchangeFromSormaToVeld::ExchangeAllSyain()
 void CExchangeFromSormaToVeld::ExchangeSyain(const std::string& code)
 {
     const Names& names = TheNames();
-    auto value = [&](const std::string& column) { return m_reader.GetEmployeeValueView(code, column); };
+    auto value = [&](Column column) { return m_reader.GetEmployeeValueView(code, m_columns[column]); };
 
     const std::string name(value(kName));
     // What goes into the file is screened, named by the column it came from.
@@ -282,7 +280,7 @@ void CExchangeFromSormaToVeld::ExchangeSyain(const std::string& code)
         std::string* figures[] = {&record.SOUSIKYUUGAKU, &record.HOKENKOUJOGAKU, &record.FUYOUSINZOKUSUU,
                                   &record.SANSYUTUZEIGAKU};
         for (std::size_t i = 0; i < 4; ++i) {
-            const std::string_view figure = m_reader.GetPayValueView(code, period, names.payItem[i]);
+            const std::string_view figure = m_reader.GetPayValueView(code, period, m_payItems[i]);
             screen(figure, kPayItemNames[i], names.periodLabel[period]);
             figures[i]->assign(figure);
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +37,9 @@ public:
     static std::string SplitAtByte(const std::string& text, int position, bool left);
 
 private:
+    static constexpr std::size_t kReadColumns = 14;  // employee list columns that a conversion reads
+    static constexpr std::size_t kPayItems = 4;
+
     // Notes the first value of the job that the file cannot carry; `period`
     // is the summary file's label, "" for the employee list.
     void Screen(const std::string& code, const std::string& name, const std::string& period, const char* column,
@@ -44,6 +49,9 @@ private:
     CExportXMLVeld m_store;
     CSormaKyuuyo m_reader;
     std::optional<UnwritableValue> m_unwritable;
+    // The reader's numbers of the columns and pay items read for every employee.
+    std::int32_t m_columns[kReadColumns];
+    std::int32_t m_payItems[kPayItems];
 };
 
 }  // namespace corvane

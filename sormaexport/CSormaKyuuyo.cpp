@@ -513,27 +513,26 @@ void CSormaKyuuyo::Number(const std::string& column, const char* format,
     }
 }
 
-bool CSormaKyuuyo::EmployeeValueIndex(const SORMADATA& record, const std::string& column, std::size_t& index) const
+bool CSormaKyuuyo::EmployeeValueIndex(const SORMADATA& record, std::int32_t column, std::size_t& index) const
 {
-    const std::int32_t j = ColumnOf(m_employeeTable, column);
-    if (j < 0)
+    if (column < 0 || static_cast<std::size_t>(column) >= m_employeeSlots.size())
         return false;
-    const std::int32_t slot = m_employeeSlots[static_cast<std::size_t>(j)];
+    const std::int32_t slot = m_employeeSlots[static_cast<std::size_t>(column)];
     if (slot < 0 || static_cast<std::size_t>(slot) >= record.employeeCount)
         return false;
     index = static_cast<std::size_t>(slot);
     return true;
 }
 
-bool CSormaKyuuyo::PayValueIndex(const SORMADATA& record, int period, const std::string& item, std::size_t& index) const
+bool CSormaKyuuyo::PayValueIndex(const SORMADATA& record, int period, std::int32_t item, std::size_t& index) const
 {
-    const std::int32_t k = ColumnOf(m_payTable, item);
-    if (k <= 0 || !IsPeriod(period))
+    // Item 0 (コード) has no slot: its value is the record's code.
+    if (item <= 0 || static_cast<std::size_t>(item) >= m_paySlots.size() || !IsPeriod(period))
         return false;
     const std::uint32_t bit = PeriodBit(period);
     if (!(record.filledPeriods & bit))
         return false;
-    const std::int32_t slot = m_paySlots[static_cast<std::size_t>(k)];
+    const std::int32_t slot = m_paySlots[static_cast<std::size_t>(item)];
     if (slot < 0)
         return false;
     const auto rank = static_cast<std::size_t>(std::popcount(record.filledPeriods & (bit - 1)));
@@ -544,18 +543,28 @@ bool CSormaKyuuyo::PayValueIndex(const SORMADATA& record, int period, const std:
 namespace {
 
 // Item コード holds the field that keyed the row: the record's own code.
-bool IsFilledCodeItem(const SORMADATA& record, const SORMATABLEINFO& payTable, int period, const std::string& item)
+bool IsFilledCodeItem(const SORMADATA& record, int period, std::int32_t item)
 {
-    return IsPeriod(period) && (record.filledPeriods & PeriodBit(period)) && ColumnOf(payTable, item) == 0;
+    return item == 0 && IsPeriod(period) && (record.filledPeriods & PeriodBit(period));
 }
 
 }  // namespace
+
+std::int32_t CSormaKyuuyo::EmployeeColumnNumber(const std::string& column) const
+{
+    return ColumnOf(m_employeeTable, column);
+}
+
+std::int32_t CSormaKyuuyo::PayItemNumber(const std::string& item) const
+{
+    return ColumnOf(m_payTable, item);
+}
 
 const std::string& CSormaKyuuyo::GetEmployeeValue(const std::string& code, const std::string& column) const
 {
     const SORMADATA* record = FindRecord(code);
     std::size_t index = 0;
-    if (!record || !EmployeeValueIndex(*record, column, index))
+    if (!record || !EmployeeValueIndex(*record, EmployeeColumnNumber(column), index))
         return Empty();
     return Decoded(*record, index);
 }
@@ -565,15 +574,26 @@ const std::string& CSormaKyuuyo::GetPayValue(const std::string& code, int period
     const SORMADATA* record = FindRecord(code);
     if (!record)
         return Empty();
-    if (IsFilledCodeItem(*record, m_payTable, period, item))
+    const std::int32_t k = PayItemNumber(item);
+    if (IsFilledCodeItem(*record, period, k))
         return record->code;
     std::size_t index = 0;
-    if (!PayValueIndex(*record, period, item, index))
+    if (!PayValueIndex(*record, period, k, index))
         return Empty();
     return Decoded(*record, index);
 }
 
 std::string_view CSormaKyuuyo::GetEmployeeValueView(const std::string& code, const std::string& column) const
+{
+    return GetEmployeeValueView(code, EmployeeColumnNumber(column));
+}
+
+std::string_view CSormaKyuuyo::GetPayValueView(const std::string& code, int period, const std::string& item) const
+{
+    return GetPayValueView(code, period, PayItemNumber(item));
+}
+
+std::string_view CSormaKyuuyo::GetEmployeeValueView(const std::string& code, std::int32_t column) const
 {
     const SORMADATA* record = FindRecord(code);
     std::size_t index = 0;
@@ -582,12 +602,12 @@ std::string_view CSormaKyuuyo::GetEmployeeValueView(const std::string& code, con
     return record->values.At(index);
 }
 
-std::string_view CSormaKyuuyo::GetPayValueView(const std::string& code, int period, const std::string& item) const
+std::string_view CSormaKyuuyo::GetPayValueView(const std::string& code, int period, std::int32_t item) const
 {
     const SORMADATA* record = FindRecord(code);
     if (!record)
         return {};
-    if (IsFilledCodeItem(*record, m_payTable, period, item))
+    if (IsFilledCodeItem(*record, period, item))
         return record->code;
     std::size_t index = 0;
     if (!PayValueIndex(*record, period, item, index))

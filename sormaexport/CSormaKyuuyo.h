@@ -46,6 +46,13 @@ public:
     // conversion uses these.
     std::string_view GetEmployeeValueView(const std::string& code, const std::string& column) const;
     std::string_view GetPayValueView(const std::string& code, int period, const std::string& item) const;
+    // The same by the column's or item's number in its built-in table, which
+    // never changes: for callers that look the same names up for every employee.
+    // -1 for a name that is not in the table.
+    std::int32_t EmployeeColumnNumber(const std::string& column) const;
+    std::int32_t PayItemNumber(const std::string& item) const;
+    std::string_view GetEmployeeValueView(const std::string& code, std::int32_t column) const;
+    std::string_view GetPayValueView(const std::string& code, int period, std::int32_t item) const;
     const std::string& GetDepartmentCode(const std::string& name) const;
     const std::string& GetPayeeCode(const std::string& name) const;
 
@@ -104,8 +111,8 @@ private:
     const SORMADATA* FindRecord(const std::string& code) const;
     std::string_view StoredEmployeeField(const SORMADATA& record, std::int32_t column) const;
     // Where a lookup's value is held in `record`; false when it holds none.
-    bool EmployeeValueIndex(const SORMADATA& record, const std::string& column, std::size_t& index) const;
-    bool PayValueIndex(const SORMADATA& record, int period, const std::string& item, std::size_t& index) const;
+    bool EmployeeValueIndex(const SORMADATA& record, std::int32_t column, std::size_t& index) const;
+    bool PayValueIndex(const SORMADATA& record, int period, std::int32_t item, std::size_t& index) const;
     const std::string& Decoded(const SORMADATA& record, std::size_t index) const;
     void ForgetDecoded();
 
