@@ -10,8 +10,12 @@ CExportXMLVeld::CExportXMLVeld(const platform::Messenger& messenger) : m_messeng
     for (const auto group : kXmlItemGroups) {
         if (group == XmlItemGroup::KazokuJouhou)
             continue;
-        for (const auto& row : XmlItemRows(group))
-            m_accepted.emplace(row.name);
+        for (const auto& row : XmlItemRows(group)) {
+            const auto number = static_cast<std::size_t>(XmlItemNameNumber(row.name));
+            if (number >= m_accepted.size())
+                m_accepted.resize(number + 1, false);
+            m_accepted[number] = true;
+        }
     }
 }
 
@@ -31,16 +35,23 @@ void CExportXMLVeld::SetSyain(const std::string& code, const std::string& name)
 
 void CExportXMLVeld::SetKoumoku(const std::string& code, const std::string& value, const std::string& item)
 {
-    if (!m_accepted.contains(item))
-        return;
-    FindOrAddSyain(code).SetItem(item, value);
+    SetKoumoku(code, std::string(value), item);
 }
 
 void CExportXMLVeld::SetKoumoku(const std::string& code, std::string&& value, const std::string& item)
 {
-    if (!m_accepted.contains(item))
+    const int number = AcceptedNumber(item);
+    if (number < 0)
         return;
-    FindOrAddSyain(code).SetItem(item, std::move(value));
+    FindOrAddSyain(code).SetItemByNumber(number, std::move(value));
+}
+
+int CExportXMLVeld::AcceptedNumber(const std::string& item) const
+{
+    const int number = XmlItemNameNumber(item);
+    return number >= 0 && static_cast<std::size_t>(number) < m_accepted.size() && m_accepted[static_cast<std::size_t>(number)]
+               ? number
+               : -1;
 }
 
 void CExportXMLVeld::SetKyuuyoShouyo(const std::string& code, const CKyuuyoShouyo& record)

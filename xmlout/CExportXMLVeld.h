@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "fileio/AtomicFile.h"
@@ -70,6 +69,8 @@ private:
     CSyain& FindOrAddSyain(const std::string& code);
     // Only after FindSyain found nothing.
     CSyain& AddSyain(const std::string& code);
+    // The number of a display name that SetKoumoku takes; -1 for any other.
+    int AcceptedNumber(const std::string& item) const;
 
     const platform::Messenger& m_messenger;
     std::vector<std::unique_ptr<CSyain>> m_syain;
@@ -77,7 +78,7 @@ private:
     // The conversion fills one employee after the other: the last one found is tried first.
     CSyain* m_last = nullptr;
     std::string m_lastCode;
-    std::unordered_set<std::string> m_accepted;
+    std::vector<bool> m_accepted;  // by XmlItemNameNumber: the names that SetKoumoku takes
 };
 
 // The program's product version ("1, 0, 0, 0") and file version

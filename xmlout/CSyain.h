@@ -33,6 +33,10 @@ public:
     void SetName(std::string name) { m_name = std::move(name); }
     // Replaces any earlier value of the item.
     void SetItem(std::string_view displayName, std::string value);
+    // The same two by the display name's XmlItemNameNumber (0 or more), for
+    // callers that go through the key table for every employee.
+    const std::string& ItemByNumber(int number) const;
+    void SetItemByNumber(int number, std::string value);
     void AddSalary(std::unique_ptr<CKyuuyoShouyo> record) { m_salaries.push_back(std::move(record)); }
     void AddBonus(std::unique_ptr<CKyuuyoShouyo> record) { m_bonuses.push_back(std::move(record)); }
 
@@ -45,9 +49,18 @@ private:
     };
     using ItemMap = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
 
+    // An item under a display name of the key table, kept by the name's number.
+    struct KnownItem {
+        int name;
+        std::string value;
+    };
+
     std::string m_code;
     std::string m_name;
-    ItemMap m_items;
+    // One small vector per employee instead of a map node and often a heap
+    // key per item: at 50,000 employees the maps cost more memory than the exports.
+    std::vector<KnownItem> m_known;
+    ItemMap m_items;  // names outside the key table
     std::vector<std::unique_ptr<CFuyosya>> m_dependants;
     std::vector<std::unique_ptr<CKyuuyoShouyo>> m_salaries;
     std::vector<std::unique_ptr<CKyuuyoShouyo>> m_bonuses;

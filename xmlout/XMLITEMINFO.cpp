@@ -1,5 +1,7 @@
 #include "xmlout/XMLITEMINFO.h"
 
+#include <unordered_map>
+
 namespace corvane {
 
 namespace {
@@ -129,6 +131,30 @@ std::string_view XmlItemGroupTag(XmlItemGroup group)
         return "GOUKEI";
     }
     return {};
+}
+
+namespace {
+
+const std::unordered_map<std::string_view, int>& NameNumbers()
+{
+    static const std::unordered_map<std::string_view, int> numbers = [] {
+        std::unordered_map<std::string_view, int> n;
+        for (const auto group : kXmlItemGroups) {
+            for (const auto& row : XmlItemRows(group))
+                n.emplace(row.name, static_cast<int>(n.size()));
+        }
+        return n;
+    }();
+    return numbers;
+}
+
+}  // namespace
+
+int XmlItemNameNumber(std::string_view name)
+{
+    const auto& numbers = NameNumbers();
+    const auto found = numbers.find(name);
+    return found == numbers.end() ? -1 : found->second;
 }
 
 }  // namespace corvane

@@ -36,4 +36,8 @@ std::span<const XMLITEMINFO> XmlItemRows(XmlItemGroup group);
 // The tag of the element that encloses the group ("HONNNIN_JOUHOU" ...).
 std::string_view XmlItemGroupTag(XmlItemGroup group);
 
+// A number for each distinct display name of the key table (0, 1, ...); -1
+// for a name that is not in it.
+int XmlItemNameNumber(std::string_view name);
+
 }  // namespace corvane

@@ -1,4 +1,7 @@
 // The layout of the intermediate file, line by line.
+#include <array>
+#include <vector>
+
 #include "xmlout/CExportXMLVeld.h"
 #include "xmlout/XMLITEMINFO.h"
 #include "xmlout/XmlLineWriter.h"
@@ -11,11 +14,27 @@ namespace {
 constexpr int kHeaderItemLevel = 2;
 constexpr int kSyainItemLevel = 4;
 
+// The XmlItemNameNumber of each row of a group, found once instead of per employee.
+const std::vector<int>& RowNameNumbers(XmlItemGroup group)
+{
+    static const auto numbers = [] {
+        std::array<std::vector<int>, std::size(kXmlItemGroups)> n;
+        for (const auto g : kXmlItemGroups) {
+            for (const auto& row : XmlItemRows(g))
+                n[static_cast<std::size_t>(g)].push_back(XmlItemNameNumber(row.name));
+        }
+        return n;
+    }();
+    return numbers[static_cast<std::size_t>(group)];
+}
+
 void WriteGroupItems(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, int mode)
 {
-    for (const auto& row : XmlItemRows(group)) {
-        if (row.WrittenIn(mode))
-            out.Element(row.tag, syain.Item(row.name), kSyainItemLevel);
+    const auto rows = XmlItemRows(group);
+    const auto& numbers = RowNameNumbers(group);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (rows[r].WrittenIn(mode))
+            out.Element(rows[r].tag, syain.ItemByNumber(numbers[r]), kSyainItemLevel);
     }
 }
 
