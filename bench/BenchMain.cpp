@@ -1,0 +1,63 @@
+// corvane-bench: the whole conversion at company scale, beside its I/O floor.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "bench/BenchOptions.h"
+#include "bench/CheckBench.h"
+#include "bench/ConversionBench.h"
+#include "bench/Report.h"
+
+namespace {
+
+namespace bench = corvane::bench;
+
+int Run(const bench::BenchOptions& options)
+{
+    const std::string convert = options.convert.empty() ? CORVANE_CONVERT_PATH : options.convert;
+    const std::string samplegen = options.samplegen.empty() ? CORVANE_SAMPLEGEN_PATH : options.samplegen;
+    bench::PrintMachine(std::cout, options.runs);
+
+    std::vector<bench::SetResult> results;
+    for (const int employees : options.employees) {
+        bench::SampleSet set;
+        const std::string folder = options.dir + "/" + std::to_string(employees);
+        const std::string error = bench::GenerateSet(samplegen, employees, folder, set);
+        if (!error.empty()) {
+            std::cerr << "corvane-bench: " << error << "\n";
+            return 1;
+        }
+        results.push_back(bench::MeasureConversion(convert, set, options.runs));
+        if (!results.back().error.empty()) {
+            std::cerr << "corvane-bench: " << results.back().error << "\n";
+            return 1;
+        }
+        bench::PrintSet(std::cout, results.back());
+        // Only the largest set's files are needed for the checks.
+        if (!options.keep && employees != options.employees.back())
+            std::filesystem::remove_all(folder);
+    }
+    bench::PrintGrowth(std::cout, results);
+    const bench::SampleSet& largest = results.back().set;
+    bench::PrintChecks(std::cout, largest, bench::MeasureChecks(largest, options.runs), options.runs);
+    if (!options.keep)
+        std::filesystem::remove_all(options.dir);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const auto parsed = bench::ParseBenchOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::cerr << "corvane-bench: " << parsed.error << "\n\n" << bench::kBenchUsage;
+        return 2;
+    }
+    if (parsed.options.help) {
+        std::cout << bench::kBenchUsage;
+        return 0;
+    }
+    return Run(parsed.options);
+}
