@@ -44,6 +44,8 @@ std::optional<FileInfo> Status(const std::string& path)
     if (std::filesystem::is_regular_file(st)) {
         const auto size = std::filesystem::file_size(NativePath(path), ec);
         info.size = ec ? 0 : size;
+        const auto modified = std::filesystem::last_write_time(NativePath(path), ec);
+        info.modified = ec ? 0 : static_cast<std::int64_t>(modified.time_since_epoch().count());
     }
     return info;
 }

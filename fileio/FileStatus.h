@@ -10,6 +10,9 @@ namespace corvane::fileio {
 struct FileInfo {
     bool isDirectory = false;
     std::uint64_t size = 0;
+    // The last modification, in the file system clock's ticks: only for
+    // telling whether a file changed; 0 when it cannot be read.
+    std::int64_t modified = 0;
 };
 
 // Status of the file or folder at `path`; none when nothing is there or it cannot be queried.

@@ -93,13 +93,32 @@ bool CSormaFileCheck::CheckEmployeeList(const std::string& path, std::string& co
     return true;
 }
 
+bool CSormaFileCheck::CheckedEmployeeList(const std::string& path, std::string& company)
+{
+    const auto info = fileio::Status(path);
+    if (!info || info->isDirectory)
+        return false;
+    if (!m_list || m_list->path != path || m_list->size != info->size || m_list->modified != info->modified ||
+        info->modified == 0) {
+        ListVerdict verdict;
+        verdict.path = path;
+        verdict.size = info->size;
+        verdict.modified = info->modified;
+        verdict.accepted = CheckEmployeeList(path, verdict.company);
+        m_list = std::move(verdict);
+    }
+    if (m_list->accepted)
+        company = m_list->company;
+    return m_list->accepted;
+}
+
 int CSormaFileCheck::CheckSalaryFile(const std::string& employeeList, const std::string& path, bool compare,
                                      bool first)
 {
     if (first)
         m_referenceConditions.clear();
     std::string listCompany;
-    if (!CheckEmployeeList(employeeList, listCompany) || !IsTextFile(path))
+    if (!CheckedEmployeeList(employeeList, listCompany) || !IsTextFile(path))
         return -1;
 
     const auto lines = LeadingLines(path, kConditionsLine);
@@ -133,7 +152,7 @@ int CSormaFileCheck::CheckBonusFile(const std::string& employeeList, const std::
     if (first)
         m_referenceConditions.clear();
     std::string listCompany;
-    if (!CheckEmployeeList(employeeList, listCompany) || !IsTextFile(path))
+    if (!CheckedEmployeeList(employeeList, listCompany) || !IsTextFile(path))
         return -1;
 
     const auto lines = LeadingLines(path, compare ? kConditionsLine : kTitleLine);

@@ -186,4 +186,24 @@ TEST_F(FileCheck, BonusCheckLooksAtCompanyNotAtTheLabel)
     EXPECT_EQ(check.CheckBonusFile(list, Write("集計表\r\n"), false, false), -1);
 }
 
+// One checker remembers the employee list's verdict between files; a list
+// rewritten in between must be checked again.
+TEST(FileCheckList, OneCheckerChecksTheEmployeeListAgainOnceItChanged)
+{
+    TempDir dir;
+    const std::string list = dir.Write("employees.txt", kEmployeeList);
+    const std::string april = dir.Write("april.txt", Summary("4月度給与"));
+    CSormaFileCheck check;
+    EXPECT_EQ(check.CheckSalaryFile(list, april, false, false), 4);
+    dir.Write("employees.txt", kEmployeeList + std::string(1, '\0'));
+    EXPECT_EQ(check.CheckSalaryFile(list, april, false, false), -1);
+    EXPECT_EQ(check.CheckBonusFile(list, april, false, false), -1);
+    dir.Write("employees.txt", "従業員(一覧表),別会社\r\n\r\nコード,氏名\r\n001,社員Ａ\r\n");
+    EXPECT_EQ(check.CheckSalaryFile(list, april, false, false), -1);
+    dir.Write("employees.txt", kEmployeeList);
+    EXPECT_EQ(check.CheckBonusFile(list, april, false, false), 1);
+    std::filesystem::remove(list);
+    EXPECT_EQ(check.CheckSalaryFile(list, april, false, false), -1);
+}
+
 }  // namespace
