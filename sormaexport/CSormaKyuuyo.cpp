@@ -419,11 +419,21 @@ SORMADATA& CSormaKyuuyo::RecordFor(std::string_view code)
 
 const SORMADATA* CSormaKyuuyo::FindRecord(const std::string& code) const
 {
-    if (m_lastFound && m_lastFound->code == code)
-        return m_lastFound;
+    if (m_lastFound) {
+        if (m_lastFound->code == code)
+            return m_lastFound;
+        // The code list is the records' order: the next employee is usually the next record.
+        const std::size_t next = m_lastFoundPosition + 1;
+        if (next < m_records.size() && m_records[next].code == code) {
+            m_lastFoundPosition = next;
+            m_lastFound = &m_records[next];
+            return m_lastFound;
+        }
+    }
     const auto found = m_recordIndex.find(code);
     if (found == m_recordIndex.end())
         return nullptr;
+    m_lastFoundPosition = found->second;
     m_lastFound = &m_records[found->second];
     return m_lastFound;
 }

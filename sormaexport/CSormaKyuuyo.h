@@ -135,6 +135,7 @@ private:
     std::size_t m_resumeRecord = 0;
     // The lookups come employee by employee: the last record found is tried first.
     mutable const SORMADATA* m_lastFound = nullptr;
+    mutable std::size_t m_lastFoundPosition = 0;  // of m_lastFound in m_records
     mutable std::array<DecodedRecord, kDecodedRecords> m_decoded;
     mutable std::size_t m_nextDecoded = 0;
 
