@@ -41,8 +41,12 @@ int Run(const bench::BenchOptions& options)
     bench::PrintGrowth(std::cout, results);
     const bench::SampleSet& largest = results.back().set;
     bench::PrintChecks(std::cout, largest, bench::MeasureChecks(largest, options.runs), options.runs);
-    if (!options.keep)
-        std::filesystem::remove_all(options.dir);
+    if (!options.keep) {
+        // Only what this run made: the set's folder, then --dir itself if nothing else is in it.
+        std::filesystem::remove_all(largest.folder);
+        std::error_code ec;
+        std::filesystem::remove(options.dir, ec);
+    }
     return 0;
 }
 

@@ -14,7 +14,8 @@ const char kBenchUsage[] =
     "I/O floor (reading every input, writing and fsyncing an output of the same size)\n"
     "and the ratios; then the identification checks for one file of the largest set.\n"
     "Default: --employees 1000 --employees 10000 --employees 50000 --runs 5\n"
-    "--dir corvane-bench-data (removed afterwards unless --keep).\n";
+    "--dir corvane-bench-data. Each set is made in DIR/N; those folders are removed\n"
+    "afterwards, and DIR too when nothing else is in it, unless --keep.\n";
 
 namespace {
 

@@ -29,6 +29,7 @@ bool ReadWhole(const std::string& path, std::vector<char>& block, long long& byt
 bool WriteReplacing(const std::string& target, long long size, const std::vector<char>& block)
 {
     const std::string temp = target + ".floor.tmp";
+    std::remove(temp.c_str());  // left by a run that was stopped
     std::FILE* file = std::fopen(temp.c_str(), "wbx");
     if (!file)
         return false;
