@@ -416,6 +416,44 @@ TEST_F(ReaderTest, ValuesStayValidWhileEightEmployeesAreLookedUp)
     EXPECT_EQ(tax, "2");
 }
 
+TEST_F(ReaderTest, ViewsAnswerLikeTheLookupsAndStayValidForTheReadersLife)
+{
+    Texts rows;
+    for (int i = 0; i < 40; ++i)
+        rows.push_back(std::to_string(100 + i) + ",社員" + std::to_string(i));
+    PutEmployees("コード,氏名", rows);
+    Put(3, Summary("4月度給与", {"100,a,300,45,2,5", "139,b,\"1,200\",37,\"0\",4"}));
+    Put(12, Summary("夏期賞与", {"100,a,900,90,2,50"}));
+    ASSERT_TRUE(Read());
+
+    std::vector<std::string_view> names;
+    for (int i = 0; i < 40; ++i)
+        names.push_back(reader.GetEmployeeValueView(std::to_string(100 + i), "氏名"));
+    // Views against copies, for every period, known and unknown items and codes.
+    const Texts payItems = {"コード", "課税支給合計", "社会保険料計", "扶養人数", "所得税", "基本給", "ない項目"};
+    for (const std::string code : {"100", "139", "999"}) {
+        for (int period = 0; period <= 19; ++period) {
+            for (const auto& item : payItems) {
+                EXPECT_EQ(reader.GetPayValueView(code, period, item), reader.GetPayValue(code, period, item))
+                    << code << " " << period;
+                EXPECT_EQ(reader.GetPayValueView(code, period, reader.PayItemNumber(item)),
+                          reader.GetPayValue(code, period, item));
+            }
+        }
+        for (const std::string column : {"コード", "氏名", "住所", "ない列"})
+            EXPECT_EQ(reader.GetEmployeeValueView(code, reader.EmployeeColumnNumber(column)),
+                      reader.GetEmployeeValue(code, column));
+    }
+    EXPECT_EQ(reader.GetPayValueView("139", 4, "課税支給合計"), "1200");
+    EXPECT_EQ(reader.GetPayValueView("100", 14, "所得税"), "50");
+    EXPECT_EQ(reader.PayItemNumber("ない項目"), -1);
+    EXPECT_EQ(reader.GetPayValueView("100", 4, std::int32_t{-1}), "");
+    EXPECT_EQ(reader.GetEmployeeValueView("100", std::int32_t{74}), "");
+    // Far more than eight employees were looked up since: the views still hold.
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(names[static_cast<std::size_t>(i)], "社員" + std::to_string(i));
+}
+
 TEST_F(ReaderTest, LookupsSeeRowsReadAfterThem)
 {
     reader.ParseHeader(EmployeeKeyword(), "コード,氏名");
