@@ -80,6 +80,26 @@ TEST_F(StoreTest, DisplayNamesAreUniqueOverTheTable)
     EXPECT_EQ(names.size(), rows);
 }
 
+// An employee keeps table names by number and other names aside; both read back, and replace.
+TEST(Syain, ItemsUnderTableNamesAndOtherNamesReadBackAndReplace)
+{
+    CSyain syain("1");
+    syain.SetItem("所属コード", "0001");
+    syain.SetItem("表にない名前", "x");
+    syain.SetItem("住所(上段)", "東京都");
+    syain.SetItem("所属コード", "0002");
+    syain.SetItem("表にない名前", "y");
+    EXPECT_EQ(syain.Item("所属コード"), "0002");
+    EXPECT_EQ(syain.Item("住所(上段)"), "東京都");
+    EXPECT_EQ(syain.Item("表にない名前"), "y");
+    EXPECT_EQ(syain.Item("住所(下段)"), "");
+    EXPECT_EQ(syain.Item("もう一つの名前"), "");
+    EXPECT_EQ(XmlItemNameNumber("表にない名前"), -1);
+    EXPECT_EQ(syain.ItemByNumber(XmlItemNameNumber("住所(上段)")), "東京都");
+    syain.SetItemByNumber(XmlItemNameNumber("住所(下段)"), "1-2-3");
+    EXPECT_EQ(syain.Item("住所(下段)"), "1-2-3");
+}
+
 TEST_F(StoreTest, EmployeesKeepTheOrderOfFirstAppearance)
 {
     store.SetKoumoku("20", "x", "性別");
