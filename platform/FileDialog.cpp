@@ -1,29 +1,8 @@
 #include "platform/FileDialog.h"
 
-#include "text/Cp932.h"
+#include "fileio/FileStatus.h"
 
 namespace corvane::platform {
-
-namespace {
-
-// The last path separator; on Windows paths are code page 932 and a trail
-// byte can be 0x5C.
-std::size_t LastSeparator(const std::string& path)
-{
-#ifdef _WIN32
-    const std::size_t back = text::FindLastSingle(path, '\\');
-    const std::size_t slash = text::FindLastSingle(path, '/');
-    if (back == std::string::npos)
-        return slash;
-    if (slash == std::string::npos)
-        return back;
-    return back > slash ? back : slash;
-#else
-    return path.rfind('/');
-#endif
-}
-
-}  // namespace
 
 std::vector<FileFilter> ParseFilter(const std::string& filter)
 {
@@ -64,11 +43,11 @@ std::size_t SelectionBufferBytes(const std::vector<std::string>& paths)
         return paths.front().size() + 2;
     // The folder of the first path, then every name.
     const std::string& first = paths.front();
-    const std::size_t cut = LastSeparator(first);
+    const std::size_t cut = fileio::LastSeparator(first);
     const std::size_t folderLength = cut == std::string::npos ? 0 : cut;
     std::size_t bytes = folderLength + 1;
     for (const auto& p : paths) {
-        const std::size_t sep = LastSeparator(p);
+        const std::size_t sep = fileio::LastSeparator(p);
         bytes += (sep == std::string::npos ? p.size() : p.size() - sep - 1) + 1;
     }
     return bytes + 1;
