@@ -112,19 +112,37 @@ bool CSormaFileCheck::CheckedEmployeeList(const std::string& path, std::string& 
     return m_list->accepted;
 }
 
+bool CSormaFileCheck::ReadSummaryOfListCompany(const std::string& employeeList, const std::string& path,
+                                               int lineCount, std::vector<std::string>& lines)
+{
+    std::string listCompany;
+    if (!CheckedEmployeeList(employeeList, listCompany) || !IsTextFile(path))
+        return false;
+    lines = LeadingLines(path, lineCount);
+    std::string company;
+    return HasLine(lines, kTitleLine) && CompanyOfTitle(Line(lines, kTitleLine), company) &&
+           company == listCompany;
+}
+
+int CSormaFileCheck::CompareConditions(const std::vector<std::string>& lines, bool first, int accepted)
+{
+    if (!HasLine(lines, kConditionsLine))
+        return -1;
+    const std::string& conditions = Line(lines, kConditionsLine);
+    if (first) {
+        m_referenceConditions = conditions;
+        return accepted;
+    }
+    return conditions == m_referenceConditions ? accepted : -2;
+}
+
 int CSormaFileCheck::CheckSalaryFile(const std::string& employeeList, const std::string& path, bool compare,
                                      bool first)
 {
     if (first)
         m_referenceConditions.clear();
-    std::string listCompany;
-    if (!CheckedEmployeeList(employeeList, listCompany) || !IsTextFile(path))
-        return -1;
-
-    const auto lines = LeadingLines(path, kConditionsLine);
-    std::string company;
-    if (!HasLine(lines, kTitleLine) || !CompanyOfTitle(Line(lines, kTitleLine), company) ||
-        company != listCompany)
+    std::vector<std::string> lines;
+    if (!ReadSummaryOfListCompany(employeeList, path, kConditionsLine, lines))
         return -1;
     // A file that stops before its label line is no summary export at all.
     if (!HasLine(lines, kLabelLine))
@@ -132,18 +150,8 @@ int CSormaFileCheck::CheckSalaryFile(const std::string& employeeList, const std:
     const int month = SalaryMonthFromLabel(Line(lines, kLabelLine));
     if (month == -2)
         return -2;
-    int result = month >= 1 && month <= 12 ? month : -1;
-
-    if (compare) {
-        if (!HasLine(lines, kConditionsLine))
-            return -1;
-        const std::string& conditions = Line(lines, kConditionsLine);
-        if (first)
-            m_referenceConditions = conditions;
-        else if (conditions != m_referenceConditions)
-            result = -2;
-    }
-    return result;
+    const int result = month >= 1 && month <= 12 ? month : -1;
+    return compare ? CompareConditions(lines, first, result) : result;
 }
 
 int CSormaFileCheck::CheckBonusFile(const std::string& employeeList, const std::string& path, bool compare,
@@ -151,25 +159,10 @@ int CSormaFileCheck::CheckBonusFile(const std::string& employeeList, const std::
 {
     if (first)
         m_referenceConditions.clear();
-    std::string listCompany;
-    if (!CheckedEmployeeList(employeeList, listCompany) || !IsTextFile(path))
+    std::vector<std::string> lines;
+    if (!ReadSummaryOfListCompany(employeeList, path, compare ? kConditionsLine : kTitleLine, lines))
         return -1;
-
-    const auto lines = LeadingLines(path, compare ? kConditionsLine : kTitleLine);
-    std::string company;
-    if (!HasLine(lines, kTitleLine) || !CompanyOfTitle(Line(lines, kTitleLine), company) ||
-        company != listCompany)
-        return -1;
-    if (!compare)
-        return 1;
-    if (!HasLine(lines, kConditionsLine))
-        return -1;
-    const std::string& conditions = Line(lines, kConditionsLine);
-    if (first) {
-        m_referenceConditions = conditions;
-        return 1;
-    }
-    return conditions == m_referenceConditions ? 1 : -2;
+    return compare ? CompareConditions(lines, first, 1) : 1;
 }
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -27,6 +28,11 @@ private:
     // tenth of the batch converter's time). A list whose size or
     // modification time changed is checked again.
     bool CheckedEmployeeList(const std::string& path, std::string& company);
+    // Reads the first `lineCount` lines of a summary file whose company is the employee list's; false otherwise.
+    bool ReadSummaryOfListCompany(const std::string& employeeList, const std::string& path, int lineCount,
+                                  std::vector<std::string>& lines);
+    // `accepted` when line 5 matches the series (or starts it); -1 without a line 5; -2 when it differs.
+    int CompareConditions(const std::vector<std::string>& lines, bool first, int accepted);
 
     struct ListVerdict {
         std::string path;
