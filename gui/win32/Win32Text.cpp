@@ -4,36 +4,6 @@
 
 namespace corvane::win32 {
 
-std::wstring Widen(const std::string& bytes, UINT codePage)
-{
-    if (bytes.empty())
-        return std::wstring();
-    const int size = static_cast<int>(bytes.size());
-    const int n = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-    if (n <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), n);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide, UINT codePage)
-{
-    if (wide.empty())
-        return std::string();
-    const int size = static_cast<int>(wide.size());
-    // "?" marks what the code page cannot hold (no look-alikes); UTF-8 holds everything.
-    const bool utf8 = codePage == CP_UTF8 || (codePage == CP_ACP && GetACP() == CP_UTF8);
-    const char* fallback = utf8 ? nullptr : "?";
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int n = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, fallback, nullptr);
-    if (n <= 0)
-        return std::string();
-    std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(codePage, flags, wide.data(), size, bytes.data(), n, fallback, nullptr);
-    return bytes;
-}
-
 std::wstring WindowText(HWND window)
 {
     const int length = GetWindowTextLengthW(window);

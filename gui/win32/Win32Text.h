@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/ControlIds.h"
+#include "platform/win32/WideText.h"
 
 // Conversions between the core's narrow texts and the wide strings that the
 // windows show. Texts are code page 932 whatever the system's code page is;
@@ -13,8 +14,8 @@ namespace corvane::win32 {
 
 constexpr UINT kTextCodePage = 932;
 
-std::wstring Widen(const std::string& bytes, UINT codePage);
-std::string Narrow(const std::wstring& wide, UINT codePage);
+using platform::win32::Narrow;
+using platform::win32::Widen;
 
 inline std::wstring TextToWide(const std::string& text) { return Widen(text, kTextCodePage); }
 inline std::string WideToText(const std::wstring& wide) { return Narrow(wide, kTextCodePage); }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/TextCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace corvane::platform {
 
@@ -10,37 +11,6 @@ namespace {
 
 // The core's text is code page 932 whatever the system's ANSI code page is.
 constexpr UINT kCoreCodePage = 932;
-
-std::wstring ToWide(UINT codePage, const std::string& in)
-{
-    if (in.empty())
-        return std::wstring();
-    const int size = static_cast<int>(in.size());
-    const int n = MultiByteToWideChar(codePage, 0, in.data(), size, nullptr, 0);
-    if (n <= 0)
-        return std::wstring();
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(codePage, 0, in.data(), size, out.data(), n);
-    return out;
-}
-
-std::string FromWide(UINT codePage, const std::wstring& in)
-{
-    if (in.empty())
-        return std::string();
-    const int size = static_cast<int>(in.size());
-    // UTF-8 takes no default character; elsewhere "?" marks what is lost,
-    // also where a look-alike (best fit) exists.
-    const bool utf8 = codePage == CP_UTF8;
-    const char* fallback = utf8 ? nullptr : "?";
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int n = WideCharToMultiByte(codePage, flags, in.data(), size, nullptr, 0, fallback, nullptr);
-    if (n <= 0)
-        return std::string();
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(codePage, flags, in.data(), size, out.data(), n, fallback, nullptr);
-    return out;
-}
 
 // Paths are in the ANSI code page, which is 932 on the systems this program
 // is made for: a path is shown as it is.
@@ -50,11 +20,11 @@ public:
     std::string TextToPath(const std::string& text) const override { return text; }
     std::string TextToUtf8(const std::string& text) const override
     {
-        return FromWide(CP_UTF8, ToWide(kCoreCodePage, text));
+        return win32::Narrow(win32::Widen(text, kCoreCodePage), CP_UTF8);
     }
     std::string Utf8ToText(const std::string& utf8) const override
     {
-        return FromWide(kCoreCodePage, ToWide(CP_UTF8, utf8));
+        return win32::Narrow(win32::Widen(utf8, CP_UTF8), kCoreCodePage);
     }
 };
 
