@@ -156,10 +156,14 @@ std::size_t FindIllFormedByte(std::string_view s)
     std::size_t i = 0;
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
+        if (c >= 0x20 && c < 0x80) {
+            ++i;
+            continue;
+        }
         if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
             return i;
         const std::size_t len = ValidCharLength(s, i);
-        if (len == 0)
+        if (len == 0 || (len == 2 && !IsCharacterPair(c, static_cast<unsigned char>(s[i + 1]))))
             return i;
         i += len;
     }

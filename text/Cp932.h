@@ -46,8 +46,14 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
 // Removes every occurrence of the single-byte character `c` outside double-byte characters.
 std::string RemoveSingle(std::string_view s, char c);
 
-// True when every byte forms a valid character and none is a control
-// character that XML 1.0 forbids (below 0x20 other than tab, LF and CR).
+// True when `lead` and `trail` form a character that code page 932 maps (as
+// Windows does, the user-defined area included). A pair of the right shape
+// may be none: 85 40, 82 4A, 81 B3.
+bool IsCharacterPair(unsigned char lead, unsigned char trail);
+
+// True when every byte forms a character of code page 932 and none is a
+// control character that XML 1.0 forbids (below 0x20 other than tab, LF and
+// CR). The other functions here split by the shape of the bytes only.
 bool IsWellFormedText(std::string_view s);
 // Offset of the first byte that breaks that rule; npos when there is none.
 std::size_t FindIllFormedByte(std::string_view s);

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 #include "text/AsciiSpace.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
@@ -77,6 +82,35 @@ TEST(Cp932, WellFormedTextRejectsControlsAndBrokenCharacters)
     EXPECT_FALSE(IsWellFormedText(std::string("a\x01", 2)));
     EXPECT_FALSE(IsWellFormedText("\x82"));
     EXPECT_FALSE(IsWellFormedText("\xFF"));
+}
+
+TEST(Cp932, PairsThatCodePage932DoesNotMapAreIllFormed)
+{
+    // Shaped like double-byte characters, but no character: unassigned rows and cells.
+    for (const char* pair : {"\x85\x40", "\x82\x4A", "\x81\xB3", "\xEB\x40", "\xEF\x9F", "\xFC\x4C"}) {
+        EXPECT_FALSE(IsWellFormedText(std::string("a") + pair + "b")) << std::hex << (static_cast<unsigned>(pair[0]) & 0xFF);
+        EXPECT_EQ(FindIllFormedByte(std::string("a") + pair), 1u);
+        EXPECT_EQ(CharLengthAt(pair, 0), 2u);  // splitting still goes by the bytes' shape
+    }
+    // JIS rows, NEC specials, NEC-selected and IBM extensions, the user-defined area.
+    for (const char* pair : {"\x81\x40", "\x82\x4F", "\x87\x40", "\xED\x40", "\xFA\x40", "\xFC\x4B",
+                             "\xF0\x40", "\xF9\xFC"})
+        EXPECT_TRUE(IsWellFormedText(pair)) << std::hex << (static_cast<unsigned>(pair[0]) & 0xFF);
+#ifdef _WIN32
+    // The whole table against the system's own code page 932.
+    int differences = 0;
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+            const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            wchar_t wide[2];
+            const bool mapped = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, 2, wide, 2) == 1;
+            if (mapped != IsCharacterPair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)) &&
+                ++differences <= 10)
+                ADD_FAILURE() << std::hex << lead << " " << trail << (mapped ? " mapped" : " not mapped");
+        }
+    }
+    EXPECT_EQ(differences, 0);
+#endif
 }
 
 TEST(AsciiSpace, TrimsOnlyAsciiWhiteSpace)
