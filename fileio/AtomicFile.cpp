@@ -1,9 +1,12 @@
 #include "fileio/AtomicFile.h"
 
 #include <atomic>
-#include <random>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "fileio/FileStatus.h"
 
@@ -12,27 +15,214 @@
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
-#include <sys/stat.h>
-#define CORVANE_GETPID() GetCurrentProcessId()
 #else
+#include <dirent.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#define CORVANE_GETPID() ::getpid()
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
 #endif
 
 namespace corvane::fileio {
 
 namespace {
 
-std::string TemporaryNameFor(const std::string& target)
+const char kTempPrefix[] = ".corvane-";
+const char kTempSuffix[] = ".tmp";
+
+unsigned long CurrentProcessId()
+{
+#ifdef _WIN32
+    return GetCurrentProcessId();
+#else
+    return static_cast<unsigned long>(::getpid());
+#endif
+}
+
+// Eight hex digits for this machine's name: a folder on a network share may
+// hold temporary files of processes on other machines, which we cannot see.
+const std::string& HostTag()
+{
+    static const std::string tag = [] {
+        char name[256] = {};
+#ifdef _WIN32
+        DWORD size = sizeof name;
+        if (!GetComputerNameA(name, &size))
+            name[0] = '\0';
+#else
+        if (::gethostname(name, sizeof name - 1) != 0)
+            name[0] = '\0';
+#endif
+        std::uint32_t hash = 2166136261u;  // FNV-1a
+        for (const char* p = name; *p; ++p)
+            hash = (hash ^ static_cast<unsigned char>(*p)) * 16777619u;
+        char hex[9];
+        std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash));
+        return std::string(hex);
+    }();
+    return tag;
+}
+
+unsigned NextSerial()
 {
     static std::atomic<unsigned> counter{0};
     // <chrono> cannot be used here: C++20's holds a literal that code page 932 lacks.
-    static const unsigned long long ticks = std::random_device{}();
-    char suffix[96];
-    std::snprintf(suffix, sizeof suffix, ".%ld.%llx.%u.tmp", static_cast<long>(CORVANE_GETPID()),
-                  ticks & 0xffffffffULL, counter.fetch_add(1));
-    return target + suffix;
+    static const unsigned start = static_cast<unsigned>(std::random_device{}());
+    return start + counter.fetch_add(1);
 }
+
+bool ProcessRuns(unsigned long pid)
+{
+#ifdef _WIN32
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+    if (!process)
+        return GetLastError() != ERROR_INVALID_PARAMETER;  // denied: it runs, as someone else
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+#else
+    if (pid > 0x7fffffffUL)
+        return true;  // no process id: keep the file rather than ask about a process group
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#endif
+}
+
+// The owner of a temporary file of our naming written on this machine; 0
+// when `name` is not one.
+unsigned long OwnerOf(const std::string& name)
+{
+    const std::string head = kTempPrefix + HostTag() + "-";
+    const std::size_t suffixSize = sizeof kTempSuffix - 1;
+    if (name.size() <= head.size() + suffixSize || name.compare(0, head.size(), head) != 0 ||
+        name.compare(name.size() - suffixSize, suffixSize, kTempSuffix) != 0)
+        return 0;
+    unsigned long pid = 0;
+    std::size_t i = head.size();
+    for (; i < name.size() && name[i] >= '0' && name[i] <= '9' && i < head.size() + 10; ++i)
+        pid = pid * 10 + static_cast<unsigned long>(name[i] - '0');
+    if (i == head.size() || name[i] != '-')
+        return 0;
+    return pid;
+}
+
+// The folder part of `path` with its separator ("" for a bare name), so that
+// "/out.xml" gives "/".
+std::string FolderPrefix(const std::string& path)
+{
+    const std::size_t pos = LastSeparator(path);
+    return pos == std::string::npos ? std::string() : path.substr(0, pos + 1);
+}
+
+// Removes the temporary files in `folder` whose writer on this machine has
+// ended without removing them (killed, or the machine went down).
+void RemoveStaleTemporaryFiles(const std::string& folder)
+{
+    std::vector<std::string> stale;
+#ifdef _WIN32
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + kTempPrefix + "*" + kTempSuffix).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const unsigned long pid = OwnerOf(found.cFileName);
+        if (pid != 0 && !ProcessRuns(pid))
+            stale.push_back(folder + found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+#else
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const unsigned long pid = OwnerOf(entry->d_name);
+        if (pid != 0 && !ProcessRuns(pid))
+            stale.push_back(folder + entry->d_name);
+    }
+    ::closedir(dir);
+#endif
+    for (const auto& path : stale)
+        std::remove(path.c_str());
+}
+
+// The target with its symbolic links followed, so that the link stays and
+// the file it points to is replaced.
+std::string FollowLinks(const std::string& target)
+{
+#ifdef _WIN32
+    return target;
+#else
+    std::string path = target;
+    for (int hop = 0; hop < 40; ++hop) {  // the kernel's own limit
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            break;
+        std::error_code ec;
+        const std::string link = std::filesystem::read_symlink(path, ec).string();
+        if (ec || link.empty())
+            break;
+        path = link.front() == '/' ? link : FolderPrefix(path) + link;
+    }
+    return path;
+#endif
+}
+
+// Temporary files that an interrupt removes: fixed room, filled before the
+// flag is set, so that the handler reads only whole paths.
+constexpr std::size_t kPendingSlots = 8;
+constexpr std::size_t kPendingPathRoom = 4096;
+struct PendingTemporary {
+    std::atomic<bool> used{false};
+    char path[kPendingPathRoom];
+};
+static_assert(std::atomic<bool>::is_always_lock_free, "read inside a signal handler");
+PendingTemporary g_pending[kPendingSlots];
+
+int RegisterPending(const std::string& path)
+{
+    if (path.size() >= kPendingPathRoom)
+        return -1;  // the next writer's sweep removes it
+    for (std::size_t i = 0; i < kPendingSlots; ++i) {
+        PendingTemporary& slot = g_pending[i];
+        if (slot.used.load())
+            continue;
+        std::memcpy(slot.path, path.c_str(), path.size() + 1);
+        slot.used.store(true);
+        return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void UnregisterPending(int& index)
+{
+    if (index >= 0)
+        g_pending[index].used.store(false);
+    index = -1;
+}
+
+#ifdef _WIN32
+BOOL WINAPI OnConsoleEvent(DWORD /*event*/)
+{
+    for (PendingTemporary& slot : g_pending) {
+        if (slot.used.load())
+            DeleteFileA(slot.path);
+    }
+    return FALSE;  // the default handler ends the process
+}
+#else
+// Async-signal-safe: unlink and raise only.
+extern "C" void OnInterrupt(int signal)
+{
+    for (PendingTemporary& slot : g_pending) {
+        if (slot.used.load())
+            ::unlink(slot.path);
+    }
+    // SA_RESETHAND restored the default action: the process ends as the signal meant.
+    ::raise(signal);
+}
+#endif
 
 bool ReplaceFile(const std::string& from, const std::string& to)
 {
@@ -48,10 +238,16 @@ bool ReplaceFile(const std::string& from, const std::string& to)
 std::FILE* CreateNewFile(const std::string& path)
 {
 #ifdef _WIN32
-    // The C runtime's fopen knows no "x"; _O_EXCL does the same.
-    const int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-    if (fd < 0)
+    // Shared for deletion, so that the console handler can remove it while it is open.
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
         return nullptr;
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(h);
+        return nullptr;
+    }
     std::FILE* file = _fdopen(fd, "wb");
     if (!file)
         _close(fd);
@@ -62,7 +258,47 @@ std::FILE* CreateNewFile(const std::string& path)
 #endif
 }
 
+// The user's permission bits of the file being replaced.
+void KeepPermissions(std::FILE* file, const std::string& replaced)
+{
+#ifdef _WIN32
+    // The read-only attribute is the only one; a read-only target refuses the replace anyway.
+    (void)file;
+    (void)replaced;
+#else
+    struct stat st;
+    if (::stat(replaced.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        ::fchmod(::fileno(file), st.st_mode & 0777);
+#endif
+}
+
 }  // namespace
+
+std::string TemporaryFileName(unsigned long pid, unsigned serial)
+{
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%s-%lu-%08x%s", kTempPrefix, HostTag().c_str(), pid, serial, kTempSuffix);
+    return name;
+}
+
+void RemoveTemporaryFilesOnInterrupt()
+{
+#ifdef _WIN32
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+#else
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        struct sigaction old;
+        if (::sigaction(signal, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) || old.sa_handler != SIG_DFL)
+            continue;
+        struct sigaction action;
+        std::memset(&action, 0, sizeof action);
+        action.sa_handler = OnInterrupt;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(signal, &action, nullptr);
+    }
+#endif
+}
 
 AtomicFile::AtomicFile(std::string targetPath) : m_target(std::move(targetPath)) {}
 
@@ -76,18 +312,28 @@ bool AtomicFile::Open()
 {
     Abort();
     m_error = WriteError::None;
-    const auto info = Status(m_target);
+    m_replaced = FollowLinks(m_target);
+    const auto info = Status(m_replaced);
     if (info && info->isDirectory) {
         m_error = WriteError::Create;
         return false;
     }
-    m_temp = TemporaryNameFor(m_target);
-    m_file = CreateNewFile(m_temp);
+    const std::string folder = FolderPrefix(m_replaced);
+    RemoveStaleTemporaryFiles(folder);
+    for (int attempt = 0; attempt < 8 && !m_file; ++attempt) {
+        m_temp = folder + TemporaryFileName(CurrentProcessId(), NextSerial());
+        m_file = CreateNewFile(m_temp);
+        if (!m_file && !Status(m_temp))
+            break;  // not a name clash: the folder refuses
+    }
     if (!m_file) {
         m_temp.clear();
         m_error = WriteError::Create;
         return false;
     }
+    m_pendingSlot = RegisterPending(m_temp);
+    if (info && info->isRegular)
+        KeepPermissions(m_file, m_replaced);
     return true;
 }
 
@@ -124,11 +370,12 @@ bool AtomicFile::Commit()
         Abort();
         return false;
     }
-    if (!ReplaceFile(m_temp, m_target)) {
+    if (!ReplaceFile(m_temp, m_replaced)) {
         m_error = WriteError::Rename;
         Abort();
         return false;
     }
+    UnregisterPending(m_pendingSlot);
     m_temp.clear();
     m_committed = true;
     return true;
@@ -144,6 +391,7 @@ void AtomicFile::Abort()
         std::remove(m_temp.c_str());
         m_temp.clear();
     }
+    UnregisterPending(m_pendingSlot);
 }
 
 }  // namespace corvane::fileio

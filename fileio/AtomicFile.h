@@ -20,7 +20,13 @@ enum class WriteError {
 // temporary file in the target's folder, which is renamed over the target
 // only after every byte was written and the file closed. Destroying an
 // uncommitted AtomicFile removes the temporary file and leaves the target
-// as it was.
+// as it was. The new file keeps the permission bits of the one it replaces,
+// and a target that is a symbolic link stays one: the file it points to is
+// replaced.
+//
+// The temporary file's name does not depend on the target's length, and it
+// names the process that writes it: Open removes the temporary files in the
+// folder that a process of this machine left behind and no longer runs.
 class AtomicFile final : public ByteSink {
 public:
     explicit AtomicFile(std::string targetPath);
@@ -44,10 +50,22 @@ public:
 
 private:
     std::string m_target;
+    std::string m_replaced;  // the target with its symbolic links followed
     std::string m_temp;
     std::FILE* m_file = nullptr;
     WriteError m_error = WriteError::None;
     bool m_committed = false;
+    int m_pendingSlot = -1;  // where an interrupt finds the temporary file; -1 when nowhere
 };
+
+// The name of a temporary file that process `pid` of this machine writes;
+// `serial` tells apart the files of one process.
+std::string TemporaryFileName(unsigned long pid, unsigned serial);
+
+// From now on an interrupt (SIGINT, SIGTERM, SIGHUP, SIGQUIT; on Windows
+// Ctrl+C, Ctrl+Break, closing the console) removes the temporary files of the
+// AtomicFiles that are open, then ends the process as it would have ended.
+// Signals that the process ignores stay ignored.
+void RemoveTemporaryFilesOnInterrupt();
 
 }  // namespace corvane::fileio

@@ -41,7 +41,8 @@ std::optional<FileInfo> Status(const std::string& path)
         return std::nullopt;
     FileInfo info;
     info.isDirectory = std::filesystem::is_directory(st);
-    if (std::filesystem::is_regular_file(st)) {
+    info.isRegular = std::filesystem::is_regular_file(st);
+    if (info.isRegular) {
         const auto size = std::filesystem::file_size(NativePath(path), ec);
         info.size = ec ? 0 : size;
         const auto modified = std::filesystem::last_write_time(NativePath(path), ec);
@@ -54,6 +55,34 @@ bool FileExists(const std::string& path)
 {
     const auto info = Status(path);
     return info && !info->isDirectory;
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    if (a.empty() || b.empty())
+        return false;
+    const std::filesystem::path pa = NativePath(a);
+    const std::filesystem::path pb = NativePath(b);
+    std::error_code ec;
+    if (std::filesystem::equivalent(pa, pb, ec) && !ec)
+        return true;
+    // A file that is not there yet is known only by its path.
+    auto normal = [](const std::filesystem::path& p) {
+        std::error_code e;
+        std::filesystem::path full = std::filesystem::weakly_canonical(std::filesystem::absolute(p, e), e);
+        if (e)
+            full = std::filesystem::absolute(p, e).lexically_normal();
+        return full;
+    };
+#ifdef _WIN32
+    // File names on Windows do not tell upper from lower case.
+    const std::wstring na = normal(pa).native();
+    const std::wstring nb = normal(pb).native();
+    return CompareStringOrdinal(na.data(), static_cast<int>(na.size()), nb.data(), static_cast<int>(nb.size()),
+                                TRUE) == CSTR_EQUAL;
+#else
+    return normal(pa) == normal(pb);
+#endif
 }
 
 char PathSeparator()

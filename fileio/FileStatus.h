@@ -9,6 +9,7 @@ namespace corvane::fileio {
 
 struct FileInfo {
     bool isDirectory = false;
+    bool isRegular = false;  // a plain file: not a folder, device, FIFO or socket
     std::uint64_t size = 0;
     // The last modification, in the file system clock's ticks: only for
     // telling whether a file changed; 0 when it cannot be read.
@@ -20,6 +21,11 @@ std::optional<FileInfo> Status(const std::string& path);
 
 // True when a regular file (not a folder) is at `path`.
 bool FileExists(const std::string& path);
+
+// True when `a` and `b` name the same file: the same file on disk (device
+// and file number, links followed) when both exist, else the same path
+// once made absolute and normalised. False when either is empty.
+bool SameFile(const std::string& a, const std::string& b);
 
 // The folder part of `path` (before its last separator), "" when there is none.
 std::string DirectoryOf(const std::string& path);

@@ -47,3 +47,69 @@ TEST(AtomicFile, MissingFolderOrFolderTargetFailsToOpen)
     EXPECT_EQ(folder.Error(), WriteError::Create);
     EXPECT_EQ(dir.Listing(), "");
 }
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include <filesystem>
+
+#include "fileio/FileStatus.h"
+
+TEST(AtomicFile, LongNamesPermissionsAndLinksOfTheTargetAreKept)
+{
+    TempDir dir;
+    // A name near the file system's limit of 255 bytes still leaves room for the temporary file.
+    const std::string longName = dir.Write(std::string(250, 'n') + ".xml", "old");
+    AtomicFile named(longName);
+    ASSERT_TRUE(named.Open());
+    EXPECT_LE(std::filesystem::path(named.TemporaryPath()).filename().string().size(), 48u);
+    ASSERT_TRUE(named.Write("new") && named.Commit());
+    EXPECT_EQ(ReadFileBytes(longName), "new");
+    EXPECT_EQ(dir.Listing(), std::string(250, 'n') + ".xml\n");
+#ifndef _WIN32
+    const std::string target = dir.Write("real.xml", "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    const std::string link = dir.File("link.xml");
+    std::filesystem::create_symlink("real.xml", link);
+    AtomicFile file(link);
+    ASSERT_TRUE(file.Open());
+    EXPECT_EQ(std::filesystem::path(file.TemporaryPath()).parent_path(), std::filesystem::path(dir.Path()));
+    ASSERT_TRUE(file.Write("new") && file.Commit());
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(target), "new");
+    struct stat st;
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+#endif
+}
+
+#ifndef _WIN32
+TEST(AtomicFile, OpenRemovesTemporaryFilesThatNoRunningProcessOwns)
+{
+    TempDir dir;
+    // A process id that has just ended.
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    using corvane::fileio::TemporaryFileName;
+    const std::string stale = TemporaryFileName(static_cast<unsigned long>(ended), 1);
+    const std::string ours = TemporaryFileName(static_cast<unsigned long>(::getpid()), 2);
+    // Another machine's, on a shared folder: its process cannot be asked.
+    std::string foreign = stale;
+    foreign[9] = foreign[9] == '0' ? '1' : '0';
+    for (const auto& name : {stale, ours, foreign, std::string("other.tmp")})
+        dir.Write(name, "x");
+
+    AtomicFile file(dir.File("out.xml"));
+    ASSERT_TRUE(file.Open());
+    EXPECT_FALSE(std::filesystem::exists(dir.File(stale)));
+    for (const auto& name : {ours, foreign, std::string("other.tmp")})
+        EXPECT_TRUE(std::filesystem::exists(dir.File(name))) << name;
+    file.Abort();
+}
+#endif

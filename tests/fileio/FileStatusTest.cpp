@@ -25,3 +25,35 @@ TEST(FileStatus, DirectoryOfCutsAtTheLastSeparator)
     EXPECT_EQ(DirectoryOf("a" + sep + "b" + sep + "c.xml"), "a" + sep + "b");
     EXPECT_EQ(DirectoryOf("c.xml"), "");
 }
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include <filesystem>
+
+TEST(FileStatus, SameFileByPathOrByTheFileOnDisk)
+{
+    TempDir dir;
+    const std::string sep(1, PathSeparator());
+    const auto a = dir.Write("a.txt", "a");
+    const auto b = dir.Write("b.txt", "a");
+    EXPECT_TRUE(SameFile(a, a));
+    EXPECT_TRUE(SameFile(a, dir.Path() + sep + "." + sep + "a.txt"));
+    EXPECT_FALSE(SameFile(a, b));  // same bytes, another file
+    // Not there yet: the normalised path decides.
+    EXPECT_TRUE(SameFile(dir.File("new.xml"), dir.Path() + sep + "x" + sep + ".." + sep + "new.xml"));
+    EXPECT_FALSE(SameFile(dir.File("new.xml"), dir.File("new2.xml")));
+    EXPECT_FALSE(SameFile("", ""));
+#ifndef _WIN32
+    std::filesystem::create_hard_link(a, dir.File("hard.txt"));
+    std::filesystem::create_symlink(b, dir.File("soft.txt"));
+    EXPECT_TRUE(SameFile(a, dir.File("hard.txt")));
+    EXPECT_TRUE(SameFile(dir.File("soft.txt"), b));
+    EXPECT_FALSE(SameFile(dir.File("soft.txt"), a));
+    // A FIFO is there but is no regular file.
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(Status(dir.File("fifo"))->isRegular);
+    EXPECT_TRUE(Status(a)->isRegular);
+#endif
+}
