@@ -1,5 +1,6 @@
 #include "items/CSormaItemCheck.h"
 
+#include "fileio/FileLock.h"
 #include "fileio/FileStatus.h"
 #include "sormaexport/CsvLine.h"
 #include "text/AsciiSpace.h"
@@ -60,9 +61,13 @@ void CSormaItemCheck::LoadSettings()
     m_storedLines.clear();
     m_lineIndex.clear();
     m_settingsUnread = false;
+    // Opening a FIFO would wait for a writer, and a device may never end.
+    const auto info = fileio::Status(m_settingsPath);
+    if (!info)
+        return;
     text::LineReader reader;
-    if (!reader.Open(m_settingsPath)) {
-        m_settingsUnread = fileio::Status(m_settingsPath).has_value();
+    if (!info->isRegular || info->size > kMaxSettingsBytes || !reader.Open(m_settingsPath)) {
+        m_settingsUnread = true;
         return;
     }
     std::string line;
@@ -203,6 +208,12 @@ void CSormaItemCheck::StoreCompanyLine(const Line& line)
 {
     if (line.empty())
         return;
+    m_newLines.push_back(line);
+    MergeLine(line);
+}
+
+void CSormaItemCheck::MergeLine(const Line& line)
+{
     const auto found = m_lineIndex.find(line.front());
     if (found == m_lineIndex.end()) {
         m_lineIndex[line.front()] = m_storedLines.size();
@@ -230,14 +241,23 @@ CSormaItemCheck::Line CSormaItemCheck::CompanyLine(const std::string& company) c
     return line;
 }
 
-fileio::WriteError CSormaItemCheck::SaveSettings() const
+fileio::WriteError CSormaItemCheck::SaveSettings()
 {
-    if (m_storedLines.empty())
+    if (m_storedLines.empty() && m_newLines.empty())
         return fileio::WriteError::None;
+    fileio::FileLock lock(m_settingsPath + ".lock");
+    if (!lock.Acquire())
+        return fileio::WriteError::Create;
+    // Another run may have saved since the file was read: merge into what is there now.
+    LoadSettings();
     // Rewriting a file that could not be read whole would drop the lines of
     // every other company in it.
     if (m_settingsUnread)
         return fileio::WriteError::Create;
+    for (const Line& line : m_newLines)
+        MergeLine(line);
+    if (m_storedLines.empty())
+        return fileio::WriteError::None;
     std::string bytes = kSettingsHeader;
     bytes += kLineEnd;
     for (const auto& line : m_storedLines) {
@@ -251,8 +271,8 @@ fileio::WriteError CSormaItemCheck::SaveSettings() const
         bytes += kLineEnd;
     }
     fileio::AtomicFile file(m_settingsPath);
-    if (file.Open() && file.Write(bytes))
-        file.Commit();
+    if (file.Open() && file.Write(bytes) && file.Commit())
+        m_newLines.clear();
     return file.Error();
 }
 

@@ -24,8 +24,10 @@ public:
     static std::string DefaultSettingsPath(const std::string& executablePath);
 
     // Reads the settings file into the stored lines; a missing or unreadable
-    // file leaves none.
+    // file leaves none. Only a regular file of at most kMaxSettingsBytes is
+    // read: anything else (a device, a FIFO, a huge file) counts as unreadable.
     void LoadSettings();
+    static constexpr std::uint64_t kMaxSettingsBytes = 16u << 20;
 
     std::vector<ITEMMACHTABLE>& Entries() { return m_entries; }
     const std::vector<ITEMMACHTABLE>& Entries() const { return m_entries; }
@@ -42,26 +44,32 @@ public:
     // True when the caller is to pass over the correspondence page.
     bool PrepareChoices(const std::string& referencePath, const std::string& company);
     bool IsStandardLine(const Line& line) const;
+    // Records the line for its company; SaveSettings writes it.
     void StoreCompanyLine(const Line& line);
     // The nine-field company line of the current choices.
     Line CompanyLine(const std::string& company) const;
 
-    // Rewrites the settings file from the stored lines, atomically. Returns
-    // WriteError::None on success and when there is nothing to write; on an
-    // error the earlier file is left whole. A file that LoadSettings found
-    // but could not read whole is never replaced (WriteError::Create).
-    fileio::WriteError SaveSettings() const;
+    // Rewrites the settings file, atomically, under a lock that other
+    // processes saving the same file respect: the file is read again under
+    // the lock and the lines given to StoreCompanyLine are merged into what
+    // it holds now, so that runs saving at the same time keep each other's
+    // lines. Returns WriteError::None on success and when there is nothing to
+    // write; on an error the earlier file is left whole. A file that cannot
+    // be read whole is never replaced (WriteError::Create).
+    fileio::WriteError SaveSettings();
 
     const std::string& SettingsPath() const { return m_settingsPath; }
     const std::vector<Line>& StoredLines() const { return m_storedLines; }
 
 private:
     void SetDefaults();
+    void MergeLine(const Line& line);
 
     std::vector<ITEMMACHTABLE> m_entries;
     std::map<std::string, std::size_t> m_entryIndex;   // defaultPayrollItem -> entry
     std::vector<Line> m_storedLines;
     std::map<std::string, std::size_t> m_lineIndex;    // company name -> stored line (the later wins)
+    std::vector<Line> m_newLines;  // given to StoreCompanyLine since the file was read
     std::string m_settingsPath;
     bool m_settingsUnread = false;  // the file is there but could not be read whole
 };

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
@@ -262,6 +268,63 @@ TEST_F(ItemCheckTest, UnreadableReferenceGivesNoChoice)
 {
     EXPECT_FALSE(items.PrepareChoices(dir.File("none.TXT"), "会社"));
     EXPECT_EQ(Choices(items), kNoChoices);
+}
+
+TEST_F(ItemCheckTest, SavesMergeIntoWhatAnotherRunSavedMeanwhile)
+{
+    WriteSettings(kHeader + "前からの会社,支給額,7,,-1,,-1,,-1\r\n");
+    CSormaItemCheck first(dir.File("Corvane.ENV"));
+    CSormaItemCheck second(dir.File("Corvane.ENV"));
+    first.LoadSettings();
+    second.LoadSettings();
+    first.StoreCompanyLine({"会社Ａ", "a", "2", "", "-1", "", "-1", "", "-1"});
+    second.StoreCompanyLine({"会社Ｂ", "b", "3", "", "-1", "", "-1", "", "-1"});
+    second.StoreCompanyLine({"前からの会社", "c", "4", "", "-1", "", "-1", "", "-1"});
+    ASSERT_EQ(first.SaveSettings(), fileio::WriteError::None);
+    ASSERT_EQ(second.SaveSettings(), fileio::WriteError::None);
+    EXPECT_EQ(Settings(), kHeader +
+                              "前からの会社,c,4,,-1,,-1,,-1\r\n"
+                              "会社Ａ,a,2,,-1,,-1,,-1\r\n"
+                              "会社Ｂ,b,3,,-1,,-1,,-1\r\n");
+    EXPECT_EQ(dir.Listing(), "Corvane.ENV\n");  // neither the lock file nor a temporary file stays
+}
+
+TEST_F(ItemCheckTest, OnlyARegularFileOfSaneSizeIsReadAndNothingElseIsReplaced)
+{
+    std::vector<std::string> unreadable;
+    const std::string big = dir.File("big.ENV");
+    {
+        std::ofstream(big) << kHeader;
+        std::filesystem::resize_file(big, CSormaItemCheck::kMaxSettingsBytes + 1);
+    }
+    unreadable.push_back(big);
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo(dir.File("fifo.ENV").c_str(), 0600), 0);
+    unreadable.push_back(dir.File("fifo.ENV"));
+#endif
+    for (const auto& path : unreadable) {
+        CSormaItemCheck settings(path);
+        settings.LoadSettings();  // returns at once: nothing waits for a writer or reads on and on
+        EXPECT_TRUE(settings.StoredLines().empty()) << path;
+        settings.StoreCompanyLine({"会社", "a", "1"});
+        EXPECT_EQ(settings.SaveSettings(), fileio::WriteError::Create) << path;
+    }
+    EXPECT_EQ(fileio::Status(big)->size, CSormaItemCheck::kMaxSettingsBytes + 1);
+#ifndef _WIN32
+    EXPECT_FALSE(fileio::Status(dir.File("fifo.ENV"))->isRegular);
+    // Devices that never end are not read either.
+    for (const char* device : {"/dev/zero", "/dev/urandom"}) {
+        CSormaItemCheck settings(device);
+        settings.LoadSettings();
+        EXPECT_TRUE(settings.StoredLines().empty()) << device;
+    }
+#endif
+#ifdef _WIN32
+    const std::string listing = "big.ENV\n";
+#else
+    const std::string listing = "big.ENV\nfifo.ENV\n";
+#endif
+    EXPECT_EQ(dir.Listing(), listing);
 }
 
 }  // namespace
