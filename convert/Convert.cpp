@@ -41,7 +41,8 @@ const char kUsage[] =
     "  --help            show this text\n"
     "\n"
     "Exit status: 0 converted; 1 refused or failed, nothing written (the message is on\n"
-    "stderr); 2 usage error.\n";
+    "stderr); 2 usage error, or --out, --settings and the exports are not all different\n"
+    "files.\n";
 
 // The heading positions that a column may be chosen from: the first two
 // (code and row name) are never offered.
@@ -50,14 +51,13 @@ constexpr std::size_t kFirstChoosableHeading = 2;
 // Applies the --item choices to the entries; "" when all were applied, else
 // the message naming the first heading that is not there.
 std::string ApplyItemChoices(const std::vector<ItemChoice>& choices, CSormaItemCheck& items,
-                             const std::string& reference, const Environment& env,
-                             const platform::Messenger& messenger)
+                             const std::string& reference, const platform::Messenger& messenger)
 {
     std::vector<std::string> headings;
     items.ReadHeadings(reference, headings);
     for (const ItemChoice& choice : choices) {
         ITEMMACHTABLE& entry = items.Entries()[static_cast<std::size_t>(choice.entry - 1)];
-        const std::string heading = env.codec.PathToText(choice.heading);
+        const std::string& heading = choice.heading;
         if (heading.empty()) {
             entry.chosenPayrollItem.clear();
             entry.chosenPosition = -1;
@@ -89,6 +89,26 @@ std::string UnmappedEntriesMessage(const CSormaItemCheck& items)
            "\n--item で項目を指定するか、--allow-unmapped を指定してください。";
 }
 
+// The texts that go into the document or the settings file, converted to
+// code page 932 in place; "" when all could be, else the usage error.
+std::string ConvertTexts(ConvertOptions& options, const platform::TextCodec& codec)
+{
+    const char lacking[] = " holds a character that Shift_JIS (code page 932) lacks: ";
+    if (options.year) {
+        const auto year = codec.ArgumentToText(*options.year);
+        if (!year)
+            return "--year" + (lacking + *options.year);
+        options.year = *year;
+    }
+    for (ItemChoice& choice : options.items) {
+        const auto heading = codec.ArgumentToText(choice.heading);
+        if (!heading)
+            return "--item" + (lacking + std::to_string(choice.entry)) + "=" + choice.heading;
+        choice.heading = *heading;
+    }
+    return std::string();
+}
+
 int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env)
 {
     StreamMessageBox box(out, err, env.codec);
@@ -96,6 +116,14 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
 
     CSormaItemCheck items(options.settings ? *options.settings
                                            : CSormaItemCheck::DefaultSettingsPath(env.system.ExecutablePath()));
+    std::vector<std::string> exports = {options.employees};
+    exports.insert(exports.end(), options.salary.begin(), options.salary.end());
+    exports.insert(exports.end(), options.bonus.begin(), options.bonus.end());
+    const std::string clash = job::SameFileMessage(options.out, exports, items.SettingsPath(), messenger);
+    if (!clash.empty()) {
+        messenger.Warn(clash);
+        return kExitUsage;
+    }
     items.LoadSettings();
 
     CSormaFileCheck check;
@@ -129,7 +157,7 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
             return kExitRefused;
         }
         items.PrepareChoices(reference, company);
-        const std::string missing = ApplyItemChoices(options.items, items, reference, env, messenger);
+        const std::string missing = ApplyItemChoices(options.items, items, reference, messenger);
         if (!missing.empty()) {
             messenger.Warn(missing);
             return kExitRefused;
@@ -174,7 +202,9 @@ std::string UsageText(const platform::TextCodec& codec)
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const Environment& environment)
 {
-    const ParsedOptions parsed = ParseConvertOptions(args);
+    ParsedOptions parsed = ParseConvertOptions(args);
+    if (parsed.error.empty() && !parsed.options.help)
+        parsed.error = ConvertTexts(parsed.options, environment.codec);
     if (!parsed.error.empty()) {
         err << "corvane-convert: " << parsed.error << "\n\n" << UsageText(environment.codec);
         return kExitUsage;

@@ -17,8 +17,9 @@ struct Environment {
 };
 
 // corvane-convert with the arguments after the program name. Messages go to
-// `err` as UTF-8 ("正常に終了しました。" to `out`). Returns the exit code: 0
-// converted, 1 refused or failed (nothing written), 2 a usage error.
+// `err` as UTF-8 (information, the completion message, to `out`). Returns the
+// exit code: 0 converted, 1 refused or failed (nothing written), 2 a usage
+// error, or the output, the settings file and the exports not all different.
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const Environment& environment);
 // The same on the running system.

@@ -7,8 +7,8 @@
 
 namespace corvane::convert {
 
-// The converter's message box: each message as a line of UTF-8, the
-// completion message on `out` and every other one on `err`. Nobody is there
+// The converter's message box: each message as a line of UTF-8, information
+// (the completion message) on `out` and every other kind on `err`. Nobody is there
 // to answer a question, so OK and Cancel answers Cancel: nothing goes ahead
 // unconfirmed.
 class StreamMessageBox final : public platform::MessageBoxService {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace corvane::platform {
@@ -15,6 +16,16 @@ public:
     virtual std::string TextToPath(const std::string& text) const = 0;
     virtual std::string TextToUtf8(const std::string& text) const = 0;
     virtual std::string Utf8ToText(const std::string& utf8) const = 0;
+    // A text given on the command line (system encoding) as code page 932;
+    // none when one of its characters has no code page 932 form. By default:
+    // whatever survives the way there and back unchanged.
+    virtual std::optional<std::string> ArgumentToText(const std::string& osText) const
+    {
+        std::string text = PathToText(osText);
+        if (TextToPath(text) != osText)
+            return std::nullopt;
+        return text;
+    }
 };
 
 // The codec of the running platform: on Windows paths are already code

@@ -1,6 +1,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <optional>
 #include <string>
 
 #include "platform/TextCodec.h"
@@ -10,12 +11,12 @@ namespace corvane::platform {
 namespace {
 
 // Converts with iconv; an unconvertible or broken sequence becomes "?" and
-// conversion goes on after it.
-std::string Convert(const char* to, const char* from, const std::string& in)
+// conversion goes on after it, or, when `strict`, ends the conversion with none.
+std::optional<std::string> Convert(const char* to, const char* from, const std::string& in, bool strict)
 {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
-        return in;
+        return strict ? std::nullopt : std::optional<std::string>(in);
     std::string out;
     out.reserve(in.size() * 3 / 2 + 4);
     char* src = const_cast<char*>(in.data());
@@ -29,6 +30,10 @@ std::string Convert(const char* to, const char* from, const std::string& in)
         if (rc == static_cast<std::size_t>(-1)) {
             if (errno == E2BIG)
                 continue;
+            if (strict) {
+                iconv_close(cd);
+                return std::nullopt;
+            }
             // EILSEQ or EINVAL: skip one byte and mark the loss.
             out.push_back('?');
             ++src;
@@ -48,8 +53,12 @@ class IconvTextCodec final : public TextCodec {
 public:
     std::string PathToText(const std::string& osPath) const override { return Utf8ToText(osPath); }
     std::string TextToPath(const std::string& text) const override { return TextToUtf8(text); }
-    std::string TextToUtf8(const std::string& text) const override { return Convert("UTF-8", "CP932", text); }
-    std::string Utf8ToText(const std::string& utf8) const override { return Convert("CP932", "UTF-8", utf8); }
+    std::string TextToUtf8(const std::string& text) const override { return *Convert("UTF-8", "CP932", text, false); }
+    std::string Utf8ToText(const std::string& utf8) const override { return *Convert("CP932", "UTF-8", utf8, false); }
+    std::optional<std::string> ArgumentToText(const std::string& osText) const override
+    {
+        return Convert("CP932", "UTF-8", osText, true);
+    }
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "convert/Convert.h"
+#include "convert/StreamMessageBox.h"
 #include "engine/GoldenFile.h"
 #include "fileio/FileStatus.h"
 #include "platform/TextCodec.h"
@@ -272,6 +273,95 @@ TEST_F(Convert, EmployeeListWithoutRowsFailsWithoutAWord)
     EXPECT_EQ(Err(), "");
     EXPECT_EQ(ReadFileBytes(out), "existing");
     EXPECT_FALSE(std::filesystem::exists(settings));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Convert, TextsOfTheCommandLineBecomeCodePage932OrAUsageError)
+{
+    // The year as typed, 年 included, goes into the document in Shift_JIS.
+    ASSERT_EQ(Run(SampleJob(), {"--year", Arg("26年")}), 0) << Err();
+    EXPECT_NE(OutputXml().find("<SINKOKUNENDO>26年</SINKOKUNENDO>"), std::string::npos);
+    std::filesystem::remove(out);
+#ifndef _WIN32
+    // A character that Shift_JIS lacks (U+1F600) is refused before anything is read.
+    const std::string emoji = "\xF0\x9F\x98\x80";
+    for (const auto& extra : std::vector<std::vector<std::string>>{{"--year", "26" + emoji},
+                                                                   {"--item", "1=" + emoji}}) {
+        auto args = SampleJob();
+        args.insert(args.end(), extra.begin(), extra.end());
+        EXPECT_EQ(Run(args), 2);
+        EXPECT_EQ(Err().rfind("corvane-convert: " + extra[0] + " holds a character that Shift_JIS (code page 932) "
+                              "lacks: " + extra[1] + "\n\n", 0), 0u)
+            << Err();
+        EXPECT_FALSE(Written());
+    }
+#endif
+}
+
+TEST_F(Convert, OutputSettingsAndExportsThatAreOneFileAreRefusedBeforeAnythingIsRead)
+{
+    const std::string list = Export("employees.txt");
+    const std::string salary = Export("salary-03.txt");
+    const std::string listBefore = ReadFileBytes(list);
+    const std::string salaryBefore = ReadFileBytes(salary);
+    const std::string sep(1, corvane::fileio::PathSeparator());
+    const std::string detour = exports + sep + "." + sep + "salary-03.txt";
+    const std::string outputIsExport = "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n"
+                                       "別の保存先または名前を指定してください。\n\n";
+    struct Case {
+        std::string out;
+        std::string settings;
+        std::string message;
+    };
+    std::vector<Case> cases = {
+        {list, settings, outputIsExport + list},
+        {detour, settings, outputIsExport + detour},
+        {out, out,
+         "中間ファイルの保存先に、設定ファイルと同じファイルが指定されています。\n"
+         "別の保存先または名前を指定してください。\n\n" +
+             out},
+        {out, list,
+         "設定ファイルに、読み込むエクスポートファイルと同じファイルが指定されています。\n"
+         "別の設定ファイルを指定してください。\n\n" +
+             list},
+    };
+#ifndef _WIN32
+    // Another name of the same file on disk.
+    const std::string linked = dir.File("linked.XML");
+    std::filesystem::create_hard_link(Export("bonus-2.txt"), linked);
+    cases.push_back({linked, settings, outputIsExport + linked});
+#endif
+    for (const auto& c : cases) {
+        auto args = SampleJob();
+        args[3] = c.out;
+        args[5] = c.settings;
+        EXPECT_EQ(Run(args, {"--year", "6"}), 2) << c.out;
+        EXPECT_EQ(Err(), Utf8(c.message) + "\n");
+        EXPECT_EQ(stdoutText.str(), "");
+    }
+    EXPECT_EQ(ReadFileBytes(list), listBefore);
+    EXPECT_EQ(ReadFileBytes(salary), salaryBefore);
+    EXPECT_FALSE(Written());
+    EXPECT_FALSE(std::filesystem::exists(settings));
+}
+
+TEST(StreamMessageBox, InformationGoesToStdoutEveryOtherKindToStderr)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    convert::StreamMessageBox box(out, err, corvane::platform::SystemTextCodec());
+    using corvane::platform::Icon;
+    box.ShowMessage("t", "完了", Icon::Information, corvane::platform::Buttons::Ok);
+    for (const Icon icon : {Icon::None, Icon::Warning, Icon::Exclamation, Icon::Error, Icon::Question})
+        box.ShowMessage("t", "正常に終了しました。", icon, corvane::platform::Buttons::Ok);
+    EXPECT_EQ(out.str(), Utf8("完了") + "\n");
+    std::string five;
+    for (int i = 0; i < 5; ++i)
+        five += Utf8("正常に終了しました。") + "\n";
+    EXPECT_EQ(err.str(), five);
 }
 
 }  // namespace

@@ -1,0 +1,224 @@
+// The built converter as scripts run it: many at once on one settings file,
+// interrupted while writing, its standard output closed.
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/TempDir.h"
+#include "text/Format.h"
+#include "tools/samplegen/SampleExports.h"
+
+#ifndef _WIN32
+extern char** environ;
+#endif
+
+namespace {
+
+using corvane::test::ReadFileBytes;
+using corvane::test::TempDir;
+namespace samplegen = corvane::samplegen;
+
+#ifndef _WIN32
+
+const std::string kHeader = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n";
+
+// Starts corvane-convert with `args`, its standard output on `stdoutFd`
+// (-1: /dev/null) and the signals a script would leave it at their defaults.
+pid_t StartConverter(const std::vector<std::string>& args, int stdoutFd = -1)
+{
+    std::vector<std::string> all = {CORVANE_CONVERT_EXE};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& arg : all)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (stdoutFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    for (const int signal : {SIGINT, SIGTERM, SIGPIPE})
+        sigaddset(&defaults, signal);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &actions, &attr, argv.data(), environ) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    return pid;
+}
+
+int WaitFor(pid_t pid)
+{
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return status;
+}
+
+std::vector<std::string> TemporaryFilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(".corvane-", 0) == 0)
+            names.push_back(name);
+    }
+    return names;
+}
+
+class ConvertProcess : public ::testing::Test {
+protected:
+    // Sample exports of `employees` employees in `exports`.
+    void MakeExports(int employees, int bonuses)
+    {
+        samplegen::SampleOptions options;
+        options.employees = employees;
+        options.bonuses = bonuses;
+        std::filesystem::create_directory(exports);
+        std::string error;
+        ASSERT_TRUE(samplegen::WriteSampleExports(exports, options, error)) << error;
+    }
+
+    std::vector<std::string> WholeJob(const std::string& out, int bonuses) const
+    {
+        std::vector<std::string> args = {"--employees", exports + "/employees.txt", "--out", out,
+                                         "--settings",  settings,                    "--year", "6"};
+        for (int month = 1; month <= 12; ++month) {
+            args.push_back("--salary");
+            args.push_back(exports + corvane::text::Format("/salary-%02d.txt", month));
+        }
+        for (int bonus = 1; bonus <= bonuses; ++bonus) {
+            args.push_back("--bonus");
+            args.push_back(exports + corvane::text::Format("/bonus-%d.txt", bonus));
+        }
+        return args;
+    }
+
+    TempDir dir;
+    std::string exports = dir.File("exports");
+    std::string settings = dir.File("Corvane.ENV");
+};
+
+TEST_F(ConvertProcess, ParallelRunsOnOneSettingsFileKeepEveryCompanysLine)
+{
+    MakeExports(2, 0);
+    // One employee list per company: the company name is the first line's second field.
+    const std::string list = ReadFileBytes(exports + "/employees.txt");
+    const std::string& sample = samplegen::SampleCompanyName();
+    constexpr int kConverters = 10;
+    std::vector<std::string> companies;
+    for (int i = 0; i < kConverters; ++i) {
+        companies.push_back(corvane::text::Format("会社%02d", i));
+        std::string bytes = list;
+        bytes.replace(bytes.find(sample), sample.size(), companies.back());
+        dir.Write(corvane::text::Format("list-%02d.txt", i), bytes);
+    }
+    const std::string earlier = "前からの会社,支給額,7,,-1,,-1,,-1\r\n";
+
+    for (int round = 0; round < 20; ++round) {
+        dir.Write("Corvane.ENV", kHeader + earlier);
+        std::vector<pid_t> running;
+        for (int i = 0; i < kConverters; ++i) {
+            running.push_back(StartConverter({"--employees", dir.File(corvane::text::Format("list-%02d.txt", i)),
+                                              "--out", dir.File(corvane::text::Format("out-%02d.XML", i)),
+                                              "--settings", settings, "--year", "6"}));
+            ASSERT_GT(running.back(), 0);
+        }
+        for (const pid_t pid : running) {
+            const int status = WaitFor(pid);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+        const std::string saved = ReadFileBytes(settings);
+        std::size_t expectedSize = kHeader.size() + earlier.size();
+        ASSERT_EQ(saved.rfind(kHeader + earlier, 0), 0u) << "round " << round << ":\n" << saved;
+        for (const auto& company : companies) {
+            const std::string line = company + ",,-1,,-1,,-1,,-1\r\n";
+            expectedSize += line.size();
+            const auto at = saved.find(line);
+            EXPECT_NE(at, std::string::npos) << "round " << round << " lost " << company << ":\n" << saved;
+            EXPECT_EQ(saved.find(line, at + 1), std::string::npos) << "round " << round << ":\n" << saved;
+        }
+        EXPECT_EQ(saved.size(), expectedSize) << saved;
+        ASSERT_FALSE(HasFailure());
+    }
+    EXPECT_FALSE(std::filesystem::exists(settings + ".lock"));
+    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+}
+
+TEST_F(ConvertProcess, InterruptWhileWritingLeavesNoTemporaryFileAndTheOldOutput)
+{
+    MakeExports(4000, 2);
+    const std::string folder = dir.File("output");
+    std::filesystem::create_directory(folder);
+    const std::string out = folder + "/out.XML";
+    dir.Write("output/out.XML", "the earlier document");
+
+    const pid_t pid = StartConverter(WholeJob(out, 2));
+    ASSERT_GT(pid, 0);
+    // Interrupt as soon as the temporary file is there.
+    bool seen = false;
+    int status = 0;
+    for (;;) {
+        if (!TemporaryFilesIn(folder).empty()) {
+            seen = true;
+            ::kill(pid, SIGINT);
+            status = WaitFor(pid);
+            break;
+        }
+        if (::waitpid(pid, &status, WNOHANG) == pid)
+            break;
+        ::usleep(500);
+    }
+    ASSERT_TRUE(seen) << "the converter ended before its temporary file was seen";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << "status " << status;
+    EXPECT_EQ(TemporaryFilesIn(folder), std::vector<std::string>{});
+    EXPECT_EQ(ReadFileBytes(out), "the earlier document");
+    EXPECT_FALSE(std::filesystem::exists(settings));
+}
+
+TEST_F(ConvertProcess, ClosedStandardOutputDoesNotStopTheSettingsBeingSaved)
+{
+    MakeExports(3, 1);
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    ::close(fds[0]);  // nobody reads: the completion message meets a broken pipe
+    const std::string out = dir.File("out.XML");
+    const pid_t pid = StartConverter(WholeJob(out, 1), fds[1]);
+    ::close(fds[1]);
+    ASSERT_GT(pid, 0);
+    const int status = WaitFor(pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_NE(ReadFileBytes(out).find("</REPORT>"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(settings).find(samplegen::SampleCompanyName() + ","), std::string::npos);
+}
+
+#else
+
+TEST(ConvertProcess, NeedsPosixProcesses)
+{
+    GTEST_SKIP() << "starts and signals processes the POSIX way";
+}
+
+#endif
+
+}  // namespace
