@@ -118,6 +118,13 @@ bool CVdWizPage4::OnWizardFinish()
         Messenger().Show(missing, platform::Icon::None);
         return false;
     }
+    const std::string clash = job::SameFileMessage(
+        sheet.OutputPath(), job::ExportPaths(sheet.EmployeeListPath(), sheet.Slots()), sheet.Items().SettingsPath(),
+        Messenger());
+    if (!clash.empty()) {
+        Messenger().Warn(clash);
+        return false;
+    }
 
     platform::WaitCursor wait(Services().waitCursor);
     const std::string year = View().GetText(ControlId::YearEdit);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/CExchangeFromSormaToVeld.h"
+#include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "text/Cp932.h"
@@ -172,6 +173,37 @@ std::string MissingFilesMessage(const std::string& employeeList, const SummarySl
     if (report.empty())
         return std::string();
     return "以下のファイルが存在しません。\n\n" + report;
+}
+
+std::vector<std::string> ExportPaths(const std::string& employeeList, const SummarySlots& slots)
+{
+    std::vector<std::string> paths = {employeeList};
+    for (const auto& slot : slots) {
+        if (!slot.path.empty())
+            paths.push_back(slot.path);
+    }
+    return paths;
+}
+
+std::string SameFileMessage(const std::string& outputPath, const std::vector<std::string>& exports,
+                            const std::string& settingsPath, const platform::Messenger& messenger)
+{
+    const char chooseOther[] = "別の保存先または名前を指定してください。\n\n";
+    for (const auto& path : exports) {
+        if (fileio::SameFile(outputPath, path))
+            return "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n" +
+                   (chooseOther + messenger.DisplayPath(outputPath));
+    }
+    if (fileio::SameFile(outputPath, settingsPath))
+        return "中間ファイルの保存先に、設定ファイルと同じファイルが指定されています。\n" +
+               (chooseOther + messenger.DisplayPath(outputPath));
+    for (const auto& path : exports) {
+        if (fileio::SameFile(settingsPath, path))
+            return "設定ファイルに、読み込むエクスポートファイルと同じファイルが指定されています。\n"
+                   "別の設定ファイルを指定してください。\n\n" +
+                   messenger.DisplayPath(settingsPath);
+    }
+    return std::string();
 }
 
 bool IsValidFilingYear(const std::string& text)

@@ -46,6 +46,15 @@ std::string MissingFilesMessage(const std::string& employeeList, const SummarySl
                                 const std::function<bool(const std::string&)>& fileExists,
                                 const platform::Messenger& messenger);
 
+// The exports of the job: the employee list and the slots' paths.
+std::vector<std::string> ExportPaths(const std::string& employeeList, const SummarySlots& slots);
+
+// Before anything is read or written: the message when the output file, the
+// settings file and the exports are not all different files (the same path
+// or the same file on disk); "" when they are.
+std::string SameFileMessage(const std::string& outputPath, const std::vector<std::string>& exports,
+                            const std::string& settingsPath, const platform::Messenger& messenger);
+
 // Output page, 完了 step 3: a leading number from 1 to 98.
 bool IsValidFilingYear(const std::string& text);
 const std::string& FilingYearRefusedMessage();

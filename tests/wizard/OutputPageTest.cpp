@@ -250,3 +250,25 @@ TEST_F(OutputPage, AConversionWithoutEmployeesKeepsTheWizardOpen)
 
 }  // namespace
 }  // namespace corvane::test
+
+namespace corvane::test {
+namespace {
+
+TEST_F(OutputPage, AnOutputFileThatIsAnExportIsRefusedBeforeTheConversion)
+{
+    const std::string salary = Salary(4);
+    const std::string before = ReadFileBytes(salary);
+    // The salary export, named through a detour that the path alone does not show.
+    const std::string detour = dir.File(".") + fileio::PathSeparator() + std::filesystem::path(salary).filename().string();
+    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), kOutput); }, 1, detour, salary);
+    EXPECT_EQ(Texts(), std::vector<std::string>{
+                           "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n"
+                           "別の保存先または名前を指定してください。\n\n" +
+                           detour});
+    EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
+    EXPECT_EQ(ReadFileBytes(salary), before);
+    EXPECT_FALSE(fileio::FileExists(SettingsPath()));
+}
+
+}  // namespace
+}  // namespace corvane::test
