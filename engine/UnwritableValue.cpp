@@ -61,7 +61,7 @@ std::string UnwritableValueMessage(const UnwritableValue& found)
     if (!found.period.empty())
         column = "「" + found.period + "」の" + column;
     return "従業員「" + employee + "」の" + column + "に、" + what +
-           "制御文字や不完全な2バイト文字を含むデータは、ヴェルドで読み込めません。\n"
+           "制御文字や、Shift_JISで表せない文字を含むデータは、ヴェルドで読み込めません。\n"
            "\nソルマ給与でデータを修正してから、もう一度エクスポートしてください。\n" +
            written;
 }

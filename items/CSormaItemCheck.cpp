@@ -245,13 +245,15 @@ fileio::WriteError CSormaItemCheck::SaveSettings()
 {
     if (m_storedLines.empty() && m_newLines.empty())
         return fileio::WriteError::None;
+    // Rewriting a file that could not be read whole would drop the lines of
+    // every other company in it; one that failed once is left alone.
+    if (m_settingsUnread)
+        return fileio::WriteError::Create;
     fileio::FileLock lock(m_settingsPath + ".lock");
     if (!lock.Acquire())
         return fileio::WriteError::Create;
     // Another run may have saved since the file was read: merge into what is there now.
     LoadSettings();
-    // Rewriting a file that could not be read whole would drop the lines of
-    // every other company in it.
     if (m_settingsUnread)
         return fileio::WriteError::Create;
     for (const Line& line : m_newLines)

@@ -161,10 +161,27 @@ TEST_F(ExportFault, EmployeeListCutInsideACharacterIsRefused)
         "従業員「" + fields[ColumnOf(lines[2], "コード")] + " " + fields[0] +
         "」の「住所」に、中間ファイルに書き込めない文字（16進数 " +
         text::Format("%02X", static_cast<unsigned char>(value[cut])) +
-        "）が含まれています。\n制御文字や不完全な2バイト文字を含むデータは、ヴェルドで読み込めません。\n\n"
+        "）が含まれています。\n制御文字や、Shift_JISで表せない文字を含むデータは、ヴェルドで読み込めません。\n\n"
         "ソルマ給与でデータを修正してから、もう一度エクスポートしてください。\n\n中間ファイルは作成されていません。";
     // The file ends where the copy broke off, with no line end.
     Expect([&] { WriteBytes(list, bytes.substr(0, bytes.size() - 2)); }, false, {message});
+    ReportFaults(1);
+}
+
+TEST_F(ExportFault, PairThatIsNoCharacterOfCodePage932IsRefused)
+{
+    // 85 40 has the shape of a double-byte character, but that row is empty.
+    auto lines = Lines(test::ReadFileBytes(list));
+    const std::size_t address = ColumnOf(lines[2], "住所");
+    auto fields = SplitCsvLine(lines.back());
+    fields[address] = "\x85\x40" + fields[address];
+    lines.back() = JoinedFields(fields);
+    const std::string message =
+        "従業員「" + fields[ColumnOf(lines[2], "コード")] + " " + fields[0] +
+        "」の「住所」に、中間ファイルに書き込めない文字（16進数 85）が含まれています。\n"
+        "制御文字や、Shift_JISで表せない文字を含むデータは、ヴェルドで読み込めません。\n\n"
+        "ソルマ給与でデータを修正してから、もう一度エクスポートしてください。\n\n中間ファイルは作成されていません。";
+    Expect([&] { WriteBytes(list, Joined(lines)); }, false, {message});
     ReportFaults(1);
 }
 
