@@ -322,8 +322,13 @@ bool AtomicFile::Open()
     RemoveStaleTemporaryFiles(folder);
     for (int attempt = 0; attempt < 8 && !m_file; ++attempt) {
         m_temp = folder + TemporaryFileName(CurrentProcessId(), NextSerial());
+        // Known to the interrupt handler before it exists, so that it is never there unknown.
+        m_pendingSlot = RegisterPending(m_temp);
         m_file = CreateNewFile(m_temp);
-        if (!m_file && !Status(m_temp))
+        if (m_file)
+            break;
+        UnregisterPending(m_pendingSlot);
+        if (!Status(m_temp))
             break;  // not a name clash: the folder refuses
     }
     if (!m_file) {
@@ -331,7 +336,6 @@ bool AtomicFile::Open()
         m_error = WriteError::Create;
         return false;
     }
-    m_pendingSlot = RegisterPending(m_temp);
     if (info && info->isRegular)
         KeepPermissions(m_file, m_replaced);
     return true;
