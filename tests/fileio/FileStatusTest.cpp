@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include <filesystem>
+
 #include "fileio/FileStatus.h"
 #include "support/TempDir.h"
 
@@ -25,12 +31,6 @@ TEST(FileStatus, DirectoryOfCutsAtTheLastSeparator)
     EXPECT_EQ(DirectoryOf("a" + sep + "b" + sep + "c.xml"), "a" + sep + "b");
     EXPECT_EQ(DirectoryOf("c.xml"), "");
 }
-
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
-
-#include <filesystem>
 
 TEST(FileStatus, SameFileByPathOrByTheFileOnDisk)
 {
