@@ -10,11 +10,16 @@
 #include <vector>
 
 #include "platform/Messenger.h"
+#include "sormaexport/CsvFieldViews.h"
+#include "sormaexport/ExportFileFacts.h"
 #include "sormaexport/SORMADATA.h"
 #include "sormaexport/SORMATABLEINFO.h"
 
 namespace corvane {
 
+namespace text {
+class LineReader;
+}
 class CSormaItemCheck;
 
 // Reads the employee list and the summary exports of one conversion job and
@@ -56,6 +61,17 @@ public:
     const std::string& GetDepartmentCode(const std::string& name) const;
     const std::string& GetPayeeCode(const std::string& name) const;
 
+    // What was noticed while reading, for the checks made before anything is
+    // written: one entry per file read, in the order read.
+    const std::vector<ExportFileFacts>& FileFacts() const { return m_facts; }
+    // Every record, in creation order; a listed one came from an employee
+    // list row (it is in GetEmployeeCodes).
+    const std::deque<SORMADATA>& Records() const { return m_records; }
+    bool IsListed(const SORMADATA& record) const;
+    // The values of a record by number, without a lookup of its code.
+    std::string_view EmployeeValue(const SORMADATA& record, std::int32_t column) const;
+    std::string_view PayValue(const SORMADATA& record, int period, std::int32_t item) const;
+
     // The steps of Read, open for tests.
     void ParseHeader(const std::string& keyword, const std::string& line);
     bool ReadEmployeeRow(const std::string& line);
@@ -95,6 +111,8 @@ private:
     static constexpr std::size_t kDecodedRecords = 8;
 
     bool ReadFile(const std::string& path, std::size_t entry, std::size_t summaryFilesLeft);
+    bool ReadLines(text::LineReader& reader, std::size_t entry, std::size_t summaryFilesLeft,
+                   ExportFileFacts& facts);
     static int LabelPeriod(const std::string& line, std::size_t entry);
     void ParseEmployeeHeader(const std::string& line);
     void ParsePayHeader();
@@ -105,6 +123,8 @@ private:
     void BuildRow(const RowLayout& layout, std::size_t slots, const SORMADATA& record, std::size_t kept,
                   std::size_t keptCount);
     void AppendValue(std::string_view value, bool amount);
+    // Notes the shape and the code of a data row of the file being read.
+    void NoteRow(SORMADATA& record, std::string_view code, const CsvRowShape& shape);
     void WidenPayRows(std::size_t stride);
 
     SORMADATA& RecordFor(std::string_view code);
@@ -154,6 +174,14 @@ private:
     std::size_t m_payStride = 0;
     RowLayout m_payRow;
     std::size_t m_payRowsExpected = 0;  // pay rows a new record can still get in this Read
+
+    std::vector<ExportFileFacts> m_facts;
+    ExportFileFacts* m_fileFacts = nullptr;  // of the file being read; null outside ReadFile
+    std::uint32_t m_fileBit = 0;
+    long m_lineNumber = 0;
+    long m_lastRowLine = 0;       // the file's last data row so far
+    std::size_t m_lastRowFields = 0;
+    RowSample* m_lastRowSample = nullptr;  // where that row was noted as faulty
 
     std::string m_line;
     std::vector<std::string_view> m_fields;

@@ -24,6 +24,7 @@ bool LineReader::Open(const std::string& path)
     m_lineNumber = 0;
     m_eof = false;
     m_failed = false;
+    m_lineEnded = true;
     return true;
 }
 
@@ -66,6 +67,7 @@ bool LineReader::Next(std::string& line)
             line.append(start, len);
             m_pos += len + 1;
             ++m_lineNumber;
+            m_lineEnded = true;
             return true;
         }
         line.append(start, avail);
@@ -74,6 +76,7 @@ bool LineReader::Next(std::string& line)
     if (gotAny && !m_failed) {
         // A last line without a line feed still counts.
         ++m_lineNumber;
+        m_lineEnded = false;
         return true;
     }
     return false;

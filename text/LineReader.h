@@ -30,6 +30,10 @@ public:
     // True when reading stopped because of an I/O error rather than the end.
     bool Failed() const { return m_failed; }
 
+    // False when the line that the last successful Next returned ended the
+    // file without a line feed (a file cut off part-way often does).
+    bool LineEnded() const { return m_lineEnded; }
+
     void Close();
 
 private:
@@ -42,6 +46,7 @@ private:
     long m_lineNumber = 0;
     bool m_eof = false;
     bool m_failed = false;
+    bool m_lineEnded = true;
 };
 
 }  // namespace corvane::text
