@@ -201,6 +201,8 @@ bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, i
         m_messenger.Warn(UnwritableValueMessage(*m_unwritable));
         return false;
     }
+    if (m_beforeWrite && !m_beforeWrite(m_reader, m_store))
+        return false;
 
     const fileio::WriteError error = m_store.ExportXML(outputPath, mode, functionId, company, filingYear);
     if (error != fileio::WriteError::None) {
