@@ -5,6 +5,8 @@
 
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "items/CSormaItemCheck.h"
+#include "preflight/FindingText.h"
+#include "preflight/Preflight.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
@@ -198,10 +200,20 @@ std::string SettingsNotSavedMessage(const std::string& settingsPath, const platf
            messenger.DisplayPath(settingsPath);
 }
 
+bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const platform::Messenger& messenger)
+{
+    if (findings.empty())
+        return true;
+    const auto display = [&messenger](const std::string& path) { return messenger.DisplayPath(path); };
+    return messenger.Ask(preflight::ProceedQuestion(findings), preflight::FindingDetails(findings, display),
+                         platform::Icon::Warning, platform::Buttons::YesNo) == platform::Answer::Yes;
+}
+
 ConversionOutcome RunConversion(const platform::Messenger& messenger, const std::string& employeeList,
                                 const SummarySlots& slots, const std::string& outputPath,
                                 int standardModeFlag, int functionId, CSormaItemCheck& items,
-                                const std::string& filingYear, const std::string& companyName)
+                                const std::string& filingYear, const std::string& companyName,
+                                const ReviewFindings& review)
 {
     std::vector<std::string> paths;
     paths.reserve(kSummarySlotCount + 1);
@@ -213,6 +225,12 @@ ConversionOutcome RunConversion(const platform::Messenger& messenger, const std:
     ConversionOutcome outcome;
     {
         CExchangeFromSormaToVeld engine(messenger);
+        if (review) {
+            engine.SetBeforeWrite([&](const CSormaKyuuyo& reader, const CExportXMLVeld& store) {
+                outcome.declined = !review(preflight::VerifyExports(reader, items), store);
+                return !outcome.declined;
+            });
+        }
         outcome.converted = engine.Exchange(paths, static_cast<int>(paths.size()), outputPath,
                                             standardModeFlag == 1 ? 1 : 2, text::Format("%d", functionId),
                                             items, filingYear);

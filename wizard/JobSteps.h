@@ -6,10 +6,12 @@
 
 #include "fileio/AtomicFile.h"
 #include "platform/Messenger.h"
+#include "preflight/Finding.h"
 #include "wizard/CSyuukeiDataFile.h"
 
 namespace corvane {
 
+class CExportXMLVeld;
 class CSormaItemCheck;
 
 // The checks and finish steps that the wizard pages and the batch converter
@@ -56,16 +58,29 @@ std::string DefaultFilingYear(int localYear);
 // the message naming the settings file.
 std::string SettingsNotSavedMessage(const std::string& settingsPath, const platform::Messenger& messenger);
 
+// Decides, once the exports are read and converted and before anything is
+// written, whether the job writes the file: given what the check of the
+// exports found (often nothing) and the converted employees.
+using ReviewFindings =
+    std::function<bool(const std::vector<preflight::Finding>& findings, const CExportXMLVeld& store)>;
+
+// The wizard's review: no question without findings; with findings, the
+// question whether to go on, with every finding as details. True to go on.
+bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const platform::Messenger& messenger);
+
 // Output page, 完了 steps 5 to 8: runs the engine and, on success, stores the
-// company line and rewrites the settings file.
+// company line and rewrites the settings file. Without `review` the job goes
+// on whatever the check of the exports found.
 struct ConversionOutcome {
     bool converted = false;
+    bool declined = false;  // the review stopped the job; nothing was written
     fileio::WriteError settingsError = fileio::WriteError::None;
 };
 ConversionOutcome RunConversion(const platform::Messenger& messenger, const std::string& employeeList,
                                 const SummarySlots& slots, const std::string& outputPath,
                                 int standardModeFlag, int functionId, CSormaItemCheck& items,
-                                const std::string& filingYear, const std::string& companyName);
+                                const std::string& filingYear, const std::string& companyName,
+                                const ReviewFindings& review = {});
 
 }  // namespace job
 }  // namespace corvane

@@ -16,7 +16,7 @@ const int kOutput = static_cast<int>(PageId::Output);
 
 class OutputPage : public WizardTest {
 protected:
-    OutputPage() : employees(Employees()) {}
+    OutputPage() : employees(CleanEmployees()) {}
 
     // Runs `steps` on the output page, reached with the employee list alone
     // (or with `salary`), then cancels if the wizard is still open.
@@ -246,6 +246,44 @@ TEST_F(OutputPage, AConversionWithoutEmployeesKeepsTheWizardOpen)
     EXPECT_FALSE(fileio::FileExists(output));
     EXPECT_FALSE(fileio::FileExists(SettingsPath()));
     EXPECT_EQ(fake.WaitDepth(), 0);
+}
+
+TEST_F(OutputPage, FindingsAreAskedAboutAndNoLeavesEverythingAsEntered)
+{
+    // The salary file names an employee the list lacks, and the list holds
+    // dates that convert to none.
+    employees = Employees();
+    const std::string output = dir.File("out.XML");
+    dir.Write("out.XML", "existing");
+    OnPage(
+        [&](FakeWizard& w) {
+            w.Type(ControlId::YearEdit, "8");
+            fake.QueueAnswer(platform::Answer::No);
+            EXPECT_EQ(w.Finish(), kOutput);
+            EXPECT_EQ(w.Text(ControlId::YearEdit), "8");
+            EXPECT_EQ(w.Text(ControlId::NameEdit), "out.XML");
+            EXPECT_EQ(ReadFileBytes(output), "existing");
+            EXPECT_FALSE(fileio::FileExists(SettingsPath()));
+
+            fake.QueueAnswer(platform::Answer::Yes);
+            EXPECT_EQ(w.Finish(), -1);
+        },
+        1, output, Salary(4));
+    ASSERT_EQ(fake.Messages().size(), 3u);
+    for (const std::size_t i : {0u, 1u}) {
+        const auto& question = fake.Messages()[i];
+        ExpectFindingsQuestion(question);
+        EXPECT_EQ(question.waitDepth, 1);  // asked inside the finish action
+        EXPECT_NE(question.text.find("・従業員一覧表にない従業員コード：1件\n・日付に変換できない値：2件\n"),
+                  std::string::npos)
+            << question.text;
+        EXPECT_NE(question.details.find("【従業員一覧表にない従業員コード】\n" + dir.File("salary-04.txt") + "\n"),
+                  std::string::npos)
+            << question.details;
+    }
+    EXPECT_EQ(fake.Messages()[2].text, "正常に終了しました。");
+    EXPECT_NE(ReadFileBytes(output), "existing");
+    EXPECT_TRUE(fileio::FileExists(SettingsPath()));
 }
 
 }  // namespace
