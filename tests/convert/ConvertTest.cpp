@@ -274,4 +274,78 @@ TEST_F(Convert, EmployeeListWithoutRowsFailsWithoutAWord)
     EXPECT_FALSE(std::filesystem::exists(settings));
 }
 
+// A small job whose April salary file lost the quotes around one amount.
+class ConvertFindings : public Convert {
+protected:
+    ConvertFindings()
+    {
+        employees = dir.Write("list.txt", "従業員(一覧表),テスト商事\r\n\r\n"
+                                          "コード,氏名\r\n0001,山田太郎\r\n0002,佐藤花子\r\n");
+        salary = dir.Write("april.txt", "集計表,テスト商事\r\n\r\n4月度給与\r\n\r\n"
+                                        "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税\r\n"
+                                        "0001,山田太郎,300,000,45000,2,5000\r\n"
+                                        "0002,佐藤花子,250000,37000,0,4000\r\n");
+    }
+
+    std::vector<std::string> Job() const
+    {
+        return {"--employees", employees, "--salary", salary, "--out", out, "--settings", settings, "--year", "8"};
+    }
+
+    std::string employees;
+    std::string salary;
+};
+
+TEST_F(ConvertFindings, FindingsAreWarningsUnlessStrictRefuses)
+{
+    const std::string warning =
+        Utf8("警告: 【項目の数が合わない行】\n") + salary +
+        Utf8("（6行目）\n項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
+             "項目がずれて、別の列の値が読まれている可能性があります。\n\n");
+    ASSERT_EQ(Run(Job()), 0) << Err();
+    EXPECT_EQ(Err(), warning);
+    EXPECT_EQ(stdoutText.str(), Utf8("正常に終了しました。") + "\n");
+    EXPECT_TRUE(Written());
+
+    std::filesystem::remove(out);
+    std::filesystem::remove(settings);
+    EXPECT_EQ(Run(Job(), {"--strict"}), 1);
+    EXPECT_EQ(Err(), warning + Utf8("--strict が指定されているため、確認事項があるエクスポートファイルからは"
+                                    "中間ファイルを作成しません。\n"));
+    EXPECT_EQ(stdoutText.str(), "");
+    EXPECT_FALSE(Written());
+    EXPECT_FALSE(std::filesystem::exists(settings));
+
+    // A clean job passes --strict without a word on stderr.
+    std::string quoted = ReadFileBytes(salary);
+    quoted.replace(quoted.find("300,000"), 7, "\"300,000\"");
+    dir.Write("april.txt", quoted);
+    EXPECT_EQ(Run(Job(), {"--strict"}), 0);
+    EXPECT_EQ(Err(), "");
+    EXPECT_TRUE(Written());
+}
+
+TEST_F(ConvertFindings, TheReportListsEmployeesSumsAndFindings)
+{
+    const std::string report = dir.File("report.csv");
+    ASSERT_EQ(Run(Job(), {"--report", report}), 0) << Err();
+    EXPECT_EQ(ReadFileBytes(report),
+              "コード,氏名,給与の月,賞与の回,総支給金額（給与）,社会保険料等の控除額（給与）,算出税額（給与）,"
+              "総支給金額（賞与）,社会保険料等の控除額（賞与）,算出税額（賞与）\r\n"
+              "0001,山田太郎,4,,300,0,2,0,0,0\r\n"
+              "0002,佐藤花子,4,,250000,37000,4000,0,0,0\r\n"
+              "\r\n"
+              "確認事項,ファイル,行,従業員コード,件数,内容\r\n"
+              "項目の数が合わない行," +
+                  salary +
+                  ",6,0001,1,項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
+                  "項目がずれて、別の列の値が読まれている可能性があります。\r\n");
+    // Refused by --strict, the report is still written for the user to reconcile.
+    std::filesystem::remove(report);
+    std::filesystem::remove(out);
+    EXPECT_EQ(Run(Job(), {"--report", report, "--strict"}), 1);
+    EXPECT_TRUE(std::filesystem::exists(report));
+    EXPECT_FALSE(Written());
+}
+
 }  // namespace
