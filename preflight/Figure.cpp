@@ -1,75 +1,82 @@
 #include "preflight/Figure.h"
 
-#include <algorithm>
 #include <limits>
-#include <string>
 
 namespace corvane::preflight {
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-struct Parts {
+// Reads a figure in one pass, skipping quotes and thousands separators:
+// every value of the chosen columns goes through here, so nothing is copied.
+struct Scan {
     bool valid = false;
+    bool empty = true;
     bool negative = false;
-    std::string whole;
+    bool overflow = false;
+    long long whole = 0;
 };
 
-Parts Split(std::string_view value)
+Scan Read(std::string_view value)
 {
-    std::string kept;
+    enum class Part { Sign, Whole, Fraction };
+    Scan scan;
+    Part part = Part::Sign;
+    bool wholeDigits = false;
+    bool fractionDigits = false;
+    bool point = false;
     for (const char c : value) {
-        if (c != '"' && c != ',')
-            kept.push_back(c);
+        if (c == '"' || c == ',')
+            continue;
+        const bool first = scan.empty;
+        scan.empty = false;
+        if (first && (c == '-' || c == '+')) {
+            scan.negative = c == '-';
+            part = Part::Whole;
+            continue;
+        }
+        if (c >= '0' && c <= '9') {
+            const int digit = c - '0';
+            if (part == Part::Fraction) {
+                fractionDigits = true;
+                continue;
+            }
+            part = Part::Whole;
+            wholeDigits = true;
+            if (scan.whole > (std::numeric_limits<long long>::max() - digit) / 10)
+                scan.overflow = true;
+            else
+                scan.whole = scan.whole * 10 + digit;
+            continue;
+        }
+        if (c == '.' && !point && wholeDigits) {
+            point = true;
+            part = Part::Fraction;
+            continue;
+        }
+        return scan;  // anything else makes it no number
     }
-    Parts parts;
-    std::string_view rest = kept;
-    if (rest.empty()) {
-        parts.valid = true;
-        return parts;
-    }
-    if (rest.front() == '-' || rest.front() == '+') {
-        parts.negative = rest.front() == '-';
-        rest.remove_prefix(1);
-    }
-    const std::size_t point = rest.find('.');
-    const std::string_view whole = rest.substr(0, point);
-    if (whole.empty() || !std::all_of(whole.begin(), whole.end(), IsDigit))
-        return parts;
-    if (point != std::string_view::npos) {
-        const std::string_view fraction = rest.substr(point + 1);
-        if (fraction.empty() || !std::all_of(fraction.begin(), fraction.end(), IsDigit))
-            return parts;
-    }
-    parts.valid = true;
-    parts.whole = whole;
-    return parts;
+    scan.valid = scan.empty || (wholeDigits && (!point || fractionDigits));
+    return scan;
 }
 
 }  // namespace
 
 bool IsNumber(std::string_view value)
 {
-    return Split(value).valid;
+    // Most figures are plain digits.
+    std::size_t digits = 0;
+    while (digits < value.size() && value[digits] >= '0' && value[digits] <= '9')
+        ++digits;
+    return (digits == value.size() && digits > 0) || Read(value).valid;
 }
 
 std::optional<long long> WholeValue(std::string_view value)
 {
-    const Parts parts = Split(value);
-    if (!parts.valid || parts.whole.empty())
+    const Scan scan = Read(value);
+    // Too long for any real figure: left out rather than wrapped into a plausible one.
+    if (!scan.valid || scan.empty || scan.overflow)
         return std::nullopt;
-    long long number = 0;
-    for (const char c : parts.whole) {
-        // Too long for any real figure: left out rather than wrapped into a plausible one.
-        if (number > (std::numeric_limits<long long>::max() - (c - '0')) / 10)
-            return std::nullopt;
-        number = number * 10 + (c - '0');
-    }
-    return parts.negative ? -number : number;
+    return scan.negative ? -scan.whole : scan.whole;
 }
 
 }  // namespace corvane::preflight

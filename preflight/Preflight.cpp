@@ -309,21 +309,16 @@ void NotNumbers(const CSormaKyuuyo& reader, const CSormaItemCheck& items, std::v
     for (const auto& entry : entries)
         numbers.push_back(entry.chosenPosition >= 0 ? reader.PayItemNumber(entry.defaultPayrollItem) : -1);
     const std::size_t used = std::min<std::size_t>(entries.size(), 4);
+    numbers.resize(used);
     for (const auto& record : reader.Records()) {
-        for (std::uint32_t bits = record.filledPeriods; bits != 0; bits &= bits - 1) {
-            const int period = std::countr_zero(bits) + 1;
-            for (std::size_t e = 0; e < used; ++e) {
-                if (numbers[e] < 0)
-                    continue;
-                const std::string_view value = reader.PayValue(record, period, numbers[e]);
-                if (IsNumber(value))
-                    continue;
-                Wrong& found = wrong[static_cast<std::size_t>(period)][e];
-                if (found.values.Count() == 0)
-                    found.first = record.code;
-                found.values.Add(record.code + Quoted(value));
-            }
-        }
+        reader.VisitPayValues(record, numbers, [&](int period, std::size_t e, std::string_view value) {
+            if (IsNumber(value))
+                return;
+            Wrong& found = wrong[static_cast<std::size_t>(period)][e];
+            if (found.values.Count() == 0)
+                found.first = record.code;
+            found.values.Add(record.code + Quoted(value));
+        });
     }
     for (int period = 1; period <= kLastPeriod; ++period) {
         for (std::size_t e = 0; e < used; ++e) {

@@ -694,12 +694,19 @@ std::string_view CSormaKyuuyo::EmployeeValue(const SORMADATA& record, std::int32
     return EmployeeValueIndex(record, column, index) ? record.values.At(index) : std::string_view();
 }
 
-std::string_view CSormaKyuuyo::PayValue(const SORMADATA& record, int period, std::int32_t item) const
+void CSormaKyuuyo::VisitPayValues(const SORMADATA& record, const std::vector<std::int32_t>& items,
+                                  const std::function<void(int, std::size_t, std::string_view)>& visit) const
 {
-    if (IsFilledCodeItem(record, period, item))
-        return record.code;
-    std::size_t index = 0;
-    return PayValueIndex(record, period, item, index) ? record.values.At(index) : std::string_view();
+    std::size_t row = record.employeeCount;  // the rows follow the employee fields in period order
+    for (std::uint32_t bits = record.filledPeriods; bits != 0; bits &= bits - 1, row += m_payStride) {
+        const int period = std::countr_zero(bits) + 1;
+        for (std::size_t k = 0; k < items.size(); ++k) {
+            const std::int32_t item = items[k];
+            if (item <= 0 || static_cast<std::size_t>(item) >= m_paySlots.size() || m_paySlots[static_cast<std::size_t>(item)] < 0)
+                continue;
+            visit(period, k, record.values.At(row + static_cast<std::size_t>(m_paySlots[static_cast<std::size_t>(item)])));
+        }
+    }
 }
 
 const std::string& CSormaKyuuyo::GetDepartmentCode(const std::string& name) const

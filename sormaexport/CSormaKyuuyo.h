@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -68,9 +69,13 @@ public:
     // list row (it is in GetEmployeeCodes).
     const std::deque<SORMADATA>& Records() const { return m_records; }
     bool IsListed(const SORMADATA& record) const;
-    // The values of a record by number, without a lookup of its code.
+    // A record's employee field by column number, without a lookup of its code.
     std::string_view EmployeeValue(const SORMADATA& record, std::int32_t column) const;
-    std::string_view PayValue(const SORMADATA& record, int period, std::int32_t item) const;
+    // Calls visit(period, k, value) for the pay item items[k] in every period
+    // the record has a row for, in period order: one pass over the record
+    // for callers that look at every figure.
+    void VisitPayValues(const SORMADATA& record, const std::vector<std::int32_t>& items,
+                        const std::function<void(int period, std::size_t k, std::string_view value)>& visit) const;
 
     // The steps of Read, open for tests.
     void ParseHeader(const std::string& keyword, const std::string& line);
