@@ -56,24 +56,6 @@ bool FileExists(const std::string& path)
     return info && !info->isDirectory;
 }
 
-namespace {
-
-#ifdef _WIN32
-// The volume and file index of an existing file; false when it cannot be opened.
-bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info)
-{
-    const HANDLE file = CreateFileW(NativePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    const bool read = GetFileInformationByHandle(file, &info) != 0;
-    CloseHandle(file);
-    return read;
-}
-#endif
-
-}  // namespace
-
 bool SameFile(const std::string& a, const std::string& b)
 {
     if (a.empty() || b.empty())
@@ -85,16 +67,8 @@ bool SameFile(const std::string& a, const std::string& b)
         if (!ec && normalA == normalB)
             return true;
     }
-#ifdef _WIN32
-    BY_HANDLE_FILE_INFORMATION infoA{};
-    BY_HANDLE_FILE_INFORMATION infoB{};
-    return FileIdentity(a, infoA) && FileIdentity(b, infoB) &&
-           infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber &&
-           infoA.nFileIndexHigh == infoB.nFileIndexHigh && infoA.nFileIndexLow == infoB.nFileIndexLow;
-#else
-    // Device and inode.
+    // Device and inode; on Windows the library compares volume serial and file index.
     return std::filesystem::equivalent(NativePath(a), NativePath(b), ec) && !ec;
-#endif
 }
 
 char PathSeparator()

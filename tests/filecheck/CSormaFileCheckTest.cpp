@@ -208,15 +208,6 @@ TEST_F(FileCheck, EndOfFileMarkEndsTheText)
     EXPECT_EQ(check.CheckSalaryFile(list, cut, true, false), -1);
 }
 
-TEST_F(FileCheck, UnicodeFormOfTellsUtf8AndUtf16Files)
-{
-    using corvane::text::UnicodeForm;
-    EXPECT_EQ(CSormaFileCheck::UnicodeFormOf(list), UnicodeForm::None);
-    EXPECT_EQ(CSormaFileCheck::UnicodeFormOf(Write("\xEF\xBB\xBF" + kEmployeeList)), UnicodeForm::Utf8);
-    EXPECT_EQ(CSormaFileCheck::UnicodeFormOf(Write(std::string("\xFF\xFE,\0", 4))), UnicodeForm::Utf16);
-    EXPECT_EQ(CSormaFileCheck::UnicodeFormOf(dir.File("missing.txt")), UnicodeForm::None);
-}
-
 // One checker remembers the employee list's verdict between files; a list
 // rewritten in between must be checked again.
 TEST(FileCheckList, OneCheckerChecksTheEmployeeListAgainOnceItChanged)
