@@ -34,7 +34,8 @@ const char kUsage[] =
     "  --out PATH        the XML file to write (an existing file is replaced)\n"
     "  --salary PATH     a salary summary export; its own label names its month\n"
     "  --bonus PATH      a bonus summary export: bonus 1 to 5 in the order given\n"
-    "  --year N          the filing year (申告年度), 1 to 98; default: this year minus 1988\n"
+    "  --year N          the filing year (申告年度), 1 to 98; default: the year of the\n"
+    "                    current era (令和: this year minus 2018)\n"
     "  --mode MODE       normal (標準モード, the default) or easy (簡易モード)\n"
     "  --settings PATH   the settings file; default: Corvane.ENV next to the program\n"
     "  --item N=HEADING  take figure N from the summary column HEADING:\n"
@@ -129,7 +130,7 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
     CSormaFileCheck check;
     std::string company;
     if (!check.CheckEmployeeList(options.employees, company)) {
-        messenger.Warn(job::EmployeeListRefusedMessage());
+        messenger.Warn(job::EmployeeListRefusedMessage(options.employees));
         return kExitRefused;
     }
 
@@ -142,11 +143,12 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
         }
     }
     for (std::size_t i = 0; i < options.bonus.size(); ++i) {
-        if (!job::AcceptBonusFile(options.employees, options.bonus[i])) {
-            messenger.Show(job::BonusFileRefusedMessage(), platform::Icon::Warning);
+        const int slot = kSalarySlotCount + static_cast<int>(i);
+        if (!job::AcceptBonusFile(options.employees, options.bonus[i], slots, slot)) {
+            messenger.Show(job::BonusFileRefusedMessage(options.bonus[i]), platform::Icon::Warning);
             return kExitRefused;
         }
-        slots[kSalarySlotCount + i].path = options.bonus[i];
+        slots[static_cast<std::size_t>(slot)].path = options.bonus[i];
     }
 
     const std::string reference = job::ReferenceFile(slots);
@@ -176,7 +178,7 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
         messenger.Show(missingFiles, platform::Icon::None);
         return kExitRefused;
     }
-    const std::string year = options.year ? *options.year : job::DefaultFilingYear(env.system.Today().year);
+    const std::string year = options.year ? *options.year : job::DefaultFilingYear(env.system.Today());
     if (!job::IsValidFilingYear(year)) {
         messenger.Show(job::FilingYearRefusedMessage(), platform::Icon::None);
         return kExitRefused;

@@ -56,6 +56,21 @@ bool FileExists(const std::string& path)
     return info && !info->isDirectory;
 }
 
+bool SameFile(const std::string& a, const std::string& b)
+{
+    if (a.empty() || b.empty())
+        return false;
+    std::error_code ec;
+    const auto normalA = std::filesystem::absolute(NativePath(a), ec).lexically_normal();
+    if (!ec) {
+        const auto normalB = std::filesystem::absolute(NativePath(b), ec).lexically_normal();
+        if (!ec && normalA == normalB)
+            return true;
+    }
+    // Device and inode; on Windows the library compares volume serial and file index.
+    return std::filesystem::equivalent(NativePath(a), NativePath(b), ec) && !ec;
+}
+
 char PathSeparator()
 {
 #ifdef _WIN32

@@ -21,6 +21,11 @@ std::optional<FileInfo> Status(const std::string& path);
 // True when a regular file (not a folder) is at `path`.
 bool FileExists(const std::string& path);
 
+// True when `a` and `b` name the same file: the same path once made absolute
+// and normalised, or the same file reached another way (a link, another
+// spelling): the same device and inode, on Windows volume and file index.
+bool SameFile(const std::string& a, const std::string& b);
+
 // The folder part of `path` (before its last separator), "" when there is none.
 std::string DirectoryOf(const std::string& path);
 

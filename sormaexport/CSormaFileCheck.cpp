@@ -79,6 +79,18 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
     return text;
 }
 
+text::UnicodeForm CSormaFileCheck::UnicodeFormOf(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return text::UnicodeForm::None;
+    // The title line alone tells: every export begins with Japanese text.
+    std::string head(16 * 1024, '\0');
+    head.resize(std::fread(head.data(), 1, head.size(), file));
+    std::fclose(file);
+    return text::DetectUnicodeForm(head);
+}
+
 bool CSormaFileCheck::CheckEmployeeList(const std::string& path, std::string& company)
 {
     if (!IsTextFile(path))
@@ -160,9 +172,13 @@ int CSormaFileCheck::CheckBonusFile(const std::string& employeeList, const std::
     if (first)
         m_referenceConditions.clear();
     std::vector<std::string> lines;
-    if (!ReadSummaryOfListCompany(employeeList, path, compare ? kConditionsLine : kTitleLine, lines))
+    if (!ReadSummaryOfListCompany(employeeList, path, compare ? kConditionsLine : kLabelLine, lines))
         return -1;
-    return compare ? CompareConditions(lines, first, 1) : 1;
+    const int result = compare ? CompareConditions(lines, first, 1) : 1;
+    // A salary summary in a bonus slot would count that month's pay twice.
+    if (result >= 0 && HasLine(lines, kLabelLine) && SalaryMonthFromLabel(Line(lines, kLabelLine)) != -2)
+        return -2;
+    return result;
 }
 
 }  // namespace corvane

@@ -30,6 +30,12 @@ const char* const kNoCodeMessage =
     "従業員コードがない従業員が存在するため、処理を継続できません。\n"
     "ヴェルドでは、社員コード（＝従業員コード）は必須となります。\n\n"
     "従業員コードを入力後、再度「従業員一覧」を作成してください。";
+const char* const kNoCodeColumnMessage =
+    "従業員一覧表に「コード」の項目がないため、処理を継続できません。\n"
+    "「コード」の項目を含めて、再度「従業員一覧」を作成してください。\n\n";
+const char* const kNoEmployeesMessage =
+    "従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
+    "従業員を登録後、再度「従業員一覧」を作成してください。\n\n";
 const char* const kBadKeywordMessage = "不正なキーワードを検出しました。";
 const char* const kNoTableMessage = "PROGRAM ERROR\nNOT EXIST TABLEINFO";
 const char* const kNoColumnMessage = "PROGRAM ERROR\nNOT EXIST COLUMNINFO";
@@ -125,13 +131,24 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
     m_resumeRecord = 0;
     FileKind kind = FileKind::None;
     int period = -1;
+    std::size_t employeeRows = 0;
+    // Without its code column or without one employee a list converts to
+    // nothing: that is said, naming the file, rather than failing silently.
+    auto refuseList = [&](const char* why) {
+        m_messenger.Warn(why + m_messenger.DisplayPath(path));
+        return false;
+    };
+    auto codePlaced = [this] {
+        return m_employeeCodeColumn >= 0 &&
+               m_employeeTable.columns[static_cast<std::size_t>(m_employeeCodeColumn)].realIndex >= 0;
+    };
     std::string& line = m_line;
     CsvRowShape heading;
     while (reader.Next(line)) {
         const long number = reader.LineNumber();
         m_lineNumber = number;
         const std::string_view trimmed = text::TrimRight(line);
-        if (trimmed.empty())
+        if (IsBlankCsvRow(trimmed))
             continue;
         if (number == 1) {
             if (trimmed.starts_with(kEmployeeListTitle)) {
@@ -174,8 +191,11 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
             continue;
         }
         if (kind == FileKind::EmployeeList) {
+            if (!codePlaced())
+                return refuseList(kNoCodeColumnMessage);
             if (!ReadEmployeeFields(trimmed))
                 return false;
+            ++employeeRows;
         } else {
             ReadPayFields(trimmed, period);
         }
@@ -188,7 +208,11 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
             m_lastRowSample->DropLast(m_lastRowLine);
     }
     // A read error part-way would silently drop the rest of the file.
-    return !reader.Failed();
+    if (reader.Failed())
+        return false;
+    if (kind == FileKind::EmployeeList && employeeRows == 0)
+        return refuseList(codePlaced() ? kNoEmployeesMessage : kNoCodeColumnMessage);
+    return true;
 }
 
 void CSormaKyuuyo::NoteRow(SORMADATA& record, std::string_view code, const CsvRowShape& shape)

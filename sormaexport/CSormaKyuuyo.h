@@ -34,8 +34,10 @@ public:
 
     // Reads the first `count` entries of `paths`: salary slots 1 to 12, bonus
     // slots 1 to 5 ("" for an empty slot), then the employee list. False when
-    // a missing or unopenable file, an employee header without "コード" or an
-    // employee row without code stopped the reading (the code list is then empty).
+    // a missing or unopenable file, an employee list without "コード" in its
+    // header or without any employee row, or an employee row without code
+    // stopped the reading (the code list is then empty). Rows of nothing but
+    // commas and blanks count as empty lines.
     bool Read(const std::vector<std::string>& paths, int count, const CSormaItemCheck& items);
 
     const std::string& GetCompanyName() const { return m_companyName; }

@@ -6,6 +6,7 @@ namespace corvane::text {
 
 namespace {
 constexpr std::size_t kBlockSize = 64 * 1024;
+constexpr char kEndOfFileMark = '\x1A';
 }
 
 LineReader::~LineReader()
@@ -42,6 +43,12 @@ bool LineReader::Refill()
         return false;
     m_pos = 0;
     m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+    if (const void* mark = std::memchr(m_buffer.data(), kEndOfFileMark, m_end)) {
+        // Text mode ends the file at this byte on some platforms: it does so on every one.
+        m_end = static_cast<std::size_t>(static_cast<const char*>(mark) - m_buffer.data());
+        m_eof = true;
+        return m_end != 0;
+    }
     if (m_end == 0) {
         m_eof = true;
         if (std::ferror(m_file))

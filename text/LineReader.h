@@ -6,7 +6,8 @@
 
 // Reads an export or settings file line by line, as text: each line is
 // returned without its line feed, however long it is. Lines are numbered
-// from 1, every physical line counting.
+// from 1, every physical line counting. A byte 0x1A (the end-of-file mark)
+// ends the text: nothing after it is read.
 namespace corvane::text {
 
 class LineReader {

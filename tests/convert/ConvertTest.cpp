@@ -28,8 +28,10 @@ public:
     std::string ExecutablePath() const override { return m_executable; }
     bool FileExists(const std::string& path) const override { return corvane::fileio::FileExists(path); }
     std::optional<std::string> VolumeLabel(const std::string&) const override { return std::nullopt; }
-    corvane::platform::LocalDate Today() const override { return {2014, 6, 1}; }
+    corvane::platform::LocalDate Today() const override { return today; }
     std::string CommandLine() const override { return std::string(); }
+
+    corvane::platform::LocalDate today{2014, 6, 1};
 
 private:
     std::string m_executable;
@@ -133,11 +135,15 @@ TEST_F(Convert, DefaultsAreTheLocalYearAndTheSettingsNextToTheProgram)
     std::filesystem::create_directory(dir.File("bin"));
     auto args = SampleJob();
     args.resize(4);  // --employees and --out only
-    ASSERT_EQ(Run(args, {"--mode", "easy"}), 0) << Err();
+    ASSERT_EQ(Run(args, {"--mode", "easy", "--salary", Export("salary-01.txt")}), 0) << Err();
     const auto xml = OutputXml();
     EXPECT_NE(xml.find("<SINKOKUNENDO>26</SINKOKUNENDO>"), std::string::npos);
     EXPECT_NE(xml.find("<MODE>EASY</MODE>"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir.File("bin/Corvane.ENV")));
+    // The year of the current era: 令和 8 in 2026.
+    system.today = {2026, 3, 31};
+    ASSERT_EQ(Run(args), 0) << Err();
+    EXPECT_NE(OutputXml().find("<SINKOKUNENDO>8</SINKOKUNENDO>"), std::string::npos);
 }
 
 TEST_F(Convert, StoredColumnsOfTheCompanyAreUsed)
@@ -207,6 +213,11 @@ TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
         a.insert(a.end(), extra);
         return a;
     };
+    const std::string bonusRefused =
+        notCorrect + "正しい集計表のエクスポートファイルを選択してください。\n\n"
+                     "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n\n";
+    // The employee list saved as UTF-8 by an editor.
+    const auto utf8List = dir.Write("utf8.txt", Utf8(ReadFileBytes(Export("employees.txt"))));
     const std::vector<Case> cases = {
         {{"--employees", Export("salary-01.txt"), "--out", out, "--settings", settings},
          notCorrect + "正しい従業員<一覧表>のエクスポートファイルを選択してください。\n"},
@@ -222,6 +233,12 @@ TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
         {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", dir.File("other.txt")}),
          notCorrect + "正しい集計表のエクスポートファイルを選択してください。\n\n"
                       "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n\n"},
+        // A bonus slot takes neither a salary summary nor a file that another slot holds.
+        {jobWith({"--bonus", Export("salary-04.txt")}), bonusRefused},
+        {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", exports + "/./bonus-1.txt"}), bonusRefused},
+        {{"--employees", utf8List, "--out", out, "--settings", settings},
+         notCorrect + "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n"
+                      "正しい従業員<一覧表>のエクスポートファイルを選択してください。\n"},
         {with({"--year", "99"}), "正しい申告年度を指定してください。\n"},
         {with({"--year", "4294967302"}), "正しい申告年度を指定してください。\n"},
     };
@@ -264,12 +281,14 @@ TEST_F(Convert, WriteFailureNamesTheOutputAndLeavesTheSettings)
     EXPECT_EQ(ReadFileBytes(settings), before);
 }
 
-TEST_F(Convert, EmployeeListWithoutRowsFailsWithoutAWord)
+TEST_F(Convert, EmployeeListWithoutRowsIsNamed)
 {
     const auto list = dir.Write("list.txt", "従業員(一覧表),サンプル商事株式会社\r\n\r\nコード,氏名\r\n");
     dir.Write("out.XML", "existing");
     EXPECT_EQ(Run({"--employees", list, "--out", out, "--settings", settings}), 1);
-    EXPECT_EQ(Err(), "");
+    EXPECT_EQ(Err(), Utf8("従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
+                          "従業員を登録後、再度「従業員一覧」を作成してください。\n\n") +
+                         list + "\n");
     EXPECT_EQ(ReadFileBytes(out), "existing");
     EXPECT_FALSE(std::filesystem::exists(settings));
 }

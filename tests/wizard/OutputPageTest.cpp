@@ -228,7 +228,7 @@ TEST_F(OutputPage, ASettingsFileThatCannotBeWrittenIsReportedAndTheFileStands)
 {
     std::filesystem::create_directory(SettingsPath());
     const std::string output = dir.File("out.XML");
-    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), -1); }, 1, output);
+    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), -1); }, 1, output, Salary(4));
     EXPECT_EQ(Texts(), (std::vector<std::string>{"正常に終了しました。",
                                                  "項目の対応を設定ファイルに保存できませんでした。\n"
                                                  "中間ファイルは作成されています。\n\n" +
@@ -242,7 +242,9 @@ TEST_F(OutputPage, AConversionWithoutEmployeesKeepsTheWizardOpen)
     employees = Write("employees.txt", "従業員(一覧表),テスト&商事<株>\r\n\r\nコード,氏名\r\n");
     const std::string output = dir.File("out.XML");
     OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), kOutput); }, 1, output);
-    EXPECT_TRUE(fake.Messages().empty());
+    EXPECT_EQ(Texts(), std::vector<std::string>{"従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
+                                                "従業員を登録後、再度「従業員一覧」を作成してください。\n\n" +
+                                                employees});
     EXPECT_FALSE(fileio::FileExists(output));
     EXPECT_FALSE(fileio::FileExists(SettingsPath()));
     EXPECT_EQ(fake.WaitDepth(), 0);

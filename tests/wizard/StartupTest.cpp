@@ -124,10 +124,12 @@ TEST_F(Startup, TheWizardIsShownOnceAndComIsUndoneAfterIt)
     EXPECT_EQ(log.back(), "com uninit");
 }
 
-TEST_F(Startup, TheDefaultFilingYearIsTheLocalYearMinus1988)
+TEST_F(Startup, TheDefaultFilingYearIsTheYearOfTheLocalDatesEra)
 {
-    for (const auto& [year, text] : {std::pair{2014, "26"}, std::pair{2019, "31"}, std::pair{2025, "37"}}) {
-        fake.SetToday({year, 1, 1});
+    const std::pair<platform::LocalDate, const char*> cases[] = {
+        {{2014, 1, 1}, "26"}, {{2019, 4, 30}, "31"}, {{2019, 5, 1}, "1"}, {{2026, 1, 1}, "8"}};
+    for (const auto& [today, text] : cases) {
+        fake.SetToday(today);
         CVdWizSheet s(services, platform::AppTitle(), platform::kNoWindow);
         EXPECT_EQ(s.FilingYear(), text);
     }
