@@ -135,7 +135,7 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
     // Without its code column or without one employee a list converts to
     // nothing: that is said, naming the file, rather than failing silently.
     auto refuseList = [&](const char* why) {
-        m_messenger.Warn(why + m_messenger.DisplayPath(path));
+        m_messenger.Warn(why + m_messenger.DisplayPath(facts.path));
         return false;
     };
     auto codePlaced = [this] {
