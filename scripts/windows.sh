@@ -87,6 +87,10 @@ export DISPLAY="$display"
 desktop="explorer /desktop=corvane,1100x800"
 caller="$dir/tests/windows/caller/corvane-testcaller.exe"
 corvane_exe=$(winepath -w "$root/$dir/gui/win32/corvane.exe" 2>/dev/null)
+# Radio groups and tab stops of every dialog in the resources.
+# shellcheck disable=SC2086
+wine $desktop "$caller" dialogs "$corvane_exe" 2>/dev/null | tee "$dir/dialogs.log"
+tr -d '\r' < "$dir/dialogs.log" | grep -q '^dialogs: 0 failed$'
 # shellcheck disable=SC2086
 wine $desktop "$caller" caller "$corvane_exe" 'C:\Data\out.XML' 2>/dev/null | tee "$dir/caller.log"
 # The program writes its lines in text mode (CR LF).
