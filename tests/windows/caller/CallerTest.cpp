@@ -8,6 +8,7 @@
 #include <string>
 
 #include "WizardProcess.h"
+#include "WizardWalk.h"
 
 namespace corvane::testcaller {
 
@@ -134,17 +135,95 @@ void IncompleteParameterRunsOnItsOwn(Checks& checks, HWND caller, const std::wst
     checks.Expect(g_reply.count == 0, "no message is posted");
 }
 
+bool FileHolds(const std::wstring& path, const std::string& wanted)
+{
+    std::FILE* file = _wfopen(path.c_str(), L"rb");
+    if (!file)
+        return false;
+    std::string bytes;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.append(buffer, n);
+    std::fclose(file);
+    return bytes.find(wanted) != std::string::npos;
+}
+
+enum class Input { Click, Keyboard };
+
+// 簡易モード chosen on the first page with the mouse or the keyboard, the
+// sample exports chosen, 完了: the caller's output path, which holds a blank,
+// receives a file in 簡易モード, and the caller is answered with 3 and 0.
+void SimpleModeToPathWithBlank(Checks& checks, HWND caller, const std::wstring& exe, const std::wstring& dataFolder,
+                               const std::wstring& path, Input input)
+{
+    const char* how = input == Input::Click ? "by click" : "by keyboard";
+    auto expect = [&](bool ok, const std::string& what) { checks.Expect(ok, (what + " (" + how + ")").c_str()); };
+    g_reply = Reply{};
+    DeleteFileW(path.c_str());
+    WizardProcess wizard;
+    expect(wizard.Start(exe, Parameter(caller, 3, path)), "corvane.exe starts with a path holding a blank");
+    HWND sheet = wizard.WaitForDialog(kStartTimeoutMs);
+    expect(sheet != nullptr, "the wizard is shown");
+    if (!sheet)
+        return;
+    PumpFor(500);
+    HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    HWND standard = GetDlgItem(page, kStandardModeRadio);
+    HWND simple = GetDlgItem(page, kSimpleModeRadio);
+    expect(SendMessageW(standard, BM_GETCHECK, 0, 0) == BST_CHECKED, "標準モード is chosen at first");
+    SetForegroundWindow(sheet);
+    PumpFor(300);
+    if (input == Input::Click) {
+        ClickWindow(simple);
+    } else {
+        // Tab to the chosen button, then the arrow key to the next one.
+        for (int i = 0; i < 12 && FocusOf(sheet) != standard; ++i)
+            PressKey(VK_TAB);
+        expect(FocusOf(sheet) == standard, "Tab reaches 標準モード");
+        PressKey(VK_DOWN);
+        expect(FocusOf(sheet) == simple, "the arrow key moves to 簡易モード");
+    }
+    expect(SendMessageW(simple, BM_GETCHECK, 0, 0) == BST_CHECKED, "簡易モード is chosen");
+    expect(SendMessageW(standard, BM_GETCHECK, 0, 0) == BST_UNCHECKED, "標準モード is no longer chosen");
+
+    WizardWalk walk(wizard, sheet);
+    walk.Next();
+    walk.ChooseSampleFiles(dataFolder);
+    HWND name = walk.FindPageControl(kNameEdit);
+    wchar_t location[MAX_PATH] = {};
+    // Another process's control answers WM_GETTEXT; GetWindowText would not ask it.
+    SendMessageW(walk.FindPageControl(kLocationEdit), WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(location));
+    // The location field shows the folder's own name, blank included.
+    const std::wstring folder = path.substr(0, path.rfind(L'\\'));
+    expect(walk.CurrentPage() == kOutputPage && name && !IsWindowEnabled(name) &&
+               folder.substr(folder.rfind(L'\\') + 1) == location,
+           "the output page shows the caller's folder, fixed");
+    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+    const int exitCode = wizard.WaitForExit(60000);
+    PumpFor(300);
+    expect(walk.Failed() == 0, "the walk through the pages");
+    expect(exitCode == 0, "corvane.exe ends after 完了 without a message");
+    expect(g_reply.count == 1 && g_reply.wparam == 3 && g_reply.lparam == 0, "the caller is answered with 3 and 0");
+    expect(FileHolds(path, "<MODE>EASY</MODE>"), "the whole path receives a file in 簡易モード");
+}
+
 }  // namespace
 
-int RunCallerTests(const std::wstring& corvaneExe, const std::wstring& outputPath)
+int RunCallerTests(const std::wstring& corvaneExe, const std::wstring& dataFolder)
 {
     HWND caller = CreateCallerWindow();
     Checks checks;
     checks.Expect(caller != nullptr, "the caller window exists");
     if (caller) {
-        StartedByCallerAndCancelled(checks, caller, corvaneExe, outputPath);
-        OtherFunctionIdEndsAtOnce(checks, caller, corvaneExe, outputPath);
+        const std::wstring unused = L"C:\\Data\\out.XML";
+        StartedByCallerAndCancelled(checks, caller, corvaneExe, unused);
+        OtherFunctionIdEndsAtOnce(checks, caller, corvaneExe, unused);
         IncompleteParameterRunsOnItsOwn(checks, caller, corvaneExe);
+        const std::wstring folder = dataFolder + L"\\給与 データ";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        const std::wstring output = folder + L"\\ヴェルド取込.XML";
+        SimpleModeToPathWithBlank(checks, caller, corvaneExe, dataFolder, output, Input::Click);
+        SimpleModeToPathWithBlank(checks, caller, corvaneExe, dataFolder, output, Input::Keyboard);
         DestroyWindow(caller);
     }
     std::printf("caller: %d passed, %d failed\n", checks.Passed(), checks.Failed());

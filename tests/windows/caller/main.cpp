@@ -1,5 +1,5 @@
 // corvane-testcaller: the tests' own stand-in for the calling program.
-//   corvane-testcaller caller <corvane.exe> <output path>
+//   corvane-testcaller caller <corvane.exe> <data folder>
 //   corvane-testcaller dialogs <corvane.exe>
 //   corvane-testcaller screenshots <corvane.exe> <data folder> <out folder>
 #include <windows.h>
@@ -19,7 +19,7 @@ int wmain(int argc, wchar_t** argv)
         return corvane::testcaller::CheckDialogs(argv[2]) == 0 ? 0 : 1;
     if (argc == 5 && std::wcscmp(argv[1], L"screenshots") == 0)
         return corvane::testcaller::TakeScreenshots(argv[2], argv[3], argv[4]) == 0 ? 0 : 1;
-    std::fprintf(stderr, "usage: corvane-testcaller caller <corvane.exe> <output path>\n"
+    std::fprintf(stderr, "usage: corvane-testcaller caller <corvane.exe> <data folder>\n"
                          "       corvane-testcaller dialogs <corvane.exe>\n"
                          "       corvane-testcaller screenshots <corvane.exe> <data folder> <out folder>\n");
     return 2;
