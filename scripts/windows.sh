@@ -1,8 +1,8 @@
 #!/bin/sh
 # The Windows build: cross-compiles everything with mingw-w64, runs the test
 # suites under wine, checks that corvane-convert.exe writes the same bytes as
-# the Linux build, runs the caller test under Xvfb and walks the wizard to a
-# finished conversion there.
+# the Linux build, checks the dialogs of the resources, runs the caller test
+# under Xvfb and walks the wizard to a finished conversion there.
 #   scripts/windows.sh                the build and the tests (build-windows/)
 #   scripts/windows.sh --screenshots  also writes the walk's pictures to
 #                                     docs/screenshots/windows/*.png
@@ -10,11 +10,28 @@ set -eu
 option="${1:-}"
 cd "$(dirname "$0")/.."
 root=$(pwd)
-scripts/setup-debian.sh --windows
-
 dir=build-windows
+
+# Each step's own time and the time so far, the package installation included.
 started=$(date +%s)
-step() { echo "== windows: $1 ($(( $(date +%s) - started )) s)"; }
+step_name=""
+step_start=$started
+step() {
+    now=$(date +%s)
+    if [ -n "$step_name" ]; then
+        echo "== windows: $step_name took $((now - step_start)) s"
+    fi
+    step_name=$1
+    step_start=$now
+    if [ -n "$step_name" ]; then
+        echo "== windows: $step_name (at $((now - started)) s)"
+    fi
+}
+
+step "packages"
+scripts/setup-debian.sh --windows
+# The build takes no more jobs than the machine has cores.
+jobs=$(nproc 2>/dev/null || echo 1)
 
 # Code page 932 for wine's ANSI functions needs a Japanese locale on the
 # Linux side too: without one wine cannot turn Japanese file names into
@@ -27,10 +44,10 @@ export WINEPREFIX="$root/$dir/wine"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-step "build"
+step "build ($jobs jobs)"
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCORVANE_BUILD_QT=OFF >/dev/null
-cmake --build "$dir"
+cmake --build "$dir" -j "$jobs"
 
 # The wine prefix, made once: Japanese UI fonts replaced by an installed
 # Japanese font so that dialogs and message boxes render Japanese text.
@@ -44,7 +61,7 @@ if [ ! -f "$WINEPREFIX/.corvane-fonts" ]; then
 fi
 
 step "test suites under wine"
-(cd "$dir" && ctest --output-on-failure -j2)
+(cd "$dir" && ctest --output-on-failure -j "$jobs")
 
 step "corvane-convert.exe against the Linux build"
 native=""
@@ -53,12 +70,13 @@ for candidate in build-asan/convert/corvane-convert build/convert/corvane-conver
 done
 if [ -z "$native" ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build --target corvane-convert
+    cmake --build build -j "$jobs" --target corvane-convert
     native=build/convert/corvane-convert
 fi
 out="$dir/convert-check"
 rm -rf "$out"
 mkdir -p "$out/linux" "$out/windows"
+year=$(( $(date +%Y) - 1988 ))
 for mode in normal easy; do
     set -- --employees examples/employees.txt --year 26 --mode "$mode"
     for f in examples/salary-*.txt; do set -- "$@" --salary "$f"; done
@@ -74,33 +92,47 @@ for mode in normal easy; do
     done
     echo "$mode: the same bytes as the Linux build ($(wc -c < "$out/linux/$mode.XML") bytes)"
     # What the wizard walks below must write, in their filing year.
-    set -- --employees examples/employees.txt --year "$(( $(date +%Y) - 1988 ))" --mode "$mode"
+    set -- --employees examples/employees.txt --year "$year" --mode "$mode"
     for f in examples/salary-*.txt; do set -- "$@" --salary "$f"; done
     for f in examples/bonus-*.txt; do set -- "$@" --bonus "$f"; done
     "$native" "$@" --out "$out/linux/wizard-$mode.XML" --settings "$out/linux/wizard-$mode.ENV" >/dev/null
 done
 
-# A display for the windows: Xvfb, and wine's own desktop in it, so that
-# wine draws the frames and the foreground is wine's to give.
-step "caller test under Xvfb"
-display=":$(( 90 + $$ % 100 ))"
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+# A display for the windows: Xvfb on a display number that it picks itself
+# as free (-displayfd), and wine's own desktop in it, so that wine draws
+# the frames and the foreground is wine's to give.
+step "Xvfb"
+displayfile="$dir/xvfb.display"
+rm -f "$displayfile"
+Xvfb -displayfd 9 -screen 0 1280x900x24 -nolisten tcp 9>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
-sleep 1
-export DISPLAY="$display"
+for _ in $(seq 100); do
+    if [ -s "$displayfile" ] || ! kill -0 "$xvfb" 2>/dev/null; then break; fi
+    sleep 0.1
+done
+if ! kill -0 "$xvfb" 2>/dev/null || [ ! -s "$displayfile" ]; then
+    echo "Xvfb did not start" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n 1 "$displayfile")"
+echo "Xvfb on $DISPLAY"
 desktop="explorer /desktop=corvane,1100x800"
 caller="$dir/tests/windows/caller/corvane-testcaller.exe"
 corvane_exe=$(winepath -w "$root/$dir/gui/win32/corvane.exe" 2>/dev/null)
 # The sample exports where the wizard's file dialogs find them.
 data="$WINEPREFIX/drive_c/給与データ表"
-rm -rf "$data" "$dir/gui/win32/Corvane.ENV"
+rm -rf "$data"
 mkdir -p "$data"
 cp examples/*.txt "$data/"
-# Radio groups and tab stops of every dialog in the resources.
+
+step "dialogs of the resources"
 # shellcheck disable=SC2086
 wine $desktop "$caller" dialogs "$corvane_exe" 2>/dev/null | tee "$dir/dialogs.log"
 tr -d '\r' < "$dir/dialogs.log" | grep -q '^dialogs: 0 failed$'
+
+step "caller test under Xvfb"
+rm -f "$dir/gui/win32/Corvane.ENV"
 # shellcheck disable=SC2086
 wine $desktop "$caller" caller "$corvane_exe" 'C:\給与データ表' 2>/dev/null | tee "$dir/caller.log"
 # The program writes its lines in text mode (CR LF).
@@ -133,4 +165,5 @@ if [ "$option" = "--screenshots" ]; then
         python3 tests/windows/bmp2png.py "$f" "docs/screenshots/windows/$(basename "$f" .bmp).png"
     done
 fi
-step "done"
+step ""
+echo "== windows: done in $(( $(date +%s) - started )) s"
