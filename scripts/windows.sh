@@ -1,7 +1,8 @@
 #!/bin/sh
 # The Windows build: cross-compiles everything with mingw-w64, runs the test
 # suites under wine, checks that corvane-convert.exe writes the same bytes as
-# the Linux build, checks the dialogs of the resources, runs the caller test
+# the Linux build and what its console messages look like, checks the
+# dialogs of the resources, runs the caller test
 # under Xvfb and walks the wizard to a finished conversion there.
 #   scripts/windows.sh                the build and the tests (build-windows/)
 #   scripts/windows.sh --screenshots  also writes the walk's pictures to
@@ -97,6 +98,23 @@ for mode in normal easy; do
     for f in examples/bonus-*.txt; do set -- "$@" --bonus "$f"; done
     "$native" "$@" --out "$out/linux/wizard-$mode.XML" --settings "$out/linux/wizard-$mode.ENV" >/dev/null
 done
+
+# Its messages: a redirected stream gets the console's code page (932
+# here), a console gets the same text as the Linux build shows.
+step "corvane-convert.exe messages, redirected and on a console"
+set -- --employees examples/salary-01.txt --year 26 --out "$out/refused.XML"
+"$native" "$@" > "$out/linux/messages.txt" 2>&1 || true
+wine "$dir/convert/corvane-convert.exe" "$@" > "$out/windows/messages-redirected.txt" 2>&1 || true
+iconv -f UTF-8 -t CP932 "$out/linux/messages.txt" | sed 's/$/\r/' > "$out/linux/messages-cp932.txt"
+cmp "$out/linux/messages-cp932.txt" "$out/windows/messages-redirected.txt"
+# script(1) gives wine a terminal, so the program finds a console there.
+script -qec "wine $dir/convert/corvane-convert.exe $*" /dev/null > "$out/windows/messages-console.txt" || true
+# Without the terminal's control sequences and line ends.
+sed 's/\x1b\[[0-9;?]*[A-Za-z]//g; s/\x1b\][^\x07]*\x07//g' "$out/windows/messages-console.txt" | tr -d '\r' |
+    grep -v '^$' > "$out/windows/messages-console-lf.txt"
+grep -v '^$' "$out/linux/messages.txt" > "$out/linux/messages-lf.txt"
+cmp "$out/linux/messages-lf.txt" "$out/windows/messages-console-lf.txt"
+echo "messages: code page 932 when redirected, the Linux text on a console"
 
 # A display for the windows: Xvfb on a display number that it picks itself
 # as free (-displayfd), and wine's own desktop in it, so that wine draws

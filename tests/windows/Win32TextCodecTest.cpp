@@ -43,6 +43,8 @@ TEST(Win32TextCodec, CharactersOutsideCodePage932BecomeQuestionMarks)
 {
     // U+00E9 (é) and U+20AC (€) have no code page 932 form.
     EXPECT_EQ(SystemTextCodec().Utf8ToText("a\xC3\xA9" "b\xE2\x82\xAC"), "a?b?");
+    // U+20BB7 (𠮷, a surrogate pair in UTF-16) is one character and one "?".
+    EXPECT_EQ(SystemTextCodec().Utf8ToText("\xF0\xA0\xAE\xB7" "c"), "?c");
 }
 
 TEST(Win32TextCodec, PathsAreShownAsTheyAre)
