@@ -4,7 +4,9 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "WizardProcess.h"
@@ -43,8 +45,9 @@ HWND CreateCallerWindow()
     cls.lpszClassName = L"CorvaneTestCaller";
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     RegisterClassW(&cls);
-    HWND window = CreateWindowW(cls.lpszClassName, L"Corvane test caller", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
-                                10, 400, 300, nullptr, nullptr, cls.hInstance, nullptr);
+    // Away from the screen's corner, so that a wizard placed at the corner is told from one centred on it.
+    HWND window = CreateWindowW(cls.lpszClassName, L"Corvane test caller", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300,
+                                220, 500, 380, nullptr, nullptr, cls.hInstance, nullptr);
     PumpFor(200);
     return window;
 }
@@ -74,6 +77,34 @@ std::wstring Parameter(HWND window, int functionId, const std::wstring& path)
            std::to_wstring(functionId) + L"," + path;
 }
 
+POINT Centre(const RECT& r)
+{
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+bool NearlySame(POINT a, POINT b)
+{
+    return std::abs(a.x - b.x) <= 2 && std::abs(a.y - b.y) <= 2;
+}
+
+// Whether the wizard's window is centred on `anchor`, or pushed inside the
+// work area where centring would put it partly off the screen.
+bool CentredOn(HWND sheet, const RECT& anchor)
+{
+    RECT rect{};
+    GetWindowRect(sheet, &rect);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(sheet, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    POINT want = Centre(anchor);
+    want.x = std::max(work.left + width / 2, std::min(want.x, work.right - (width - width / 2)));
+    want.y = std::max(work.top + height / 2, std::min(want.y, work.bottom - (height - height / 2)));
+    return NearlySame(Centre(rect), want) && rect.left >= work.left && rect.top >= work.top;
+}
+
 // Started with function id 3: the caller is disabled under the wizard, and
 // キャンセル answers with 3 and 1.
 void StartedByCallerAndCancelled(Checks& checks, HWND caller, const std::wstring& exe, const std::wstring& path)
@@ -88,6 +119,9 @@ void StartedByCallerAndCancelled(Checks& checks, HWND caller, const std::wstring
     PumpFor(500);
     checks.Expect(!IsWindowEnabled(caller), "the caller window is disabled while the wizard shows");
     checks.Expect(GetWindow(sheet, GW_OWNER) == caller, "the wizard is shown over the caller window");
+    RECT callerRect{};
+    GetWindowRect(caller, &callerRect);
+    checks.Expect(CentredOn(sheet, callerRect), "the wizard is centred on the caller window");
     checks.Expect(g_reply.count == 0, "no message before the wizard closes");
 
     // キャンセル, as the user presses it.
@@ -121,6 +155,8 @@ void IncompleteParameterRunsOnItsOwn(Checks& checks, HWND caller, const std::wst
     WizardProcess wizard;
     const std::wstring parameter = std::to_wstring(reinterpret_cast<std::intptr_t>(caller)) + L"," +
                                    std::to_wstring(kReplyMessage) + L",3";
+    // On its own the wizard is centred on the work area of the monitor with the mouse.
+    SetCursorPos(150, 120);
     checks.Expect(wizard.Start(exe, parameter), "corvane.exe starts with three fields");
     HWND sheet = wizard.WaitForDialog(kStartTimeoutMs);
     checks.Expect(sheet != nullptr, "the wizard is shown");
@@ -129,6 +165,10 @@ void IncompleteParameterRunsOnItsOwn(Checks& checks, HWND caller, const std::wst
     PumpFor(300);
     checks.Expect(IsWindowEnabled(caller) != 0, "the caller window stays enabled");
     checks.Expect(GetWindow(sheet, GW_OWNER) == nullptr, "the wizard has no owner");
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint(POINT{150, 120}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    checks.Expect(CentredOn(sheet, monitor.rcWork), "the wizard is centred on the work area");
     PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     checks.Expect(wizard.WaitForExit(30000) == 0, "corvane.exe ends after Cancel");
     PumpFor(300);
