@@ -2,11 +2,13 @@
 # The Windows build: cross-compiles everything with mingw-w64, runs the test
 # suites under wine, checks that corvane-convert.exe writes the same bytes as
 # the Linux build and what its console messages look like, checks the
-# dialogs of the resources, runs the caller test
-# under Xvfb and walks the wizard to a finished conversion there.
+# dialogs of the resources, runs the caller test under Xvfb and walks the
+# wizard to a finished conversion there at 100, 150 and 200 % (layout checked
+# on every page).
 #   scripts/windows.sh                the build and the tests (build-windows/)
 #   scripts/windows.sh --screenshots  also writes the walk's pictures to
-#                                     docs/screenshots/windows/*.png
+#                                     docs/screenshots/windows/*.png (100 %)
+#                                     and docs/screenshots/windows/150/*.png
 set -eu
 option="${1:-}"
 cd "$(dirname "$0")/.."
@@ -60,6 +62,14 @@ if [ ! -f "$WINEPREFIX/.corvane-fonts" ]; then
     wineserver -w
     touch "$WINEPREFIX/.corvane-fonts"
 fi
+# The screen at 100 %; the walks below change it and put it back.
+set_dpi() {
+    for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+        wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    done
+    wineserver -w
+}
+set_dpi 96
 
 step "test suites under wine"
 (cd "$dir" && ctest --output-on-failure -j "$jobs")
@@ -122,7 +132,7 @@ echo "messages: code page 932 when redirected, the Linux text on a console"
 step "Xvfb"
 displayfile="$dir/xvfb.display"
 rm -f "$displayfile"
-Xvfb -displayfd 9 -screen 0 1280x900x24 -nolisten tcp 9>"$displayfile" >/dev/null 2>&1 &
+Xvfb -displayfd 9 -screen 0 1600x1200x24 -nolisten tcp 9>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 for _ in $(seq 100); do
@@ -135,7 +145,7 @@ if ! kill -0 "$xvfb" 2>/dev/null || [ ! -s "$displayfile" ]; then
 fi
 export DISPLAY=":$(head -n 1 "$displayfile")"
 echo "Xvfb on $DISPLAY"
-desktop="explorer /desktop=corvane,1100x800"
+desktop="explorer /desktop=corvane,1500x1100"
 caller="$dir/tests/windows/caller/corvane-testcaller.exe"
 corvane_exe=$(winepath -w "$root/$dir/gui/win32/corvane.exe" 2>/dev/null)
 # The sample exports where the wizard's file dialogs find them.
@@ -163,24 +173,34 @@ echo "caller: 簡易モード, the same bytes as the Linux build"
 
 # The whole wizard under wine: the six pages through the real file dialogs,
 # 完了, the completion message; its file must be the Linux converter's.
-step "wizard walk under Xvfb"
-rm -rf "$data/中間ファイル.XML" "$dir/shots" "$dir/gui/win32/Corvane.ENV"
-mkdir -p "$dir/shots"
-# shellcheck disable=SC2086
-wine $desktop "$caller" screenshots "$corvane_exe" 'C:\給与データ表' \
-    "$(winepath -w "$root/$dir/shots" 2>/dev/null)" 2>/dev/null | tee "$dir/shots.log"
-if grep -q '^FAIL' "$dir/shots.log"; then
-    echo "the wizard walk failed" >&2
-    exit 1
-fi
-cmp "$out/linux/wizard-normal.XML" "$data/中間ファイル.XML"
-cmp "$out/linux/wizard-normal.ENV" "$dir/gui/win32/Corvane.ENV"
-echo "wizard: the same bytes as the Linux build"
+for scale in 100 150 200; do
+    step "wizard walk under Xvfb at $scale %"
+    set_dpi $(( 96 * scale / 100 ))
+    shots="$dir/shots-$scale"
+    rm -rf "$data/中間ファイル.XML" "$shots" "$dir/gui/win32/Corvane.ENV"
+    mkdir -p "$shots"
+    # shellcheck disable=SC2086
+    wine $desktop "$caller" screenshots "$corvane_exe" 'C:\給与データ表' \
+        "$(winepath -w "$root/$shots" 2>/dev/null)" 2>/dev/null | tee "$dir/shots-$scale.log"
+    if grep -q '^FAIL' "$dir/shots-$scale.log"; then
+        echo "the wizard walk at $scale % failed" >&2
+        exit 1
+    fi
+    cmp "$out/linux/wizard-normal.XML" "$data/中間ファイル.XML"
+    cmp "$out/linux/wizard-normal.ENV" "$dir/gui/win32/Corvane.ENV"
+    echo "wizard at $scale %: the same bytes as the Linux build"
+    wineserver -k 2>/dev/null || true
+done
+set_dpi 96
 
 if [ "$option" = "--screenshots" ]; then
-    mkdir -p docs/screenshots/windows
-    for f in "$dir"/shots/*.bmp; do
-        python3 tests/windows/bmp2png.py "$f" "docs/screenshots/windows/$(basename "$f" .bmp).png"
+    for scale in 100 150; do
+        target=docs/screenshots/windows
+        [ "$scale" = 100 ] || target="$target/$scale"
+        mkdir -p "$target"
+        for f in "$dir/shots-$scale"/*.bmp; do
+            python3 tests/windows/bmp2png.py "$f" "$target/$(basename "$f" .bmp).png"
+        done
     done
 fi
 step ""

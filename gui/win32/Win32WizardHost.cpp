@@ -22,6 +22,23 @@ constexpr int kPageTemplates[platform::kPageCount] = {
     IDD_PAGE_START, IDD_PAGE_EMPLOYEE, IDD_PAGE_SALARY, IDD_PAGE_BONUS, IDD_PAGE_ITEMS, IDD_PAGE_OUTPUT,
 };
 
+// The DPI of `window`: its monitor's where Windows tells it (10 and later),
+// else the system's.
+UINT DpiOf(HWND window)
+{
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpi) {
+        if (const UINT dpi = getDpi(window))
+            return dpi;
+    }
+    HDC dc = GetDC(window);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(window, dc);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
 BOOL CALLBACK SetCaption(HWND control, LPARAM)
 {
     const auto id = static_cast<ControlId>(GetDlgCtrlID(control));
@@ -40,7 +57,8 @@ BOOL CALLBACK SetCaption(HWND control, LPARAM)
             LVCOLUMNW column{};
             column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
             column.fmt = LVCFMT_LEFT;
-            column.cx = columns[i].width;
+            // The widths are pixels at 96 DPI; the dialog around them scales with the DPI.
+            column.cx = MulDiv(columns[i].width, static_cast<int>(DpiOf(control)), 96);
             column.pszText = header.data();
             column.iSubItem = static_cast<int>(i);
             SendMessageW(control, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));

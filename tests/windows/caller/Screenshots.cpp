@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "LayoutCheck.h"
 #include "WindowCapture.h"
 #include "WizardProcess.h"
 #include "WizardWalk.h"
@@ -14,6 +15,10 @@
 namespace corvane::testcaller {
 
 namespace {
+
+// The dialog units of the page and dialog templates (gui/win32/corvane.rc).
+constexpr SIZE kPageUnits{317, 186};
+constexpr SIZE kItemDialogUnits{286, 206};
 
 bool Shoot(HWND window, const std::wstring& folder, const wchar_t* name)
 {
@@ -30,6 +35,7 @@ bool Shoot(HWND window, const std::wstring& folder, const wchar_t* name)
 
 int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFolder, const std::wstring& outFolder)
 {
+    MakeDpiAware();
     WizardProcess wizard;
     if (!wizard.Start(corvaneExe, L"")) {
         std::printf("FAIL: corvane.exe does not start\n");
@@ -43,7 +49,14 @@ int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFold
     SetWindowPos(sheet, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE);
     WizardWalk walk(wizard, sheet);
     int failed = 0;
+    // Each page and the item dialog are checked for their layout as they are shown.
     auto shoot = [&](HWND window, const wchar_t* name) {
+        if (window == sheet) {
+            HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            failed += CheckLayout(page, kPageUnits.cx, kPageUnits.cy, name);
+        } else if (std::wstring(name) == L"7-item-selection") {
+            failed += CheckLayout(window, kItemDialogUnits.cx, kItemDialogUnits.cy, name);
+        }
         if (!Shoot(window, outFolder, name))
             ++failed;
     };
