@@ -4,9 +4,10 @@
 
 #include "convert/Convert.h"
 #include "platform/ConsoleOutput.h"
+#include "platform/Process.h"
 
 int main(int argc, char** argv)
 {
     const corvane::platform::ConsoleOutput console;
-    return corvane::convert::RunConvert(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return corvane::convert::RunConvert(corvane::platform::ProgramArguments(argc, argv), std::cout, std::cerr);
 }
