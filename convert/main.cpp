@@ -3,8 +3,11 @@
 #include <vector>
 
 #include "convert/Convert.h"
+#include "platform/ConsoleOutput.h"
+#include "platform/Process.h"
 
 int main(int argc, char** argv)
 {
-    return corvane::convert::RunConvert(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const corvane::platform::ConsoleOutput console;
+    return corvane::convert::RunConvert(corvane::platform::ProgramArguments(argc, argv), std::cout, std::cerr);
 }

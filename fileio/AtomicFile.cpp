@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fileio/FileStatus.h"
+#include "fileio/OpenFile.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -38,7 +39,8 @@ bool ReplaceFile(const std::string& from, const std::string& to)
 {
 #ifdef _WIN32
     // rename() refuses an existing target there; this replaces it in one step.
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
     return std::rename(from.c_str(), to.c_str()) == 0;
 #endif
@@ -49,7 +51,7 @@ std::FILE* CreateNewFile(const std::string& path)
 {
 #ifdef _WIN32
     // The C runtime's fopen knows no "x"; _O_EXCL does the same.
-    const int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    const int fd = _wopen(WidePath(path).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
     if (fd < 0)
         return nullptr;
     std::FILE* file = _fdopen(fd, "wb");
@@ -141,7 +143,7 @@ void AtomicFile::Abort()
         m_file = nullptr;
     }
     if (!m_temp.empty()) {
-        std::remove(m_temp.c_str());
+        RemoveFile(m_temp);
         m_temp.clear();
     }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fileio/FileStatus.h"
+#include "fileio/OpenFile.h"
 #include "sormaexport/CsvLine.h"
 #include "sormaexport/SalaryLabel.h"
 #include "text/AsciiSpace.h"
@@ -59,7 +60,7 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
     const auto info = fileio::Status(path);
     if (!info || info->isDirectory || info->size == 0)
         return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = fileio::OpenFile(path, "rb");
     if (!file)
         return false;
     // Every check reads the whole employee list again, so the scan is memchr

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "fileio/OpenFile.h"
+
 namespace corvane::text {
 
 namespace {
@@ -17,7 +19,7 @@ LineReader::~LineReader()
 bool LineReader::Open(const std::string& path)
 {
     Close();
-    m_file = std::fopen(path.c_str(), "rb");
+    m_file = fileio::OpenFile(path, "rb");
     if (!m_file)
         return false;
     m_buffer.resize(kBlockSize);

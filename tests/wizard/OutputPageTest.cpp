@@ -84,11 +84,8 @@ TEST_F(OutputPage, BrowseProposesTheCompanyNameAndShowsTheChosenPath)
     EXPECT_TRUE(r.hideReadOnly);
 }
 
-#ifdef _WIN32
-const char kHyouji[] = "表示";
-#else
-const char kHyouji[] = "\xE8\xA1\xA8\xE7\xA4\xBA";  // 表示 in UTF-8
-#endif
+// 表示 in UTF-8, the path encoding on every platform.
+const char kHyouji[] = "\xE8\xA1\xA8\xE7\xA4\xBA";
 
 struct NameCase {
     const char* name;
@@ -131,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"Less", "a<b", false, "old.XML"},
                       NameCase{"Greater", "a>b", false, "old.XML"},
                       NameCase{"Bar", "a|b", false, "old.XML"},
-                      // 表 has a trail byte 0x5C in code page 932, the path encoding on Windows.
+                      // 表 ends in 0x5C in code page 932; a path name holds it in UTF-8.
                       NameCase{"TrailByteLikeBackslash", kHyouji, true, std::string(kHyouji) + ".XML"}),
     [](const auto& param) { return std::string(param.param.name); });
 
