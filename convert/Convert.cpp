@@ -5,6 +5,8 @@
 #include "items/CSormaItemCheck.h"
 #include "platform/HostSystem.h"
 #include "platform/Messenger.h"
+#include "preflight/FindingText.h"
+#include "preflight/ReconciliationReport.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "text/Format.h"
 #include "wizard/CSyuukeiDataFile.h"
@@ -21,7 +23,8 @@ constexpr int kExitUsage = 2;
 const char kUsage[] =
     "Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
     "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
-    "                       [--item N=HEADING]... [--allow-unmapped] [--help]\n"
+    "                       [--item N=HEADING]... [--allow-unmapped] [--strict]\n"
+    "                       [--report PATH] [--help]\n"
     "\n"
     "ソルマ給与のエクスポートファイルから、ヴェルドが取り込む中間ファイルを作成します。\n"
     "Converts the payroll exports into the intermediate XML file, with the wizard's\n"
@@ -31,18 +34,44 @@ const char kUsage[] =
     "  --out PATH        the XML file to write (an existing file is replaced)\n"
     "  --salary PATH     a salary summary export; its own label names its month\n"
     "  --bonus PATH      a bonus summary export: bonus 1 to 5 in the order given\n"
-    "  --year N          the filing year (申告年度), 1 to 98; default: this year minus 1988\n"
+    "  --year N          the filing year (申告年度), 1 to 98; default: the year of the\n"
+    "                    current era (令和: this year minus 2018)\n"
     "  --mode MODE       normal (標準モード, the default) or easy (簡易モード)\n"
     "  --settings PATH   the settings file; default: Corvane.ENV next to the program\n"
     "  --item N=HEADING  take figure N from the summary column HEADING:\n"
     "                    1 総支給金額, 2 社会保険料等の控除額, 3 扶養親族等の数, 4 算出税額;\n"
     "                    N= leaves figure N without a column\n"
     "  --allow-unmapped  convert even when a figure has no column\n"
+    "  --strict          refuse the conversion when the check of the exports finds\n"
+    "                    anything (without it the findings are warnings)\n"
+    "  --report PATH     also write a reconciliation table (CSV, Shift_JIS, CR LF): one\n"
+    "                    row per employee with the months and bonuses that have figures\n"
+    "                    and the year's sums, then the findings; written whenever the\n"
+    "                    exports were read, also when --strict refuses\n"
     "  --help            show this text\n"
+    "\n"
+    "Before anything is written, the exports are checked for what would make the\n"
+    "figures wrong: codes missing from the employee list, rows with a wrong number of\n"
+    "fields or unpaired quotes, a file cut off part-way, repeated codes, dates that\n"
+    "convert to none, figures that are no number. Each finding is a warning on stderr.\n"
     "\n"
     "Exit status: 0 converted; 1 refused or failed, nothing written (the message is on\n"
     "stderr); 2 usage error, or --out, --settings and the exports are not all different\n"
     "files.\n";
+
+const char kWarningMark[] = "警告: ";
+const char kStrictRefusal[] =
+    "--strict が指定されているため、確認事項があるエクスポートファイルからは中間ファイルを作成しません。";
+
+// Writes the reconciliation table; false, after a message naming the file, when it could not.
+bool WriteReport(const std::string& path, const std::string& csv, const platform::Messenger& messenger)
+{
+    fileio::AtomicFile file(path);
+    if (file.Open() && file.Write(csv.data(), csv.size()) && file.Commit())
+        return true;
+    messenger.Warn("照合表を書き込めませんでした。中間ファイルは作成していません。\n\n" + messenger.DisplayPath(path));
+    return false;
+}
 
 // The heading positions that a column may be chosen from: the first two
 // (code and row name) are never offered.
@@ -129,7 +158,7 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
     CSormaFileCheck check;
     std::string company;
     if (!check.CheckEmployeeList(options.employees, company)) {
-        messenger.Warn(job::EmployeeListRefusedMessage());
+        messenger.Warn(job::EmployeeListRefusedMessage(options.employees));
         return kExitRefused;
     }
 
@@ -142,11 +171,12 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
         }
     }
     for (std::size_t i = 0; i < options.bonus.size(); ++i) {
-        if (!job::AcceptBonusFile(options.employees, options.bonus[i])) {
-            messenger.Show(job::BonusFileRefusedMessage(), platform::Icon::Warning);
+        const int slot = kSalarySlotCount + static_cast<int>(i);
+        if (!job::AcceptBonusFile(options.employees, options.bonus[i], slots, slot)) {
+            messenger.Show(job::BonusFileRefusedMessage(options.bonus[i]), platform::Icon::Warning);
             return kExitRefused;
         }
-        slots[kSalarySlotCount + i].path = options.bonus[i];
+        slots[static_cast<std::size_t>(slot)].path = options.bonus[i];
     }
 
     const std::string reference = job::ReferenceFile(slots);
@@ -176,15 +206,31 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
         messenger.Show(missingFiles, platform::Icon::None);
         return kExitRefused;
     }
-    const std::string year = options.year ? *options.year : job::DefaultFilingYear(env.system.Today().year);
+    const std::string year = options.year ? *options.year : job::DefaultFilingYear(env.system.Today());
     if (!job::IsValidFilingYear(year)) {
         messenger.Show(job::FilingYearRefusedMessage(), platform::Icon::None);
         return kExitRefused;
     }
 
     const int standardModeFlag = options.mode == Mode::Normal ? 1 : 0;
+    bool reportFailed = false;
+    const auto review = [&](const std::vector<preflight::Finding>& findings, const CExportXMLVeld& store) {
+        const auto display = [&messenger](const std::string& path) { return messenger.DisplayPath(path); };
+        for (const auto& finding : findings)
+            messenger.Warn(kWarningMark + preflight::FindingBlock(finding, display));
+        if (options.report)
+            reportFailed = !WriteReport(*options.report, preflight::ReconciliationCsv(store, findings, display),
+                                        messenger);
+        if (reportFailed)
+            return false;
+        if (options.strict && !findings.empty()) {
+            messenger.Warn(kStrictRefusal);
+            return false;
+        }
+        return true;
+    };
     const job::ConversionOutcome outcome = job::RunConversion(
-        messenger, options.employees, slots, options.out, standardModeFlag, 1, items, year, company);
+        messenger, options.employees, slots, options.out, standardModeFlag, 1, items, year, company, review);
     if (!outcome.converted)
         return kExitRefused;
     if (outcome.settingsError != fileio::WriteError::None)

@@ -40,9 +40,13 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
             o.allowUnmapped = true;
             continue;
         }
+        if (name == "--strict") {
+            o.strict = true;
+            continue;
+        }
         const bool takesValue = name == "--employees" || name == "--out" || name == "--salary" ||
                                 name == "--bonus" || name == "--year" || name == "--mode" ||
-                                name == "--settings" || name == "--item";
+                                name == "--settings" || name == "--item" || name == "--report";
         if (!takesValue)
             return fail("unknown option: " + name);
         if (i + 1 >= args.size())
@@ -83,6 +87,12 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
                 o.mode = Mode::Easy;
             else
                 return fail("--mode takes normal or easy, not " + value);
+        } else if (name == "--report") {
+            if (o.report)
+                return fail("--report given twice");
+            if (value.empty())
+                return fail("--report needs a path");
+            o.report = value;
         } else if (name == "--settings") {
             if (o.settings)
                 return fail("--settings given twice");

@@ -25,6 +25,8 @@ struct ConvertOptions {
     std::optional<std::string> settings;
     std::vector<ItemChoice> items;
     bool allowUnmapped = false;
+    bool strict = false;                // findings of the exports' check refuse the conversion
+    std::optional<std::string> report;  // where to write the reconciliation table
     bool help = false;
 };
 

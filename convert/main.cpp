@@ -5,6 +5,8 @@
 
 #include "convert/Convert.h"
 #include "fileio/AtomicFile.h"
+#include "platform/ConsoleOutput.h"
+#include "platform/Process.h"
 
 int main(int argc, char** argv)
 {
@@ -14,5 +16,6 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     corvane::fileio::RemoveTemporaryFilesOnInterrupt();
-    return corvane::convert::RunConvert(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const corvane::platform::ConsoleOutput console;
+    return corvane::convert::RunConvert(corvane::platform::ProgramArguments(argc, argv), std::cout, std::cerr);
 }

@@ -119,10 +119,24 @@ std::string DateOf(std::string_view text)
 {
     if (text.size() == 14) {
         // 「1975年 4月 3日」: the digits with the blanks of one-digit months and days made zeros.
-        std::string s = text::ReplaceAll(text, "年", "");
-        s = text::ReplaceAll(s, "月", "");
-        s = text::ReplaceAll(s, "日", "");
-        return text::ReplaceAll(s, " ", "0");
+        // One pass, character by character, removes 年, 月 and 日 as the
+        // successive replacements would (a removed character never joins
+        // two others into a new one).
+        static const std::string_view kMarks[] = {"年", "月", "日"};
+        std::string date;
+        date.reserve(8);
+        for (std::size_t i = 0; i < text.size();) {
+            const std::size_t length = text::CharLengthAt(text, i);
+            const std::string_view character = text.substr(i, length);
+            i += length;
+            if (std::find(std::begin(kMarks), std::end(kMarks), character) != std::end(kMarks))
+                continue;
+            if (character == " ")
+                date.push_back('0');
+            else
+                date.append(character);
+        }
+        return date;
     }
     if (text.size() == 16) {
         // 「昭和50年 4月 3日」: era name, year, month and day at fixed byte offsets.
@@ -201,6 +215,8 @@ bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, i
         m_messenger.Warn(UnwritableValueMessage(*m_unwritable));
         return false;
     }
+    if (m_beforeWrite && !m_beforeWrite(m_reader, m_store))
+        return false;
 
     const fileio::WriteError error = m_store.ExportXML(outputPath, mode, functionId, company, filingYear);
     if (error != fileio::WriteError::None) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,10 @@ public:
     bool Exchange(const std::vector<std::string>& paths, int count, const std::string& outputPath,
                   int mode, const std::string& functionId, const CSormaItemCheck& items,
                   const std::string& filingYear);
+    // Called once every employee is converted and found writable, before
+    // anything is written; false stops the job with nothing written.
+    using BeforeWrite = std::function<bool(const CSormaKyuuyo& reader, const CExportXMLVeld& store)>;
+    void SetBeforeWrite(BeforeWrite check) { m_beforeWrite = std::move(check); }
     bool ExchangeAllSyain();
     void ExchangeSyain(const std::string& code);
 
@@ -49,6 +54,7 @@ private:
     CExportXMLVeld m_store;
     CSormaKyuuyo m_reader;
     std::optional<UnwritableValue> m_unwritable;
+    BeforeWrite m_beforeWrite;
     // The reader's numbers of the columns and pay items read for every employee.
     std::int32_t m_columns[kReadColumns];
     std::int32_t m_payItems[kPayItems];

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fileio/FileStatus.h"
+#include "fileio/OpenFile.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -122,15 +123,16 @@ void RemoveStaleTemporaryFiles(const std::string& folder)
 {
     std::vector<std::string> stale;
 #ifdef _WIN32
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + kTempPrefix + "*" + kTempSuffix).c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WidePath(folder + kTempPrefix + "*" + kTempSuffix).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
-        const unsigned long pid = OwnerOf(found.cFileName);
+        const std::string name = Utf8Path(found.cFileName);
+        const unsigned long pid = OwnerOf(name.c_str());
         if (pid != 0 && !ProcessRuns(pid))
-            stale.push_back(folder + found.cFileName);
-    } while (FindNextFileA(search, &found));
+            stale.push_back(folder + name);
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 #else
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
@@ -144,7 +146,7 @@ void RemoveStaleTemporaryFiles(const std::string& folder)
     ::closedir(dir);
 #endif
     for (const auto& path : stale)
-        std::remove(path.c_str());
+        RemoveFile(path);
 }
 
 // The target with its symbolic links followed, so that the link stays and
@@ -206,8 +208,9 @@ void UnregisterPending(int& index)
 BOOL WINAPI OnConsoleEvent(DWORD /*event*/)
 {
     for (PendingTemporary& slot : g_pending) {
+        // A thread of its own, not a signal handler: converting is allowed here.
         if (slot.used.load())
-            DeleteFileA(slot.path);
+            DeleteFileW(WidePath(slot.path).c_str());
     }
     return FALSE;  // the default handler ends the process
 }
@@ -228,7 +231,8 @@ bool ReplaceFile(const std::string& from, const std::string& to)
 {
 #ifdef _WIN32
     // rename() refuses an existing target there; this replaces it in one step.
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
     return std::rename(from.c_str(), to.c_str()) == 0;
 #endif
@@ -239,7 +243,7 @@ std::FILE* CreateNewFile(const std::string& path)
 {
 #ifdef _WIN32
     // Shared for deletion, so that the console handler can remove it while it is open.
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+    HANDLE h = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return nullptr;
@@ -392,7 +396,7 @@ void AtomicFile::Abort()
         m_file = nullptr;
     }
     if (!m_temp.empty()) {
-        std::remove(m_temp.c_str());
+        RemoveFile(m_temp);
         m_temp.clear();
     }
     UnregisterPending(m_pendingSlot);

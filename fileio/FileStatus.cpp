@@ -3,12 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "text/Cp932.h"
-
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#endif
+#include "fileio/OpenFile.h"
 
 namespace corvane::fileio {
 
@@ -17,13 +12,7 @@ namespace {
 std::filesystem::path NativePath(const std::string& path)
 {
 #ifdef _WIN32
-    // The mingw library takes a narrow path for UTF-8; ours are in the ANSI code page.
-    const int size = static_cast<int>(path.size());
-    const int n = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), n);
-    return std::filesystem::path(wide);
+    return std::filesystem::path(WidePath(path));
 #else
     return std::filesystem::path(path);
 #endif
@@ -97,14 +86,8 @@ char PathSeparator()
 std::size_t LastSeparator(const std::string& path)
 {
 #ifdef _WIN32
-    // A trail byte can be 0x5C: only a single-byte backslash separates.
-    const std::size_t back = text::FindLastSingle(path, '\\');
-    const std::size_t slash = text::FindLastSingle(path, '/');
-    if (back == std::string::npos)
-        return slash;
-    if (slash == std::string::npos)
-        return back;
-    return back > slash ? back : slash;
+    // Paths are UTF-8, where no byte of a longer character looks like a separator.
+    return path.find_last_of("\\/");
 #else
     return path.rfind('/');
 #endif

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-// File status by path, the path in the operating system's own encoding.
+// File status by path, the path in UTF-8 (fileio/OpenFile.h).
 namespace corvane::fileio {
 
 struct FileInfo {
@@ -33,8 +33,7 @@ std::string DirectoryOf(const std::string& path);
 // The separator of the running platform's paths.
 char PathSeparator();
 
-// Position of the last path separator of `path`, double-byte aware where
-// paths are code page 932; npos when there is none.
+// Position of the last path separator of `path`; npos when there is none.
 std::size_t LastSeparator(const std::string& path);
 
 }  // namespace corvane::fileio

@@ -144,10 +144,19 @@ bool CSormaItemCheck::PrepareChoices(const std::string& referencePath, const std
     for (const auto& entry : m_entries)
         chosenBefore = chosenBefore || !entry.chosenPayrollItem.empty();
     if (chosenBefore) {
-        if (!HeadingsMatchStandardLayout(referencePath))
-            return false;
-        SetDefaults();
-        return true;
+        if (HeadingsMatchStandardLayout(referencePath)) {
+            SetDefaults();
+            return true;
+        }
+        // The summary files may have changed since: a position kept from
+        // other files would read another column under the same name.
+        std::vector<std::string> headings;
+        ReadHeadings(referencePath, headings);
+        for (auto& entry : m_entries) {
+            if (!entry.chosenPayrollItem.empty())
+                ChooseByName(entry, entry.chosenPayrollItem, entry.chosenPosition, headings);
+        }
+        return false;
     }
 
     ClearChoices();
@@ -159,37 +168,49 @@ bool CSormaItemCheck::PrepareChoices(const std::string& referencePath, const std
     std::vector<std::string> headings;
     ReadHeadings(referencePath, headings);
     if (const Line* stored = StoredLineFor(company)) {
-        // Restore each pair that still names the same heading at the same place.
+        // Each stored pair, where its heading still is or has moved to.
         for (std::size_t i = 0; i < m_entries.size(); ++i) {
             if (PositionField(i) >= stored->size())
                 continue;
             const std::string& name = (*stored)[NameField(i)];
-            const int position = text::LeadingInt((*stored)[PositionField(i)]);
-            if (position < 0 || static_cast<std::size_t>(position) >= headings.size() ||
-                headings[static_cast<std::size_t>(position)] != name)
-                continue;
-            m_entries[i].chosenPayrollItem = name;
-            m_entries[i].chosenPosition = position;
+            if (!name.empty())
+                ChooseByName(m_entries[i], name, text::LeadingInt((*stored)[PositionField(i)]), headings);
         }
-        return false;
     }
 
-    // First run for the company: take a heading only when its name is unambiguous.
+    // Entries still without a column take their usual heading when it is unambiguous.
     for (auto& entry : m_entries) {
-        std::size_t matches = 0;
-        std::size_t position = 0;
-        for (std::size_t p = 0; p < headings.size(); ++p) {
-            if (headings[p] == entry.defaultPayrollItem) {
-                ++matches;
-                position = p;
-            }
-        }
-        if (matches == 1) {
-            entry.chosenPayrollItem = headings[position];
-            entry.chosenPosition = static_cast<std::int32_t>(position);
-        }
+        if (entry.chosenPosition < 0)
+            ChooseByName(entry, entry.defaultPayrollItem, -1, headings);
     }
     return false;
+}
+
+void CSormaItemCheck::ChooseByName(ITEMMACHTABLE& entry, const std::string& name, std::int32_t position,
+                                   const std::vector<std::string>& headings)
+{
+    // `name` may be the entry's own chosen item: it is read before the entry changes.
+    std::int32_t chosen = -1;
+    if (position >= 0 && static_cast<std::size_t>(position) < headings.size() &&
+        headings[static_cast<std::size_t>(position)] == name) {
+        chosen = position;
+    } else {
+        std::size_t matches = 0;
+        for (std::size_t p = 0; p < headings.size(); ++p) {
+            if (headings[p] == name) {
+                ++matches;
+                chosen = static_cast<std::int32_t>(p);
+            }
+        }
+        if (matches != 1)
+            chosen = -1;
+    }
+    if (chosen < 0) {
+        entry.chosenPayrollItem.clear();
+    } else if (&entry.chosenPayrollItem != &name) {
+        entry.chosenPayrollItem = name;
+    }
+    entry.chosenPosition = chosen;
 }
 
 bool CSormaItemCheck::IsStandardLine(const Line& line) const

@@ -64,6 +64,10 @@ public:
 private:
     void SetDefaults();
     void MergeLine(const Line& line);
+    // Gives `entry` the heading `name`: at `position` when it is still there,
+    // else at the one other place it stands; no choice when neither.
+    static void ChooseByName(ITEMMACHTABLE& entry, const std::string& name, std::int32_t position,
+                             const std::vector<std::string>& headings);
 
     std::vector<ITEMMACHTABLE> m_entries;
     std::map<std::string, std::size_t> m_entryIndex;   // defaultPayrollItem -> entry

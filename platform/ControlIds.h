@@ -85,6 +85,8 @@ enum class ControlId : int {
     WizardCancel,
     MessageOk = 3100,
     MessageCancel,
+    MessageYes,
+    MessageNo,
 };
 
 // The five bonus rows, numbered 1 to 5.

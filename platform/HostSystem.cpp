@@ -7,6 +7,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "fileio/OpenFile.h"
 #endif
 
 namespace corvane::platform {
@@ -24,11 +26,11 @@ bool HostSystem::FileExists(const std::string& path) const
 std::optional<std::string> HostSystem::VolumeLabel(const std::string& drive) const
 {
 #ifdef _WIN32
-    char label[MAX_PATH + 1] = {};
-    const std::string root = drive + "\\";
-    if (!GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0))
+    wchar_t label[MAX_PATH + 1] = {};
+    const std::wstring root = fileio::WidePath(drive + "\\");
+    if (!GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
         return std::nullopt;
-    return std::string(label);
+    return fileio::Utf8Path(label);
 #else
     (void)drive;
     return std::nullopt;

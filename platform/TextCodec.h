@@ -28,8 +28,8 @@ public:
     }
 };
 
-// The codec of the running platform: on Windows paths are already code
-// page 932; elsewhere they are UTF-8.
+// The codec of the running platform. Paths are UTF-8 everywhere (on
+// Windows the file functions take them through the wide-character API).
 const TextCodec& SystemTextCodec();
 
 }  // namespace corvane::platform

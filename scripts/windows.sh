@@ -1,20 +1,40 @@
 #!/bin/sh
 # The Windows build: cross-compiles everything with mingw-w64, runs the test
 # suites under wine, checks that corvane-convert.exe writes the same bytes as
-# the Linux build, runs the caller test under Xvfb and walks the wizard to a
-# finished conversion there.
+# the Linux build and what its console messages look like, checks the
+# dialogs of the resources, runs the caller test under Xvfb and walks the
+# wizard to a finished conversion there at 100, 150 and 200 % (layout checked
+# on every page).
 #   scripts/windows.sh                the build and the tests (build-windows/)
 #   scripts/windows.sh --screenshots  also writes the walk's pictures to
-#                                     docs/screenshots/windows/*.png
+#                                     docs/screenshots/windows/*.png (100 %)
+#                                     and docs/screenshots/windows/150/*.png
 set -eu
 option="${1:-}"
 cd "$(dirname "$0")/.."
 root=$(pwd)
-scripts/setup-debian.sh --windows
-
 dir=build-windows
+
+# Each step's own time and the time so far, the package installation included.
 started=$(date +%s)
-step() { echo "== windows: $1 ($(( $(date +%s) - started )) s)"; }
+step_name=""
+step_start=$started
+step() {
+    now=$(date +%s)
+    if [ -n "$step_name" ]; then
+        echo "== windows: $step_name took $((now - step_start)) s"
+    fi
+    step_name=$1
+    step_start=$now
+    if [ -n "$step_name" ]; then
+        echo "== windows: $step_name (at $((now - started)) s)"
+    fi
+}
+
+step "packages"
+scripts/setup-debian.sh --windows
+# The build takes no more jobs than the machine has cores.
+jobs=$(nproc 2>/dev/null || echo 1)
 
 # Code page 932 for wine's ANSI functions needs a Japanese locale on the
 # Linux side too: without one wine cannot turn Japanese file names into
@@ -27,10 +47,10 @@ export WINEPREFIX="$root/$dir/wine"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-step "build"
+step "build ($jobs jobs)"
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCORVANE_BUILD_QT=OFF >/dev/null
-cmake --build "$dir"
+cmake --build "$dir" -j "$jobs"
 
 # The wine prefix, made once: Japanese UI fonts replaced by an installed
 # Japanese font so that dialogs and message boxes render Japanese text.
@@ -42,9 +62,17 @@ if [ ! -f "$WINEPREFIX/.corvane-fonts" ]; then
     wineserver -w
     touch "$WINEPREFIX/.corvane-fonts"
 fi
+# The screen at 100 %; the walks below change it and put it back.
+set_dpi() {
+    for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+        wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    done
+    wineserver -w
+}
+set_dpi 96
 
 step "test suites under wine"
-(cd "$dir" && ctest --output-on-failure -j2)
+(cd "$dir" && ctest --output-on-failure -j "$jobs")
 
 step "corvane-convert.exe against the Linux build"
 native=""
@@ -53,12 +81,13 @@ for candidate in build-asan/convert/corvane-convert build/convert/corvane-conver
 done
 if [ -z "$native" ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build --target corvane-convert
+    cmake --build build -j "$jobs" --target corvane-convert
     native=build/convert/corvane-convert
 fi
 out="$dir/convert-check"
 rm -rf "$out"
 mkdir -p "$out/linux" "$out/windows"
+year=$(( $(date +%Y) - 1988 ))
 for mode in normal easy; do
     set -- --employees examples/employees.txt --year 26 --mode "$mode"
     for f in examples/salary-*.txt; do set -- "$@" --salary "$f"; done
@@ -73,51 +102,123 @@ for mode in normal easy; do
         fi
     done
     echo "$mode: the same bytes as the Linux build ($(wc -c < "$out/linux/$mode.XML") bytes)"
+    # What the wizard walks below must write, in their filing year.
+    set -- --employees examples/employees.txt --year "$year" --mode "$mode"
+    for f in examples/salary-*.txt; do set -- "$@" --salary "$f"; done
+    for f in examples/bonus-*.txt; do set -- "$@" --bonus "$f"; done
+    "$native" "$@" --out "$out/linux/wizard-$mode.XML" --settings "$out/linux/wizard-$mode.ENV" >/dev/null
 done
 
-# A display for the windows: Xvfb, and wine's own desktop in it, so that
-# wine draws the frames and the foreground is wine's to give.
-step "caller test under Xvfb"
-display=":$(( 90 + $$ % 100 ))"
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+# Paths outside code page 932: the exports in a folder named with 𠮷 (U+20BB7).
+wide="$WINEPREFIX/drive_c/𠮷田 給与"
+rm -rf "$wide"
+mkdir -p "$wide"
+cp examples/*.txt "$wide/"
+set -- --employees 'C:\𠮷田 給与\employees.txt' --year 26 --mode normal
+for f in examples/salary-*.txt examples/bonus-*.txt; do
+    case "$f" in *salary*) kind=--salary ;; *) kind=--bonus ;; esac
+    set -- "$@" "$kind" "C:\\𠮷田 給与\\$(basename "$f")"
+done
+wine "$dir/convert/corvane-convert.exe" "$@" --out 'C:\𠮷田 給与\中間ファイル.XML' \
+    --settings 'C:\𠮷田 給与\Corvane.ENV' >/dev/null
+cmp "$out/linux/normal.XML" "$wide/中間ファイル.XML"
+cmp "$out/linux/normal.ENV" "$wide/Corvane.ENV"
+echo "a folder outside code page 932: the same bytes as the Linux build"
+
+# Its messages: a redirected stream gets the console's code page (932
+# here), a console gets the same text as the Linux build shows.
+step "corvane-convert.exe messages, redirected and on a console"
+set -- --employees examples/salary-01.txt --year 26 --out "$out/refused.XML"
+"$native" "$@" > "$out/linux/messages.txt" 2>&1 || true
+wine "$dir/convert/corvane-convert.exe" "$@" > "$out/windows/messages-redirected.txt" 2>&1 || true
+iconv -f UTF-8 -t CP932 "$out/linux/messages.txt" | sed 's/$/\r/' > "$out/linux/messages-cp932.txt"
+cmp "$out/linux/messages-cp932.txt" "$out/windows/messages-redirected.txt"
+# script(1) gives wine a terminal, so the program finds a console there.
+script -qec "wine $dir/convert/corvane-convert.exe $*" /dev/null > "$out/windows/messages-console.txt" || true
+# Without the terminal's control sequences and line ends.
+sed 's/\x1b\[[0-9;?]*[A-Za-z]//g; s/\x1b\][^\x07]*\x07//g' "$out/windows/messages-console.txt" | tr -d '\r' |
+    grep -v '^$' > "$out/windows/messages-console-lf.txt"
+grep -v '^$' "$out/linux/messages.txt" > "$out/linux/messages-lf.txt"
+cmp "$out/linux/messages-lf.txt" "$out/windows/messages-console-lf.txt"
+echo "messages: code page 932 when redirected, the Linux text on a console"
+
+# A display for the windows: Xvfb on a display number that it picks itself
+# as free (-displayfd), and wine's own desktop in it, so that wine draws
+# the frames and the foreground is wine's to give.
+step "Xvfb"
+displayfile="$dir/xvfb.display"
+rm -f "$displayfile"
+Xvfb -displayfd 9 -screen 0 1600x1200x24 -nolisten tcp 9>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
-sleep 1
-export DISPLAY="$display"
-desktop="explorer /desktop=corvane,1100x800"
+for _ in $(seq 100); do
+    if [ -s "$displayfile" ] || ! kill -0 "$xvfb" 2>/dev/null; then break; fi
+    sleep 0.1
+done
+if ! kill -0 "$xvfb" 2>/dev/null || [ ! -s "$displayfile" ]; then
+    echo "Xvfb did not start" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n 1 "$displayfile")"
+echo "Xvfb on $DISPLAY"
+desktop="explorer /desktop=corvane,1500x1100"
 caller="$dir/tests/windows/caller/corvane-testcaller.exe"
 corvane_exe=$(winepath -w "$root/$dir/gui/win32/corvane.exe" 2>/dev/null)
+# The sample exports where the wizard's file dialogs find them.
+data="$WINEPREFIX/drive_c/給与データ表"
+rm -rf "$data"
+mkdir -p "$data"
+cp examples/*.txt "$data/"
+
+step "dialogs of the resources"
 # shellcheck disable=SC2086
-wine $desktop "$caller" caller "$corvane_exe" 'C:\Data\out.XML' 2>/dev/null | tee "$dir/caller.log"
+wine $desktop "$caller" dialogs "$corvane_exe" 2>/dev/null | tee "$dir/dialogs.log"
+tr -d '\r' < "$dir/dialogs.log" | grep -q '^dialogs: 0 failed$'
+
+step "caller test under Xvfb"
+rm -f "$dir/gui/win32/Corvane.ENV"
+# shellcheck disable=SC2086
+# Its walks choose the exports in the 𠮷 folder and write into a folder with a blank under it.
+wine $desktop "$caller" caller "$corvane_exe" 'C:\𠮷田 給与' 2>/dev/null | tee "$dir/caller.log"
 # The program writes its lines in text mode (CR LF).
 tr -d '\r' < "$dir/caller.log" | grep -q '^caller: [0-9]* passed, 0 failed$'
+# 簡易モード, into the path with a blank that the caller passed; the caller's
+# function id is the only difference from the converter's file.
+sed 's|<FUNCTIONID>1</FUNCTIONID>|<FUNCTIONID>3</FUNCTIONID>|' "$out/linux/wizard-easy.XML" > "$out/linux/caller-easy.XML"
+cmp "$out/linux/caller-easy.XML" "$wide/給与 データ/ヴェルド取込.XML"
+echo "caller: 簡易モード, the same bytes as the Linux build"
 
 # The whole wizard under wine: the six pages through the real file dialogs,
 # 完了, the completion message; its file must be the Linux converter's.
-step "wizard walk under Xvfb"
-data="$WINEPREFIX/drive_c/給与データ表"
-rm -rf "$data" "$dir/shots" "$dir/gui/win32/Corvane.ENV"
-mkdir -p "$data" "$dir/shots"
-cp examples/*.txt "$data/"
-# shellcheck disable=SC2086
-wine $desktop "$caller" screenshots "$corvane_exe" 'C:\給与データ表' \
-    "$(winepath -w "$root/$dir/shots" 2>/dev/null)" 2>/dev/null | tee "$dir/shots.log"
-if grep -q '^FAIL' "$dir/shots.log"; then
-    echo "the wizard walk failed" >&2
-    exit 1
-fi
-set -- --employees examples/employees.txt --year "$(( $(date +%Y) - 1988 ))" --mode normal
-for f in examples/salary-*.txt; do set -- "$@" --salary "$f"; done
-for f in examples/bonus-*.txt; do set -- "$@" --bonus "$f"; done
-"$native" "$@" --out "$out/linux/wizard.XML" --settings "$out/linux/wizard.ENV" >/dev/null
-cmp "$out/linux/wizard.XML" "$data/中間ファイル.XML"
-cmp "$out/linux/wizard.ENV" "$dir/gui/win32/Corvane.ENV"
-echo "wizard: the same bytes as the Linux build"
+for scale in 100 150 200; do
+    step "wizard walk under Xvfb at $scale %"
+    set_dpi $(( 96 * scale / 100 ))
+    shots="$dir/shots-$scale"
+    rm -rf "$data/中間ファイル.XML" "$shots" "$dir/gui/win32/Corvane.ENV"
+    mkdir -p "$shots"
+    # shellcheck disable=SC2086
+    wine $desktop "$caller" screenshots "$corvane_exe" 'C:\給与データ表' \
+        "$(winepath -w "$root/$shots" 2>/dev/null)" 2>/dev/null | tee "$dir/shots-$scale.log"
+    if grep -q '^FAIL' "$dir/shots-$scale.log"; then
+        echo "the wizard walk at $scale % failed" >&2
+        exit 1
+    fi
+    cmp "$out/linux/wizard-normal.XML" "$data/中間ファイル.XML"
+    cmp "$out/linux/wizard-normal.ENV" "$dir/gui/win32/Corvane.ENV"
+    echo "wizard at $scale %: the same bytes as the Linux build"
+    wineserver -k 2>/dev/null || true
+done
+set_dpi 96
 
 if [ "$option" = "--screenshots" ]; then
-    mkdir -p docs/screenshots/windows
-    for f in "$dir"/shots/*.bmp; do
-        python3 tests/windows/bmp2png.py "$f" "docs/screenshots/windows/$(basename "$f" .bmp).png"
+    for scale in 100 150; do
+        target=docs/screenshots/windows
+        [ "$scale" = 100 ] || target="$target/$scale"
+        mkdir -p "$target"
+        for f in "$dir/shots-$scale"/*.bmp; do
+            python3 tests/windows/bmp2png.py "$f" "$target/$(basename "$f" .bmp).png"
+        done
     done
 fi
-step "done"
+step ""
+echo "== windows: done in $(( $(date +%s) - started )) s"

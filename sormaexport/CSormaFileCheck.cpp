@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fileio/FileStatus.h"
+#include "fileio/OpenFile.h"
 #include "sormaexport/CsvLine.h"
 #include "sormaexport/SalaryLabel.h"
 #include "text/AsciiSpace.h"
@@ -59,7 +60,7 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
     const auto info = fileio::Status(path);
     if (!info || info->isDirectory || info->size == 0)
         return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = fileio::OpenFile(path, "rb");
     if (!file)
         return false;
     // Every check reads the whole employee list again, so the scan is memchr
@@ -77,6 +78,18 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
         text = false;
     std::fclose(file);
     return text;
+}
+
+text::UnicodeForm CSormaFileCheck::UnicodeFormOf(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return text::UnicodeForm::None;
+    // The title line alone tells: every export begins with Japanese text.
+    std::string head(16 * 1024, '\0');
+    head.resize(std::fread(head.data(), 1, head.size(), file));
+    std::fclose(file);
+    return text::DetectUnicodeForm(head);
 }
 
 bool CSormaFileCheck::CheckEmployeeList(const std::string& path, std::string& company)
@@ -160,9 +173,13 @@ int CSormaFileCheck::CheckBonusFile(const std::string& employeeList, const std::
     if (first)
         m_referenceConditions.clear();
     std::vector<std::string> lines;
-    if (!ReadSummaryOfListCompany(employeeList, path, compare ? kConditionsLine : kTitleLine, lines))
+    if (!ReadSummaryOfListCompany(employeeList, path, compare ? kConditionsLine : kLabelLine, lines))
         return -1;
-    return compare ? CompareConditions(lines, first, 1) : 1;
+    const int result = compare ? CompareConditions(lines, first, 1) : 1;
+    // A salary summary in a bonus slot would count that month's pay twice.
+    if (result >= 0 && HasLine(lines, kLabelLine) && SalaryMonthFromLabel(Line(lines, kLabelLine)) != -2)
+        return -2;
+    return result;
 }
 
 }  // namespace corvane

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text/UnicodeForm.h"
+
 namespace corvane {
 
 // Identifies an export file before a page accepts it. Only reads files;
@@ -13,6 +15,9 @@ class CSormaFileCheck {
 public:
     // True when the file exists, is not empty and contains no byte 00.
     static bool IsTextFile(const std::string& path);
+    // Whether the file is UTF-8 or UTF-16 text rather than code page 932,
+    // judged by its first bytes; None when it cannot be read.
+    static text::UnicodeForm UnicodeFormOf(const std::string& path);
     // True for an employee list export; then `company` receives its company name.
     bool CheckEmployeeList(const std::string& path, std::string& company);
     // 1 to 12: a salary summary of that month; -1: not acceptable; -2: not a

@@ -30,6 +30,12 @@ const char* const kNoCodeMessage =
     "従業員コードがない従業員が存在するため、処理を継続できません。\n"
     "ヴェルドでは、社員コード（＝従業員コード）は必須となります。\n\n"
     "従業員コードを入力後、再度「従業員一覧」を作成してください。";
+const char* const kNoCodeColumnMessage =
+    "従業員一覧表に「コード」の項目がないため、処理を継続できません。\n"
+    "「コード」の項目を含めて、再度「従業員一覧」を作成してください。\n\n";
+const char* const kNoEmployeesMessage =
+    "従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
+    "従業員を登録後、再度「従業員一覧」を作成してください。\n\n";
 const char* const kBadKeywordMessage = "不正なキーワードを検出しました。";
 const char* const kNoTableMessage = "PROGRAM ERROR\nNOT EXIST TABLEINFO";
 const char* const kNoColumnMessage = "PROGRAM ERROR\nNOT EXIST COLUMNINFO";
@@ -78,6 +84,7 @@ bool CSormaKyuuyo::Read(const std::vector<std::string>& paths, int count, const 
     ForgetDecoded();
     m_items = &items;
     m_employeeCodes.clear();
+    m_facts.clear();
     const std::size_t entries = count <= 0 ? 0 : std::min(paths.size(), static_cast<std::size_t>(count));
     std::size_t filesLeft = static_cast<std::size_t>(
         std::count_if(paths.begin(), paths.begin() + static_cast<std::ptrdiff_t>(entries),
@@ -104,16 +111,44 @@ bool CSormaKyuuyo::ReadFile(const std::string& path, std::size_t entry, std::siz
     text::LineReader reader;
     if (!reader.Open(path))
         return false;
+    ExportFileFacts& facts = m_facts.emplace_back();
+    facts.path = path;
+    facts.entry = entry;
+    m_fileFacts = &facts;
+    m_fileBit = entry < 32 ? 1u << entry : 0;
+    m_lastRowLine = 0;
+    m_lastRowSample = nullptr;
+    const bool read = ReadLines(reader, entry, summaryFilesLeft, facts);
+    m_fileFacts = nullptr;
+    return read;
+}
+
+bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::size_t summaryFilesLeft,
+                             ExportFileFacts& facts)
+{
     m_payRowsExpected = std::min<std::size_t>(summaryFilesLeft, kLastPeriod);  // this file and those after it
     m_nextRecord = 0;
     m_resumeRecord = 0;
     FileKind kind = FileKind::None;
     int period = -1;
+    std::size_t employeeRows = 0;
+    // Without its code column or without one employee a list converts to
+    // nothing: that is said, naming the file, rather than failing silently.
+    auto refuseList = [&](const char* why) {
+        m_messenger.Warn(why + m_messenger.DisplayPath(facts.path));
+        return false;
+    };
+    auto codePlaced = [this] {
+        return m_employeeCodeColumn >= 0 &&
+               m_employeeTable.columns[static_cast<std::size_t>(m_employeeCodeColumn)].realIndex >= 0;
+    };
     std::string& line = m_line;
+    CsvRowShape heading;
     while (reader.Next(line)) {
         const long number = reader.LineNumber();
+        m_lineNumber = number;
         const std::string_view trimmed = text::TrimRight(line);
-        if (trimmed.empty())
+        if (IsBlankCsvRow(trimmed))
             continue;
         if (number == 1) {
             if (trimmed.starts_with(kEmployeeListTitle)) {
@@ -122,6 +157,7 @@ bool CSormaKyuuyo::ReadFile(const std::string& path, std::size_t entry, std::siz
                     return false;
                 m_companyName = fields[1];
                 kind = FileKind::EmployeeList;
+                facts.employeeList = true;
             } else {
                 kind = FileKind::Summary;
             }
@@ -134,28 +170,70 @@ bool CSormaKyuuyo::ReadFile(const std::string& path, std::size_t entry, std::siz
         if (number == 3) {
             if (kind == FileKind::EmployeeList) {
                 ParseEmployeeHeader(std::string(trimmed));
+                PickCsvFields(trimmed, {}, m_fields, &heading);
+                facts.headingLine = number;
+                facts.headingFields = heading.fields;
                 continue;
             }
             period = LabelPeriod(std::string(trimmed), entry);
             if (period == -1)
                 break;  // not a period that this file can fill
+            facts.period = period;
             continue;
         }
         if (kind == FileKind::Summary && number == 4)
             continue;
         if (kind == FileKind::Summary && number == 5) {
             ParsePayHeader();
+            PickCsvFields(trimmed, {}, m_fields, &heading);
+            facts.headingLine = number;
+            facts.headingFields = heading.fields;
             continue;
         }
         if (kind == FileKind::EmployeeList) {
+            if (!codePlaced())
+                return refuseList(kNoCodeColumnMessage);
             if (!ReadEmployeeFields(trimmed))
                 return false;
+            ++employeeRows;
         } else {
             ReadPayFields(trimmed, period);
         }
     }
+    // A file cut off part-way ends in a row without its line end and its last fields.
+    if (!reader.LineEnded() && m_lastRowLine == reader.LineNumber() && m_lastRowFields < facts.headingFields) {
+        facts.cutOffLine = m_lastRowLine;
+        facts.cutOffFields = m_lastRowFields;
+        if (m_lastRowSample)
+            m_lastRowSample->DropLast(m_lastRowLine);
+    }
     // A read error part-way would silently drop the rest of the file.
-    return !reader.Failed();
+    if (reader.Failed())
+        return false;
+    if (kind == FileKind::EmployeeList && employeeRows == 0)
+        return refuseList(codePlaced() ? kNoEmployeesMessage : kNoCodeColumnMessage);
+    return true;
+}
+
+void CSormaKyuuyo::NoteRow(SORMADATA& record, std::string_view code, const CsvRowShape& shape)
+{
+    if (!m_fileFacts)
+        return;
+    ExportFileFacts& facts = *m_fileFacts;
+    ++facts.rows;
+    m_lastRowLine = m_lineNumber;
+    m_lastRowFields = shape.fields;
+    m_lastRowSample = nullptr;
+    // Unpaired quotes also shift the fields: the row is noted for its quotes only.
+    if (!shape.quotesPaired)
+        m_lastRowSample = &facts.unpairedQuotes;
+    else if (facts.headingLine != 0 && shape.fields != facts.headingFields)
+        m_lastRowSample = &facts.fieldCounts;
+    if (m_lastRowSample)
+        m_lastRowSample->Add(m_lineNumber, code);
+    if (record.files & m_fileBit)
+        facts.repeatedCodes.Add(m_lineNumber, code);
+    record.files |= m_fileBit;
 }
 
 int CSormaKyuuyo::LabelPeriod(const std::string& line, std::size_t entry)
@@ -342,13 +420,15 @@ bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line)
     if (codeIndex < 0)
         return false;
     // A row shorter than a header's position reads as "" there.
-    PickCsvFields(line, m_employeeRow.positions, m_fields);
+    CsvRowShape shape;
+    PickCsvFields(line, m_employeeRow.positions, m_fields, m_fileFacts ? &shape : nullptr);
     const std::string_view code = m_fields[m_employeeRow.codePick];
     if (code.empty()) {
         m_messenger.Warn(kNoCodeMessage);
         return false;
     }
     SORMADATA& record = RecordFor(code);
+    NoteRow(record, code, shape);
     BuildRow(m_employeeRow, m_employeeSlotCount, record, 0, record.employeeCount);
     record.values.Replace(0, record.employeeCount, m_row);
     record.employeeCount = static_cast<std::uint32_t>(m_employeeSlotCount);
@@ -366,11 +446,13 @@ void CSormaKyuuyo::ReadPayFields(std::string_view line, int period)
     const std::int32_t codeIndex = m_payTable.columns[0].realIndex;
     if (codeIndex < 0)
         return;  // no summary header yet
-    PickCsvFields(line, m_payRow.positions, m_fields);
+    CsvRowShape shape;
+    PickCsvFields(line, m_payRow.positions, m_fields, m_fileFacts ? &shape : nullptr);
     const std::string_view code = m_fields[m_payRow.codePick];
     if (code.empty() || code == kFullWidthSpace)
         return;
     SORMADATA& record = RecordFor(code);
+    NoteRow(record, code, shape);
     if (!IsPeriod(period))
         return;
     const std::uint32_t bit = PeriodBit(period);
@@ -623,6 +705,32 @@ std::string_view CSormaKyuuyo::GetPayValueView(const std::string& code, int peri
     if (!PayValueIndex(*record, period, item, index))
         return {};
     return record->values.At(index);
+}
+
+bool CSormaKyuuyo::IsListed(const SORMADATA& record) const
+{
+    return !StoredEmployeeField(record, m_employeeCodeColumn).empty();
+}
+
+std::string_view CSormaKyuuyo::EmployeeValue(const SORMADATA& record, std::int32_t column) const
+{
+    std::size_t index = 0;
+    return EmployeeValueIndex(record, column, index) ? record.values.At(index) : std::string_view();
+}
+
+void CSormaKyuuyo::VisitPayValues(const SORMADATA& record, const std::vector<std::int32_t>& items,
+                                  const std::function<void(int, std::size_t, std::string_view)>& visit) const
+{
+    std::size_t row = record.employeeCount;  // the rows follow the employee fields in period order
+    for (std::uint32_t bits = record.filledPeriods; bits != 0; bits &= bits - 1, row += m_payStride) {
+        const int period = std::countr_zero(bits) + 1;
+        for (std::size_t k = 0; k < items.size(); ++k) {
+            const std::int32_t item = items[k];
+            if (item <= 0 || static_cast<std::size_t>(item) >= m_paySlots.size() || m_paySlots[static_cast<std::size_t>(item)] < 0)
+                continue;
+            visit(period, k, record.values.At(row + static_cast<std::size_t>(m_paySlots[static_cast<std::size_t>(item)])));
+        }
+    }
 }
 
 const std::string& CSormaKyuuyo::GetDepartmentCode(const std::string& name) const

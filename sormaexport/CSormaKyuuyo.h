@@ -4,17 +4,23 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/Messenger.h"
+#include "sormaexport/CsvFieldViews.h"
+#include "sormaexport/ExportFileFacts.h"
 #include "sormaexport/SORMADATA.h"
 #include "sormaexport/SORMATABLEINFO.h"
 
 namespace corvane {
 
+namespace text {
+class LineReader;
+}
 class CSormaItemCheck;
 
 // Reads the employee list and the summary exports of one conversion job and
@@ -28,8 +34,10 @@ public:
 
     // Reads the first `count` entries of `paths`: salary slots 1 to 12, bonus
     // slots 1 to 5 ("" for an empty slot), then the employee list. False when
-    // a missing or unopenable file, an employee header without "コード" or an
-    // employee row without code stopped the reading (the code list is then empty).
+    // a missing or unopenable file, an employee list without "コード" in its
+    // header or without any employee row, or an employee row without code
+    // stopped the reading (the code list is then empty). Rows of nothing but
+    // commas and blanks count as empty lines.
     bool Read(const std::vector<std::string>& paths, int count, const CSormaItemCheck& items);
 
     const std::string& GetCompanyName() const { return m_companyName; }
@@ -55,6 +63,21 @@ public:
     std::string_view GetPayValueView(const std::string& code, int period, std::int32_t item) const;
     const std::string& GetDepartmentCode(const std::string& name) const;
     const std::string& GetPayeeCode(const std::string& name) const;
+
+    // What was noticed while reading, for the checks made before anything is
+    // written: one entry per file read, in the order read.
+    const std::vector<ExportFileFacts>& FileFacts() const { return m_facts; }
+    // Every record, in creation order; a listed one came from an employee
+    // list row (it is in GetEmployeeCodes).
+    const std::deque<SORMADATA>& Records() const { return m_records; }
+    bool IsListed(const SORMADATA& record) const;
+    // A record's employee field by column number, without a lookup of its code.
+    std::string_view EmployeeValue(const SORMADATA& record, std::int32_t column) const;
+    // Calls visit(period, k, value) for the pay item items[k] in every period
+    // the record has a row for, in period order: one pass over the record
+    // for callers that look at every figure.
+    void VisitPayValues(const SORMADATA& record, const std::vector<std::int32_t>& items,
+                        const std::function<void(int period, std::size_t k, std::string_view value)>& visit) const;
 
     // The steps of Read, open for tests.
     void ParseHeader(const std::string& keyword, const std::string& line);
@@ -95,6 +118,8 @@ private:
     static constexpr std::size_t kDecodedRecords = 8;
 
     bool ReadFile(const std::string& path, std::size_t entry, std::size_t summaryFilesLeft);
+    bool ReadLines(text::LineReader& reader, std::size_t entry, std::size_t summaryFilesLeft,
+                   ExportFileFacts& facts);
     static int LabelPeriod(const std::string& line, std::size_t entry);
     void ParseEmployeeHeader(const std::string& line);
     void ParsePayHeader();
@@ -105,6 +130,8 @@ private:
     void BuildRow(const RowLayout& layout, std::size_t slots, const SORMADATA& record, std::size_t kept,
                   std::size_t keptCount);
     void AppendValue(std::string_view value, bool amount);
+    // Notes the shape and the code of a data row of the file being read.
+    void NoteRow(SORMADATA& record, std::string_view code, const CsvRowShape& shape);
     void WidenPayRows(std::size_t stride);
 
     SORMADATA& RecordFor(std::string_view code);
@@ -154,6 +181,14 @@ private:
     std::size_t m_payStride = 0;
     RowLayout m_payRow;
     std::size_t m_payRowsExpected = 0;  // pay rows a new record can still get in this Read
+
+    std::vector<ExportFileFacts> m_facts;
+    ExportFileFacts* m_fileFacts = nullptr;  // of the file being read; null outside ReadFile
+    std::uint32_t m_fileBit = 0;
+    long m_lineNumber = 0;
+    long m_lastRowLine = 0;       // the file's last data row so far
+    std::size_t m_lastRowFields = 0;
+    RowSample* m_lastRowSample = nullptr;  // where that row was noted as faulty
 
     std::string m_line;
     std::vector<std::string_view> m_fields;

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "text/AsciiSpace.h"
 
@@ -30,12 +31,15 @@ std::size_t MarkedBytes(std::uint64_t mask)
 }  // namespace
 
 void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positions,
-                   std::vector<std::string_view>& out)
+                   std::vector<std::string_view>& out, CsvRowShape* shape)
 {
     out.assign(positions.size(), std::string_view());
-    if (positions.empty())
+    if (positions.empty() && !shape)
         return;
     line = text::Trim(line);
+    // Once every wanted field is found, a shape still needs the rest of the
+    // line counted: no field is wanted any more.
+    constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
     // A code page 932 trail byte is 0x40 or above, so a '"' or ',' byte is
     // always a character of its own: the bytes can be examined one by one,
     // or eight at a time.
@@ -43,7 +47,7 @@ void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positi
     const std::size_t size = line.size();
     const std::size_t wanted = positions.size();
     std::size_t want = 0;  // the next entry of `positions` to fill
-    std::size_t next = positions[0];
+    std::size_t next = positions.empty() ? kNone : positions[0];
     std::size_t field = 0;  // the field being walked; `start` is its start once it is wanted
     std::size_t start = 0;
     bool insideQuotes = false;
@@ -74,9 +78,9 @@ void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positi
                 } else if (!insideQuotes) {
                     if (field == next) {
                         out[want++] = line.substr(start, at - start);
-                        if (want == wanted)
+                        if (want == wanted && !shape)
                             return;
-                        next = positions[want];
+                        next = want == wanted ? kNone : positions[want];
                     }
                     ++field;
                     start = at + 1;
@@ -90,9 +94,9 @@ void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positi
         } else if (bytes[i] == ',' && !insideQuotes) {
             if (field == next) {
                 out[want++] = line.substr(start, i - start);
-                if (want == wanted)
+                if (want == wanted && !shape)
                     return;
-                next = positions[want];
+                next = want == wanted ? kNone : positions[want];
             }
             ++field;
             start = i + 1;
@@ -100,6 +104,10 @@ void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positi
     }
     if (field == next)
         out[want] = line.substr(start);
+    if (shape) {
+        shape->fields = field + 1;
+        shape->quotesPaired = !insideQuotes;
+    }
 }
 
 }  // namespace corvane

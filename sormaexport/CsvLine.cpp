@@ -37,6 +37,16 @@ void SplitCsvLine(std::string_view line, std::vector<std::string>& fields)
     fields.resize(count);
 }
 
+bool IsBlankCsvRow(std::string_view line)
+{
+    // Neither byte can be part of a double-byte character.
+    for (const char c : line) {
+        if (c != ',' && !text::IsAsciiSpace(c))
+            return false;
+    }
+    return true;
+}
+
 std::vector<std::string> SplitCsvLine(std::string_view line)
 {
     std::vector<std::string> fields;

@@ -16,4 +16,8 @@ std::vector<std::string> SplitCsvLine(std::string_view line);
 // The same, filling `fields` (reusing its storage) instead of returning a new list.
 void SplitCsvLine(std::string_view line, std::vector<std::string>& fields);
 
+// True when every field of the line is empty after trimming: a row of only
+// commas and ASCII white space, as spreadsheets leave at the end of a file.
+bool IsBlankCsvRow(std::string_view line);
+
 }  // namespace corvane

@@ -2,10 +2,13 @@
 
 #include <cstring>
 
+#include "fileio/OpenFile.h"
+
 namespace corvane::text {
 
 namespace {
 constexpr std::size_t kBlockSize = 64 * 1024;
+constexpr char kEndOfFileMark = '\x1A';
 }
 
 LineReader::~LineReader()
@@ -16,7 +19,7 @@ LineReader::~LineReader()
 bool LineReader::Open(const std::string& path)
 {
     Close();
-    m_file = std::fopen(path.c_str(), "rb");
+    m_file = fileio::OpenFile(path, "rb");
     if (!m_file)
         return false;
     m_buffer.resize(kBlockSize);
@@ -24,6 +27,7 @@ bool LineReader::Open(const std::string& path)
     m_lineNumber = 0;
     m_eof = false;
     m_failed = false;
+    m_lineEnded = true;
     return true;
 }
 
@@ -41,6 +45,12 @@ bool LineReader::Refill()
         return false;
     m_pos = 0;
     m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+    if (const void* mark = std::memchr(m_buffer.data(), kEndOfFileMark, m_end)) {
+        // Text mode ends the file at this byte on some platforms: it does so on every one.
+        m_end = static_cast<std::size_t>(static_cast<const char*>(mark) - m_buffer.data());
+        m_eof = true;
+        return m_end != 0;
+    }
     if (m_end == 0) {
         m_eof = true;
         if (std::ferror(m_file))
@@ -66,6 +76,7 @@ bool LineReader::Next(std::string& line)
             line.append(start, len);
             m_pos += len + 1;
             ++m_lineNumber;
+            m_lineEnded = true;
             return true;
         }
         line.append(start, avail);
@@ -74,6 +85,7 @@ bool LineReader::Next(std::string& line)
     if (gotAny && !m_failed) {
         // A last line without a line feed still counts.
         ++m_lineNumber;
+        m_lineEnded = false;
         return true;
     }
     return false;

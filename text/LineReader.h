@@ -6,7 +6,8 @@
 
 // Reads an export or settings file line by line, as text: each line is
 // returned without its line feed, however long it is. Lines are numbered
-// from 1, every physical line counting.
+// from 1, every physical line counting. A byte 0x1A (the end-of-file mark)
+// ends the text: nothing after it is read.
 namespace corvane::text {
 
 class LineReader {
@@ -30,6 +31,10 @@ public:
     // True when reading stopped because of an I/O error rather than the end.
     bool Failed() const { return m_failed; }
 
+    // False when the line that the last successful Next returned ended the
+    // file without a line feed (a file cut off part-way often does).
+    bool LineEnded() const { return m_lineEnded; }
+
     void Close();
 
 private:
@@ -42,6 +47,7 @@ private:
     long m_lineNumber = 0;
     bool m_eof = false;
     bool m_failed = false;
+    bool m_lineEnded = true;
 };
 
 }  // namespace corvane::text

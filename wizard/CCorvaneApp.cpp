@@ -1,6 +1,7 @@
 #include "wizard/CCorvaneApp.h"
 
 #include <climits>
+#include <string_view>
 
 #include "platform/Messenger.h"
 #include "text/AsciiSpace.h"
@@ -55,16 +56,17 @@ bool ScanComma(const std::string& s, std::size_t& pos)
     return true;
 }
 
-// A "%s" field: white space skipped, then everything up to the next white space.
-bool ScanWord(const std::string& s, std::size_t& pos, std::string& out)
+// The output path: the whole rest of the line, without the blanks around it
+// and without the double quotes around it when the caller quoted it. A path
+// such as C:\Users\山田 太郎\… holds blanks, so a word would cut it.
+bool ScanRest(const std::string& s, std::size_t pos, std::string& out)
 {
-    SkipSpace(s, pos);
-    const std::size_t start = pos;
-    while (pos < s.size() && !text::IsAsciiSpace(s[pos]))
-        ++pos;
-    if (pos == start)
+    std::string_view rest = text::Trim(std::string_view(s).substr(pos));
+    if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"')
+        rest = rest.substr(1, rest.size() - 2);
+    if (rest.empty())
         return false;
-    out = s.substr(start, pos - start);
+    out.assign(rest);
     return true;
 }
 
@@ -80,7 +82,7 @@ bool CCorvaneApp::ParseStartParameter(const std::string& commandLine, StartParam
     if (!ScanInt(commandLine, pos, window) || !ScanComma(commandLine, pos) ||
         !ScanInt(commandLine, pos, p.messageNumber) || !ScanComma(commandLine, pos) ||
         !ScanInt(commandLine, pos, p.functionId) || !ScanComma(commandLine, pos) ||
-        !ScanWord(commandLine, pos, p.outputPath))
+        !ScanRest(commandLine, pos, p.outputPath))
         return false;
     if (p.outputPath.size() > kMaxStartupPathBytes)
         return false;

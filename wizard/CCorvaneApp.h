@@ -8,8 +8,8 @@
 
 namespace corvane {
 
-// The start parameter "%d,%d,%d,%s": caller window, message number, function
-// id and output path.
+// The start parameter "%d,%d,%d,path": caller window, message number, function
+// id and output path. The path is the rest of the line, so it may hold blanks.
 struct StartParameter {
     platform::WindowHandle callerWindow = platform::kNoWindow;
     int messageNumber = 0;
@@ -37,7 +37,8 @@ public:
 
     // The start parameter of `commandLine`; none when not all four fields
     // convert, when a number does not fit 32 bits or when the path is longer
-    // than 259 bytes.
+    // than 259 bytes. The path is everything after the third comma, trimmed,
+    // without the double quotes around it when the caller quoted it.
     static bool ParseStartParameter(const std::string& commandLine, StartParameter& out);
 
     platform::WindowHandle CallerWindow() const { return m_callerWindow; }

@@ -52,7 +52,7 @@ void CVdWizPage2::ChooseEmployeeList()
         Sheet().SetCompanyName(company);
         Sheet().SetEmployeeListPath(path);
     } else {
-        Messenger().Show(job::EmployeeListRefusedMessage(), platform::Icon::Warning);
+        Messenger().Show(job::EmployeeListRefusedMessage(path), platform::Icon::Warning);
         SetWizardButtons(platform::kWizBack);
         View().SetText(ControlId::EmployeePath, "");
         Sheet().SetEmployeeListPath("");

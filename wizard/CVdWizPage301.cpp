@@ -50,11 +50,11 @@ void CVdWizPage301::ChooseBonusFile()
         return;
     const std::string& path = chosen->front();
 
-    if (job::AcceptBonusFile(Sheet().EmployeeListPath(), path)) {
+    if (job::AcceptBonusFile(Sheet().EmployeeListPath(), path, Sheet().Slots(), kSalarySlotCount + row - 1)) {
         View().SetText(platform::BonusPathControl(row), path);
         SlotOfRow(row).path = path;
     } else {
-        Messenger().Show(job::BonusFileRefusedMessage(), platform::Icon::None);
+        Messenger().Show(job::BonusFileRefusedMessage(path), platform::Icon::None);
     }
 }
 

@@ -134,9 +134,13 @@ bool CVdWizPage4::OnWizardFinish()
     }
     sheet.SetFilingYear(year);
 
+    const auto review = [this](const std::vector<preflight::Finding>& findings, const CExportXMLVeld&) {
+        return job::ConfirmFindings(findings, Messenger());
+    };
     const auto outcome =
         job::RunConversion(Messenger(), sheet.EmployeeListPath(), sheet.Slots(), sheet.OutputPath(),
-                           sheet.StandardModeFlag(), sheet.FunctionId(), sheet.Items(), year, sheet.CompanyName());
+                           sheet.StandardModeFlag(), sheet.FunctionId(), sheet.Items(), year, sheet.CompanyName(),
+                           review);
     if (!outcome.converted)
         return false;
     // The intermediate file stands; only the remembered correspondence is lost.

@@ -26,7 +26,7 @@ CVdWizSheet::CVdWizSheet(const platform::Services& services, std::string caption
       m_page31(std::make_unique<CVdWizPage31>(*this)),
       m_page4(std::make_unique<CVdWizPage4>(*this))
 {
-    m_filingYear = job::DefaultFilingYear(services.system.Today().year);
+    m_filingYear = job::DefaultFilingYear(services.system.Today());
     m_items.LoadSettings();
 }
 

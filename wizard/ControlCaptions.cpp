@@ -67,6 +67,8 @@ const std::map<ControlId, std::string>& Captions()
         {ControlId::WizardCancel, "キャンセル"},
         {ControlId::MessageOk, "OK"},
         {ControlId::MessageCancel, "キャンセル"},
+        {ControlId::MessageYes, "はい(&Y)"},
+        {ControlId::MessageNo, "いいえ(&N)"},
     };
     return captions;
 }

@@ -6,6 +6,8 @@
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
+#include "preflight/FindingText.h"
+#include "preflight/Preflight.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
@@ -40,6 +42,43 @@ const std::string& EmployeeListRefusedMessage()
     return text;
 }
 
+std::string EmployeeListRefusedMessage(const std::string& path)
+{
+    return WithCharacterCodeNote(EmployeeListRefusedMessage(), {path});
+}
+
+std::string WithCharacterCodeNote(const std::string& message, const std::vector<std::string>& paths)
+{
+    const char* note = nullptr;
+    for (const auto& path : paths) {
+        const text::UnicodeForm form = CSormaFileCheck::UnicodeFormOf(path);
+        if (form == text::UnicodeForm::Utf8)
+            note = "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n";
+        else if (form == text::UnicodeForm::Utf16)
+            note = "選択されたファイルの文字コードはUTF-16です。エクスポートファイルはShift_JISで作成してください。\n";
+        if (note)
+            break;
+    }
+    if (!note)
+        return message;
+    const std::size_t firstLineEnd = message.find('\n');
+    if (firstLineEnd == std::string::npos)
+        return message + "\n" + note;
+    std::string noted = message;
+    noted.insert(firstLineEnd + 1, note);
+    return noted;
+}
+
+int SlotHoldingFile(const SummarySlots& slots, const std::string& path, int except)
+{
+    for (int i = 0; i < kSummarySlotCount; ++i) {
+        const std::string& held = slots[static_cast<std::size_t>(i)].path;
+        if (i != except && !held.empty() && fileio::SameFile(held, path))
+            return i;
+    }
+    return -1;
+}
+
 std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths,
                              SummarySlots& slots, const platform::Messenger& messenger)
 {
@@ -55,7 +94,8 @@ std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::s
         const int result = check.CheckSalaryFile(employeeList, path, false, false);
         if (result == -2) {
             notSalary.push_back(path);
-        } else if (result < 1 || result > kSalarySlotCount) {
+        } else if (result < 1 || result > kSalarySlotCount || SlotHoldingFile(slots, path, result - 1) >= 0) {
+            // A file in two slots would count its figures twice.
             notAcceptable.push_back(path);
         } else if (taken[static_cast<std::size_t>(result - 1)]) {
             duplicates.push_back(path);
@@ -67,7 +107,9 @@ std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::s
     if (notAcceptable.empty() && notSalary.empty() && duplicates.empty())
         return std::string();
 
-    std::string message = std::string(kNotCorrect) + kSalaryHint;
+    std::vector<std::string> refused = notAcceptable;
+    refused.insert(refused.end(), notSalary.begin(), notSalary.end());
+    std::string message = WithCharacterCodeNote(kNotCorrect, refused) + kSalaryHint;
     if (!notAcceptable.empty())
         message += "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" +
                    PathLines(notAcceptable, messenger);
@@ -105,13 +147,15 @@ std::string CheckSalaryConditions(const std::string& employeeList, const Summary
     }
     if (failed.empty())
         return std::string();
-    return std::string(kNotCorrect) + kSalaryHint + kNotSameConditions + PathLines(failed, messenger);
+    return WithCharacterCodeNote(kNotCorrect, failed) + kSalaryHint + kNotSameConditions +
+           PathLines(failed, messenger);
 }
 
-bool AcceptBonusFile(const std::string& employeeList, const std::string& path)
+bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots,
+                     int slot)
 {
     CSormaFileCheck check;
-    return check.CheckBonusFile(employeeList, path, false, false) >= 0;
+    return check.CheckBonusFile(employeeList, path, false, false) >= 0 && SlotHoldingFile(slots, path, slot) < 0;
 }
 
 const std::string& BonusFileRefusedMessage()
@@ -120,6 +164,11 @@ const std::string& BonusFileRefusedMessage()
                                     "正しい集計表のエクスポートファイルを選択してください。\n\n"
                                     "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n";
     return text;
+}
+
+std::string BonusFileRefusedMessage(const std::string& path)
+{
+    return WithCharacterCodeNote(BonusFileRefusedMessage(), {path});
 }
 
 std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,
@@ -140,8 +189,9 @@ std::string CheckAllConditions(const std::string& employeeList, const SummarySlo
     }
     if (failed.empty())
         return std::string();
-    return std::string(kNotCorrect) + "正しい賞与の集計表のエクスポートファイルを選択してください。\n\n" +
-           kNotSameConditions + PathLines(failed, messenger);
+    return WithCharacterCodeNote(kNotCorrect, failed) +
+           "正しい賞与の集計表のエクスポートファイルを選択してください。\n\n" + kNotSameConditions +
+           PathLines(failed, messenger);
 }
 
 std::string ReferenceFile(const SummarySlots& slots)
@@ -219,9 +269,11 @@ const std::string& FilingYearRefusedMessage()
     return text;
 }
 
-std::string DefaultFilingYear(int localYear)
+std::string DefaultFilingYear(const platform::LocalDate& today)
 {
-    return std::to_string(localYear - 1988);
+    // 令和 began on 1 May 2019; before it the year is one of 平成.
+    const bool reiwa = today.year > 2019 || (today.year == 2019 && today.month >= 5);
+    return std::to_string(today.year - (reiwa ? 2018 : 1988));
 }
 
 std::string SettingsNotSavedMessage(const std::string& settingsPath, const platform::Messenger& messenger)
@@ -230,10 +282,20 @@ std::string SettingsNotSavedMessage(const std::string& settingsPath, const platf
            messenger.DisplayPath(settingsPath);
 }
 
+bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const platform::Messenger& messenger)
+{
+    if (findings.empty())
+        return true;
+    const auto display = [&messenger](const std::string& path) { return messenger.DisplayPath(path); };
+    return messenger.Ask(preflight::ProceedQuestion(findings), preflight::FindingDetails(findings, display),
+                         platform::Icon::Warning, platform::Buttons::YesNo) == platform::Answer::Yes;
+}
+
 ConversionOutcome RunConversion(const platform::Messenger& messenger, const std::string& employeeList,
                                 const SummarySlots& slots, const std::string& outputPath,
                                 int standardModeFlag, int functionId, CSormaItemCheck& items,
-                                const std::string& filingYear, const std::string& companyName)
+                                const std::string& filingYear, const std::string& companyName,
+                                const ReviewFindings& review)
 {
     std::vector<std::string> paths;
     paths.reserve(kSummarySlotCount + 1);
@@ -245,14 +307,24 @@ ConversionOutcome RunConversion(const platform::Messenger& messenger, const std:
     ConversionOutcome outcome;
     {
         CExchangeFromSormaToVeld engine(messenger);
+        if (review) {
+            engine.SetBeforeWrite([&](const CSormaKyuuyo& reader, const CExportXMLVeld& store) {
+                outcome.declined = !review(preflight::VerifyExports(reader, items), store);
+                return !outcome.declined;
+            });
+        }
         outcome.converted = engine.Exchange(paths, static_cast<int>(paths.size()), outputPath,
                                             standardModeFlag == 1 ? 1 : 2, text::Format("%d", functionId),
                                             items, filingYear);
     }
     if (!outcome.converted)
         return outcome;
-    items.StoreCompanyLine(items.CompanyLine(companyName));
-    outcome.settingsError = items.SaveSettings();
+    // Without summary files the choices are all empty: storing them would
+    // wipe the company's line.
+    if (!ReferenceFile(slots).empty()) {
+        items.StoreCompanyLine(items.CompanyLine(companyName));
+        outcome.settingsError = items.SaveSettings();
+    }
     return outcome;
 }
 

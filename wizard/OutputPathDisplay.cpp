@@ -3,7 +3,6 @@
 #include <cctype>
 
 #include "fileio/FileStatus.h"
-#include "text/Cp932.h"
 
 namespace corvane::outputpath {
 
@@ -33,16 +32,8 @@ std::string LocationText(const std::string& folder,
 bool HasForbiddenCharacter(const std::string& name)
 {
     static const std::string forbidden = "\\/:?*\"<>|";
-#ifdef _WIN32
-    // Names are code page 932 here: a trail byte can look like a backslash or a bar.
-    for (std::size_t i = 0; i < name.size(); i += text::CharLengthAt(name, i)) {
-        if (text::CharLengthAt(name, i) == 1 && forbidden.find(name[i]) != std::string::npos)
-            return true;
-    }
-    return false;
-#else
+    // Names are UTF-8 paths: no byte of a longer character looks like one of these.
     return name.find_first_of(forbidden) != std::string::npos;
-#endif
 }
 
 std::string WithFileName(const std::string& path, const std::string& typedName)

@@ -7,6 +7,7 @@
 #include <string.h>
 #include <vector>
 
+#include "fileio/OpenFile.h"
 #include "platform/Process.h"
 #include "text/Format.h"
 #else
@@ -22,15 +23,15 @@ namespace {
 // The version information block of the running executable; empty when it has none.
 std::vector<char> OwnVersionInfo()
 {
-    const std::string path = platform::ExecutablePath();
+    const std::wstring path = fileio::WidePath(platform::ExecutablePath());
     if (path.empty())
         return {};
     DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
     if (size == 0)
         return {};
     std::vector<char> block(size);
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data()))
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data()))
         return {};
     return block;
 }

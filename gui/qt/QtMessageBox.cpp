@@ -33,15 +33,28 @@ QMessageBox::Icon ToQt(platform::Icon icon)
 platform::Answer QtMessageBox::ShowMessage(const std::string& caption, const std::string& text,
                                            platform::Icon icon, platform::Buttons buttons)
 {
-    const Shown message{FromText(caption), FromText(text), icon, buttons, QApplication::overrideCursor() != nullptr};
+    return Record({FromText(caption), FromText(text), QString(), icon, buttons,
+                   QApplication::overrideCursor() != nullptr});
+}
+
+platform::Answer QtMessageBox::ShowMessageWithDetails(const std::string& caption, const std::string& text,
+                                                      const std::string& details, platform::Icon icon,
+                                                      platform::Buttons buttons)
+{
+    return Record({FromText(caption), FromText(text), FromText(details), icon, buttons,
+                   QApplication::overrideCursor() != nullptr});
+}
+
+platform::Answer QtMessageBox::Record(Shown message)
+{
     m_shown.push_back(message);
     if (!m_scripted)
         return Show(message);
-    if (buttons == platform::Buttons::Ok)
+    if (message.buttons == platform::Buttons::Ok)
         return platform::Answer::Ok;
     if (m_answers.empty()) {
         m_faults << QStringLiteral("no answer queued for: ") + message.text;
-        return platform::Answer::Cancel;
+        return message.buttons == platform::Buttons::YesNo ? platform::Answer::No : platform::Answer::Cancel;
     }
     const platform::Answer answer = m_answers.front();
     m_answers.pop_front();
@@ -54,12 +67,22 @@ platform::Answer QtMessageBox::Show(const Shown& message) const
                     QApplication::activeModalWidget());
     // Messages hold texts such as "<一覧表>" that must not be taken for markup.
     box.setTextFormat(Qt::PlainText);
-    QPushButton* ok = box.addButton(Caption(platform::ControlId::MessageOk), QMessageBox::AcceptRole);
-    QPushButton* cancel = nullptr;
-    if (message.buttons == platform::Buttons::OkCancel)
-        cancel = box.addButton(Caption(platform::ControlId::MessageCancel), QMessageBox::RejectRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(cancel ? cancel : ok);
+    if (!message.details.isEmpty())
+        box.setDetailedText(message.details);
+    QPushButton* accept = nullptr;
+    QPushButton* reject = nullptr;
+    if (message.buttons == platform::Buttons::YesNo) {
+        accept = box.addButton(Caption(platform::ControlId::MessageYes), QMessageBox::YesRole);
+        reject = box.addButton(Caption(platform::ControlId::MessageNo), QMessageBox::NoRole);
+        // Going on despite a warning is a choice, not what Enter does.
+        box.setDefaultButton(reject);
+    } else {
+        accept = box.addButton(Caption(platform::ControlId::MessageOk), QMessageBox::AcceptRole);
+        if (message.buttons == platform::Buttons::OkCancel)
+            reject = box.addButton(Caption(platform::ControlId::MessageCancel), QMessageBox::RejectRole);
+        box.setDefaultButton(accept);
+    }
+    box.setEscapeButton(reject ? reject : accept);
 
     // A message during a long action is answered with the normal pointer.
     const bool waiting = QApplication::overrideCursor() != nullptr;
@@ -68,7 +91,10 @@ platform::Answer QtMessageBox::Show(const Shown& message) const
     box.exec();
     if (waiting)
         QApplication::restoreOverrideCursor();
-    return box.clickedButton() == ok ? platform::Answer::Ok : platform::Answer::Cancel;
+    const bool accepted = box.clickedButton() == accept;
+    if (message.buttons == platform::Buttons::YesNo)
+        return accepted ? platform::Answer::Yes : platform::Answer::No;
+    return accepted ? platform::Answer::Ok : platform::Answer::Cancel;
 }
 
 QStringList QtMessageBox::Faults() const

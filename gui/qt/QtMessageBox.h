@@ -17,6 +17,7 @@ public:
     struct Shown {
         QString caption;
         QString text;
+        QString details;  // shown in the box's details area; empty for none
         platform::Icon icon;
         platform::Buttons buttons;
         bool underWaitCursor;  // a wait cursor was on when it was shown
@@ -24,14 +25,18 @@ public:
 
     platform::Answer ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
                                  platform::Buttons buttons) override;
+    platform::Answer ShowMessageWithDetails(const std::string& caption, const std::string& text,
+                                            const std::string& details, platform::Icon icon,
+                                            platform::Buttons buttons) override;
 
     void SetScripted(bool scripted) { m_scripted = scripted; }
     void QueueAnswer(platform::Answer answer) { m_answers.push_back(answer); }
     const std::vector<Shown>& Messages() const { return m_shown; }
-    // OK/Cancel questions that found no answer queued, and answers left over.
+    // Questions that found no answer queued, and answers left over.
     QStringList Faults() const;
 
 private:
+    platform::Answer Record(Shown message);
     platform::Answer Show(const Shown& message) const;
 
     bool m_scripted = false;

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
+
 #include "Win32Text.h"
 #include "resource.h"
 #include "wizard/ControlCaptions.h"
@@ -19,6 +21,23 @@ namespace {
 constexpr int kPageTemplates[platform::kPageCount] = {
     IDD_PAGE_START, IDD_PAGE_EMPLOYEE, IDD_PAGE_SALARY, IDD_PAGE_BONUS, IDD_PAGE_ITEMS, IDD_PAGE_OUTPUT,
 };
+
+// The DPI of `window`: its monitor's where Windows tells it (10 and later),
+// else the system's.
+UINT DpiOf(HWND window)
+{
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpi) {
+        if (const UINT dpi = getDpi(window))
+            return dpi;
+    }
+    HDC dc = GetDC(window);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(window, dc);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
 
 BOOL CALLBACK SetCaption(HWND control, LPARAM)
 {
@@ -38,13 +57,47 @@ BOOL CALLBACK SetCaption(HWND control, LPARAM)
             LVCOLUMNW column{};
             column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
             column.fmt = LVCFMT_LEFT;
-            column.cx = columns[i].width;
+            // The widths are pixels at 96 DPI; the dialog around them scales with the DPI.
+            column.cx = MulDiv(columns[i].width, static_cast<int>(DpiOf(control)), 96);
             column.pszText = header.data();
             column.iSubItem = static_cast<int>(i);
             SendMessageW(control, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
         }
     }
     return TRUE;
+}
+
+// Centres `window` on `anchor` (its owner) when there is one, else on the work
+// area of the monitor with the mouse, as Windows wizards open; kept inside
+// that monitor's work area.
+void CentreWindow(HWND window, HWND anchor)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    RECT target{};
+    HMONITOR monitor = nullptr;
+    if (anchor && IsWindow(anchor) && IsWindowVisible(anchor) && !IsIconic(anchor)) {
+        GetWindowRect(anchor, &target);
+        monitor = MonitorFromWindow(anchor, MONITOR_DEFAULTTONEAREST);
+    } else {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        monitor = MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY);
+    }
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info))
+        return;
+    const RECT& work = info.rcWork;
+    if (IsRectEmpty(&target))
+        target = work;
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    LONG x = (target.left + target.right - width) / 2;
+    LONG y = (target.top + target.bottom - height) / 2;
+    x = std::max(work.left, std::min(x, work.right - width));
+    y = std::max(work.top, std::min(y, work.bottom - height));
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT Answer(HWND page, LONG_PTR result)
@@ -133,6 +186,7 @@ void Win32WizardHost::InitSheet(HWND sheet)
     // No help button in a wizard without help.
     if (HWND help = GetDlgItem(sheet, IDHELP))
         ShowWindow(help, SW_HIDE);
+    CentreWindow(sheet, GetWindow(sheet, GW_OWNER));
 }
 
 void Win32WizardHost::InitPage(HWND page, int index)
@@ -252,6 +306,7 @@ INT_PTR CALLBACK Win32WizardHost::DialogProc(HWND dialog, UINT message, WPARAM w
         PrepareControls(dialog);
         SetWindowTextW(dialog, TextToWide(context->logic->Title()).c_str());
         context->logic->OnInitDialog(context->view);
+        CentreWindow(dialog, GetWindow(dialog, GW_OWNER));
         return TRUE;
     }
     auto* context = reinterpret_cast<DialogContext*>(GetWindowLongPtrW(dialog, DWLP_USER));

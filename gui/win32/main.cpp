@@ -7,10 +7,35 @@
 #include "Win32MessageBox.h"
 #include "Win32Services.h"
 #include "Win32WizardHost.h"
+#include "fileio/OpenFile.h"
 #include "platform/HostSystem.h"
+#include "platform/TextCodec.h"
 #include "wizard/CCorvaneApp.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+namespace {
+
+// The command line after the program's name, in UTF-8 like every path: the
+// ANSI form would lose a path's characters outside the ANSI code page.
+std::string ParameterLine()
+{
+    const wchar_t* line = GetCommandLineW();
+    if (*line == L'"') {
+        for (++line; *line && *line != L'"'; ++line) {
+        }
+        if (*line)
+            ++line;
+    } else {
+        while (*line && *line != L' ' && *line != L'\t')
+            ++line;
+    }
+    while (*line == L' ' || *line == L'\t')
+        ++line;
+    return corvane::fileio::Utf8Path(line);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -22,12 +47,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     corvane::win32::Win32CallerWindow callerWindow;
     corvane::win32::Win32Com com;
     corvane::win32::Win32WizardHost wizardHost(instance);
-    // The start parameter is the command line after the program's name.
-    corvane::platform::HostSystem system(commandLine ? commandLine : "");
+    corvane::platform::HostSystem system(ParameterLine());
 
-    // Paths are code page 932 here already: no codec.
-    const corvane::platform::Services services{messageBox, fileDialogs, waitCursor, shell,     system,
-                                               callerWindow, com,       wizardHost, nullptr};
+    // Paths are UTF-8, texts code page 932: the codec goes between them.
+    const corvane::platform::Services services{messageBox,   fileDialogs, waitCursor, shell,
+                                               system,       callerWindow, com,       wizardHost,
+                                               &corvane::platform::SystemTextCodec()};
     corvane::CCorvaneApp app(services, std::cout);
     return app.Run();
 }

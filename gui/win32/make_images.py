@@ -1,24 +1,30 @@
 #!/usr/bin/env python3
 """Writes the Windows front end's pictures: corvane.ico (the application
-icon, 16, 32 and 48 pixels) and start.bmp (the tall picture of the start
+icon, 16, 24, 32, 48, 64 and 256 pixels) and start.bmp (the tall picture of the start
 page). Run it again after changing the drawing; the outputs are committed."""
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def icon_pixel(x, y, size):
-    # A blue rounded square with a white sheet and an orange arrow.
+    # A blue rounded square with a white sheet and an orange arrow. The
+    # square fills [0, size] on both axes; (x, y) is a pixel's centre.
     s = size
     r = s * 0.18
-    inside = True
-    for cx, cy in ((r, r), (s - 1 - r, r), (r, s - 1 - r), (s - 1 - r, s - 1 - r)):
-        if (x < r or x > s - 1 - r) and (y < r or y > s - 1 - r):
-            if (x - cx) ** 2 + (y - cy) ** 2 > r * r and abs(x - cx) <= r and abs(y - cy) <= r:
-                inside = False
-    if not inside:
-        return (0, 0, 0, 0)
+    alpha = 255
+    if (x < r or x > s - r) and (y < r or y > s - r):
+        cx = r if x < r else s - r
+        cy = r if y < r else s - r
+        # Edge pixels partly covered, so that small sizes keep round corners.
+        cover = r + 0.5 - ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+        if cover <= 0:
+            return (0, 0, 0, 0)
+        alpha = int(255 * min(1.0, cover))
+    if alpha < 255:
+        return (30, 90, 170, alpha)
     if s * 0.22 <= x <= s * 0.62 and s * 0.16 <= y <= s * 0.84:
         if int(y) % max(2, s // 8) == 0 and s * 0.28 <= x <= s * 0.56 and y > s * 0.3:
             return (120, 130, 150, 255)
@@ -45,8 +51,23 @@ def icon_image(size):
     return header + xor + and_mask
 
 
+def png_image(size):
+    # Large images go into the icon as PNG, as Windows expects from 256 pixels.
+    raw = b""
+    for y in range(size):
+        raw += b"\0"
+        for x in range(size):
+            raw += bytes(icon_pixel(x + 0.5, y + 0.5, size))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
 def write_ico(path, sizes):
-    images = [icon_image(s) for s in sizes]
+    images = [png_image(s) if s >= 256 else icon_image(s) for s in sizes]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for s, img in zip(sizes, images):
@@ -78,5 +99,5 @@ def write_start_bmp(path, width, height):
 
 
 if __name__ == "__main__":
-    write_ico(os.path.join(HERE, "corvane.ico"), (16, 32, 48))
+    write_ico(os.path.join(HERE, "corvane.ico"), (16, 24, 32, 48, 64, 256))
     write_start_bmp(os.path.join(HERE, "start.bmp"), 96, 240)

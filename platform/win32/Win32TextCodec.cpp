@@ -12,12 +12,18 @@ namespace {
 // The core's text is code page 932 whatever the system's ANSI code page is.
 constexpr UINT kCoreCodePage = 932;
 
-// Paths are in the ANSI code page, which is 932 on the systems this program
-// is made for: a path is shown as it is.
+// Paths are UTF-8 (fileio/OpenFile.h), so that names outside code page 932
+// work; a message shows such a character as "?".
 class Win32TextCodec final : public TextCodec {
 public:
-    std::string PathToText(const std::string& osPath) const override { return osPath; }
-    std::string TextToPath(const std::string& text) const override { return text; }
+    std::string PathToText(const std::string& osPath) const override
+    {
+        return win32::Narrow(win32::Widen(osPath, CP_UTF8), kCoreCodePage);
+    }
+    std::string TextToPath(const std::string& text) const override
+    {
+        return win32::Narrow(win32::Widen(text, kCoreCodePage), CP_UTF8);
+    }
     std::string TextToUtf8(const std::string& text) const override
     {
         return win32::Narrow(win32::Widen(text, kCoreCodePage), CP_UTF8);

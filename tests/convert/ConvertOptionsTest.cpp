@@ -92,7 +92,8 @@ TEST(ConvertOptions, HelpGoesToStandardOutput)
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(out.str().rfind("Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
                               "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
-                              "                       [--item N=HEADING]... [--allow-unmapped] [--help]\n",
+                              "                       [--item N=HEADING]... [--allow-unmapped] [--strict]\n"
+                              "                       [--report PATH] [--help]\n",
                               0),
               0u);
 }

@@ -29,8 +29,10 @@ public:
     std::string ExecutablePath() const override { return m_executable; }
     bool FileExists(const std::string& path) const override { return corvane::fileio::FileExists(path); }
     std::optional<std::string> VolumeLabel(const std::string&) const override { return std::nullopt; }
-    corvane::platform::LocalDate Today() const override { return {2014, 6, 1}; }
+    corvane::platform::LocalDate Today() const override { return today; }
     std::string CommandLine() const override { return std::string(); }
+
+    corvane::platform::LocalDate today{2014, 6, 1};
 
 private:
     std::string m_executable;
@@ -134,11 +136,15 @@ TEST_F(Convert, DefaultsAreTheLocalYearAndTheSettingsNextToTheProgram)
     std::filesystem::create_directory(dir.File("bin"));
     auto args = SampleJob();
     args.resize(4);  // --employees and --out only
-    ASSERT_EQ(Run(args, {"--mode", "easy"}), 0) << Err();
+    ASSERT_EQ(Run(args, {"--mode", "easy", "--salary", Export("salary-01.txt")}), 0) << Err();
     const auto xml = OutputXml();
     EXPECT_NE(xml.find("<SINKOKUNENDO>26</SINKOKUNENDO>"), std::string::npos);
     EXPECT_NE(xml.find("<MODE>EASY</MODE>"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir.File("bin/Corvane.ENV")));
+    // The year of the current era: 令和 8 in 2026.
+    system.today = {2026, 3, 31};
+    ASSERT_EQ(Run(args), 0) << Err();
+    EXPECT_NE(OutputXml().find("<SINKOKUNENDO>8</SINKOKUNENDO>"), std::string::npos);
 }
 
 TEST_F(Convert, StoredColumnsOfTheCompanyAreUsed)
@@ -208,6 +214,11 @@ TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
         a.insert(a.end(), extra);
         return a;
     };
+    const std::string bonusRefused =
+        notCorrect + "正しい集計表のエクスポートファイルを選択してください。\n\n"
+                     "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n\n";
+    // The employee list saved as UTF-8 by an editor.
+    const auto utf8List = dir.Write("utf8.txt", Utf8(ReadFileBytes(Export("employees.txt"))));
     const std::vector<Case> cases = {
         {{"--employees", Export("salary-01.txt"), "--out", out, "--settings", settings},
          notCorrect + "正しい従業員<一覧表>のエクスポートファイルを選択してください。\n"},
@@ -223,6 +234,12 @@ TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
         {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", dir.File("other.txt")}),
          notCorrect + "正しい集計表のエクスポートファイルを選択してください。\n\n"
                       "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n\n"},
+        // A bonus slot takes neither a salary summary nor a file that another slot holds.
+        {jobWith({"--bonus", Export("salary-04.txt")}), bonusRefused},
+        {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", exports + "/./bonus-1.txt"}), bonusRefused},
+        {{"--employees", utf8List, "--out", out, "--settings", settings},
+         notCorrect + "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n"
+                      "正しい従業員<一覧表>のエクスポートファイルを選択してください。\n"},
         {with({"--year", "99"}), "正しい申告年度を指定してください。\n"},
         {with({"--year", "4294967302"}), "正しい申告年度を指定してください。\n"},
     };
@@ -265,14 +282,90 @@ TEST_F(Convert, WriteFailureNamesTheOutputAndLeavesTheSettings)
     EXPECT_EQ(ReadFileBytes(settings), before);
 }
 
-TEST_F(Convert, EmployeeListWithoutRowsFailsWithoutAWord)
+TEST_F(Convert, EmployeeListWithoutRowsIsNamed)
 {
     const auto list = dir.Write("list.txt", "従業員(一覧表),サンプル商事株式会社\r\n\r\nコード,氏名\r\n");
     dir.Write("out.XML", "existing");
     EXPECT_EQ(Run({"--employees", list, "--out", out, "--settings", settings}), 1);
-    EXPECT_EQ(Err(), "");
+    EXPECT_EQ(Err(), Utf8("従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
+                          "従業員を登録後、再度「従業員一覧」を作成してください。\n\n") +
+                         list + "\n");
     EXPECT_EQ(ReadFileBytes(out), "existing");
     EXPECT_FALSE(std::filesystem::exists(settings));
+}
+
+// A small job whose April salary file lost the quotes around one amount.
+class ConvertFindings : public Convert {
+protected:
+    ConvertFindings()
+    {
+        employees = dir.Write("list.txt", "従業員(一覧表),テスト商事\r\n\r\n"
+                                          "コード,氏名\r\n0001,山田太郎\r\n0002,佐藤花子\r\n");
+        salary = dir.Write("april.txt", "集計表,テスト商事\r\n\r\n4月度給与\r\n\r\n"
+                                        "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税\r\n"
+                                        "0001,山田太郎,300,000,45000,2,5000\r\n"
+                                        "0002,佐藤花子,250000,37000,0,4000\r\n");
+    }
+
+    std::vector<std::string> Job() const
+    {
+        return {"--employees", employees, "--salary", salary, "--out", out, "--settings", settings, "--year", "8"};
+    }
+
+    std::string employees;
+    std::string salary;
+};
+
+TEST_F(ConvertFindings, FindingsAreWarningsUnlessStrictRefuses)
+{
+    const std::string warning =
+        Utf8("警告: 【項目の数が合わない行】\n") + salary +
+        Utf8("（6行目）\n項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
+             "項目がずれて、別の列の値が読まれている可能性があります。\n\n");
+    ASSERT_EQ(Run(Job()), 0) << Err();
+    EXPECT_EQ(Err(), warning);
+    EXPECT_EQ(stdoutText.str(), Utf8("正常に終了しました。") + "\n");
+    EXPECT_TRUE(Written());
+
+    std::filesystem::remove(out);
+    std::filesystem::remove(settings);
+    EXPECT_EQ(Run(Job(), {"--strict"}), 1);
+    EXPECT_EQ(Err(), warning + Utf8("--strict が指定されているため、確認事項があるエクスポートファイルからは"
+                                    "中間ファイルを作成しません。\n"));
+    EXPECT_EQ(stdoutText.str(), "");
+    EXPECT_FALSE(Written());
+    EXPECT_FALSE(std::filesystem::exists(settings));
+
+    // A clean job passes --strict without a word on stderr.
+    std::string quoted = ReadFileBytes(salary);
+    quoted.replace(quoted.find("300,000"), 7, "\"300,000\"");
+    dir.Write("april.txt", quoted);
+    EXPECT_EQ(Run(Job(), {"--strict"}), 0);
+    EXPECT_EQ(Err(), "");
+    EXPECT_TRUE(Written());
+}
+
+TEST_F(ConvertFindings, TheReportListsEmployeesSumsAndFindings)
+{
+    const std::string report = dir.File("report.csv");
+    ASSERT_EQ(Run(Job(), {"--report", report}), 0) << Err();
+    EXPECT_EQ(ReadFileBytes(report),
+              "コード,氏名,給与の月,賞与の回,総支給金額（給与）,社会保険料等の控除額（給与）,算出税額（給与）,"
+              "総支給金額（賞与）,社会保険料等の控除額（賞与）,算出税額（賞与）\r\n"
+              "0001,山田太郎,4,,300,0,2,0,0,0\r\n"
+              "0002,佐藤花子,4,,250000,37000,4000,0,0,0\r\n"
+              "\r\n"
+              "確認事項,ファイル,行,従業員コード,件数,内容\r\n"
+              "項目の数が合わない行," +
+                  salary +
+                  ",6,0001,1,項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
+                  "項目がずれて、別の列の値が読まれている可能性があります。\r\n");
+    // Refused by --strict, the report is still written for the user to reconcile.
+    std::filesystem::remove(report);
+    std::filesystem::remove(out);
+    EXPECT_EQ(Run(Job(), {"--report", report, "--strict"}), 1);
+    EXPECT_TRUE(std::filesystem::exists(report));
+    EXPECT_FALSE(Written());
 }
 
 }  // namespace

@@ -99,13 +99,15 @@ TEST_F(Exchange, OnlyFunctionIdOneShowsTheCompletionMessage)
     }
 }
 
-TEST_F(Exchange, NoEmployeeRowsWritesNothingAndSaysNothing)
+TEST_F(Exchange, NoEmployeeRowsWritesNothingAndSaysSo)
 {
     const auto list = dir.Write("list.txt", "従業員(一覧表),テスト商事\r\n\r\nコード,氏名\r\n");
     const auto out = dir.File("out.XML");
     EXPECT_FALSE(Run(Paths(list), out, 1, "1"));
     EXPECT_FALSE(std::filesystem::exists(out));
-    EXPECT_TRUE(box.Messages().empty());
+    EXPECT_EQ(box.Texts(), std::vector<std::string>{"従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
+                                                    "従業員を登録後、再度「従業員一覧」を作成してください。\n\n" +
+                                                    list});
 }
 
 TEST_F(Exchange, MissingExportFileStopsBeforeWriting)

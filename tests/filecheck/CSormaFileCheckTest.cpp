@@ -139,8 +139,8 @@ TEST_F(FileCheck, ConditionsAreTheFifthLineComparedWithTheFirstOfTheSeries)
     EXPECT_EQ(check.CheckSalaryFile(list, innerBlank, true, false), -2);
     // Without comparing, any fifth line passes and the reference stays.
     EXPECT_EQ(check.CheckSalaryFile(list, innerBlank, false, false), 6);
-    EXPECT_EQ(check.CheckBonusFile(list, trailingBlanks, true, false), 1);
-    EXPECT_EQ(check.CheckBonusFile(list, innerBlank, true, false), -2);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("夏期賞与", kHeadings + "   ")), true, false), 1);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("冬期賞与", "コード, 行項目名")), true, false), -2);
     // A new series starts from the file given as first.
     EXPECT_EQ(check.CheckSalaryFile(list, innerBlank, true, true), 6);
     EXPECT_EQ(check.CheckSalaryFile(list, first, true, false), -2);
@@ -176,14 +176,36 @@ TEST_F(FileCheck, FileEndingBeforeItsFifthLineFailsOnlyWhenConditionsAreCompared
     EXPECT_EQ(check.CheckBonusFile(list, reference, true, false), -2);
 }
 
-TEST_F(FileCheck, BonusCheckLooksAtCompanyNotAtTheLabel)
+TEST_F(FileCheck, BonusCheckLooksAtCompanyAndRefusesSalaryLabels)
 {
     EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("夏期賞与")), false, false), 1);
-    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("4月度給与")), false, false), 1);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("決算賞与")), false, false), 1);
+    // A salary summary would bring that month's figures into a bonus slot,
+    // by the salary check's label rule (quotes and blanks, a 13th month).
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("4月度給与")), false, false), -2);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("\" 04 月度給与\"")), false, false), -2);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("13月度給与")), false, false), -2);
+    // Compared or first of a series: still refused, and the reference is set.
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("4月度給与")), true, true), -2);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("夏期賞与")), true, false), 1);
     EXPECT_EQ(check.CheckBonusFile(list, list, false, false), 1);
     EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("夏期賞与", kHeadings, "集計表,別会社")), false, false), -1);
     EXPECT_EQ(check.CheckBonusFile(list, Write(""), false, false), -1);
     EXPECT_EQ(check.CheckBonusFile(list, Write("集計表\r\n"), false, false), -1);
+}
+
+TEST_F(FileCheck, EndOfFileMarkEndsTheText)
+{
+    // Nothing after the mark is read: not a company "サンプル商事\x1A", not a later line.
+    const std::string mark(1, '\x1A');
+    std::string company;
+    EXPECT_TRUE(check.CheckEmployeeList(Write("従業員(一覧表),サンプル商事" + mark), company));
+    EXPECT_EQ(company, "サンプル商事");
+    EXPECT_EQ(check.CheckSalaryFile(list, Write(Summary("5月度給与") + mark), true, true), 5);
+    EXPECT_EQ(check.CheckSalaryFile(list, Write(Summary("6月度給与", kHeadings + mark + "x")), true, false), 6);
+    const auto cut = Write("集計表,サンプル商事\r\n\r\n4月度給与\r\n" + mark + "\r\n" + kHeadings + "\r\n");
+    EXPECT_EQ(check.CheckSalaryFile(list, cut, false, false), 4);
+    EXPECT_EQ(check.CheckSalaryFile(list, cut, true, false), -1);
 }
 
 // One checker remembers the employee list's verdict between files; a list
@@ -201,7 +223,7 @@ TEST(FileCheckList, OneCheckerChecksTheEmployeeListAgainOnceItChanged)
     dir.Write("employees.txt", "従業員(一覧表),別会社\r\n\r\nコード,氏名\r\n001,社員Ａ\r\n");
     EXPECT_EQ(check.CheckSalaryFile(list, april, false, false), -1);
     dir.Write("employees.txt", kEmployeeList);
-    EXPECT_EQ(check.CheckBonusFile(list, april, false, false), 1);
+    EXPECT_EQ(check.CheckBonusFile(list, dir.Write("summer.txt", Summary("夏期賞与")), false, false), 1);
     std::filesystem::remove(list);
     EXPECT_EQ(check.CheckSalaryFile(list, april, false, false), -1);
 }

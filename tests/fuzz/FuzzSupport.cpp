@@ -168,9 +168,10 @@ std::string UnwritableByte(Rng& rng)
 {
     switch (rng.Below(4)) {
     case 0: {
-        // C0 controls but tab, LF and CR; LF would end the export's line.
+        // C0 controls but tab, LF and CR; LF would end the export's line,
+        // and 0x1A its text.
         static const char kControls[] = "\x01\x02\x03\x04\x05\x06\x07\x08\x0B\x0C\x0E\x0F\x10\x11\x12\x13\x14"
-                                        "\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F";
+                                        "\x15\x16\x17\x18\x19\x1B\x1C\x1D\x1E\x1F";
         return std::string(1, kControls[rng.Below(sizeof kControls - 1)]);
     }
     case 1:

@@ -2,6 +2,7 @@
 // date conversion and the address split, on random and mutated input.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -55,6 +56,8 @@ std::string RandomCommandLine(Rng& rng)
         path = Alphabet::Get().Text(rng, 40);
         break;
     }
+    if (rng.OneIn(4))
+        path = "\"" + path + "\"";
     std::string line = RandomNumber(rng) + "," + RandomNumber(rng) + "," + RandomNumber(rng) + "," + path;
     if (rng.OneIn(3))
         line += " " + Alphabet::Get().Text(rng, 10);
@@ -63,24 +66,35 @@ std::string RandomCommandLine(Rng& rng)
     return line;
 }
 
-// The C library's "%d,%d,%d,%s" as the caller's program means it; numbers
-// that do not fit 32 bits and paths longer than 259 bytes are refused.
+// The C library's "%d,%d,%d," as the caller's program means it, then the
+// rest of the line as the path: trimmed of C white space, unquoted when the
+// caller quoted it. Numbers that do not fit 32 bits and paths longer than
+// 259 bytes are refused.
 bool ScanfReference(const std::string& line, StartParameter& out)
 {
     long long window = 0;
     long long message = 0;
     long long function = 0;
-    std::vector<char> path(line.size() + 1, '\0');
-    if (std::sscanf(line.c_str(), "%lld,%lld,%lld,%s", &window, &message, &function, path.data()) != 4)
+    int used = -1;
+    if (std::sscanf(line.c_str(), "%lld,%lld,%lld,%n", &window, &message, &function, &used) != 3 || used < 0)
         return false;
     for (long long v : {window, message, function}) {
         if (v < INT_MIN || v > INT_MAX)
             return false;
     }
+    std::string path = line.substr(static_cast<std::size_t>(used));
+    while (!path.empty() && std::isspace(static_cast<unsigned char>(path.front())))
+        path.erase(0, 1);
+    while (!path.empty() && std::isspace(static_cast<unsigned char>(path.back())))
+        path.pop_back();
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = path.substr(1, path.size() - 2);
+    if (path.empty())
+        return false;
     out.callerWindow = static_cast<int>(window);
     out.messageNumber = static_cast<int>(message);
     out.functionId = static_cast<int>(function);
-    out.outputPath = path.data();
+    out.outputPath = path;
     return out.outputPath.size() <= 259;
 }
 

@@ -2,12 +2,14 @@
 // sample exports and settings files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "fuzz/FuzzSupport.h"
 #include "items/CSormaItemCheck.h"
+#include "preflight/Preflight.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "sormaexport/CSormaKyuuyo.h"
 #include "sormaexport/CsvLine.h"
@@ -119,6 +121,14 @@ TEST_F(ReaderFuzz, ReaderKeepsItsPromisesOnMutatedExports)
             EXPECT_TRUE(department.empty() || department.size() >= 4) << department;
         }
         EXPECT_EQ(reader.GetEmployeeValue("no such code", "氏名"), "");
+        // The check made before writing names only files of the job and real lines.
+        for (const auto& finding : preflight::VerifyExports(reader, items)) {
+            EXPECT_GE(finding.count, 1u);
+            EXPECT_FALSE(finding.text.empty());
+            EXPECT_GE(finding.line, 0);
+            EXPECT_TRUE(finding.file.empty() || std::find(paths.begin(), paths.end(), finding.file) != paths.end())
+                << finding.file;
+        }
         box.Clear();
     }
     ReportInputs(count);

@@ -35,7 +35,7 @@ private:
 
 // The date the sandbox's system reports, and the filing year that follows.
 constexpr platform::LocalDate kSandboxToday{2025, 1, 15};
-inline const char kSandboxFilingYear[] = "37";
+inline const char kSandboxFilingYear[] = "7";  // the seventh year of the current era
 
 std::string ReadBytes(const std::string& path);
 

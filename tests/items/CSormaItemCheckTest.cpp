@@ -231,17 +231,31 @@ TEST_F(ItemCheckTest, PrepareChoicesRestoresTheStoredLine)
     WriteSettings(kHeader + "会社,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\r\n"
                             "会社,課税支給合計,2,控除計,3,扶養人数,9,扶養人数,4\r\n");
     items.LoadSettings();
-    // Position 3 now holds 社会保険料計, 9 is past the end, 4 is 扶養人数 (restored though it is not 所得税).
+    // 控除計 is gone, so its entry takes its usual heading; 扶養人数 is found
+    // again though 9 is past the end; 4 is 扶養人数 (restored though it is not 所得税).
     EXPECT_FALSE(items.PrepareChoices(Reference("コード,氏名,課税支給合計,社会保険料計,扶養人数,所得税"), "会社"));
-    EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 2}, {"", -1}, {"", -1}, {"扶養人数", 4}}));
+    EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 2}, {"社会保険料計", 3}, {"扶養人数", 4},
+                                                   {"扶養人数", 4}}));
 }
 
-TEST_F(ItemCheckTest, PrepareChoicesLeavesMissingPairsEmpty)
+TEST_F(ItemCheckTest, PrepareChoicesGivesMissingPairsTheirUsualHeading)
 {
     WriteSettings(kHeader + "会社,課税支給合計,2,社会保険料計\r\n");
     items.LoadSettings();
     EXPECT_FALSE(items.PrepareChoices(Reference("コード,氏名,課税支給合計,社会保険料計"), "会社"));
-    EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 2}, {"", -1}, {"", -1}, {"", -1}}));
+    EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 2}, {"社会保険料計", 3}, {"", -1}, {"", -1}}));
+}
+
+TEST_F(ItemCheckTest, PrepareChoicesFollowsStoredHeadingsToTheirNewPlace)
+{
+    // One column inserted in front: every stored pair has moved by one.
+    WriteSettings(kHeader + "会社,課税支給合計,2,控除計,3,扶養人数,4,住民税,5\r\n");
+    items.LoadSettings();
+    EXPECT_FALSE(items.PrepareChoices(
+        Reference("コード,行項目名,基本給,課税支給合計,社会保険料計,扶養人数,住民税,住民税"), "会社"));
+    // 控除計 is gone and 社会保険料計 stands once; 住民税 stands twice and 所得税 nowhere.
+    EXPECT_EQ(Choices(items),
+              (std::vector<Choice>{{"課税支給合計", 3}, {"社会保険料計", 4}, {"扶養人数", 5}, {"", -1}}));
 }
 
 TEST_F(ItemCheckTest, PrepareChoicesTakesUniqueHeadingsOnTheFirstRun)
@@ -256,12 +270,27 @@ TEST_F(ItemCheckTest, PrepareChoicesTakesUniqueHeadingsOnTheFirstRun)
 TEST_F(ItemCheckTest, PrepareChoicesKeepsEarlierChoicesUnlessStandard)
 {
     items.Entries()[1].chosenPayrollItem = "控除計";
-    items.Entries()[1].chosenPosition = 9;
+    items.Entries()[1].chosenPosition = 3;
     const auto before = Choices(items);
-    EXPECT_FALSE(items.PrepareChoices(Reference("コード,行項目名,課税支給合計"), "会社"));
+    EXPECT_FALSE(items.PrepareChoices(Reference("コード,行項目名,課税支給合計,控除計"), "会社"));
     EXPECT_EQ(Choices(items), before);
     EXPECT_TRUE(items.PrepareChoices(Reference(kStandardHeadings), "会社"));
     EXPECT_EQ(Choices(items), kDefaults);
+}
+
+TEST_F(ItemCheckTest, PrepareChoicesChecksEarlierChoicesAgainstOtherFiles)
+{
+    const std::vector<Choice> earlier{{"課税支給合計", 2}, {"社会保険料計", 3}, {"扶養人数", 4}, {"控除計", 5}};
+    for (std::size_t i = 0; i < earlier.size(); ++i) {
+        items.Entries()[i].chosenPayrollItem = earlier[i].item;
+        items.Entries()[i].chosenPosition = earlier[i].position;
+    }
+    // Back on the bonus page, summary files of another layout are picked.
+    EXPECT_FALSE(items.PrepareChoices(
+        Reference("コード,行項目名,課税支給合計,所得税,社会保険料計,扶養人数,扶養人数,基本給"), "会社"));
+    // Still in place; moved to its one new place; standing twice; gone.
+    EXPECT_EQ(Choices(items),
+              (std::vector<Choice>{{"課税支給合計", 2}, {"社会保険料計", 4}, {"", -1}, {"", -1}}));
 }
 
 TEST_F(ItemCheckTest, UnreadableReferenceGivesNoChoice)

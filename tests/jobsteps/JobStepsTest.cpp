@@ -119,12 +119,67 @@ TEST_F(JobSteps, AllConditionsCoverSalaryAndBonusSlots)
 
 TEST_F(JobSteps, BonusFileOfAnotherCompanyIsRefused)
 {
-    EXPECT_TRUE(job::AcceptBonusFile(list, dir.Write("b.txt", Summary("夏期賞与"))));
-    EXPECT_FALSE(job::AcceptBonusFile(list, dir.Write("c.txt", Summary("夏期賞与", "別会社"))));
+    EXPECT_TRUE(job::AcceptBonusFile(list, dir.Write("b.txt", Summary("夏期賞与")), slots, 12));
+    EXPECT_FALSE(job::AcceptBonusFile(list, dir.Write("c.txt", Summary("夏期賞与", "別会社")), slots, 12));
     EXPECT_EQ(job::BonusFileRefusedMessage(),
               "選択されたファイルは正しいファイルではありません。\n"
               "正しい集計表のエクスポートファイルを選択してください。\n\n"
               "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n");
+}
+
+TEST_F(JobSteps, AFileGoesIntoOneSlotOnly)
+{
+    const auto summer = dir.Write("summer.txt", Summary("夏期賞与"));
+    const auto april = dir.Write("april.txt", Summary("4月度給与"));
+    slots[12].path = summer;
+    // The same row may take its file again; another row may not, by any name.
+    EXPECT_TRUE(job::AcceptBonusFile(list, summer, slots, 12));
+    EXPECT_FALSE(job::AcceptBonusFile(list, summer, slots, 14));
+    EXPECT_FALSE(job::AcceptBonusFile(list, dir.Path() + "/./summer.txt", slots, 14));
+
+    // A salary month does not take a file that a bonus slot holds.
+    slots[13].path = april;
+    EXPECT_EQ(job::PlaceSalaryFiles(list, {april}, slots, messenger),
+              "選択されたファイルは正しいファイルではありません。\n"
+              "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
+              "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" + april + "\n");
+    EXPECT_EQ(slots[3].path, "");
+    slots[13].path.clear();
+    EXPECT_EQ(job::PlaceSalaryFiles(list, {april}, slots, messenger), "");
+    EXPECT_EQ(slots[3].path, april);
+    EXPECT_FALSE(job::AcceptBonusFile(list, april, slots, 13));
+}
+
+TEST_F(JobSteps, RefusedUnicodeFilesGetALineOnTheirCharacterCode)
+{
+    const std::string utf8Note =
+        "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n";
+    const std::string utf16Note =
+        "選択されたファイルの文字コードはUTF-16です。エクスポートファイルはShift_JISで作成してください。\n";
+    // 従業員(一覧表),サンプル商事 in UTF-8, with and without a byte-order mark.
+    const std::string utf8Title = "\xE5\xBE\x93\xE6\xA5\xAD\xE5\x93\xA1(\xE4\xB8\x80\xE8\xA6\xA7\xE8\xA1\xA8),"
+                                  "\xE3\x82\xB5\xE3\x83\xB3\xE3\x83\x97\xE3\x83\xAB\xE5\x95\x86\xE4\xBA\x8B\r\n";
+    const std::string refusedList =
+        "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>のエクスポートファイルを選択してください。";
+    const auto utf8 = dir.Write("utf8.txt", utf8Title + "\r\n");
+    const auto utf16 = dir.Write("utf16.txt", std::string("\xFF\xFE" "1\0,\0", 6));
+    const auto cp932 = dir.Write("cp932.txt", Summary("4月度給与"));
+    EXPECT_EQ(job::EmployeeListRefusedMessage(utf8),
+              "選択されたファイルは正しいファイルではありません。\n" + utf8Note +
+                  "正しい従業員<一覧表>のエクスポートファイルを選択してください。");
+    EXPECT_EQ(job::EmployeeListRefusedMessage(cp932), refusedList);
+    EXPECT_EQ(job::BonusFileRefusedMessage(utf16),
+              "選択されたファイルは正しいファイルではありません。\n" + utf16Note +
+                  job::BonusFileRefusedMessage().substr(refusedList.find('\n') + 1));
+    EXPECT_EQ(job::BonusFileRefusedMessage(cp932), job::BonusFileRefusedMessage());
+
+    // Among several refused files, the first Unicode one gives the line.
+    EXPECT_EQ(job::PlaceSalaryFiles(list, {cp932, utf16, utf8}, slots, messenger),
+              "選択されたファイルは正しいファイルではありません。\n" + utf16Note +
+                  "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
+                  "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" + utf16 + "\n" + utf8 + "\n");
+    slots[0].path = utf8;
+    EXPECT_NE(job::CheckAllConditions(list, slots, messenger).find(utf8Note), std::string::npos);
 }
 
 TEST_F(JobSteps, MissingFilesAreReportedWithTheirSlotLabels)
@@ -165,10 +220,13 @@ INSTANTIATE_TEST_SUITE_P(
                       // Numbers too long for 32 bits must not wrap into the range.
                       YearCase{"4294967322", false}, YearCase{"99999999999999999999999", false}));
 
-TEST(DefaultFilingYear, IsTheYearMinus1988)
+TEST(DefaultFilingYear, IsTheYearOfTheEraOfTheLocalDate)
 {
-    EXPECT_EQ(job::DefaultFilingYear(2014), "26");
-    EXPECT_EQ(job::DefaultFilingYear(2025), "37");
+    EXPECT_EQ(job::DefaultFilingYear({2014, 6, 1}), "26");
+    EXPECT_EQ(job::DefaultFilingYear({2019, 4, 30}), "31");
+    EXPECT_EQ(job::DefaultFilingYear({2019, 5, 1}), "1");
+    EXPECT_EQ(job::DefaultFilingYear({2020, 1, 1}), "2");
+    EXPECT_EQ(job::DefaultFilingYear({2026, 1, 5}), "8");
     EXPECT_EQ(job::FilingYearRefusedMessage(), "正しい申告年度を指定してください。");
 }
 
@@ -210,7 +268,23 @@ TEST_F(JobSteps, FailedConversionLeavesTheSettingsFile)
     EXPECT_FALSE(outcome.converted);
     EXPECT_EQ(ReadFileBytes(items.SettingsPath()), settings);
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML")));
-    EXPECT_TRUE(box.Messages().empty());
+    // The list without employees is named, once.
+    ASSERT_EQ(box.Texts().size(), 1u);
+    EXPECT_NE(box.Texts()[0].find(empty), std::string::npos);
+}
+
+TEST_F(JobSteps, ConversionWithoutSummaryFilesKeepsTheCompanyLine)
+{
+    const std::string settings = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n"
+                                 "サンプル商事,基本給,3,,-1,,-1,,-1\r\n";
+    CSormaItemCheck items(dir.Write("Corvane.ENV", settings));
+    items.LoadSettings();
+    const auto outcome = job::RunConversion(messenger, list, slots, dir.File("out.XML"), 1, 3, items, "8",
+                                            "サンプル商事");
+    EXPECT_TRUE(outcome.converted);
+    EXPECT_EQ(ReadFileBytes(items.SettingsPath()), settings);
+    ASSERT_NE(items.StoredLineFor("サンプル商事"), nullptr);
+    EXPECT_EQ((*items.StoredLineFor("サンプル商事"))[1], "基本給");
 }
 
 TEST_F(JobSteps, EasyModeAndTheCompletionMessageFollowTheFlagAndFunctionId)

@@ -131,7 +131,9 @@ TEST_F(ExportFault, BinaryEmployeeListIsNoEmployeeList)
 TEST_F(ExportFault, EmployeeListCutAfterItsHeaderHasNobodyToConvert)
 {
     const auto lines = Lines(test::ReadFileBytes(list));
-    Expect([&] { WriteBytes(list, Joined({lines[0], lines[1], lines[2]})); }, false, {});
+    Expect([&] { WriteBytes(list, Joined({lines[0], lines[1], lines[2]})); }, false,
+           {"従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
+            "従業員を登録後、再度「従業員一覧」を作成してください。\n\n" + list});
     ReportFaults(1);
 }
 

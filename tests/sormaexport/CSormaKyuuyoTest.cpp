@@ -189,12 +189,66 @@ TEST_F(ReaderTest, EmptyEmployeeCodeStopsTheReading)
     EXPECT_TRUE(reader.GetEmployeeCodes().empty());
 }
 
-TEST_F(ReaderTest, HeaderWithoutCodeFailsAtTheFirstRowWithoutMessage)
+const std::string kNoCodeColumn =
+    "従業員一覧表に「コード」の項目がないため、処理を継続できません。\n"
+    "「コード」の項目を含めて、再度「従業員一覧」を作成してください。\n\n";
+const std::string kNoEmployees =
+    "従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
+    "従業員を登録後、再度「従業員一覧」を作成してください。\n\n";
+
+TEST_F(ReaderTest, EmployeeListWithoutCodeColumnOrEmployeesIsNamed)
 {
-    PutEmployees("氏名,住所", {"山田,東京都"});
-    EXPECT_FALSE(Read());
+    struct Case {
+        std::string list;
+        std::string message;
+    };
+    const Case cases[] = {
+        {EmployeeList("氏名,住所", {"山田,東京都"}), kNoCodeColumn},
+        {EmployeeList("\"コード\",氏名", {"001,山田"}), kNoCodeColumn},  // only a bare コード counts
+        {EmployeeList("氏名,住所", {}), kNoCodeColumn},
+        {Lines({"従業員(一覧表),サンプル商事"}), kNoCodeColumn},  // no header at all
+        {EmployeeList("コード,氏名", {}), kNoEmployees},
+        {EmployeeList("コード,氏名", {",", "", " , "}), kNoEmployees},
+    };
+    for (const Case& c : cases) {
+        CSormaKyuuyo fresh{messenger};
+        box.Clear();
+        Put(17, c.list);
+        EXPECT_FALSE(fresh.Read(paths, kEntries, items)) << c.list;
+        EXPECT_EQ(box.Texts(), (Texts{c.message + paths[17]})) << c.list;
+        EXPECT_TRUE(fresh.GetEmployeeCodes().empty());
+    }
+}
+
+TEST_F(ReaderTest, RowsOfOnlyCommasAndBlanksAreEmptyLines)
+{
+    Put(0, Summary("1月度給与", {"001,a,100,0,0,0", ",,,,,", " , ,"}));
+    PutEmployees("コード,氏名", {"001,山田", ",", "002,佐藤", ",  ,\t", ",,"});
+    ASSERT_TRUE(Read());
     EXPECT_TRUE(box.Messages().empty());
-    EXPECT_TRUE(reader.GetEmployeeCodes().empty());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "002"}));
+    // A blank row still counts as a line: after one on line 2 the header is still line 3.
+    Put(17, Lines({"従業員(一覧表),サンプル商事", ",,", "コード,氏名", "003,鈴木"}));
+    CSormaKyuuyo again{messenger};
+    ASSERT_TRUE(again.Read(paths, kEntries, items));
+    EXPECT_EQ(again.GetEmployeeCodes(), (Texts{"003"}));
+}
+
+TEST_F(ReaderTest, EndOfFileMarkEndsTheExport)
+{
+    const std::string mark(1, '\x1A');
+    Put(0, Summary("1月度給与", {"001,a,100,0,0,0"}) + mark);
+    PutEmployees("氏名,コード", {"山田,001", "佐藤,002" + mark + "\r\n鈴木,003"});
+    ASSERT_TRUE(Read());
+    EXPECT_TRUE(box.Messages().empty());
+    EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "002"}));
+    // The same at the very end, after the last line end.
+    PutEmployees("氏名,コード", {"山田,001"});
+    paths[17] = dir.Write("marked.TXT", test::ReadFileBytes(paths[17]) + mark);
+    CSormaKyuuyo again{messenger};
+    ASSERT_TRUE(again.Read(paths, kEntries, items));
+    EXPECT_TRUE(box.Messages().empty());
+    EXPECT_EQ(again.GetEmployeeCodes(), (Texts{"001"}));
 }
 
 TEST_F(ReaderTest, MissingFileStopsTheReading)

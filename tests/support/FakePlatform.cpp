@@ -261,7 +261,14 @@ std::vector<std::string> FakePlatform::Errors() const
 platform::Answer FakePlatform::ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
                                            platform::Buttons buttons)
 {
-    m_messages.push_back({caption, text, icon, buttons, m_waitDepth});
+    return ShowMessageWithDetails(caption, text, std::string(), icon, buttons);
+}
+
+platform::Answer FakePlatform::ShowMessageWithDetails(const std::string& caption, const std::string& text,
+                                                      const std::string& details, platform::Icon icon,
+                                                      platform::Buttons buttons)
+{
+    m_messages.push_back({caption, text, icon, buttons, m_waitDepth, details});
     Note("message " + text);
     if (buttons == platform::Buttons::Ok)
         return platform::Answer::Ok;

@@ -114,6 +114,7 @@ public:
         platform::Icon icon;
         platform::Buttons buttons;
         int waitDepth;  // wait cursors active while it was shown
+        std::string details;
     };
 
     FakePlatform();
@@ -166,6 +167,9 @@ public:
     // The services.
     platform::Answer ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
                                  platform::Buttons buttons) override;
+    platform::Answer ShowMessageWithDetails(const std::string& caption, const std::string& text,
+                                            const std::string& details, platform::Icon icon,
+                                            platform::Buttons buttons) override;
     std::optional<std::vector<std::string>> OpenFiles(const platform::OpenFileRequest& request) override;
     std::optional<std::string> SaveFile(const platform::SaveFileRequest& request) override;
     void BeginWaitCursor() override;

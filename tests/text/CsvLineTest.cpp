@@ -38,3 +38,13 @@ TEST(SplitCsvLine, ReusesTheGivenList)
     SplitCsvLine("x,y", fields);
     EXPECT_EQ(fields, (Fields{"x", "y"}));
 }
+
+TEST(IsBlankCsvRow, OnlyCommasAndAsciiBlanks)
+{
+    EXPECT_TRUE(corvane::IsBlankCsvRow(""));
+    EXPECT_TRUE(corvane::IsBlankCsvRow(",,,,"));
+    EXPECT_TRUE(corvane::IsBlankCsvRow(" , \t,\r"));
+    EXPECT_FALSE(corvane::IsBlankCsvRow(",,\"\","));  // a quoted empty field is a value
+    EXPECT_FALSE(corvane::IsBlankCsvRow(",　,"));     // the full-width space is no blank
+    EXPECT_FALSE(corvane::IsBlankCsvRow(",,0"));
+}

@@ -48,3 +48,17 @@ TEST(LineReader, EmptyFileHasNoLinesAndMissingFileDoesNotOpen)
     LineReader reader;
     EXPECT_FALSE(reader.Open(dir.File("missing.txt")));
 }
+
+TEST(LineReader, EndOfFileMarkEndsTheText)
+{
+    TempDir dir;
+    const std::string mark(1, '\x1A');
+    EXPECT_EQ(ReadAll(dir.Write("end.txt", "one\r\ntwo\r\n" + mark)), (std::vector<std::string>{"one\r", "two\r"}));
+    EXPECT_EQ(ReadAll(dir.Write("mid.txt", "one\r\ntw" + mark + "o\r\nthree\r\n")),
+              (std::vector<std::string>{"one\r", "tw"}));
+    EXPECT_TRUE(ReadAll(dir.Write("first.txt", mark + "one\n")).empty());
+    // In a later block than the first.
+    const std::string longLine(70000, 'x');
+    EXPECT_EQ(ReadAll(dir.Write("late.txt", longLine + "\n" + mark + "\nafter\n")),
+              (std::vector<std::string>{longLine}));
+}

@@ -55,16 +55,17 @@ protected:
 TEST_F(BonusPage, EachRowsButtonFillsItsOwnSlot)
 {
     const std::string bonus = Bonus();
+    const std::string winter = Bonus("bonus-2.txt");
     OnPage([&](FakeWizard& w) {
         EXPECT_EQ(w.Buttons(), platform::kWizBack | platform::kWizNext);
         Choose(w, 3, bonus);
-        Choose(w, 5, bonus);
+        Choose(w, 5, winter);
         EXPECT_EQ(w.Text(ControlId::BonusPath3), bonus);
-        EXPECT_EQ(w.Text(ControlId::BonusPath5), bonus);
+        EXPECT_EQ(w.Text(ControlId::BonusPath5), winter);
         EXPECT_EQ(w.Text(ControlId::BonusPath1), "");
     });
     EXPECT_EQ(sheet->Slots()[14].path, bonus);
-    EXPECT_EQ(sheet->Slots()[16].path, bonus);
+    EXPECT_EQ(sheet->Slots()[16].path, winter);
     EXPECT_EQ(sheet->Slots()[14].label, "賞与 03回分");
     EXPECT_TRUE(fake.Messages().empty());
     const auto& r = fake.OpenRequests().back();
@@ -111,22 +112,46 @@ TEST_F(BonusPage, ARefusedFileLeavesTheRowAsItWas)
     EXPECT_EQ(fake.Messages()[0].buttons, platform::Buttons::Ok);
 }
 
+TEST_F(BonusPage, AFileInAnotherSlotOrASalarySummaryIsRefused)
+{
+    const std::string bonus = Bonus();
+    const std::string april = Salary(4);
+    OnPage(
+        [&](FakeWizard& w) {
+            Choose(w, 1, bonus);
+            Choose(w, 1, bonus);  // the same row may take it again
+            Choose(w, 2, bonus);
+            Choose(w, 3, april);
+            Choose(w, 4, Write("april-copy.txt", ReadFileBytes(april)));
+            EXPECT_EQ(w.Text(ControlId::BonusPath2), "");
+            EXPECT_EQ(w.Text(ControlId::BonusPath3), "");
+            EXPECT_EQ(w.Text(ControlId::BonusPath4), "");
+        },
+        {april});
+    EXPECT_EQ(sheet->Slots()[12].path, bonus);
+    for (std::size_t slot = 13; slot <= 15; ++slot)
+        EXPECT_EQ(sheet->Slots()[slot].path, "");
+    ASSERT_EQ(fake.Messages().size(), 3u);
+    for (const auto& message : fake.Messages())
+        EXPECT_EQ(message.text, kRefused);
+}
+
 TEST_F(BonusPage, ClearAsksAndEmptiesAllFiveRowsOnOk)
 {
     const std::string bonus = Bonus();
+    const std::string winter = Bonus("bonus-2.txt");
     for (const auto answer : {Answer::Cancel, Answer::Ok}) {
         SCOPED_TRACE(answer == Answer::Ok ? "ok" : "cancel");
         fake.QueueAnswer(answer);
         OnPage([&](FakeWizard& w) {
             Choose(w, 1, bonus);
-            Choose(w, 4, bonus);
+            Choose(w, 4, winter);
             w.Press(ControlId::BonusClear);
-            const std::string expected = answer == Answer::Ok ? "" : bonus;
-            EXPECT_EQ(w.Text(ControlId::BonusPath1), expected);
-            EXPECT_EQ(w.Text(ControlId::BonusPath4), expected);
+            EXPECT_EQ(w.Text(ControlId::BonusPath1), answer == Answer::Ok ? "" : bonus);
+            EXPECT_EQ(w.Text(ControlId::BonusPath4), answer == Answer::Ok ? "" : winter);
         });
         EXPECT_EQ(sheet->Slots()[12].path, answer == Answer::Ok ? "" : bonus);
-        EXPECT_EQ(sheet->Slots()[15].path, answer == Answer::Ok ? "" : bonus);
+        EXPECT_EQ(sheet->Slots()[15].path, answer == Answer::Ok ? "" : winter);
         EXPECT_EQ(sheet->Slots()[15].label, "賞与 04回分");
         ASSERT_FALSE(fake.Messages().empty());
         EXPECT_EQ(fake.Messages().back().text, "賞与 1回目～5回目の全ての設定内容をクリアします。\nよろしいですか？");
@@ -146,17 +171,18 @@ TEST_F(BonusPage, NextListsEveryFileWhoseConditionsDifferInSlotOrder)
     const std::string april = Salary(4);
     const std::string differing =
         Write("b-diff.txt", Replaced(TestDataBytes("engine/edge/bonus-1.txt"), ",所得税", ",所得税,住民税"));
+    const std::string differing2 = Write("b-diff2.txt", ReadFileBytes(differing));
     const std::string good = Bonus();
     OnPage(
         [&](FakeWizard& w) {
             Choose(w, 2, differing);
             Choose(w, 3, good);
-            Choose(w, 5, differing);
+            Choose(w, 5, differing2);
             EXPECT_EQ(w.Next(), 3);
         },
         {april});
     ASSERT_EQ(fake.Messages().size(), 1u);
-    EXPECT_EQ(fake.Messages()[0].text, kConditions + differing + "\n" + differing + "\n");
+    EXPECT_EQ(fake.Messages()[0].text, kConditions + differing + "\n" + differing2 + "\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
 }
 

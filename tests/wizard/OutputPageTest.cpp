@@ -16,7 +16,7 @@ const int kOutput = static_cast<int>(PageId::Output);
 
 class OutputPage : public WizardTest {
 protected:
-    OutputPage() : employees(Employees()) {}
+    OutputPage() : employees(CleanEmployees()) {}
 
     // Runs `steps` on the output page, reached with the employee list alone
     // (or with `salary`), then cancels if the wizard is still open.
@@ -84,11 +84,8 @@ TEST_F(OutputPage, BrowseProposesTheCompanyNameAndShowsTheChosenPath)
     EXPECT_TRUE(r.hideReadOnly);
 }
 
-#ifdef _WIN32
-const char kHyouji[] = "表示";
-#else
-const char kHyouji[] = "\xE8\xA1\xA8\xE7\xA4\xBA";  // 表示 in UTF-8
-#endif
+// 表示 in UTF-8, the path encoding on every platform.
+const char kHyouji[] = "\xE8\xA1\xA8\xE7\xA4\xBA";
 
 struct NameCase {
     const char* name;
@@ -131,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"Less", "a<b", false, "old.XML"},
                       NameCase{"Greater", "a>b", false, "old.XML"},
                       NameCase{"Bar", "a|b", false, "old.XML"},
-                      // 表 has a trail byte 0x5C in code page 932, the path encoding on Windows.
+                      // 表 ends in 0x5C in code page 932; a path name holds it in UTF-8.
                       NameCase{"TrailByteLikeBackslash", kHyouji, true, std::string(kHyouji) + ".XML"}),
     [](const auto& param) { return std::string(param.param.name); });
 
@@ -228,12 +225,22 @@ TEST_F(OutputPage, ASettingsFileThatCannotBeWrittenIsReportedAndTheFileStands)
 {
     std::filesystem::create_directory(SettingsPath());
     const std::string output = dir.File("out.XML");
-    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), -1); }, 1, output);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"正常に終了しました。",
-                                                 "項目の対応を設定ファイルに保存できませんでした。\n"
-                                                 "中間ファイルは作成されています。\n\n" +
-                                                     SettingsPath()}));
-    EXPECT_EQ(fake.Messages()[1].icon, Icon::Warning);
+    OnPage(
+        [&](FakeWizard& w) {
+            // The salary fixture names an employee that the list lacks.
+            fake.QueueAnswer(platform::Answer::Yes);
+            EXPECT_EQ(w.Finish(), -1);
+        },
+        1, output, Salary(4));
+    ASSERT_EQ(fake.Messages().size(), 3u);
+    ExpectFindingsQuestion(fake.Messages()[0]);
+    auto texts = Texts();
+    texts.erase(texts.begin());
+    EXPECT_EQ(texts, (std::vector<std::string>{"正常に終了しました。",
+                                               "項目の対応を設定ファイルに保存できませんでした。\n"
+                                               "中間ファイルは作成されています。\n\n" +
+                                                   SettingsPath()}));
+    EXPECT_EQ(fake.Messages()[2].icon, Icon::Warning);
     EXPECT_TRUE(fileio::FileExists(output));
 }
 
@@ -242,10 +249,50 @@ TEST_F(OutputPage, AConversionWithoutEmployeesKeepsTheWizardOpen)
     employees = Write("employees.txt", "従業員(一覧表),テスト&商事<株>\r\n\r\nコード,氏名\r\n");
     const std::string output = dir.File("out.XML");
     OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), kOutput); }, 1, output);
-    EXPECT_TRUE(fake.Messages().empty());
+    EXPECT_EQ(Texts(), std::vector<std::string>{"従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
+                                                "従業員を登録後、再度「従業員一覧」を作成してください。\n\n" +
+                                                employees});
     EXPECT_FALSE(fileio::FileExists(output));
     EXPECT_FALSE(fileio::FileExists(SettingsPath()));
     EXPECT_EQ(fake.WaitDepth(), 0);
+}
+
+TEST_F(OutputPage, FindingsAreAskedAboutAndNoLeavesEverythingAsEntered)
+{
+    // The salary file names an employee the list lacks, and the list holds
+    // dates that convert to none.
+    employees = Employees();
+    const std::string output = dir.File("out.XML");
+    dir.Write("out.XML", "existing");
+    OnPage(
+        [&](FakeWizard& w) {
+            w.Type(ControlId::YearEdit, "8");
+            fake.QueueAnswer(platform::Answer::No);
+            EXPECT_EQ(w.Finish(), kOutput);
+            EXPECT_EQ(w.Text(ControlId::YearEdit), "8");
+            EXPECT_EQ(w.Text(ControlId::NameEdit), "out.XML");
+            EXPECT_EQ(ReadFileBytes(output), "existing");
+            EXPECT_FALSE(fileio::FileExists(SettingsPath()));
+
+            fake.QueueAnswer(platform::Answer::Yes);
+            EXPECT_EQ(w.Finish(), -1);
+        },
+        1, output, Salary(4));
+    ASSERT_EQ(fake.Messages().size(), 3u);
+    for (const std::size_t i : {0u, 1u}) {
+        const auto& question = fake.Messages()[i];
+        ExpectFindingsQuestion(question);
+        EXPECT_EQ(question.waitDepth, 1);  // asked inside the finish action
+        EXPECT_NE(question.text.find("・従業員一覧表にない従業員コード：1件\n・日付に変換できない値：2件\n"),
+                  std::string::npos)
+            << question.text;
+        EXPECT_NE(question.details.find("【従業員一覧表にない従業員コード】\n" + dir.File("salary-04.txt") + "\n"),
+                  std::string::npos)
+            << question.details;
+    }
+    EXPECT_EQ(fake.Messages()[2].text, "正常に終了しました。");
+    EXPECT_NE(ReadFileBytes(output), "existing");
+    EXPECT_TRUE(fileio::FileExists(SettingsPath()));
 }
 
 }  // namespace

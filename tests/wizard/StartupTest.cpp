@@ -46,13 +46,22 @@ INSTANTIATE_TEST_SUITE_P(
         ParameterCase{"NotANumber", "abc,32769,3,x", false, 0, 0, 0, ""},
         ParameterCase{"BlankBeforeComma", "100 ,32769,3,x", false, 0, 0, 0, ""},
         ParameterCase{"BlanksBeforeFields", " 100, 32769, 3, x", true, 100, 32769, 3, "x"},
-        ParameterCase{"PathCutAtBlank", "100,32769,3,C:\\My Data\\out.XML", true, 100, 32769, 3, "C:\\My"},
+        ParameterCase{"PathWithBlanks", "100,32769,3,C:\\給与 データ\\ヴェルド取込.XML", true, 100, 32769, 3,
+                      "C:\\給与 データ\\ヴェルド取込.XML"},
+        ParameterCase{"BlanksAroundPath", "1,2,3, \tC:\\My Data\\out.XML \r\n", true, 1, 2, 3, "C:\\My Data\\out.XML"},
+        ParameterCase{"QuotedPath", "1,2,3, \"C:\\Users\\山田 太郎\\out.XML\" ", true, 1, 2, 3,
+                      "C:\\Users\\山田 太郎\\out.XML"},
+        ParameterCase{"OneQuoteStays", "1,2,3,\"C:\\x", true, 1, 2, 3, "\"C:\\x"},
+        ParameterCase{"EmptyQuotes", "1,2,3, \"\" ", false, 0, 0, 0, ""},
+        ParameterCase{"CommasInPath", "1,2,3,C:\\a,b\\out.XML", true, 1, 2, 3, "C:\\a,b\\out.XML"},
         ParameterCase{"Signs", "-5,+7,3,x", true, -5, 7, 3, "x"},
         ParameterCase{"Limits", "2147483647,-2147483648,3,x", true, 2147483647, -2147483648, 3, "x"},
         ParameterCase{"WindowOverflows", "2147483648,1,3,x", false, 0, 0, 0, ""},
         ParameterCase{"MessageOverflows", "1,99999999999999999999,3,x", false, 0, 0, 0, ""},
         ParameterCase{"LongestPath", "1,2,3," + std::string(259, 'p'), true, 1, 2, 3, std::string(259, 'p')},
-        ParameterCase{"PathTooLong", "1,2,3," + std::string(260, 'p'), false, 0, 0, 0, ""}),
+        ParameterCase{"PathTooLong", "1,2,3," + std::string(260, 'p'), false, 0, 0, 0, ""},
+        ParameterCase{"QuotesDoNotCount", "1,2,3,\"" + std::string(259, 'p') + "\"", true, 1, 2, 3,
+                      std::string(259, 'p')}),
     [](const auto& param) { return std::string(param.param.name); });
 
 class Startup : public WizardTest {
@@ -124,10 +133,12 @@ TEST_F(Startup, TheWizardIsShownOnceAndComIsUndoneAfterIt)
     EXPECT_EQ(log.back(), "com uninit");
 }
 
-TEST_F(Startup, TheDefaultFilingYearIsTheLocalYearMinus1988)
+TEST_F(Startup, TheDefaultFilingYearIsTheYearOfTheLocalDatesEra)
 {
-    for (const auto& [year, text] : {std::pair{2014, "26"}, std::pair{2019, "31"}, std::pair{2025, "37"}}) {
-        fake.SetToday({year, 1, 1});
+    const std::pair<platform::LocalDate, const char*> cases[] = {
+        {{2014, 1, 1}, "26"}, {{2019, 4, 30}, "31"}, {{2019, 5, 1}, "1"}, {{2026, 1, 1}, "8"}};
+    for (const auto& [today, text] : cases) {
+        fake.SetToday(today);
         CVdWizSheet s(services, platform::AppTitle(), platform::kNoWindow);
         EXPECT_EQ(s.FilingYear(), text);
     }

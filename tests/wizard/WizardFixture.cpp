@@ -26,6 +26,12 @@ std::string WizardTest::Employees(const std::string& name)
     return dir.Write(name, TestDataBytes("engine/edge/employees.txt"));
 }
 
+std::string WizardTest::CleanEmployees(const std::string& name)
+{
+    const std::string bytes = Replaced(TestDataBytes("engine/edge/employees.txt"), "天保 1年 1月 1日", "");
+    return dir.Write(name, Replaced(bytes, "退職,1990年 4月 1,", "退職,,"));
+}
+
 std::string WizardTest::Salary(int month, const std::string& name)
 {
     const std::string file = name.empty() ? text::Format("salary-%02d.txt", month) : name;
@@ -52,6 +58,15 @@ void WizardTest::ExpectNoErrors() const
 {
     const auto errors = fake.Errors();
     EXPECT_TRUE(errors.empty()) << ::testing::PrintToString(errors);
+}
+
+void ExpectFindingsQuestion(const FakePlatform::Message& message)
+{
+    EXPECT_TRUE(message.text.starts_with("エクスポートファイルに、次の確認事項があります。")) << message.text;
+    EXPECT_TRUE(message.text.ends_with("このまま中間ファイルを作成しますか？")) << message.text;
+    EXPECT_EQ(message.icon, platform::Icon::Warning);
+    EXPECT_EQ(message.buttons, platform::Buttons::YesNo);
+    EXPECT_FALSE(message.details.empty());
 }
 
 void ChooseFiles(FakePlatform& fake, FakeWizard& w, platform::ControlId button, std::vector<std::string> paths)

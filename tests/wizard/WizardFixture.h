@@ -23,8 +23,12 @@ class WizardTest : public ::testing::Test {
 protected:
     WizardTest();
 
-    // The employee list of company テスト&商事<株>.
+    // The employee list of company テスト&商事<株>. Its last employee's dates
+    // convert to none, so a conversion asks whether to go on.
     std::string Employees(const std::string& name = "employees.txt");
+    // The same list without those dates: the employee list alone converts
+    // without a question.
+    std::string CleanEmployees(const std::string& name = "employees.txt");
     // A salary summary of `month` (its label line "N月度給与").
     std::string Salary(int month, const std::string& name = "");
     // A bonus summary.
@@ -48,6 +52,9 @@ protected:
     platform::Services services;
     std::unique_ptr<CVdWizSheet> sheet;
 };
+
+// Checks that `message` is the question about the exports' findings.
+void ExpectFindingsQuestion(const FakePlatform::Message& message);
 
 // Script steps that many tests share.
 void ChooseFiles(FakePlatform& fake, FakeWizard& w, platform::ControlId button, std::vector<std::string> paths);

@@ -1,5 +1,6 @@
 // corvane-testcaller: the tests' own stand-in for the calling program.
-//   corvane-testcaller caller <corvane.exe> <output path>
+//   corvane-testcaller caller <corvane.exe> <data folder>
+//   corvane-testcaller dialogs <corvane.exe>
 //   corvane-testcaller screenshots <corvane.exe> <data folder> <out folder>
 #include <windows.h>
 
@@ -7,15 +8,19 @@
 #include <cwchar>
 
 #include "CallerTest.h"
+#include "DialogCheck.h"
 #include "Screenshots.h"
 
 int wmain(int argc, wchar_t** argv)
 {
     if (argc == 4 && std::wcscmp(argv[1], L"caller") == 0)
         return corvane::testcaller::RunCallerTests(argv[2], argv[3]) == 0 ? 0 : 1;
+    if (argc == 3 && std::wcscmp(argv[1], L"dialogs") == 0)
+        return corvane::testcaller::CheckDialogs(argv[2]) == 0 ? 0 : 1;
     if (argc == 5 && std::wcscmp(argv[1], L"screenshots") == 0)
         return corvane::testcaller::TakeScreenshots(argv[2], argv[3], argv[4]) == 0 ? 0 : 1;
-    std::fprintf(stderr, "usage: corvane-testcaller caller <corvane.exe> <output path>\n"
+    std::fprintf(stderr, "usage: corvane-testcaller caller <corvane.exe> <data folder>\n"
+                         "       corvane-testcaller dialogs <corvane.exe>\n"
                          "       corvane-testcaller screenshots <corvane.exe> <data folder> <out folder>\n");
     return 2;
 }

@@ -1,0 +1,92 @@
+#include "preflight/ReconciliationReport.h"
+
+#include <memory>
+#include <optional>
+
+#include "preflight/Figure.h"
+#include "xmlout/CExportXMLVeld.h"
+
+namespace corvane::preflight {
+
+namespace {
+
+const char kLineEnd[] = "\r\n";
+constexpr int kFirstBonusPeriod = 14;
+
+// A field quoted when it holds a separator, a quote or a line break. A quote
+// or comma byte is never part of a double-byte character.
+std::string Field(const std::string& value)
+{
+    if (value.find_first_of(",\"\r\n") == std::string::npos)
+        return value;
+    std::string quoted = "\"";
+    for (const char c : value) {
+        quoted.push_back(c);
+        if (c == '"')
+            quoted.push_back('"');
+    }
+    return quoted + "\"";
+}
+
+std::string Row(const std::vector<std::string>& fields)
+{
+    std::string row;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        row += (i == 0 ? "" : ",") + Field(fields[i]);
+    return row + kLineEnd;
+}
+
+bool HasFigure(const CKyuuyoShouyo& record)
+{
+    return !record.SOUSIKYUUGAKU.empty() || !record.HOKENKOUJOGAKU.empty() || !record.FUYOUSINZOKUSUU.empty() ||
+           !record.SANSYUTUZEIGAKU.empty();
+}
+
+// The periods with figures ("1 2 3", bonuses counted from 1) and the sums of
+// the gross pay, the deductions and the tax over them.
+struct Year {
+    std::string periods;
+    long long gross = 0;
+    long long deductions = 0;
+    long long tax = 0;
+
+    void Add(const CKyuuyoShouyo& record, int first)
+    {
+        if (!HasFigure(record))
+            return;
+        periods += (periods.empty() ? "" : " ") + std::to_string(record.KUBUN - first + 1);
+        gross += WholeValue(record.SOUSIKYUUGAKU).value_or(0);
+        deductions += WholeValue(record.HOKENKOUJOGAKU).value_or(0);
+        tax += WholeValue(record.SANSYUTUZEIGAKU).value_or(0);
+    }
+};
+
+}  // namespace
+
+std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Finding>& findings,
+                              const PathDisplay& display)
+{
+    std::string csv = Row({"コード", "氏名", "給与の月", "賞与の回", "総支給金額（給与）", "社会保険料等の控除額（給与）",
+                           "算出税額（給与）", "総支給金額（賞与）", "社会保険料等の控除額（賞与）", "算出税額（賞与）"});
+    for (const auto& syain : store.Syain()) {
+        Year salaries;
+        Year bonuses;
+        for (const auto& record : syain->Salaries())
+            salaries.Add(*record, 1);
+        for (const auto& record : syain->Bonuses())
+            bonuses.Add(*record, kFirstBonusPeriod);
+        csv += Row({syain->Code(), syain->Name(), salaries.periods, bonuses.periods, std::to_string(salaries.gross),
+                    std::to_string(salaries.deductions), std::to_string(salaries.tax), std::to_string(bonuses.gross),
+                    std::to_string(bonuses.deductions), std::to_string(bonuses.tax)});
+    }
+    csv += kLineEnd;
+    csv += Row({"確認事項", "ファイル", "行", "従業員コード", "件数", "内容"});
+    for (const auto& finding : findings) {
+        csv += Row({KindTitle(finding.kind), finding.file.empty() ? std::string() : display(finding.file),
+                    finding.line > 0 ? std::to_string(finding.line) : std::string(), finding.employee,
+                    std::to_string(finding.count), finding.text});
+    }
+    return csv;
+}
+
+}  // namespace corvane::preflight

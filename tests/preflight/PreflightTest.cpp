@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include "items/CSormaItemCheck.h"
+#include "preflight/Figure.h"
+#include "preflight/FindingText.h"
+#include "preflight/Preflight.h"
+#include "sormaexport/CSormaKyuuyo.h"
+#include "support/RecordingMessageBox.h"
+#include "support/TempDir.h"
+
+namespace corvane::test {
+namespace {
+
+using preflight::Finding;
+using preflight::FindingKind;
+
+const std::string kEmployees =
+    "従業員(一覧表),テスト商事\r\n"
+    "\r\n"
+    "コード,氏名,生年月日,入社年月日,退職年月日\r\n"
+    "0001,山田太郎,1975年 4月 3日,昭和50年 4月 3日,\r\n"
+    "0002,佐藤花子,1980年12月25日,平成10年 4月 1日,\r\n";
+
+const std::string kSummaryHead =
+    "集計表,テスト商事\r\n"
+    "\r\n"
+    "4月度給与\r\n"
+    "\r\n"
+    "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税\r\n";
+
+const std::string kSalary = kSummaryHead +
+                            "0001,山田太郎,\"300,000\",45000,2,5000\r\n"
+                            "0002,佐藤花子,250000,37000,0,4000\r\n";
+
+class Preflight : public ::testing::Test {
+protected:
+    Preflight()
+    {
+        const char* names[] = {"課税支給合計", "社会保険料計", "扶養人数", "所得税"};
+        for (std::size_t i = 0; i < 4; ++i) {
+            items.Entries()[i].chosenPayrollItem = names[i];
+            items.Entries()[i].chosenPosition = static_cast<std::int32_t>(i + 2);
+        }
+    }
+
+    // Reads the April salary file (when given) and the employee list, and checks them.
+    std::vector<Finding> Check(const std::string& employees, const std::string& salary = "")
+    {
+        std::vector<std::string> paths(17);
+        if (!salary.empty())
+            paths[3] = dir.Write("salary-04.txt", salary);
+        paths.push_back(dir.Write("employees.txt", employees));
+        // A reader reads one job.
+        reader = std::make_unique<CSormaKyuuyo>(messenger);
+        EXPECT_TRUE(reader->Read(paths, static_cast<int>(paths.size()), items));
+        return preflight::VerifyExports(*reader, items);
+    }
+
+    static std::vector<FindingKind> Kinds(const std::vector<Finding>& findings)
+    {
+        std::vector<FindingKind> kinds;
+        for (const auto& finding : findings)
+            kinds.push_back(finding.kind);
+        return kinds;
+    }
+
+    TempDir dir;
+    RecordingMessageBox box;
+    platform::Messenger messenger{box};
+    CSormaItemCheck items{dir.File("Corvane.ENV")};
+    std::unique_ptr<CSormaKyuuyo> reader = std::make_unique<CSormaKyuuyo>(messenger);
+};
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST_F(Preflight, CleanExportsGiveNoFindings)
+{
+    EXPECT_TRUE(Check(kEmployees, kSalary).empty());
+    // A figure with a sign or a decimal part is a number; an empty one is no figure at all.
+    EXPECT_TRUE(Check(kEmployees, kSummaryHead + "0001,山田太郎,-500,\"1,234.5\",,0\r\n"
+                                                 "0002,佐藤花子,0,0,\"\",0\r\n")
+                    .empty());
+}
+
+TEST_F(Preflight, TheBundledSampleExportsAreClean)
+{
+    const std::filesystem::path examples = std::filesystem::path(CORVANE_TEST_DATA_DIR) / "../../examples";
+    std::vector<std::string> salary;
+    std::vector<std::string> bonus;
+    std::string employees;
+    for (const auto& entry : std::filesystem::directory_iterator(examples)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("salary-"))
+            salary.push_back(entry.path().string());
+        else if (name.starts_with("bonus-"))
+            bonus.push_back(entry.path().string());
+        else if (name.starts_with("employees"))
+            employees = entry.path().string();
+    }
+    ASSERT_EQ(salary.size(), 12u);
+    ASSERT_FALSE(employees.empty());
+    std::sort(salary.begin(), salary.end());
+    std::sort(bonus.begin(), bonus.end());
+    std::vector<std::string> paths = salary;
+    paths.insert(paths.end(), bonus.begin(), bonus.end());
+    paths.resize(17);
+    paths.push_back(employees);
+    // The samples use the standard layout: the defaults' positions.
+    for (auto& entry : items.Entries()) {
+        entry.chosenPayrollItem = entry.defaultPayrollItem;
+        entry.chosenPosition = -1;
+    }
+    items.PrepareChoices(salary.front(), "");
+    ASSERT_TRUE(reader->Read(paths, static_cast<int>(paths.size()), items));
+    ASSERT_FALSE(reader->GetEmployeeCodes().empty());
+    const auto findings = preflight::VerifyExports(*reader, items);
+    EXPECT_TRUE(findings.empty()) << preflight::FindingDetails(findings, [](const std::string& p) { return p; });
+}
+
+TEST_F(Preflight, SummaryCodesMissingFromTheEmployeeListAreNamedPerFile)
+{
+    // A spreadsheet dropped the leading zeros of the summary's codes.
+    auto findings = Check(kEmployees, kSummaryHead + "1,山田太郎,300000,45000,2,5000\r\n"
+                                                     "2,佐藤花子,250000,37000,0,4000\r\n");
+    ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::UnlistedCodes, FindingKind::NoFigures}));
+    EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
+    EXPECT_EQ(findings[0].count, 2u);
+    EXPECT_EQ(findings[0].employee, "1");
+    EXPECT_TRUE(Contains(findings[0].text, "（1、2）"));
+    EXPECT_TRUE(Contains(findings[0].text, "うち2件は、先頭の0や前後の空白を除くと"));
+    EXPECT_EQ(findings[1].count, 2u);
+    EXPECT_TRUE(Contains(findings[1].text, "0001 山田太郎、0002 佐藤花子"));
+
+    // A code that matches nothing, however loosened, gets no hint.
+    findings = Check(kEmployees, kSalary + "9999,誰か,1,1,0,1\r\n");
+    ASSERT_EQ(Kinds(findings), std::vector{FindingKind::UnlistedCodes});
+    EXPECT_EQ(findings[0].count, 1u);
+    EXPECT_FALSE(Contains(findings[0].text, "うち"));
+}
+
+TEST_F(Preflight, ListedEmployeesWithoutAnySummaryRowAreNamedOnlyWhenSummariesWereChosen)
+{
+    const std::string employees = kEmployees + "0003,鈴木一郎,,,\r\n";
+    auto findings = Check(employees, kSalary);
+    ASSERT_EQ(Kinds(findings), std::vector{FindingKind::NoFigures});
+    EXPECT_EQ(findings[0].employee, "0003");
+    EXPECT_EQ(findings[0].file, dir.File("employees.txt"));
+    EXPECT_TRUE(Contains(findings[0].text, "0003 鈴木一郎"));
+    EXPECT_TRUE(Check(employees).empty());
+    // Who left may have left before the chosen months.
+    const std::string withStatus = "従業員(一覧表),テスト商事\r\n\r\nコード,氏名,就業状況,退職年月日\r\n"
+                                   "0001,山田太郎,在職,\r\n0002,佐藤花子,在職,\r\n"
+                                   "0003,鈴木一郎,退職(普通),\r\n0004,高橋三郎,在職,2026年 3月31日\r\n";
+    EXPECT_TRUE(Check(withStatus, kSalary).empty());
+}
+
+TEST_F(Preflight, RowsWithAnotherNumberOfFieldsOrUnpairedQuotesAreNamedByLine)
+{
+    // Quotes deleted from an amount: one field more. A stray quote in a name
+    // shifts the rest of its row.
+    auto findings = Check(kEmployees + "0003,\"鈴木,,,\r\n", kSummaryHead + "0001,山田太郎,300,000,45000,2,5000\r\n"
+                                                                          "0002,佐藤花子,250000,37000,0,4000\r\n");
+    ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::NoFigures, FindingKind::FieldCount,
+                                            FindingKind::UnpairedQuotes}));
+    EXPECT_EQ(findings[1].file, dir.File("salary-04.txt"));
+    EXPECT_EQ(findings[1].line, 6);
+    EXPECT_EQ(findings[1].employee, "0001");
+    EXPECT_TRUE(Contains(findings[1].text, "見出し行（5行目、6項目）と異なる行が1行あります（6行目）"));
+    EXPECT_EQ(findings[2].file, dir.File("employees.txt"));
+    EXPECT_EQ(findings[2].line, 6);
+    EXPECT_EQ(findings[2].employee, "0003");
+}
+
+TEST_F(Preflight, AFileCutOffInsideItsLastRowIsNamedOnce)
+{
+    const std::string cut = kSummaryHead + "0001,山田太郎,300000,45000,2,5000\r\n0002,佐藤花子,2500";
+    auto findings = Check(kEmployees, cut);
+    ASSERT_EQ(Kinds(findings), std::vector{FindingKind::CutOff});
+    EXPECT_EQ(findings[0].line, 7);
+    EXPECT_TRUE(Contains(findings[0].text, "項目が3個しかありません（見出し行は6項目）"));
+    // A last row that is whole but lacks its line end is not cut off.
+    EXPECT_TRUE(Check(kEmployees, kSalary.substr(0, kSalary.size() - 2)).empty());
+}
+
+TEST_F(Preflight, ACodeTwiceInOneFileIsNamedWithItsLines)
+{
+    auto findings = Check(kEmployees + "0001,山田次郎,,,\r\n", kSalary + "0002,佐藤花子,1,1,0,1\r\n");
+    ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::RepeatedCode, FindingKind::RepeatedCode}));
+    EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
+    EXPECT_EQ(findings[0].line, 8);
+    EXPECT_TRUE(Contains(findings[0].text, "後の行のものだけが使われます"));
+    EXPECT_EQ(findings[1].file, dir.File("employees.txt"));
+    EXPECT_EQ(findings[1].line, 6);
+    EXPECT_EQ(findings[1].employee, "0001");
+    EXPECT_TRUE(Contains(findings[1].text, "一人分にまとめられます"));
+}
+
+TEST_F(Preflight, DatesThatConvertToNoDateAreNamedPerColumn)
+{
+    const std::string employees = "従業員(一覧表),テスト商事\r\n\r\n"
+                                  "コード,氏名,生年月日,入社年月日,退職年月日\r\n"
+                                  "0001,山田太郎,1962/10/2,1962年10月2日,\r\n"
+                                  "0002,佐藤花子,1975年13月 3日,令和 2年 4月 1日,平成31年 4月30日\r\n"
+                                  "0003,鈴木一郎,慶応 3年 1月 1日,,\r\n";
+    const auto findings = Check(employees, kSalary + "0003,鈴木一郎,1,1,0,1\r\n");
+    ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::BadDate, FindingKind::BadDate}));
+    EXPECT_EQ(findings[0].count, 3u);
+    EXPECT_TRUE(Contains(findings[0].text, "生年月日が日付に変換できない従業員が3人います"));
+    EXPECT_TRUE(Contains(findings[0].text, "0001 山田太郎「1962/10/2」、0002 佐藤花子「1975年13月 3日」"));
+    EXPECT_EQ(findings[1].count, 1u);
+    EXPECT_TRUE(Contains(findings[1].text, "入社年月日"));
+}
+
+TEST_F(Preflight, ChosenFiguresThatAreNoNumberAreNamedPerFileAndColumn)
+{
+    const auto findings = Check(kEmployees, kSummaryHead + "0001,山田太郎,３０００００,45000,2,5000\r\n"
+                                                           "0002,佐藤花子,250000,37000,二,4000\r\n");
+    ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::NotANumber, FindingKind::NotANumber}));
+    EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
+    EXPECT_EQ(findings[0].employee, "0001");
+    EXPECT_TRUE(Contains(findings[0].text, "総支給金額（課税支給合計）に数値でない値が1件あります（0001「３０００００」）"));
+    EXPECT_EQ(findings[1].employee, "0002");
+    EXPECT_TRUE(Contains(findings[1].text, "（扶養人数）"));
+}
+
+TEST(PreflightFigure, NumbersAfterQuotesAndSeparatorsGo)
+{
+    for (const char* number : {"", "\"\"", "0", "-500", "+3", "\"1,234\"", "1234.50"})
+        EXPECT_TRUE(preflight::IsNumber(number)) << number;
+    for (const char* other : {"-", "1.", ".5", "1e3", " 100", "１００", "abc", "12-3"})
+        EXPECT_FALSE(preflight::IsNumber(other)) << other;
+    EXPECT_EQ(preflight::WholeValue("\"-1,234.9\""), -1234);
+    EXPECT_EQ(preflight::WholeValue(""), std::nullopt);
+    EXPECT_EQ(preflight::WholeValue("99999999999999999999"), std::nullopt);
+}
+
+TEST(PreflightText, TheQuestionCountsEachKindAndTheDetailsNameFileAndLine)
+{
+    const std::vector<Finding> findings = {
+        {FindingKind::FieldCount, "a.txt", 6, "0001", 2, "一"},
+        {FindingKind::FieldCount, "b.txt", 9, "0002", 1, "二"},
+        {FindingKind::BadDate, "", 0, "0003", 4, "三"},
+    };
+    const std::string question = preflight::ProceedQuestion(findings);
+    EXPECT_TRUE(Contains(question, "・項目の数が合わない行：3件\n・日付に変換できない値：4件\n"));
+    EXPECT_TRUE(question.ends_with("このまま中間ファイルを作成しますか？"));
+    EXPECT_EQ(preflight::FindingDetails(findings, [](const std::string& p) { return "[" + p + "]"; }),
+              "【項目の数が合わない行】\n[a.txt]（6行目）\n一\n\n"
+              "【項目の数が合わない行】\n[b.txt]（9行目）\n二\n\n"
+              "【日付に変換できない値】\n三\n");
+}
+
+}  // namespace
+}  // namespace corvane::test

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "WizardProcess.h"
+
+namespace corvane::testcaller {
+
+// Ids of the wizard's controls (platform/ControlIds.h).
+constexpr int kStandardModeRadio = 1003;
+constexpr int kSimpleModeRadio = 1005;
+constexpr int kEmployeeBrowse = 1103;
+constexpr int kSalaryBrowse = 1203;
+constexpr int kBonusBrowse1 = 1321;
+constexpr int kBonusBrowse2 = 1322;
+constexpr int kItemsBrowse = 1402;
+constexpr int kLocationEdit = 1504;
+constexpr int kNameEdit = 1506;
+constexpr int kOutputBrowse = 1507;
+constexpr int kItemPage = 4;
+constexpr int kOutputPage = 5;
+
+// Drives the wizard of a running corvane.exe as a user would: page buttons,
+// the real file dialogs, 次へ. Failures are printed and counted.
+class WizardWalk {
+public:
+    WizardWalk(WizardProcess& wizard, HWND sheet) : m_wizard(wizard), m_sheet(sheet) {}
+
+    // Presses a page's button and answers the file dialog that it opens with `names`.
+    bool ChooseFiles(int buttonId, const std::wstring& names);
+    // The sample exports of `folder` on pages 2 to 4, each page followed by
+    // 次へ; `shown` is called with a page's name before its 次へ.
+    void ChooseSampleFiles(const std::wstring& folder, const std::function<void(const wchar_t*)>& shown = {});
+    void Next();
+    // The index of the page shown.
+    int CurrentPage() const;
+    HWND FindPageControl(int id) const;
+    bool Fail(const char* what);
+
+    HWND Sheet() const { return m_sheet; }
+    int Failed() const { return m_failed; }
+
+private:
+    WizardProcess& m_wizard;
+    HWND m_sheet;
+    int m_failed = 0;
+};
+
+// Real input through the window system: a left click in the middle of
+// `window`, and one key press.
+void ClickWindow(HWND window);
+void PressKey(WORD key);
+// The control with the keyboard focus in the thread that owns `window`.
+HWND FocusOf(HWND window);
+
+}  // namespace corvane::testcaller
