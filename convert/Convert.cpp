@@ -2,6 +2,7 @@
 
 #include "convert/ConvertOptions.h"
 #include "convert/StreamMessageBox.h"
+#include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
 #include "platform/HostSystem.h"
 #include "platform/Messenger.h"
@@ -152,6 +153,19 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
     if (!clash.empty()) {
         messenger.Warn(clash);
         return kExitUsage;
+    }
+    if (options.report) {
+        std::vector<std::string> taken = exports;
+        taken.push_back(options.out);
+        taken.push_back(items.SettingsPath());
+        for (const auto& path : taken) {
+            if (fileio::SameFile(*options.report, path)) {
+                messenger.Warn("照合表の保存先に、中間ファイル、設定ファイルまたはエクスポートファイルと同じファイルが"
+                               "指定されています。\n別の保存先を指定してください。\n\n" +
+                               messenger.DisplayPath(*options.report));
+                return kExitUsage;
+            }
+        }
     }
     items.LoadSettings();
 

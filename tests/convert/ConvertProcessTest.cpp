@@ -123,15 +123,18 @@ TEST_F(ConvertProcess, ParallelRunsOnOneSettingsFileKeepEveryCompanysLine)
 {
     MakeExports(2, 0);
     // One employee list per company: the company name is the first line's second field.
+    // A company line is stored only by a run with a summary file: each company gets its January.
     const std::string list = ReadFileBytes(exports + "/employees.txt");
+    const std::string january = ReadFileBytes(exports + "/salary-01.txt");
     const std::string& sample = samplegen::SampleCompanyName();
     constexpr int kConverters = 10;
     std::vector<std::string> companies;
     for (int i = 0; i < kConverters; ++i) {
         companies.push_back(corvane::text::Format("会社%02d", i));
-        std::string bytes = list;
-        bytes.replace(bytes.find(sample), sample.size(), companies.back());
-        dir.Write(corvane::text::Format("list-%02d.txt", i), bytes);
+        for (auto [bytes, name] : {std::pair{list, "list-%02d.txt"}, std::pair{january, "salary-%02d.txt"}}) {
+            bytes.replace(bytes.find(sample), sample.size(), companies.back());
+            dir.Write(corvane::text::Format(name, i), bytes);
+        }
     }
     const std::string earlier = "前からの会社,支給額,7,,-1,,-1,,-1\r\n";
 
@@ -140,6 +143,7 @@ TEST_F(ConvertProcess, ParallelRunsOnOneSettingsFileKeepEveryCompanysLine)
         std::vector<pid_t> running;
         for (int i = 0; i < kConverters; ++i) {
             running.push_back(StartConverter({"--employees", dir.File(corvane::text::Format("list-%02d.txt", i)),
+                                              "--salary", dir.File(corvane::text::Format("salary-%02d.txt", i)),
                                               "--out", dir.File(corvane::text::Format("out-%02d.XML", i)),
                                               "--settings", settings, "--year", "6"}));
             ASSERT_GT(running.back(), 0);
@@ -152,7 +156,7 @@ TEST_F(ConvertProcess, ParallelRunsOnOneSettingsFileKeepEveryCompanysLine)
         std::size_t expectedSize = kHeader.size() + earlier.size();
         ASSERT_EQ(saved.rfind(kHeader + earlier, 0), 0u) << "round " << round << ":\n" << saved;
         for (const auto& company : companies) {
-            const std::string line = company + ",,-1,,-1,,-1,,-1\r\n";
+            const std::string line = company + ",課税支給合計,46,社会保険料計,72,扶養人数,93,所得税,65\r\n";
             expectedSize += line.size();
             const auto at = saved.find(line);
             EXPECT_NE(at, std::string::npos) << "round " << round << " lost " << company << ":\n" << saved;

@@ -360,6 +360,13 @@ TEST_F(ConvertFindings, TheReportListsEmployeesSumsAndFindings)
                   salary +
                   ",6,0001,1,項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
                   "項目がずれて、別の列の値が読まれている可能性があります。\r\n");
+    // A report in the place of the output, the settings or an export is refused before anything is read.
+    for (const std::string& taken : {out, settings, salary}) {
+        const std::string before = std::filesystem::exists(taken) ? ReadFileBytes(taken) : std::string();
+        EXPECT_EQ(Run(Job(), {"--report", taken}), 2) << taken;
+        EXPECT_NE(Err().find(Utf8("照合表の保存先に")), std::string::npos) << Err();
+        EXPECT_EQ(std::filesystem::exists(taken) ? ReadFileBytes(taken) : std::string(), before);
+    }
     // Refused by --strict, the report is still written for the user to reconcile.
     std::filesystem::remove(report);
     std::filesystem::remove(out);
