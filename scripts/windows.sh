@@ -87,7 +87,12 @@ fi
 out="$dir/convert-check"
 rm -rf "$out"
 mkdir -p "$out/linux" "$out/windows"
-year=$(( $(date +%Y) - 1988 ))
+# The wizard's default filing year: the year of the era of today (令和 from 2019-05-01).
+if [ "$(date +%Y%m%d)" -ge 20190501 ]; then
+    year=$(( $(date +%Y) - 2018 ))
+else
+    year=$(( $(date +%Y) - 1988 ))
+fi
 for mode in normal easy; do
     set -- --employees examples/employees.txt --year 26 --mode "$mode"
     for f in examples/salary-*.txt; do set -- "$@" --salary "$f"; done
