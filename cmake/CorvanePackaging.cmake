@@ -4,10 +4,16 @@
 set(CORVANE_MAINTAINER "Corvane developers <corvane@example.org>")
 set(corvane_packaging "${PROJECT_SOURCE_DIR}/packaging")
 
+set(CORVANE_TITLE "ヴェルドfromソルマ給与")
+
 if(WIN32)
+    # Never changes: it ties every version of the MSI together.
+    set(CORVANE_UPGRADE_CODE "BB319CEC-3519-4810-82F5-523D9BB26F5C")
+    set(CORVANE_DOWNGRADE_MESSAGE "新しいバージョンの${CORVANE_TITLE}がインストールされています。")
     if(TARGET corvane AND TARGET corvane-convert)
-        configure_file("${corvane_packaging}/windows/corvane.wxs.in"
-            "${PROJECT_BINARY_DIR}/packaging/corvane.wxs" @ONLY)
+        foreach(file corvane.wxs corvane-msi.sql)
+            configure_file("${corvane_packaging}/windows/${file}.in" "${PROJECT_BINARY_DIR}/packaging/${file}" @ONLY)
+        endforeach()
     endif()
     return()
 endif()

@@ -12,7 +12,7 @@ packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libxml2-uti
 for option in "$@"; do
     case "$option" in
     --windows) CORVANE_WINDOWS=1 ;;
-    --package) packages="$packages dpkg-dev file lintian appstream desktop-file-utils poppler-utils wixl" ;;
+    --package) packages="$packages dpkg-dev file lintian appstream desktop-file-utils poppler-utils msitools wixl" ;;
     *) echo "setup-debian.sh: unknown option $option" >&2; exit 2 ;;
     esac
 done

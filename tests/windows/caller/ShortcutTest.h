@@ -1,0 +1,10 @@
+#pragma once
+
+namespace corvane::testcaller {
+
+// Starts the program that the shortcut `lnk` points at, waits for its wizard,
+// presses Escape in it and expects the program to end. Prints one line per
+// check; 0 when every check passed.
+int RunShortcutTest(const wchar_t* lnk);
+
+}  // namespace corvane::testcaller
