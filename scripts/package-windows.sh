@@ -8,8 +8,11 @@
 #       installed converter against the Linux build, the wizard started from
 #       the shortcut's target and closed with Escape, a silent uninstall that
 #       leaves only the settings file, and a reinstall that finds it
+#   scripts/package-windows.sh --test --screenshots  also writes the installed
+#       wizard's picture to docs/screenshots/installed-windows.png
 set -eu
 option="${1:-}"
+screenshots="${2:-}"
 cd "$(dirname "$0")/.."
 root=$(pwd)
 CORVANE_WINDOWS=1 scripts/setup-debian.sh --package
@@ -99,12 +102,15 @@ cmp "$out/linux.ENV" "$installed/Corvane.ENV"
 echo "the same bytes as the Linux build; Corvane.ENV next to the installed program"
 
 step "the wizard from the shortcut"
-# shellcheck disable=SC2086
 wine explorer /desktop=corvane,1100x800 "$dir/tests/windows/caller/corvane-testcaller.exe" shortcut "$shortcut" \
-    2>/dev/null | tr -d '\r' | tee "$out/shortcut.log"
+    "$(winepath -w "$root/$out/installed.bmp" 2>/dev/null)" 2>/dev/null | tr -d '\r' | tee "$out/shortcut.log"
 if grep -q '^FAIL' "$out/shortcut.log" || ! grep -q '^ok: Escape closes the program' "$out/shortcut.log"; then
     echo "the shortcut test failed" >&2
     exit 1
+fi
+
+if [ "$screenshots" = "--screenshots" ]; then
+    python3 tests/windows/bmp2png.py "$out/installed.bmp" docs/screenshots/installed-windows.png
 fi
 
 step "msiexec /x"

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "WindowCapture.h"
 #include "WizardProcess.h"
 
 namespace corvane::testcaller {
@@ -46,7 +47,7 @@ void PressEscape(HWND window)
 
 }  // namespace
 
-int RunShortcutTest(const wchar_t* lnk)
+int RunShortcutTest(const wchar_t* lnk, const wchar_t* bmpPath)
 {
     CoInitialize(nullptr);
     const std::wstring target = ShortcutTarget(lnk);
@@ -67,6 +68,10 @@ int RunShortcutTest(const wchar_t* lnk)
     const HWND wizard = program.WaitForDialog(30000);
     if (!check(wizard != nullptr, "the wizard opens"))
         return 1;
+    if (bmpPath) {
+        PumpFor(1000);
+        check(CaptureWindow(wizard, bmpPath), "a picture of the wizard");
+    }
     PressEscape(wizard);
     check(program.WaitForExit(20000) >= 0, "Escape closes the program");
     std::fflush(stdout);

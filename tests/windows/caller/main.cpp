@@ -1,7 +1,7 @@
 // corvane-testcaller: the tests' own stand-in for the calling program.
 //   corvane-testcaller caller <corvane.exe> <output path>
 //   corvane-testcaller screenshots <corvane.exe> <data folder> <out folder>
-//   corvane-testcaller shortcut <program.lnk>
+//   corvane-testcaller shortcut <program.lnk> [picture.bmp]
 #include <windows.h>
 
 #include <cstdio>
@@ -17,10 +17,10 @@ int wmain(int argc, wchar_t** argv)
         return corvane::testcaller::RunCallerTests(argv[2], argv[3]) == 0 ? 0 : 1;
     if (argc == 5 && std::wcscmp(argv[1], L"screenshots") == 0)
         return corvane::testcaller::TakeScreenshots(argv[2], argv[3], argv[4]) == 0 ? 0 : 1;
-    if (argc == 3 && std::wcscmp(argv[1], L"shortcut") == 0)
-        return corvane::testcaller::RunShortcutTest(argv[2]) == 0 ? 0 : 1;
+    if ((argc == 3 || argc == 4) && std::wcscmp(argv[1], L"shortcut") == 0)
+        return corvane::testcaller::RunShortcutTest(argv[2], argc == 4 ? argv[3] : nullptr) == 0 ? 0 : 1;
     std::fprintf(stderr, "usage: corvane-testcaller caller <corvane.exe> <output path>\n"
                          "       corvane-testcaller screenshots <corvane.exe> <data folder> <out folder>\n"
-                         "       corvane-testcaller shortcut <program.lnk>\n");
+                         "       corvane-testcaller shortcut <program.lnk> [picture.bmp]\n");
     return 2;
 }
