@@ -5,6 +5,13 @@
 
 #include "fileio/OpenFile.h"
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace corvane::fileio {
 
 namespace {
@@ -72,6 +79,26 @@ bool SameFile(const std::string& a, const std::string& b)
 #else
     return normal(pa) == normal(pb);
 #endif
+}
+
+bool FolderWritable(const std::string& path)
+{
+    const auto info = Status(path);
+    if (!info || !info->isDirectory)
+        return false;
+#ifdef _WIN32
+    return true;
+#else
+    return ::access(path.c_str(), W_OK | X_OK) == 0;
+#endif
+}
+
+bool MakeFolders(const std::string& path)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(NativePath(path), ec);
+    const auto info = Status(path);
+    return info && info->isDirectory;
 }
 
 char PathSeparator()

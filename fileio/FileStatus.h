@@ -33,6 +33,14 @@ std::string DirectoryOf(const std::string& path);
 // The separator of the running platform's paths.
 char PathSeparator();
 
+// True when the folder at `path` exists and this process may create files in
+// it. Windows: true for every existing folder (the settings file stays next to
+// the program there).
+bool FolderWritable(const std::string& path);
+
+// Creates the folder at `path` and any missing parents; true when it exists afterwards.
+bool MakeFolders(const std::string& path);
+
 // Position of the last path separator of `path`; npos when there is none.
 std::size_t LastSeparator(const std::string& path);
 

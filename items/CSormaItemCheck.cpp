@@ -1,5 +1,7 @@
 #include "items/CSormaItemCheck.h"
 
+#include <cstdlib>
+
 #include "fileio/FileLock.h"
 #include "fileio/FileStatus.h"
 #include "sormaexport/CsvLine.h"
@@ -53,7 +55,36 @@ std::string CSormaItemCheck::DefaultSettingsPath(const std::string& executablePa
 {
     if (fileio::LastSeparator(executablePath) == std::string::npos)
         return kSettingsFileName;
-    return fileio::DirectoryOf(executablePath) + fileio::PathSeparator() + kSettingsFileName;
+    const std::string folder = fileio::DirectoryOf(executablePath);
+#ifdef __linux__
+    // Under /usr/bin nobody may write next to the program; a build tree or a
+    // copy in the user's own folder keeps the file beside it.
+    if (!folder.empty() && fileio::Status(folder) && !fileio::FolderWritable(folder)) {
+        const std::string user = UserSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        if (!user.empty()) {
+            fileio::MakeFolders(fileio::DirectoryOf(user));
+            return user;
+        }
+    }
+#endif
+    return folder + fileio::PathSeparator() + kSettingsFileName;
+}
+
+std::string CSormaItemCheck::UserSettingsPath(const char* xdgConfigHome, const char* home)
+{
+    const auto folder = [](std::string path) {
+        while (!path.empty() && path.back() == '/')
+            path.pop_back();
+        return path;
+    };
+    std::string config;
+    if (xdgConfigHome && xdgConfigHome[0] == '/')
+        config = folder(xdgConfigHome);
+    else if (home && home[0] == '/')
+        config = folder(home) + "/.config";
+    else
+        return std::string();
+    return config + "/corvane/" + kSettingsFileName;
 }
 
 void CSormaItemCheck::LoadSettings()

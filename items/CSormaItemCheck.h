@@ -20,8 +20,14 @@ public:
     // path of the settings file (see DefaultSettingsPath).
     explicit CSormaItemCheck(std::string settingsPath);
 
-    // The settings file next to the executable at `executablePath`.
+    // The settings file next to the executable at `executablePath`. On Linux,
+    // when that folder exists but is not writable (an installed program), the
+    // user's one instead (UserSettingsPath), its folder made when missing.
     static std::string DefaultSettingsPath(const std::string& executablePath);
+
+    // $XDG_CONFIG_HOME/corvane/Corvane.ENV, or $HOME/.config/corvane/Corvane.ENV
+    // when that variable is unset, empty or relative; "" when neither helps.
+    static std::string UserSettingsPath(const char* xdgConfigHome, const char* home);
 
     // Reads the settings file into the stored lines; a missing or unreadable
     // file leaves none. Only a regular file of at most kMaxSettingsBytes is

@@ -11,4 +11,8 @@ dir="${CORVANE_BUILD_DIR:-build}"
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" --target corvane-screenshots
 mkdir -p docs/screenshots
+# Dates and sizes in the file dialog as a Japanese desktop shows them.
+if locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    export LC_ALL=ja_JP.UTF-8
+fi
 QT_QPA_PLATFORM=offscreen "$dir/gui/qt/corvane-screenshots" --examples examples --out docs/screenshots

@@ -3,11 +3,20 @@
 # Idempotent: when everything is there it only asks dpkg and returns.
 #   scripts/setup-debian.sh            build, run and test on Linux
 #   scripts/setup-debian.sh --windows  also the Windows cross build and wine
+#   scripts/setup-debian.sh --package  also the tools that make and check the
+#                                      packages (.deb and .msi)
 set -eu
 
 packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libxml2-utils
           qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth"
-if [ "${1:-}" = "--windows" ] || [ "${CORVANE_WINDOWS:-0}" = "1" ]; then
+for option in "$@"; do
+    case "$option" in
+    --windows) CORVANE_WINDOWS=1 ;;
+    --package) packages="$packages dpkg-dev file lintian appstream desktop-file-utils poppler-utils msitools wixl" ;;
+    *) echo "setup-debian.sh: unknown option $option" >&2; exit 2 ;;
+    esac
+done
+if [ "${CORVANE_WINDOWS:-0}" = "1" ]; then
     packages="$packages g++-mingw-w64-x86-64 googletest wine wine64 fonts-wine locales xvfb"
 fi
 

@@ -26,7 +26,7 @@ void CVdWizPage2::OnCommand(ControlId id)
     if (id == ControlId::EmployeeBrowse)
         ChooseEmployeeList();
     else if (id == ControlId::EmployeeGuide)
-        OpenOperationGuide(Services(), EmployeeListGuideName());
+        OpenOperationGuide(Services(), Messenger(), EmployeeListGuideName());
 }
 
 void CVdWizPage2::ChooseEmployeeList()

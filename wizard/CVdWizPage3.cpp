@@ -27,7 +27,7 @@ void CVdWizPage3::OnCommand(ControlId id)
     else if (id == ControlId::SalaryClear)
         ClearSelectedMonths();
     else if (id == ControlId::SalaryGuide)
-        OpenOperationGuide(Services(), SummaryGuideName());
+        OpenOperationGuide(Services(), Messenger(), SummaryGuideName());
 }
 
 void CVdWizPage3::RebuildList()

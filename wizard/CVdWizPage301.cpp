@@ -31,7 +31,7 @@ void CVdWizPage301::OnCommand(ControlId id)
     else if (id == ControlId::BonusClear)
         ClearAllRows();
     else if (id == ControlId::BonusGuide)
-        OpenOperationGuide(Services(), SummaryGuideName());
+        OpenOperationGuide(Services(), Messenger(), SummaryGuideName());
 }
 
 void CVdWizPage301::ChooseBonusFile()

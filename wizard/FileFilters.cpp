@@ -14,4 +14,10 @@ const std::string& IntermediateFileFilter()
     return filter;
 }
 
+const std::string& FolderTypeName()
+{
+    static const std::string name = "ファイル フォルダー";
+    return name;
+}
+
 }  // namespace corvane

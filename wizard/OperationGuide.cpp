@@ -24,9 +24,30 @@ std::string OperationGuidePath(const std::string& executablePath, const std::str
     return executablePath.substr(0, cut + 1) + name;
 }
 
-void OpenOperationGuide(const platform::Services& services, const std::string& name)
+std::vector<std::string> OperationGuideCandidates(const std::string& executablePath, const std::string& name)
 {
-    services.shell.Open(OperationGuidePath(services.system.ExecutablePath(), name));
+    std::vector<std::string> candidates{OperationGuidePath(executablePath, name)};
+#ifndef _WIN32
+    // /usr/bin/corvane finds its guides in /usr/share/corvane.
+    const std::string bin = fileio::DirectoryOf(executablePath);
+    if (fileio::LastSeparator(bin) != std::string::npos)
+        candidates.push_back(fileio::DirectoryOf(bin) + "/share/corvane/" + name);
+#endif
+    return candidates;
+}
+
+void OpenOperationGuide(const platform::Services& services, const platform::Messenger& messenger,
+                        const std::string& name)
+{
+    const std::string executable = services.system.ExecutablePath();
+    for (const std::string& path : OperationGuideCandidates(executable, name)) {
+        if (services.system.FileExists(path)) {
+            services.shell.Open(path);
+            return;
+        }
+    }
+    messenger.Warn("操作説明書のファイルが見つかりません。\n" +
+                   messenger.DisplayPath(OperationGuidePath(executable, name)));
 }
 
 }  // namespace corvane

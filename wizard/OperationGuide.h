@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "platform/Messenger.h"
 #include "platform/Services.h"
 
 namespace corvane {
@@ -14,7 +16,13 @@ const std::string& SummaryGuideName();       // "OperationGuide2.PDF"
 // (just `name` when the executable's path has no separator).
 std::string OperationGuidePath(const std::string& executablePath, const std::string& name);
 
-// Opens the guide with the shell; nothing is shown when that fails.
-void OpenOperationGuide(const platform::Services& services, const std::string& name);
+// Where the guide is looked for, in order: next to the program, then (not on
+// Windows) the data folder of an installed program, <prefix>/share/corvane/.
+std::vector<std::string> OperationGuideCandidates(const std::string& executablePath, const std::string& name);
+
+// Opens the first guide found with the shell; when there is none, a warning
+// names the file that is missing next to the program.
+void OpenOperationGuide(const platform::Services& services, const platform::Messenger& messenger,
+                        const std::string& name);
 
 }  // namespace corvane

@@ -2,24 +2,56 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
 
 #include "gui/qt/NameFilters.h"
 #include "gui/qt/QtText.h"
+#include "wizard/FileFilters.h"
 
 namespace corvane::qt {
 
 namespace {
 
 // Room for the name, size, type and date columns of Qt's dialog.
-constexpr QSize kDialogSize(760, 480);
+constexpr QSize kDialogSize(820, 500);
+constexpr int kSidebarWidth = 140;
+
+// Qt's type texts, except for folders, whose "Folder" has no translation.
+class FileTypes final : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& info) const override
+    {
+        return info.isDir() ? FromText(FolderTypeName()) : QFileIconProvider::type(info);
+    }
+};
+
+// Qt's own dialog (where the desktop offers none): the size, type and date
+// columns as wide as their texts, the name taking the rest, and the side bar
+// wide enough for its places. A native dialog has none of these widgets.
+void FitDetailColumns(QFileDialog& dialog)
+{
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < 4; ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    if (auto* sidebar = dialog.findChild<QWidget*>(QStringLiteral("sidebar")))
+        sidebar->setMinimumWidth(kSidebarWidth);
+    static FileTypes types;
+    dialog.setIconProvider(&types);
+}
 
 void ConfigureCommon(QFileDialog& dialog, const std::string& title, const std::string& filter,
                      const std::string& defaultExtension, const std::string& initialFileName,
                      const QString& startFolder)
 {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.resize(kDialogSize);
+    FitDetailColumns(dialog);
     dialog.setWindowTitle(FromText(title));
     const QStringList filters = NameFilters(filter);
     if (!filters.isEmpty()) {

@@ -12,7 +12,8 @@ class QFileDialog;
 
 namespace corvane::qt {
 
-// Qt's own file dialogs (not the desktop's native ones), set up from the
+// The desktop's native file dialogs where its platform theme offers them,
+// else Qt's own (its detail columns fitted to their texts), set up from the
 // logic's requests. The folder of the last chosen file is where the next
 // dialog starts. Scripted (tests, screenshots): no dialog is shown; every
 // request is recorded and answered from the queues.

@@ -1,6 +1,9 @@
 #include "gui/qt/QtMessageBox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -28,7 +31,27 @@ QMessageBox::Icon ToQt(platform::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// The title bar's icon, its buttons and the frame's padding.
+constexpr int kTitleBarRoom = 150;
+
 }  // namespace
+
+int CaptionBarWidth(const QString& caption)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarRoom;
+}
+
+void FitCaption(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(new QSpacerItem(CaptionBarWidth(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 platform::Answer QtMessageBox::ShowMessage(const std::string& caption, const std::string& text,
                                            platform::Icon icon, platform::Buttons buttons)
@@ -83,6 +106,7 @@ platform::Answer QtMessageBox::Show(const Shown& message) const
         box.setDefaultButton(accept);
     }
     box.setEscapeButton(reject ? reject : accept);
+    FitCaption(box);
 
     // A message during a long action is answered with the normal pointer.
     const bool waiting = QApplication::overrideCursor() != nullptr;

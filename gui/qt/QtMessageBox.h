@@ -7,7 +7,16 @@
 
 #include "platform/MessageBox.h"
 
+class QMessageBox;
+
 namespace corvane::qt {
+
+// The width a title bar needs to show `caption` whole: its text in a title
+// font (bold, a little larger than the dialog font), the icon and the buttons.
+int CaptionBarWidth(const QString& caption);
+// Widens `box` to at least CaptionBarWidth of its title: a short message
+// would otherwise leave the desktop to elide the caption.
+void FitCaption(QMessageBox& box);
 
 // Message boxes with the caption table's button captions. Scripted (tests,
 // screenshots): no box is shown; every message is recorded and answered from

@@ -57,3 +57,21 @@ TEST(FileStatus, SameFileByPathOrByTheFileOnDisk)
     EXPECT_TRUE(Status(a)->isRegular);
 #endif
 }
+
+TEST(FileStatus, MakeFoldersAndWhetherAFolderTakesFiles)
+{
+    TempDir dir;
+    const std::string sep(1, PathSeparator());
+    const std::string nested = dir.File("a") + sep + "b" + sep + "c";
+    EXPECT_FALSE(FolderWritable(nested));
+    EXPECT_TRUE(MakeFolders(nested));
+    EXPECT_TRUE(Status(nested)->isDirectory);
+    EXPECT_TRUE(FolderWritable(nested));
+    EXPECT_TRUE(MakeFolders(nested));  // already there
+
+    // A file is no folder: neither made nor written into.
+    const auto file = dir.Write("f.txt", "x");
+    EXPECT_FALSE(FolderWritable(file));
+    EXPECT_FALSE(MakeFolders(file));
+    EXPECT_FALSE(MakeFolders(file + sep + "sub"));
+}

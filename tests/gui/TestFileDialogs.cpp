@@ -2,7 +2,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QListView>
+#include <QTreeView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +33,7 @@ private slots:
     void openRequestSetsUpTheDialog();
     void saveRequestSetsUpTheDialog();
     void exportFilterListsLowerCaseTxtFiles();
+    void qtsOwnDialogShowsWholeJapaneseDetails();
 };
 
 void TestFileDialogs::nameFilters_data()
@@ -70,7 +73,8 @@ void TestFileDialogs::openRequestSetsUpTheDialog()
     QFileDialog dialog;
     corvane::qt::ConfigureOpenDialog(dialog, request, dir.path());
     QCOMPARE(dialog.windowTitle(), QStringLiteral(u"給与ファイルを選択（TXTファイル）※複数選択可"));
-    QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    // The desktop's own dialog wherever its platform theme has one.
+    QVERIFY(!dialog.testOption(QFileDialog::DontUseNativeDialog));
     QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
     QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFiles);
     QCOMPARE(dialog.defaultSuffix(), QStringLiteral("TXT"));
@@ -137,6 +141,41 @@ void TestFileDialogs::exportFilterListsLowerCaseTxtFiles()
     };
     QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringList({QStringLiteral("UPPER.TXT"), QStringLiteral("lower.txt")}), 10000);
     dialog.close();
+}
+
+// Where the desktop has no dialog of its own: a folder's type in Japanese,
+// and the size, type and date of every row whole in their columns.
+void TestFileDialogs::qtsOwnDialogShowsWholeJapaneseDetails()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("2023")));
+    QFile(dir.filePath(QStringLiteral("salary-04.txt"))).open(QIODevice::WriteOnly);
+    QFile(dir.filePath(QStringLiteral(u"従業員一覧表（令和6年12月分）.txt"))).open(QIODevice::WriteOnly);
+    corvane::platform::OpenFileRequest request;
+    request.filter = corvane::ExportFileFilter();
+    request.multiSelect = true;
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    corvane::qt::ConfigureOpenDialog(dialog, request, dir.path());
+    dialog.show();
+
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    QVERIFY(view && model);
+    const QModelIndex folder = model->index(dialog.directory().absolutePath());
+    QTRY_COMPARE(model->rowCount(folder), 3);
+    const QModelIndex sub = model->index(dir.filePath(QStringLiteral("2023")));
+    QCOMPARE(model->index(sub.row(), 2, sub.parent()).data().toString(), QStringLiteral(u"ファイル フォルダー"));
+
+    QCoreApplication::processEvents();
+    const QFontMetrics metrics(view->font());
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 1; column < 4; ++column) {
+            const QString text = model->index(row, column, folder).data().toString();
+            QVERIFY2(view->header()->sectionSize(column) >= metrics.horizontalAdvance(text),
+                     qPrintable(QStringLiteral("column %1 clips %2").arg(column).arg(text)));
+        }
+    }
 }
 
 CORVANE_GUI_TEST_MAIN(TestFileDialogs)

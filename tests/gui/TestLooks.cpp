@@ -12,13 +12,16 @@
 #include <QRawFont>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <sstream>
 
 #include "GuiSandbox.h"
 #include "gui/qt/Appearance.h"
 #include "gui/qt/GroupFrame.h"
+#include "gui/qt/QtMessageBox.h"
 #include "gui/qt/QtPlatform.h"
 #include "gui/qt/script/WizardDriver.h"
+#include "platform/Messenger.h"
 #include "wizard/CCorvaneApp.h"
 
 using corvane::platform::ControlId;
@@ -202,6 +205,7 @@ private slots:
     void aJapaneseFontIsTheProgramsFont();
     void everyPageAndTheItemDialogShowWholeTexts();
     void aGreyedFramesTitleIsPaintedGrey();
+    void aShortMessageShowsTheWholeCaption();
 };
 
 void TestLooks::aJapaneseFontIsTheProgramsFont()
@@ -281,6 +285,27 @@ void TestLooks::aGreyedFramesTitleIsPaintedGrey()
     const QColor disabled = frame->palette().color(QPalette::Disabled, QPalette::WindowText);
     QVERIFY(enabled < greyed);
     QCOMPARE(greyed, disabled.red() + disabled.green() + disabled.blue());
+}
+
+void TestLooks::aShortMessageShowsTheWholeCaption()
+{
+    // The real box, shown modally, measured and closed from inside its loop.
+    corvane::qt::QtMessageBox messages;
+    int width = 0;
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+        QWidget* box = QApplication::activeModalWidget();
+        width = box->width();
+        caption = box->windowTitle();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    const auto answer = messages.ShowMessage(corvane::platform::AppTitle(), "OK", corvane::platform::Icon::Information,
+                                             corvane::platform::Buttons::Ok);
+    QCOMPARE(answer, corvane::platform::Answer::Ok);  // Escape is the OK button here
+    QCOMPARE(caption, QStringLiteral(u"ヴェルドfromソルマ給与"));
+    QVERIFY2(width >= corvane::qt::CaptionBarWidth(caption),
+             qPrintable(QStringLiteral("%1 < %2").arg(width).arg(corvane::qt::CaptionBarWidth(caption))));
 }
 
 CORVANE_GUI_TEST_MAIN(TestLooks)

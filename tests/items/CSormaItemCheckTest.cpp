@@ -79,6 +79,24 @@ TEST(DefaultSettingsPath, IsNextToTheExecutable)
               sep + "opt" + sep + "corvane" + sep + "Corvane.ENV");
     EXPECT_EQ(CSormaItemCheck::DefaultSettingsPath(sep + "corvane"), sep + "Corvane.ENV");
     EXPECT_EQ(CSormaItemCheck::DefaultSettingsPath("corvane"), "Corvane.ENV");
+
+    // A folder this process may write keeps the file beside the program.
+    test::TempDir dir;
+    EXPECT_EQ(CSormaItemCheck::DefaultSettingsPath(dir.File("corvane")), dir.File("Corvane.ENV"));
+}
+
+TEST(DefaultSettingsPath, TheUsersFolderFollowsTheXdgRules)
+{
+    EXPECT_EQ(CSormaItemCheck::UserSettingsPath("/home/u/conf", "/home/u"), "/home/u/conf/corvane/Corvane.ENV");
+    EXPECT_EQ(CSormaItemCheck::UserSettingsPath("/home/u/conf//", "/home/u"), "/home/u/conf/corvane/Corvane.ENV");
+    // Unset, empty or relative: ~/.config.
+    EXPECT_EQ(CSormaItemCheck::UserSettingsPath(nullptr, "/home/u"), "/home/u/.config/corvane/Corvane.ENV");
+    EXPECT_EQ(CSormaItemCheck::UserSettingsPath("", "/home/u/"), "/home/u/.config/corvane/Corvane.ENV");
+    EXPECT_EQ(CSormaItemCheck::UserSettingsPath("conf", "/home/u"), "/home/u/.config/corvane/Corvane.ENV");
+    EXPECT_EQ(CSormaItemCheck::UserSettingsPath("/", nullptr), "/corvane/Corvane.ENV");
+    // Nothing to go by: the caller keeps the file beside the program.
+    EXPECT_EQ(CSormaItemCheck::UserSettingsPath(nullptr, nullptr), "");
+    EXPECT_EQ(CSormaItemCheck::UserSettingsPath("conf", "home"), "");
 }
 
 TEST_F(ItemCheckTest, SettingsRoundTrip)

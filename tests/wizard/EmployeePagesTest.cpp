@@ -169,16 +169,47 @@ TEST_F(EmployeePage, AVanishedListDisablesNextButKeepsTheField)
     EXPECT_TRUE(fake.Messages().empty());
 }
 
-TEST_F(EmployeePage, TheGuideIsOpenedFromTheProgramsFolder)
+TEST_F(EmployeePage, TheGuideIsOpenedWhereItIsOrNamedWhenMissing)
 {
+    const auto pressGuide = [&] {
+        RunSheet([&](FakeWizard& w) {
+            ToPage(w);
+            w.Press(ControlId::EmployeeGuide);
+            w.Cancel();
+        });
+    };
+    // None anywhere: a warning names the file next to the program, nothing is opened.
+    pressGuide();
+    ExpectNoErrors();
+    EXPECT_TRUE(fake.ShellOpened().empty());
+    ASSERT_EQ(fake.Messages().size(), 1u);
+    EXPECT_EQ(fake.Messages()[0].text, "操作説明書のファイルが見つかりません。\n" + dir.File("OperationGuide1.PDF"));
+    EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
+
+    // Next to the program it is opened without a word.
+    Write("OperationGuide1.PDF", "%PDF-1.4\n");
+    pressGuide();
+    EXPECT_EQ(fake.ShellOpened(), (std::vector<std::string>{dir.File("OperationGuide1.PDF")}));
+    EXPECT_EQ(fake.Messages().size(), 1u);
+}
+
+#ifndef _WIN32
+TEST_F(EmployeePage, AnInstalledProgramFindsItsGuideInTheSharedDataFolder)
+{
+    std::filesystem::create_directories(dir.File("bin"));
+    std::filesystem::create_directories(dir.File("share/corvane"));
+    fake.SetExecutablePath(dir.File("bin/corvane"));
+    const std::string guide = Write("share/corvane/OperationGuide1.PDF", "%PDF-1.4\n");
     RunSheet([&](FakeWizard& w) {
         ToPage(w);
         w.Press(ControlId::EmployeeGuide);
         w.Cancel();
     });
     ExpectNoErrors();
-    EXPECT_EQ(fake.ShellOpened(), (std::vector<std::string>{dir.File("OperationGuide1.PDF")}));
+    EXPECT_TRUE(fake.Messages().empty());
+    EXPECT_EQ(fake.ShellOpened(), (std::vector<std::string>{guide}));
 }
+#endif
 
 }  // namespace
 }  // namespace corvane::test

@@ -200,6 +200,7 @@ TEST_F(SalaryPage, NextStaysWhenOutputConditionsDiffer)
 
 TEST_F(SalaryPage, TheGuideIsTheSummaryGuide)
 {
+    Write("OperationGuide2.PDF", "%PDF-1.4\n");
     OnPage([&](FakeWizard& w) { w.Press(ControlId::SalaryGuide); });
     EXPECT_EQ(fake.ShellOpened(), (std::vector<std::string>{dir.File("OperationGuide2.PDF")}));
 }

@@ -3,15 +3,22 @@
 // scripted file dialogs and message boxes.
 //   corvane-screenshots --examples DIR --out DIR
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QTextStream>
+#include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "gui/qt/AppIcon.h"
 #include "gui/qt/Appearance.h"
+#include "gui/qt/QtFileDialogs.h"
 #include "gui/qt/QtPlatform.h"
 #include "gui/qt/QtText.h"
 #include "gui/qt/script/SandboxSystem.h"
@@ -43,6 +50,23 @@ QImage Framed(QWidget& window)
                window.windowTitle());
     p.drawPixmap(1, kTitleBarHeight, client);
     return image;
+}
+
+// Until the dialog's folder listing has settled (at most a few seconds).
+void WaitForListing(QFileDialog& dialog)
+{
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    QElapsedTimer timer;
+    timer.start();
+    int rows = -1;
+    int stable = 0;
+    while (model && timer.elapsed() < 5000 && stable < 10) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        const int now = model->rowCount(model->index(dialog.directory().absolutePath()));
+        stable = now == rows && now > 0 ? stable + 1 : 0;
+        rows = now;
+    }
+    Settle();
 }
 
 class Shooter {
@@ -195,6 +219,33 @@ int main(int argc, char** argv)
         const corvane::platform::Services services = calledPlatform.Services();
         corvane::CCorvaneApp corvane(services, std::cout);
         corvane.Run();
+    }
+
+    // The open dialog of the salary page as Qt draws it where the desktop
+    // offers no dialog of its own, on the sample exports.
+    if (!platform.FileDialogs().OpenRequests().empty()) {
+        QDir(exports).mkdir(QStringLiteral("2023"));
+        // Fixed dates, so that the picture does not change from run to run.
+        const QDateTime date(QDate(2025, 1, 10), QTime(9, 0));
+        for (const QFileInfo& entry : QDir(exports).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+            QFile file(entry.absoluteFilePath());
+            if (entry.isFile() && file.open(QIODevice::ReadWrite))
+                file.setFileTime(date, QFileDevice::FileModificationTime);
+        }
+        std::error_code ignored;
+        std::filesystem::last_write_time(ToPath(exports + QStringLiteral("/2023")),
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::seconds(date.secsTo(QDateTime::currentDateTime())),
+                                         ignored);
+        QFileDialog dialog;
+        corvane::platform::OpenFileRequest request = platform.FileDialogs().OpenRequests()[1];
+        request.initialFileName.clear();
+        ConfigureOpenDialog(dialog, request, exports);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        WaitForListing(dialog);
+        shooter.Shoot(dialog, QStringLiteral("3a-file-dialog.png"));
+        dialog.close();
     }
 
     const QStringList faults = platform.Faults() + calledPlatform.Faults() + shooter.Failed();

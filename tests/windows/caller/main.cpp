@@ -2,6 +2,7 @@
 //   corvane-testcaller caller <corvane.exe> <data folder>
 //   corvane-testcaller dialogs <corvane.exe>
 //   corvane-testcaller screenshots <corvane.exe> <data folder> <out folder>
+//   corvane-testcaller shortcut <program.lnk> [picture.bmp]
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "CallerTest.h"
 #include "DialogCheck.h"
 #include "Screenshots.h"
+#include "ShortcutTest.h"
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -19,8 +21,11 @@ int wmain(int argc, wchar_t** argv)
         return corvane::testcaller::CheckDialogs(argv[2]) == 0 ? 0 : 1;
     if (argc == 5 && std::wcscmp(argv[1], L"screenshots") == 0)
         return corvane::testcaller::TakeScreenshots(argv[2], argv[3], argv[4]) == 0 ? 0 : 1;
+    if ((argc == 3 || argc == 4) && std::wcscmp(argv[1], L"shortcut") == 0)
+        return corvane::testcaller::RunShortcutTest(argv[2], argc == 4 ? argv[3] : nullptr) == 0 ? 0 : 1;
     std::fprintf(stderr, "usage: corvane-testcaller caller <corvane.exe> <data folder>\n"
                          "       corvane-testcaller dialogs <corvane.exe>\n"
-                         "       corvane-testcaller screenshots <corvane.exe> <data folder> <out folder>\n");
+                         "       corvane-testcaller screenshots <corvane.exe> <data folder> <out folder>\n"
+                         "       corvane-testcaller shortcut <program.lnk> [picture.bmp]\n");
     return 2;
 }
