@@ -50,13 +50,7 @@ echo "$msi ($(wc -c < "$msi") bytes)"
 
 [ "$option" = "--test" ] || exit 0
 
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-    localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
-fi
-export LC_ALL=ja_JP.UTF-8
-export WINEPREFIX="$root/$dir/wine"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+. scripts/wine-env.sh
 [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
 display=":$(( 190 + $$ % 100 ))"
 Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &

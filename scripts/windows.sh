@@ -36,16 +36,7 @@ scripts/setup-debian.sh --windows
 # The build takes no more jobs than the machine has cores.
 jobs=$(nproc 2>/dev/null || echo 1)
 
-# Code page 932 for wine's ANSI functions needs a Japanese locale on the
-# Linux side too: without one wine cannot turn Japanese file names into
-# Linux names.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-    localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
-fi
-export LC_ALL=ja_JP.UTF-8
-export WINEPREFIX="$root/$dir/wine"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+. scripts/wine-env.sh
 
 step "build ($jobs jobs)"
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
