@@ -40,6 +40,11 @@ const char kUsage[] =
     "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
     "                       [--item N=HEADING]... [--allow-unmapped] [--strict]\n"
     "                       [--report PATH] [--help]\n"
+    "       corvane-convert --folder DIR --out PATH [the options above but\n"
+    "                       --employees, --salary, --bonus]\n"
+    "       corvane-convert --batch ROOT --out-dir DIR [--jobs N] [--summary PATH]\n"
+    "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
+    "                       [--allow-unmapped] [--strict]\n"
     "\n"
     "ソルマ給与のエクスポートファイルから、ヴェルドが取り込む中間ファイルを作成します。\n"
     "Converts the payroll exports into the intermediate XML file, with the wizard's\n"
@@ -64,6 +69,17 @@ const char kUsage[] =
     "                    row per employee with the months and bonuses that have figures\n"
     "                    and the year's sums, then the findings; written whenever the\n"
     "                    exports were read, also when --strict refuses\n"
+    "  --folder DIR      take the exports from the files in DIR, sorted by the same\n"
+    "                    checks: the employee list, the salary files by the month of\n"
+    "                    their label, the bonus files by their payment date (支給日),\n"
+    "                    else by name; other files are listed and left out\n"
+    "  --batch ROOT      convert each subfolder of ROOT as with --folder, one company\n"
+    "                    each, into --out-dir as <company>.XML (<company>_<folder>.XML\n"
+    "                    when two companies' names give one file); a refused company\n"
+    "                    does not stop the others; the summary table goes to stdout\n"
+    "  --out-dir DIR     where --batch writes (created when missing)\n"
+    "  --jobs N          companies converted at once; default: one per processor\n"
+    "  --summary PATH    also write the summary as CSV (Shift_JIS, CR LF)\n"
     "  --help            show this text\n"
     "\n"
     "Before anything is written, the exports are checked for what would make the\n"
@@ -73,7 +89,9 @@ const char kUsage[] =
     "\n"
     "Exit status: 0 converted; 1 refused or failed, nothing written (the message is on\n"
     "stderr); 2 usage error, or --out, --settings and the exports are not all different\n"
-    "files.\n";
+    "files. With --batch: 0 every company converted without findings; 3 every company\n"
+    "converted, some with findings; 1 at least one company refused or failed; 2 usage\n"
+    "error.\n";
 
 const char kWarningMark[] = "警告: ";
 const char kStrictRefusal[] =
