@@ -308,17 +308,23 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
 
 const char kIgnoredMark[] = "エクスポートファイルではないため使いません: ";
 
-// --folder: the folder's exports sorted into the explicit options; false,
-// after the message, when the folder makes no job. Files that are no export
-// are listed on `err`.
-bool TakeFolder(ConvertOptions& options, const FolderExports& sorted, const platform::Messenger& messenger)
+// Lists the files that are no export and shows the refusal, if any; false when the folder makes no job.
+bool ReportSorting(const FolderExports& sorted, const platform::Messenger& messenger)
 {
     for (const auto& path : sorted.ignored)
         messenger.Show(kIgnoredMark + messenger.DisplayPath(path), platform::Icon::None);
-    if (!sorted.refusal.empty()) {
-        messenger.Warn(sorted.refusal);
+    if (sorted.refusal.empty())
+        return true;
+    messenger.Warn(sorted.refusal);
+    return false;
+}
+
+// --folder: the folder's exports sorted into the explicit options; false,
+// after the message, when the folder makes no job.
+bool TakeFolder(ConvertOptions& options, const FolderExports& sorted, const platform::Messenger& messenger)
+{
+    if (!ReportSorting(sorted, messenger))
         return false;
-    }
     options.folder.reset();
     options.employees = sorted.employees;
     options.salary = sorted.salary;
@@ -429,11 +435,18 @@ std::string CsvField(const std::string& field)
     return "\"" + text::ReplaceAll(field, "\"", "\"\"") + "\"";
 }
 
-std::string SummaryCsv(const std::vector<Company>& companies, const platform::TextCodec& codec)
+// The summary table with its headings, code page 932.
+std::vector<std::vector<std::string>> SummaryRows(const std::vector<Company>& companies,
+                                                  const platform::TextCodec& codec)
 {
     std::vector<std::vector<std::string>> rows = {kSummaryHeadings};
     for (const Company& company : companies)
         rows.push_back(SummaryRow(company, codec));
+    return rows;
+}
+
+std::string SummaryCsv(const std::vector<std::vector<std::string>>& rows)
+{
     std::string csv;
     for (const auto& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i)
@@ -486,7 +499,13 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     StreamMessageBox box(out, err, env.codec);
     const platform::Messenger messenger(box, &env.codec);
     const std::string& root = *options.batch;
-    const auto folders = fileio::FolderEntries(root, true);
+    auto folders = fileio::FolderEntries(root, true);
+    if (folders) {
+        // An output folder inside ROOT is no company.
+        std::erase_if(*folders, [&](const std::string& name) {
+            return fileio::SameFile(fileio::JoinPath(root, name), options.outDir);
+        });
+    }
     if (!folders) {
         messenger.Warn("会社ごとのフォルダーがあるフォルダーを読み取れませんでした。\n\n" + messenger.DisplayPath(root));
         return kExitUsage;
@@ -506,8 +525,7 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         StreamMessageBox companyBox(said, said, env.codec);
         const platform::Messenger companyMessenger(companyBox, &env.codec);
         company.exports = SortFolder(fileio::JoinPath(root, company.folder), companyMessenger);
-        ConvertOptions unused;
-        if (!TakeFolder(unused, company.exports, companyMessenger))
+        if (!ReportSorting(company.exports, companyMessenger))
             company.report.message = companyBox.LastProblem();
         company.messages = said.str();
     });
@@ -550,12 +568,8 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     });
     progress.Clear();
 
-    for (const auto& row : [&] {
-             std::vector<std::vector<std::string>> rows = {kSummaryHeadings};
-             for (const Company& company : companies)
-                 rows.push_back(SummaryRow(company, env.codec));
-             return rows;
-         }()) {
+    const auto rows = SummaryRows(companies, env.codec);
+    for (const auto& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i)
             out << (i == 0 ? "" : "\t") << env.codec.TextToUtf8(row[i]);
         out << '\n';
@@ -564,7 +578,7 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
 
     bool summaryFailed = false;
     if (options.summary) {
-        const std::string csv = SummaryCsv(companies, env.codec);
+        const std::string csv = SummaryCsv(rows);
         fileio::AtomicFile file(*options.summary);
         if (!(file.Open() && file.Write(csv.data(), csv.size()) && file.Commit())) {
             messenger.Warn("一覧を書き込めませんでした。\n\n" + messenger.DisplayPath(*options.summary));

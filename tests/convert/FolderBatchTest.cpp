@@ -205,6 +205,11 @@ TEST_F(FolderBatch, BatchConvertsEachCompanyAndSummarises)
     EXPECT_EQ(Run(job), 3) << Err();
     std::filesystem::remove_all(c);
     EXPECT_EQ(Run(job), 0) << Err();
+    // An output folder inside the root is no company.
+    EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("root/out"), "--settings", settings}), 0)
+        << Err();
+    EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("root/out"), "--settings", settings}), 0)
+        << Err();
     // Usage errors.
     EXPECT_EQ(Run({"--batch", dir.File("root")}), 2);
     EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("out"), "--jobs", "0"}), 2);
