@@ -12,6 +12,7 @@
 #include "convert/ConvertOptions.h"
 #include "convert/FolderExports.h"
 #include "convert/StreamMessageBox.h"
+#include "fileio/FileLock.h"
 #include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
 #include "platform/ConsoleOutput.h"
@@ -180,6 +181,7 @@ struct JobReport {
     std::string message;  // the last message other than information
 };
 
+// `jobReport`: a company of a batch, whose settings file other threads rewrite meanwhile.
 int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
         JobReport* jobReport = nullptr)
 {
@@ -216,7 +218,15 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
             }
         }
     }
-    items.LoadSettings();
+    if (jobReport) {
+        // Read under the lock that the savers hold: on Windows a file open for
+        // reading cannot be replaced, and a file being replaced cannot be opened.
+        fileio::FileLock lock(items.SettingsPath() + ".lock");
+        lock.Acquire();
+        items.LoadSettings();
+    } else {
+        items.LoadSettings();
+    }
 
     CSormaFileCheck check;
     std::string company;

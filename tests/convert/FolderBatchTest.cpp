@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -8,6 +9,7 @@
 #include "convert/Convert.h"
 #include "convert/FolderExports.h"
 #include "fileio/FileStatus.h"
+#include "fileio/OpenFile.h"
 #include "platform/TextCodec.h"
 #include "support/TempDir.h"
 #include "text/Cp932.h"
@@ -29,6 +31,26 @@ public:
     corvane::platform::LocalDate Today() const override { return {2025, 1, 10}; }
     std::string CommandLine() const override { return std::string(); }
 };
+
+// `name` in `folder` as the converter joins them.
+std::string In(const std::string& folder, const std::string& name)
+{
+    return corvane::fileio::JoinPath(folder, name);
+}
+
+// The bytes of the file at a UTF-8 path (on Windows too).
+std::string ReadBytes(const std::string& path)
+{
+    std::FILE* file = corvane::fileio::OpenFile(path, "rb");
+    if (!file)
+        throw std::runtime_error("cannot read " + path);
+    std::string bytes;
+    char buffer[65536];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.append(buffer, n);
+    std::fclose(file);
+    return bytes;
+}
 
 std::string Utf8(const std::string& text)
 {
@@ -73,29 +95,29 @@ TEST_F(FolderBatch, FolderGivesTheSameDocumentAsTheExplicitFiles)
 {
     const std::string folder = Company("company");
     // Name order puts the winter bonus first; the payment dates put it second.
-    std::filesystem::rename(folder + "/bonus-1.txt", folder + "/z-summer.txt");
-    std::filesystem::rename(folder + "/bonus-2.txt", folder + "/a-winter.txt");
+    std::filesystem::rename(In(folder, "bonus-1.txt"), In(folder, "z-summer.txt"));
+    std::filesystem::rename(In(folder, "bonus-2.txt"), In(folder, "a-winter.txt"));
     dir.Write("company/readme.txt", "not an export\r\n");
     dir.Write("company/.hidden", "");
-    std::filesystem::create_directory(folder + "/sub");
+    std::filesystem::create_directory(In(folder, "sub"));
 
-    std::vector<std::string> explicitJob = {"--employees", folder + "/employees.txt", "--out", dir.File("a.XML"),
+    std::vector<std::string> explicitJob = {"--employees", In(folder, "employees.txt"), "--out", dir.File("a.XML"),
                                             "--settings", settings, "--year", "6"};
     for (int month = 1; month <= 12; ++month)
         explicitJob.insert(explicitJob.end(),
-                           {"--salary", folder + corvane::text::Format("/salary-%02d.txt", month)});
+                           {"--salary", In(folder, corvane::text::Format("salary-%02d.txt", month))});
     explicitJob.insert(explicitJob.end(),
-                       {"--bonus", folder + "/z-summer.txt", "--bonus", folder + "/a-winter.txt"});
+                       {"--bonus", In(folder, "z-summer.txt"), "--bonus", In(folder, "a-winter.txt")});
     ASSERT_EQ(Run(explicitJob), 0) << Err();
 
     ASSERT_EQ(Run({"--folder", folder, "--out", dir.File("b.XML"), "--settings", settings, "--year", "6"}), 0)
         << Err();
-    EXPECT_EQ(Err(), Utf8("エクスポートファイルではないため使いません: ") + folder + "/readme.txt\n");
+    EXPECT_EQ(Err(), Utf8("エクスポートファイルではないため使いません: ") + In(folder, "readme.txt\n"));
     EXPECT_EQ(ReadFileBytes(dir.File("b.XML")), ReadFileBytes(dir.File("a.XML")));
 
     // With the options of explicit files it is a usage error.
     for (const char* option : {"--employees", "--salary", "--bonus"}) {
-        EXPECT_EQ(Run({"--folder", folder, option, folder + "/employees.txt", "--out", dir.File("c.XML")}), 2);
+        EXPECT_EQ(Run({"--folder", folder, option, In(folder, "employees.txt"), "--out", dir.File("c.XML")}), 2);
         EXPECT_NE(Err().find("--folder takes none of"), std::string::npos) << Err();
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("c.XML")));
@@ -109,31 +131,31 @@ TEST_F(FolderBatch, FolderRefusalsNameTheFiles)
         EXPECT_EQ(Err(), Utf8(message) + "\n");
         EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML")));
     };
-    const std::string list = ReadFileBytes(folder + "/employees.txt");
+    const std::string list = ReadFileBytes(In(folder, "employees.txt"));
 
     dir.Write("company/copy.txt", list);
     refused("フォルダーに従業員(一覧表)のエクスポートファイルが2つ以上あります。どちらを使うか決められません。\n\n" +
-            folder + "/copy.txt\n" + folder + "/employees.txt");
-    std::filesystem::remove(folder + "/copy.txt");
+            In(folder, "copy.txt\n") + In(folder, "employees.txt"));
+    std::filesystem::remove(In(folder, "copy.txt"));
 
-    std::filesystem::rename(folder + "/employees.txt", dir.File("employees.txt"));
+    std::filesystem::rename(In(folder, "employees.txt"), dir.File("employees.txt"));
     refused("フォルダーに従業員(一覧表)のエクスポートファイルがありません。");
-    std::filesystem::rename(dir.File("employees.txt"), folder + "/employees.txt");
+    std::filesystem::rename(dir.File("employees.txt"), In(folder, "employees.txt"));
 
     // A second April (its label with a leading zero) and a file of another company.
-    dir.Write("company/april.txt", ReadFileBytes(folder + "/salary-04.txt"));
-    dir.Write("company/other.txt", corvane::text::ReplaceAll(ReadFileBytes(folder + "/salary-05.txt"),
+    dir.Write("company/april.txt", ReadFileBytes(In(folder, "salary-04.txt")));
+    dir.Write("company/other.txt", corvane::text::ReplaceAll(ReadFileBytes(In(folder, "salary-05.txt")),
                                                              samplegen::SampleCompanyName(), "別会社"));
-    refused("従業員(一覧表)と関与先名が異なるエクスポートファイルがあります。\n\n" + folder + "/other.txt\n\n" +
-            "4月度の給与集計表が2つ以上あります。\n\n" + folder + "/april.txt\n" + folder + "/salary-04.txt");
-    std::filesystem::remove(folder + "/april.txt");
-    std::filesystem::remove(folder + "/other.txt");
+    refused("従業員(一覧表)と関与先名が異なるエクスポートファイルがあります。\n\n" + In(folder, "other.txt\n\n") +
+            "4月度の給与集計表が2つ以上あります。\n\n" + In(folder, "april.txt\n") + In(folder, "salary-04.txt"));
+    std::filesystem::remove(In(folder, "april.txt"));
+    std::filesystem::remove(In(folder, "other.txt"));
 
     for (int i = 3; i <= 6; ++i)
-        dir.Write(corvane::text::Format("company/bonus-%d.txt", i), ReadFileBytes(folder + "/bonus-1.txt"));
+        dir.Write(corvane::text::Format("company/bonus-%d.txt", i), ReadFileBytes(In(folder, "bonus-1.txt")));
     std::string bonuses;
     for (int i = 1; i <= 6; ++i)
-        bonuses += "\n" + folder + corvane::text::Format("/bonus-%d.txt", i);
+        bonuses += "\n" + In(folder, corvane::text::Format("bonus-%d.txt", i));
     refused("賞与集計表が6個あります。賞与は5回分までです。\n" + bonuses);
 }
 
@@ -161,11 +183,13 @@ TEST_F(FolderBatch, PaymentDatesAndFileNames)
 TEST_F(FolderBatch, BatchConvertsEachCompanyAndSummarises)
 {
     Company("root/a", "Ａ商事");
-    const std::string b = Company("root/b", "Ｂ物産");
-    dir.Write("root/b/copy.txt", ReadFileBytes(b + "/employees.txt"));
-    const std::string c = Company("root/c", "Ｃ工業");
+    Company("root/b", "Ｂ物産");
+    const std::string b = In(dir.File("root"), "b");  // as the batch names it
+    dir.Write("root/b/copy.txt", ReadFileBytes(In(b, "employees.txt")));
+    Company("root/c", "Ｃ工業");
+    const std::string c = In(dir.File("root"), "c");
     // A row whose code the employee list lacks: a finding, still converted.
-    const std::string salary = ReadFileBytes(c + "/salary-03.txt");
+    const std::string salary = ReadFileBytes(In(c, "salary-03.txt"));
     const std::size_t row = salary.find("\r\n1001,");
     dir.Write("root/c/salary-03.txt", salary + "9999" + salary.substr(row + 6, salary.find("\r\n", row + 2) - row - 4));
 
@@ -176,7 +200,7 @@ TEST_F(FolderBatch, BatchConvertsEachCompanyAndSummarises)
     ASSERT_EQ(Run(args), 1) << Err();
     const std::string refusal = "フォルダーに従業員(一覧表)のエクスポートファイルが2つ以上あります。"
                                 "どちらを使うか決められません。 " +
-                                b + "/copy.txt " + b + "/employees.txt";
+                                In(b, "copy.txt ") + In(b, "employees.txt");
     const std::string csv = "会社名,フォルダー,従業員数,給与の月数,賞与の回数,確認事項,結果,メッセージ\r\n"
                             "Ａ商事,a,10,12,2,0,変換済,\r\n"
                             ",b,,,,,拒否," +
@@ -198,7 +222,7 @@ TEST_F(FolderBatch, BatchConvertsEachCompanyAndSummarises)
     // The same exports through --folder give the same document.
     ASSERT_EQ(Run({"--folder", dir.File("root/a"), "--out", dir.File("a.XML"), "--settings", settings, "--year", "6"}),
               0);
-    EXPECT_EQ(ReadFileBytes(dir.File("a.XML")), ReadFileBytes(dir.File("out/" + Utf8("Ａ商事.XML"))));
+    EXPECT_EQ(ReadFileBytes(dir.File("a.XML")), ReadBytes(In(dir.File("out"), Utf8("Ａ商事.XML"))));
 
     // Without the refused company: converted with findings; without that: all converted.
     std::filesystem::remove(dir.File("root/b/copy.txt"));
@@ -232,7 +256,7 @@ TEST_F(FolderBatch, ParallelJobsGiveTheSameFilesAsOneAtATime)
         std::map<std::string, std::string> files;
         const auto names = corvane::fileio::FolderEntries(out, false);
         for (const auto& name : names.value_or(std::vector<std::string>()))
-            files[name] = ReadFileBytes(out + "/" + name);
+            files[name] = ReadBytes(In(out, name));
         files["summary"] = ReadFileBytes(out + ".csv");
         // The settings lines come in the order the companies finished.
         std::vector<std::string> lines;
