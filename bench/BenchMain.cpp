@@ -40,6 +40,18 @@ int Run(const bench::BenchOptions& options)
     }
     bench::PrintGrowth(std::cout, results);
     const bench::SampleSet& largest = results.back().set;
+    if (options.companies > 0) {
+        const std::string folder = options.dir + "/batch";
+        const auto batch = bench::MeasureBatch(convert, samplegen, folder, options.companies,
+                                               options.companyEmployees, options.runs);
+        if (!batch.error.empty()) {
+            std::cerr << "corvane-bench: " << batch.error << "\n";
+            return 1;
+        }
+        bench::PrintBatch(std::cout, batch);
+        if (!options.keep)
+            std::filesystem::remove_all(folder);
+    }
     bench::PrintChecks(std::cout, largest, bench::MeasureChecks(largest, options.runs), options.runs);
     if (!options.keep) {
         // Only what this run made: the set's folder, then --dir itself if nothing else is in it.

@@ -6,13 +6,17 @@ namespace corvane::bench {
 
 const char kBenchUsage[] =
     "Usage: corvane-bench [--employees N]... [--runs R] [--dir DIR] [--keep]\n"
+    "                     [--companies C] [--company-employees E]\n"
     "                     [--convert PATH] [--samplegen PATH]\n"
     "\n"
     "Generates exports for N employees (every employee column, twelve salary and five\n"
     "bonus summaries), converts them with corvane-convert R times after a warm-up and\n"
     "prints medians: wall time, peak resident memory, input and output bytes, the\n"
     "I/O floor (reading every input, writing and fsyncing an output of the same size)\n"
-    "and the ratios; then the identification checks for one file of the largest set.\n"
+    "and the ratios; then the identification checks for one file of the largest set;\n"
+    "then a whole office: C company folders of E employees each (default 300 x 30;\n"
+    "--companies 0 leaves it out), converted by one corvane-convert --batch with\n"
+    "--jobs 1 and with the default jobs, beside the I/O floor of all their files.\n"
     "Default: --employees 1000 --employees 10000 --employees 50000 --runs 5\n"
     "--dir corvane-bench-data. Each set is made in DIR/N; those folders are removed\n"
     "afterwards, and DIR too when nothing else is in it, unless --keep.\n";
@@ -52,6 +56,10 @@ ParsedBenchOptions ParseBenchOptions(const std::vector<std::string>& args)
             o.employees.push_back(n);
         } else if (arg == "--runs" && ParseCount(value, 1, 100, n)) {
             o.runs = n;
+        } else if (arg == "--companies" && ParseCount(value, 0, 100000, n)) {
+            o.companies = n;
+        } else if (arg == "--company-employees" && ParseCount(value, 1, 100000, n)) {
+            o.companyEmployees = n;
         } else if (arg == "--dir" && !value.empty()) {
             o.dir = value;
         } else if (arg == "--convert" && !value.empty()) {

@@ -11,6 +11,8 @@ struct BenchOptions {
     std::string dir = "corvane-bench-data";
     std::string convert;         // corvane-convert and corvane-samplegen; default: the built ones
     std::string samplegen;
+    int companies = 300;         // the batch case: companies of `companyEmployees` each; 0 leaves it out
+    int companyEmployees = 30;
     bool keep = false;           // keep the generated exports and outputs
     bool help = false;
 };

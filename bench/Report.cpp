@@ -107,6 +107,23 @@ void PrintGrowth(std::ostream& out, const std::vector<SetResult>& results)
         out << "\n";
 }
 
+void PrintBatch(std::ostream& out, const BatchResult& r)
+{
+    out << "batch: " << r.companies << " companies x " << r.employees << " employees, input " << r.inputBytes
+        << " bytes, output " << r.outputBytes << " bytes\n";
+    out << "  --jobs 1             wall " << Seconds(r.oneJobSeconds) << "\n";
+    out << "  default (" << r.processors << " jobs)     wall " << Seconds(r.defaultJobsSeconds) << "\n";
+    out << "  I/O floor            " << Seconds(r.floorSeconds) << "\n";
+    out << "  batch / floor        --jobs 1: " << Fixed(r.oneJobOverFloor.median, 2) << " ("
+        << Fixed(r.oneJobOverFloor.min, 2) << " .. " << Fixed(r.oneJobOverFloor.max, 2)
+        << "), default: " << Fixed(r.defaultJobsOverFloor.median, 2) << " (" << Fixed(r.defaultJobsOverFloor.min, 2)
+        << " .. " << Fixed(r.defaultJobsOverFloor.max, 2) << ")\n";
+    out << "result batch companies=" << r.companies << " employees=" << r.employees
+        << " one_job_s=" << Fixed(r.oneJobSeconds.median, 4) << " default_jobs_s=" << Fixed(r.defaultJobsSeconds.median, 4)
+        << " floor_s=" << Fixed(r.floorSeconds.median, 4) << " one_job_over_floor=" << Fixed(r.oneJobOverFloor.median, 3)
+        << " default_over_floor=" << Fixed(r.defaultJobsOverFloor.median, 3) << "\n\n";
+}
+
 void PrintChecks(std::ostream& out, const SampleSet& set, const std::vector<CheckTiming>& timings, int runs)
 {
     out << "identification checks, one file of the " << set.employees << "-employee set (median of " << runs

@@ -14,6 +14,7 @@ namespace corvane::convert {
 struct Environment {
     const platform::SystemService& system;
     const platform::TextCodec& codec;
+    bool progress = false;  // --batch shows a progress line on `err` (a terminal)
 };
 
 // corvane-convert with the arguments after the program name. Messages go to

@@ -46,7 +46,9 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
         }
         const bool takesValue = name == "--employees" || name == "--out" || name == "--salary" ||
                                 name == "--bonus" || name == "--year" || name == "--mode" ||
-                                name == "--settings" || name == "--item" || name == "--report";
+                                name == "--settings" || name == "--item" || name == "--report" ||
+                                name == "--folder" || name == "--batch" || name == "--out-dir" ||
+                                name == "--jobs" || name == "--summary";
         if (!takesValue)
             return fail("unknown option: " + name);
         if (i + 1 >= args.size())
@@ -93,6 +95,31 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
             if (value.empty())
                 return fail("--report needs a path");
             o.report = value;
+        } else if (name == "--folder" || name == "--batch") {
+            std::optional<std::string>& folder = name == "--folder" ? o.folder : o.batch;
+            if (folder)
+                return fail(name + " given twice");
+            if (value.empty())
+                return fail(name + " needs a folder");
+            folder = value;
+        } else if (name == "--out-dir") {
+            if (!o.outDir.empty())
+                return fail("--out-dir given twice");
+            o.outDir = value;
+        } else if (name == "--jobs") {
+            if (o.jobs != 0)
+                return fail("--jobs given twice");
+            const bool digits = !value.empty() && value.size() <= 4 &&
+                                value.find_first_not_of("0123456789") == std::string::npos;
+            o.jobs = digits ? std::stoi(value) : 0;
+            if (o.jobs < 1)
+                return fail("--jobs takes a number of companies from 1 to 9999, not " + value);
+        } else if (name == "--summary") {
+            if (o.summary)
+                return fail("--summary given twice");
+            if (value.empty())
+                return fail("--summary needs a path");
+            o.summary = value;
         } else if (name == "--settings") {
             if (o.settings)
                 return fail("--settings given twice");
@@ -106,6 +133,23 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
     }
     if (o.help)
         return parsed;
+    const bool explicitFiles = haveEmployees || !o.salary.empty() || !o.bonus.empty();
+    if (o.batch) {
+        if (o.folder || explicitFiles || haveOut || o.report || !o.items.empty())
+            return fail("--batch takes none of --folder, --employees, --salary, --bonus, --out, --report, --item");
+        if (o.outDir.empty())
+            return fail("--batch needs --out-dir");
+        return parsed;
+    }
+    if (!o.outDir.empty() || o.jobs != 0 || o.summary)
+        return fail("--out-dir, --jobs and --summary go with --batch only");
+    if (o.folder) {
+        if (explicitFiles)
+            return fail("--folder takes none of --employees, --salary, --bonus");
+        if (!haveOut || o.out.empty())
+            return fail("--out is required");
+        return parsed;
+    }
     if (!haveEmployees || o.employees.empty())
         return fail("--employees is required");
     if (!haveOut || o.out.empty())

@@ -21,7 +21,11 @@ public:
     platform::Answer ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
                                  platform::Buttons buttons) override;
 
+    // The text of the last message that was not information (code page 932); "" before any.
+    const std::string& LastProblem() const { return m_lastProblem; }
+
 private:
+    std::string m_lastProblem;
     std::ostream& m_out;
     std::ostream& m_err;
     const platform::TextCodec& m_codec;

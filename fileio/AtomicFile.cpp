@@ -231,8 +231,19 @@ bool ReplaceFile(const std::string& from, const std::string& to)
 {
 #ifdef _WIN32
     // rename() refuses an existing target there; this replaces it in one step.
-    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // A target that someone has open for a moment (another run comparing
+    // files, a virus scanner) refuses to be replaced: wait a little for it.
+    constexpr int kBusyRetries = 100;
+    constexpr DWORD kBusyWaitMs = 20;
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0)
+            return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == kBusyRetries)
+            return false;
+        Sleep(kBusyWaitMs);
+    }
 #else
     return std::rename(from.c_str(), to.c_str()) == 0;
 #endif

@@ -1,5 +1,7 @@
 #include "fileio/FileLock.h"
 
+#include <mutex>
+
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -14,7 +16,39 @@
 
 namespace corvane::fileio {
 
+namespace {
+
+// Threads of one process (the batch converter's jobs) also take turns on
+// this mutex, so that their exclusion does not rest on how the system treats
+// two locks of one process.
+std::mutex& ProcessMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+}  // namespace
+
 FileLock::FileLock(std::string lockPath) : m_path(std::move(lockPath)) {}
+
+bool FileLock::Acquire()
+{
+    if (Held())
+        return true;
+    ProcessMutex().lock();
+    if (AcquireFile())
+        return true;
+    ProcessMutex().unlock();
+    return false;
+}
+
+void FileLock::Release()
+{
+    if (!Held())
+        return;
+    ReleaseFile();
+    ProcessMutex().unlock();
+}
 
 FileLock::~FileLock()
 {
@@ -30,7 +64,7 @@ constexpr int kPendingRetries = 500;
 constexpr DWORD kPendingWaitMs = 10;
 }  // namespace
 
-bool FileLock::Acquire()
+bool FileLock::AcquireFile()
 {
     if (m_handle)
         return true;
@@ -56,7 +90,7 @@ bool FileLock::Acquire()
     }
 }
 
-void FileLock::Release()
+void FileLock::ReleaseFile()
 {
     if (!m_handle)
         return;
@@ -73,7 +107,7 @@ bool FileLock::Held() const
 
 #else
 
-bool FileLock::Acquire()
+bool FileLock::AcquireFile()
 {
     if (m_fd >= 0)
         return true;
@@ -102,7 +136,7 @@ bool FileLock::Acquire()
     }
 }
 
-void FileLock::Release()
+void FileLock::ReleaseFile()
 {
     if (m_fd < 0)
         return;

@@ -4,7 +4,7 @@
 
 namespace corvane::fileio {
 
-// An exclusive lock between processes, held on a lock file of its own (the
+// An exclusive lock between processes and between the threads of one, held on a lock file of its own (the
 // file it guards is replaced by renaming, so it cannot carry the lock). The
 // lock file is removed again when the lock is released.
 class FileLock final {
@@ -14,13 +14,16 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Waits until this process holds the lock; false when the lock file
+    // Waits until this object holds the lock; false when the lock file
     // cannot be created or opened (folder missing or read-only).
     bool Acquire();
     void Release();
     bool Held() const;
 
 private:
+    bool AcquireFile();
+    void ReleaseFile();
+
     std::string m_path;
 #ifdef _WIN32
     void* m_handle = nullptr;

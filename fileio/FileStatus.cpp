@@ -1,5 +1,6 @@
 #include "fileio/FileStatus.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -99,6 +100,39 @@ bool MakeFolders(const std::string& path)
     std::filesystem::create_directories(NativePath(path), ec);
     const auto info = Status(path);
     return info && info->isDirectory;
+}
+
+std::optional<std::vector<std::string>> FolderEntries(const std::string& path, bool folders)
+{
+    std::error_code ec;
+    std::filesystem::directory_iterator it(NativePath(path), ec);
+    if (ec)
+        return std::nullopt;
+    std::vector<std::string> names;
+    for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        if (ec)
+            return std::nullopt;
+        const std::u8string name8 = it->path().filename().u8string();
+        std::string name(name8.begin(), name8.end());
+        if (name.empty() || name.front() == '.')
+            continue;
+        // Status follows links, as opening the file later does.
+        const auto info = Status(JoinPath(path, name));
+        if (info && (folders ? info->isDirectory : info->isRegular))
+            names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    const char last = folder.back();
+    if (last == '/' || (PathSeparator() == '\\' && last == '\\'))
+        return folder + name;
+    return folder + PathSeparator() + name;
 }
 
 char PathSeparator()

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // File status by path, the path in UTF-8 (fileio/OpenFile.h).
 namespace corvane::fileio {
@@ -40,6 +41,15 @@ bool FolderWritable(const std::string& path);
 
 // Creates the folder at `path` and any missing parents; true when it exists afterwards.
 bool MakeFolders(const std::string& path);
+
+// The names (UTF-8, not paths) of the entries of the folder at `path` that
+// are folders (`folders`) or regular files (otherwise), in byte order of
+// their names; names starting with "." are left out. None when the folder
+// cannot be read.
+std::optional<std::vector<std::string>> FolderEntries(const std::string& path, bool folders);
+
+// `folder` and `name` joined with the platform's separator.
+std::string JoinPath(const std::string& folder, const std::string& name);
 
 // Position of the last path separator of `path`; npos when there is none.
 std::size_t LastSeparator(const std::string& path);

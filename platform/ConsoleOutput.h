@@ -17,6 +17,9 @@ public:
     ConsoleOutput(const ConsoleOutput&) = delete;
     ConsoleOutput& operator=(const ConsoleOutput&) = delete;
 
+    // True when standard error is a terminal (a console on Windows), not a file or pipe.
+    static bool ErrorIsTerminal();
+
 private:
     std::unique_ptr<std::streambuf> m_out;
     std::unique_ptr<std::streambuf> m_err;

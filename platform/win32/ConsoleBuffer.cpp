@@ -102,6 +102,12 @@ ConsoleOutput::ConsoleOutput()
     m_oldErr = std::cerr.rdbuf(m_err.get());
 }
 
+bool ConsoleOutput::ErrorIsTerminal()
+{
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+
 ConsoleOutput::~ConsoleOutput()
 {
     std::cout.flush();

@@ -1,7 +1,7 @@
-# Runs corvane-bench on 20 and 50 employees, one run each, and checks its
+# Runs corvane-bench on 20 and 50 employees and a batch of 3 companies of 5, one run each, and checks its
 # exit status and that each figure is there with a plausible value.
 file(REMOVE_RECURSE "${DIR}")
-execute_process(COMMAND "${BENCH}" --employees 20 --employees 50 --runs 1 --dir "${DIR}"
+execute_process(COMMAND "${BENCH}" --employees 20 --employees 50 --companies 3 --company-employees 5 --runs 1 --dir "${DIR}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message("${out}")
 if(NOT status EQUAL 0)
@@ -24,6 +24,7 @@ foreach(pattern
         "conversion +wall ${number} s \\(${number} \\.\\. ${number}\\), peak RSS ${number} MiB"
         "I/O floor +${number} s .*: read ${number} s, write \\+ fsync \\+ rename ${number} s"
         "growth 50 / 20: employees x2\\.50, input x${number}, time x${number}, peak memory x${number}"
+        "result batch companies=3 employees=5 one_job_s=${number} default_jobs_s=${number} floor_s=${number} one_job_over_floor=${number} default_over_floor=${number}"
         "identification checks, one file of the 50-employee set"
         "CheckEmployeeList\\(employees\\.txt\\): ${number} ms .* result 1"
         "CheckSalaryFile\\(employees\\.txt, salary-01\\.txt\\): ${number} ms .* result 1"

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Messenger.h"
+
+namespace corvane::convert {
+
+// A folder's exports sorted into a job: which file is the employee list,
+// which salary file serves which month, the bonus files in payment order.
+struct FolderExports {
+    std::string employees;            // path
+    std::string company;              // the employee list's company name (code page 932)
+    std::vector<std::string> salary;  // paths, in month order
+    std::vector<std::string> bonus;   // paths, in payment date order
+    std::vector<std::string> ignored; // paths of files that are no export
+    std::string refusal;              // the message when the folder makes no job (code page 932); "" otherwise
+};
+
+// Sorts the files at `paths` (the whole content of one folder) with the
+// identification checks: the one employee list, the salary files by the month
+// their label names, the bonus files by the payment date in their label lines
+// (by file name when a file has none). Refuses, naming the files, a folder
+// without or with two employee lists, two files for one month, more than
+// five bonus files, and exports of another company.
+FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger);
+
+// SortExports over the regular files of `folder` (not its subfolders, no
+// hidden files); a refusal when the folder cannot be read.
+FolderExports SortFolder(const std::string& folder, const platform::Messenger& messenger);
+
+// The payment date that a bonus summary's label lines name
+// ("支給日：令和 6年 7月10日"), as year * 10000 + month * 100 + day of the
+// Western calendar; 0 when they name none.
+int BonusPaymentDate(const std::string& path);
+
+// `company` made a file name that Windows and Linux both take (code page
+// 932): enclosing quotes dropped, characters that either forbids and control
+// characters replaced by "_", trailing dots and spaces dropped, device names
+// given a "_"; "" when nothing is left.
+std::string SafeFileName(const std::string& company);
+
+}  // namespace corvane::convert
