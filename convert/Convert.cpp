@@ -22,6 +22,7 @@
 #include "preflight/ReconciliationReport.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "text/Cp932.h"
+#include "text/CsvRow.h"
 #include "text/Format.h"
 #include "wizard/CSyuukeiDataFile.h"
 #include "xmlout/CExportXMLVeld.h"
@@ -438,13 +439,6 @@ std::vector<std::string> SummaryRow(const Company& company, const platform::Text
 const std::vector<std::string> kSummaryHeadings = {"会社名", "フォルダー", "従業員数", "給与の月数", "賞与の回数",
                                                    "確認事項", "結果", "メッセージ"};
 
-std::string CsvField(const std::string& field)
-{
-    if (field.find_first_of(",\"\r\n") == std::string::npos)
-        return field;
-    return "\"" + text::ReplaceAll(field, "\"", "\"\"") + "\"";
-}
-
 // The summary table with its headings, code page 932.
 std::vector<std::vector<std::string>> SummaryRows(const std::vector<Company>& companies,
                                                   const platform::TextCodec& codec)
@@ -458,11 +452,8 @@ std::vector<std::vector<std::string>> SummaryRows(const std::vector<Company>& co
 std::string SummaryCsv(const std::vector<std::vector<std::string>>& rows)
 {
     std::string csv;
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i)
-            csv += (i == 0 ? "" : ",") + CsvField(row[i]);
-        csv += "\r\n";
-    }
+    for (const auto& row : rows)
+        csv += text::CsvRow(row);
     return csv;
 }
 

@@ -4,37 +4,14 @@
 #include <optional>
 
 #include "preflight/Figure.h"
+#include "text/CsvRow.h"
 #include "xmlout/CExportXMLVeld.h"
 
 namespace corvane::preflight {
 
 namespace {
 
-const char kLineEnd[] = "\r\n";
 constexpr int kFirstBonusPeriod = 14;
-
-// A field quoted when it holds a separator, a quote or a line break. A quote
-// or comma byte is never part of a double-byte character.
-std::string Field(const std::string& value)
-{
-    if (value.find_first_of(",\"\r\n") == std::string::npos)
-        return value;
-    std::string quoted = "\"";
-    for (const char c : value) {
-        quoted.push_back(c);
-        if (c == '"')
-            quoted.push_back('"');
-    }
-    return quoted + "\"";
-}
-
-std::string Row(const std::vector<std::string>& fields)
-{
-    std::string row;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        row += (i == 0 ? "" : ",") + Field(fields[i]);
-    return row + kLineEnd;
-}
 
 bool HasFigure(const CKyuuyoShouyo& record)
 {
@@ -66,7 +43,7 @@ struct Year {
 std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Finding>& findings,
                               const PathDisplay& display)
 {
-    std::string csv = Row({"コード", "氏名", "給与の月", "賞与の回", "総支給金額（給与）", "社会保険料等の控除額（給与）",
+    std::string csv = text::CsvRow({"コード", "氏名", "給与の月", "賞与の回", "総支給金額（給与）", "社会保険料等の控除額（給与）",
                            "算出税額（給与）", "総支給金額（賞与）", "社会保険料等の控除額（賞与）", "算出税額（賞与）"});
     for (const auto& syain : store.Syain()) {
         Year salaries;
@@ -75,14 +52,14 @@ std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Fin
             salaries.Add(*record, 1);
         for (const auto& record : syain->Bonuses())
             bonuses.Add(*record, kFirstBonusPeriod);
-        csv += Row({syain->Code(), syain->Name(), salaries.periods, bonuses.periods, std::to_string(salaries.gross),
+        csv += text::CsvRow({syain->Code(), syain->Name(), salaries.periods, bonuses.periods, std::to_string(salaries.gross),
                     std::to_string(salaries.deductions), std::to_string(salaries.tax), std::to_string(bonuses.gross),
                     std::to_string(bonuses.deductions), std::to_string(bonuses.tax)});
     }
-    csv += kLineEnd;
-    csv += Row({"確認事項", "ファイル", "行", "従業員コード", "件数", "内容"});
+    csv += "\r\n";
+    csv += text::CsvRow({"確認事項", "ファイル", "行", "従業員コード", "件数", "内容"});
     for (const auto& finding : findings) {
-        csv += Row({KindTitle(finding.kind), finding.file.empty() ? std::string() : display(finding.file),
+        csv += text::CsvRow({KindTitle(finding.kind), finding.file.empty() ? std::string() : display(finding.file),
                     finding.line > 0 ? std::to_string(finding.line) : std::string(), finding.employee,
                     std::to_string(finding.count), finding.text});
     }
