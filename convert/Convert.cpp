@@ -10,7 +10,8 @@
 #include <thread>
 
 #include "convert/ConvertOptions.h"
-#include "convert/FolderExports.h"
+#include "convert/SafeFileName.h"
+#include "job/FolderExports.h"
 #include "convert/StreamMessageBox.h"
 #include "fileio/FileLock.h"
 #include "fileio/FileStatus.h"
@@ -24,9 +25,9 @@
 #include "text/Cp932.h"
 #include "text/CsvRow.h"
 #include "text/Format.h"
-#include "wizard/CSyuukeiDataFile.h"
+#include "job/CSyuukeiDataFile.h"
 #include "xmlout/CExportXMLVeld.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 
 namespace corvane::convert {
 
@@ -320,7 +321,7 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
 const char kIgnoredMark[] = "エクスポートファイルではないため使いません: ";
 
 // Lists the files that are no export and shows the refusal, if any; false when the folder makes no job.
-bool ReportSorting(const FolderExports& sorted, const platform::Messenger& messenger)
+bool ReportSorting(const job::FolderExports& sorted, const platform::Messenger& messenger)
 {
     for (const auto& path : sorted.ignored)
         messenger.Show(kIgnoredMark + messenger.DisplayPath(path), platform::Icon::None);
@@ -332,7 +333,7 @@ bool ReportSorting(const FolderExports& sorted, const platform::Messenger& messe
 
 // --folder: the folder's exports sorted into the explicit options; false,
 // after the message, when the folder makes no job.
-bool TakeFolder(ConvertOptions& options, const FolderExports& sorted, const platform::Messenger& messenger)
+bool TakeFolder(ConvertOptions& options, const job::FolderExports& sorted, const platform::Messenger& messenger)
 {
     if (!ReportSorting(sorted, messenger))
         return false;
@@ -348,7 +349,7 @@ enum class Result { Converted, WithFindings, Refused, Failed };
 // One company of a batch, as its summary row shows it.
 struct Company {
     std::string folder;  // the folder's name, as the system spells it
-    FolderExports exports;
+    job::FolderExports exports;
     std::string outName;  // the output file's name, as the system spells it
     JobReport report;
     Result result = Result::Refused;
@@ -525,7 +526,7 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         std::ostringstream said;
         StreamMessageBox companyBox(said, said, env.codec);
         const platform::Messenger companyMessenger(companyBox, &env.codec);
-        company.exports = SortFolder(fileio::JoinPath(root, company.folder), companyMessenger);
+        company.exports = job::SortFolder(fileio::JoinPath(root, company.folder), companyMessenger);
         if (!ReportSorting(company.exports, companyMessenger))
             company.report.message = companyBox.LastProblem();
         company.messages = said.str();
@@ -624,7 +625,7 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (parsed.options.folder) {
         StreamMessageBox box(out, err, environment.codec);
         const platform::Messenger messenger(box, &environment.codec);
-        if (!TakeFolder(parsed.options, SortFolder(*parsed.options.folder, messenger), messenger))
+        if (!TakeFolder(parsed.options, job::SortFolder(*parsed.options.folder, messenger), messenger))
             return kExitRefused;
     }
     return Run(parsed.options, out, err, environment);

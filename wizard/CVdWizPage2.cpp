@@ -2,7 +2,7 @@
 
 #include "sormaexport/CSormaFileCheck.h"
 #include "wizard/FileFilters.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 #include "wizard/OperationGuide.h"
 
 namespace corvane {

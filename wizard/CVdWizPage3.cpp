@@ -1,7 +1,7 @@
 #include "wizard/CVdWizPage3.h"
 
 #include "wizard/FileFilters.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 #include "wizard/OperationGuide.h"
 
 namespace corvane {

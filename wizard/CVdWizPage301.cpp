@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "wizard/FileFilters.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 #include "wizard/OperationGuide.h"
 
 namespace corvane {

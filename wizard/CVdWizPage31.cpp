@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "items/CDlg001.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 
 namespace corvane {
 

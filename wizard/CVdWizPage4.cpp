@@ -2,7 +2,7 @@
 
 #include "platform/WaitCursor.h"
 #include "wizard/FileFilters.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 #include "wizard/OutputPathDisplay.h"
 
 namespace corvane {

@@ -6,7 +6,7 @@
 #include "wizard/CVdWizPage301.h"
 #include "wizard/CVdWizPage31.h"
 #include "wizard/CVdWizPage4.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 
 namespace corvane {
 

@@ -7,7 +7,7 @@
 #include "platform/Messenger.h"
 #include "platform/Services.h"
 #include "platform/WizardLogic.h"
-#include "wizard/CSyuukeiDataFile.h"
+#include "job/CSyuukeiDataFile.h"
 
 namespace corvane {
 

@@ -7,7 +7,8 @@
 #include <sstream>
 
 #include "convert/Convert.h"
-#include "convert/FolderExports.h"
+#include "convert/SafeFileName.h"
+#include "job/FolderExports.h"
 #include "fileio/FileStatus.h"
 #include "fileio/OpenFile.h"
 #include "platform/TextCodec.h"
@@ -165,10 +166,10 @@ TEST_F(FolderBatch, PaymentDatesAndFileNames)
     dir.Write("heisei.txt", "賞与集計表,A\r\n\r\n支給日:平成31年４月１日\r\n");
     dir.Write("western.txt", "賞与集計表,A\r\n\r\n冬期賞与\r\n支給日：　2024年12月 5日\r\n");
     dir.Write("none.txt", "賞与集計表,A\r\n\r\n夏期賞与\r\n支給日：令和 6年 7月\r\n");
-    EXPECT_EQ(convert::BonusPaymentDate(dir.File("reiwa.txt")), 20240710);
-    EXPECT_EQ(convert::BonusPaymentDate(dir.File("heisei.txt")), 0);  // full-width digits are no number
-    EXPECT_EQ(convert::BonusPaymentDate(dir.File("western.txt")), 20241205);
-    EXPECT_EQ(convert::BonusPaymentDate(dir.File("none.txt")), 0);
+    EXPECT_EQ(corvane::job::BonusPaymentDate(dir.File("reiwa.txt")), 20240710);
+    EXPECT_EQ(corvane::job::BonusPaymentDate(dir.File("heisei.txt")), 0);  // full-width digits are no number
+    EXPECT_EQ(corvane::job::BonusPaymentDate(dir.File("western.txt")), 20241205);
+    EXPECT_EQ(corvane::job::BonusPaymentDate(dir.File("none.txt")), 0);
 
     EXPECT_EQ(convert::SafeFileName("\"株式会社 表示/試験:A*B?\""), "株式会社 表示_試験_A_B_");
     // 表 and ソ end in byte 0x5C, which is no separator inside them.

@@ -14,7 +14,7 @@
 #include "support/TempDir.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 
 namespace corvane::fuzz {
 namespace {

@@ -15,7 +15,7 @@
 #include "text/Cp932.h"
 #include "text/Format.h"
 #include "wizard/CCorvaneApp.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 #include "wizard/OutputPathDisplay.h"
 
 namespace corvane::fuzz {

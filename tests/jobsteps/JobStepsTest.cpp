@@ -5,7 +5,7 @@
 #include "items/CSormaItemCheck.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 
 using corvane::CSormaItemCheck;
 using corvane::MakeSummarySlots;

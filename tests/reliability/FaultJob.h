@@ -9,8 +9,8 @@
 #include "reliability/FaultSandbox.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
-#include "wizard/CSyuukeiDataFile.h"
-#include "wizard/JobSteps.h"
+#include "job/CSyuukeiDataFile.h"
+#include "job/JobSteps.h"
 
 namespace corvane::reliability {
 

@@ -24,7 +24,7 @@
 #include "text/AsciiSpace.h"
 #include "text/Cp932.h"
 #include "wizard/CCorvaneApp.h"
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 #include "wizard/OutputPathDisplay.h"
 
 namespace corvane {

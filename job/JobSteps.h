@@ -8,7 +8,7 @@
 #include "platform/Messenger.h"
 #include "platform/SystemService.h"
 #include "preflight/Finding.h"
-#include "wizard/CSyuukeiDataFile.h"
+#include "job/CSyuukeiDataFile.h"
 
 namespace corvane {
 

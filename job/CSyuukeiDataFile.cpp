@@ -1,4 +1,4 @@
-#include "wizard/CSyuukeiDataFile.h"
+#include "job/CSyuukeiDataFile.h"
 
 #include "text/Format.h"
 

@@ -5,7 +5,7 @@
 
 #include "platform/Messenger.h"
 
-namespace corvane::convert {
+namespace corvane::job {
 
 // A folder's exports sorted into a job: which file is the employee list,
 // which salary file serves which month, the bonus files in payment order.
@@ -35,10 +35,4 @@ FolderExports SortFolder(const std::string& folder, const platform::Messenger& m
 // Western calendar; 0 when they name none.
 int BonusPaymentDate(const std::string& path);
 
-// `company` made a file name that Windows and Linux both take (code page
-// 932): enclosing quotes dropped, characters that either forbids and control
-// characters replaced by "_", trailing dots and spaces dropped, device names
-// given a "_"; "" when nothing is left.
-std::string SafeFileName(const std::string& company);
-
-}  // namespace corvane::convert
+}  // namespace corvane::job

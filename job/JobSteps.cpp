@@ -1,4 +1,4 @@
-#include "wizard/JobSteps.h"
+#include "job/JobSteps.h"
 
 #include <algorithm>
 #include <array>
