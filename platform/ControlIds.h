@@ -23,6 +23,7 @@ enum class ControlId : int {
     EmployeePath,   // read-only, one line, scrolls horizontally
     EmployeeBrowse,
     EmployeeGuide,
+    EmployeeFolder, // フォルダーから読み込む: sorts a folder of exports into the job
 
     // Salary files page
     SalaryIntro = 1200,

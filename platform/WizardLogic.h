@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/ControlIds.h"
 #include "platform/ControlView.h"
@@ -53,6 +54,10 @@ public:
     // Not sent for texts that the logic sets through ControlView::SetText:
     // the logic runs its own reaction then.
     virtual void OnTextChanged(ControlId /*id*/) {}
+    // Files or folders were dropped on the page (paths as the file dialogs
+    // give them). `target` is the control under the drop point (None when
+    // none) and `row` the list row under it (-1 when none).
+    virtual void OnDropFiles(ControlId /*target*/, int /*row*/, const std::vector<std::string>& /*paths*/) {}
 };
 
 // The wizard sheet: a fixed list of pages shown in wizard mode, no help

@@ -27,6 +27,7 @@ const std::map<ControlId, std::string>& Captions()
         {ControlId::EmployeeGroup, "従業員一覧表のエクスポートファイル"},
         {ControlId::EmployeeBrowse, "参照(&S)..."},
         {ControlId::EmployeeGuide, "エクスポートファイルの作成方法(&R)..."},
+        {ControlId::EmployeeFolder, "フォルダーから読み込む(&F)..."},
 
         {ControlId::SalaryIntro, "ソルマ給与で出力した給与の集計表のエクスポートファイルを指定します。"},
         {ControlId::SalaryClear, "クリア(&C)..."},

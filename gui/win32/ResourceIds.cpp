@@ -24,6 +24,7 @@ static_assert(Same(IDC_EMPLOYEE_GROUP, ControlId::EmployeeGroup));
 static_assert(Same(IDC_EMPLOYEE_PATH, ControlId::EmployeePath));
 static_assert(Same(IDC_EMPLOYEE_BROWSE, ControlId::EmployeeBrowse));
 static_assert(Same(IDC_EMPLOYEE_GUIDE, ControlId::EmployeeGuide));
+static_assert(Same(IDC_EMPLOYEE_FOLDER, ControlId::EmployeeFolder));
 static_assert(Same(IDC_SALARY_INTRO, ControlId::SalaryIntro));
 static_assert(Same(IDC_SALARY_LIST, ControlId::SalaryList));
 static_assert(Same(IDC_SALARY_CLEAR, ControlId::SalaryClear));
