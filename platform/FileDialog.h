@@ -47,6 +47,11 @@ struct SaveFileRequest {
     bool hideReadOnly = true;
 };
 
+struct FolderRequest {
+    std::string title;
+    std::string initialFolder;  // path encoding; "" for the dialog's own choice
+};
+
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
@@ -56,6 +61,8 @@ public:
     virtual std::optional<std::vector<std::string>> OpenFiles(const OpenFileRequest& request) = 0;
     // The chosen full path; none on cancel.
     virtual std::optional<std::string> SaveFile(const SaveFileRequest& request) = 0;
+    // The chosen folder's full path; none on cancel.
+    virtual std::optional<std::string> ChooseFolder(const FolderRequest& request) = 0;
 };
 
 // Bytes that a multiple selection takes in the Windows dialog's buffer: the

@@ -156,6 +156,34 @@ std::optional<std::string> QtFileDialogs::SaveFile(const platform::SaveFileReque
     return path;
 }
 
+std::optional<std::string> QtFileDialogs::ChooseFolder(const platform::FolderRequest& request)
+{
+    m_folderRequests.push_back(request);
+    std::string path;
+    if (m_scripted) {
+        if (m_folderAnswers.empty()) {
+            m_faults << QStringLiteral("no answer queued for the folder dialog: ") + FromText(request.title);
+            return std::nullopt;
+        }
+        const bool cancelled = !m_folderAnswers.front().has_value();
+        if (!cancelled)
+            path = std::move(*m_folderAnswers.front());
+        m_folderAnswers.pop_front();
+        if (cancelled)
+            return std::nullopt;
+    } else {
+        const QString start = request.initialFolder.empty() ? m_lastFolder : FromPath(request.initialFolder);
+        const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeModalWidget(),
+                                                                 FromText(request.title), start);
+        if (chosen.isEmpty())
+            return std::nullopt;
+        path = ToPath(chosen);
+    }
+    // The next file dialog starts inside the chosen folder.
+    m_lastFolder = FromPath(path);
+    return path;
+}
+
 void QtFileDialogs::Remember(const QString& chosenFile)
 {
     const QFileInfo info(chosenFile);
@@ -166,8 +194,9 @@ void QtFileDialogs::Remember(const QString& chosenFile)
 QStringList QtFileDialogs::Faults() const
 {
     QStringList faults = m_faults;
-    if (!m_openAnswers.empty() || !m_saveAnswers.empty())
-        faults << QStringLiteral("%1 file dialog answers left unused").arg(m_openAnswers.size() + m_saveAnswers.size());
+    const std::size_t unused = m_openAnswers.size() + m_saveAnswers.size() + m_folderAnswers.size();
+    if (unused != 0)
+        faults << QStringLiteral("%1 file dialog answers left unused").arg(unused);
     return faults;
 }
 

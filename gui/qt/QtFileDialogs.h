@@ -21,14 +21,18 @@ class QtFileDialogs final : public platform::FileDialogService {
 public:
     std::optional<std::vector<std::string>> OpenFiles(const platform::OpenFileRequest& request) override;
     std::optional<std::string> SaveFile(const platform::SaveFileRequest& request) override;
+    std::optional<std::string> ChooseFolder(const platform::FolderRequest& request) override;
 
     void SetScripted(bool scripted) { m_scripted = scripted; }
     void QueueOpen(std::vector<std::string> paths) { m_openAnswers.emplace_back(std::move(paths)); }
     void QueueOpenCancel() { m_openAnswers.emplace_back(std::nullopt); }
     void QueueSave(std::string path) { m_saveAnswers.emplace_back(std::move(path)); }
     void QueueSaveCancel() { m_saveAnswers.emplace_back(std::nullopt); }
+    void QueueFolder(std::string path) { m_folderAnswers.emplace_back(std::move(path)); }
+    void QueueFolderCancel() { m_folderAnswers.emplace_back(std::nullopt); }
     const std::vector<platform::OpenFileRequest>& OpenRequests() const { return m_openRequests; }
     const std::vector<platform::SaveFileRequest>& SaveRequests() const { return m_saveRequests; }
+    const std::vector<platform::FolderRequest>& FolderRequests() const { return m_folderRequests; }
     // Requests that found no answer queued, and answers left over.
     QStringList Faults() const;
 
@@ -39,8 +43,10 @@ private:
     QString m_lastFolder;
     std::deque<std::optional<std::vector<std::string>>> m_openAnswers;
     std::deque<std::optional<std::string>> m_saveAnswers;
+    std::deque<std::optional<std::string>> m_folderAnswers;
     std::vector<platform::OpenFileRequest> m_openRequests;
     std::vector<platform::SaveFileRequest> m_saveRequests;
+    std::vector<platform::FolderRequest> m_folderRequests;
     QStringList m_faults;
 };
 

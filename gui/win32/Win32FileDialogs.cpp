@@ -2,6 +2,8 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <shlobj.h>
+#include <shobjidl.h>
 
 #include <vector>
 
@@ -120,6 +122,52 @@ std::optional<std::string> Win32FileDialogs::SaveFile(const platform::SaveFileRe
     if (request.hideReadOnly)
         ofn.Flags |= OFN_HIDEREADONLY;
     if (!GetSaveFileNameW(&ofn))
+        return std::nullopt;
+    return WideToPath(buffer.data());
+}
+
+std::optional<std::string> Win32FileDialogs::ChooseFolder(const platform::FolderRequest& request)
+{
+    const std::wstring title = TextToWide(request.title);
+    IFileOpenDialog* dialog = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&dialog)))) {
+        FILEOPENDIALOGOPTIONS options = 0;
+        dialog->GetOptions(&options);
+        dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
+        dialog->SetTitle(title.c_str());
+        if (!request.initialFolder.empty()) {
+            IShellItem* start = nullptr;
+            if (SUCCEEDED(SHCreateItemFromParsingName(PathToWide(request.initialFolder).c_str(), nullptr,
+                                                      IID_PPV_ARGS(&start)))) {
+                dialog->SetFolder(start);
+                start->Release();
+            }
+        }
+        std::optional<std::string> chosen;
+        IShellItem* item = nullptr;
+        if (SUCCEEDED(dialog->Show(GetActiveWindow())) && SUCCEEDED(dialog->GetResult(&item))) {
+            wchar_t* path = nullptr;
+            if (SUCCEEDED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
+                chosen = WideToPath(path);
+                CoTaskMemFree(path);
+            }
+            item->Release();
+        }
+        dialog->Release();
+        return chosen;
+    }
+    // Without the common item dialog (COM not initialised on this thread): the older folder browser.
+    BROWSEINFOW info{};
+    info.hwndOwner = GetActiveWindow();
+    info.lpszTitle = title.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    PIDLIST_ABSOLUTE list = SHBrowseForFolderW(&info);
+    if (!list)
+        return std::nullopt;
+    std::vector<wchar_t> buffer(32768, L'\0');
+    const bool named = SHGetPathFromIDListEx(list, buffer.data(), static_cast<DWORD>(buffer.size()), GPFIDL_DEFAULT);
+    CoTaskMemFree(list);
+    if (!named || buffer[0] == L'\0')
         return std::nullopt;
     return WideToPath(buffer.data());
 }

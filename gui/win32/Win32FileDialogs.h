@@ -10,6 +10,8 @@ class Win32FileDialogs final : public platform::FileDialogService {
 public:
     std::optional<std::vector<std::string>> OpenFiles(const platform::OpenFileRequest& request) override;
     std::optional<std::string> SaveFile(const platform::SaveFileRequest& request) override;
+    // The common item dialog picking a folder; the older folder browser without it.
+    std::optional<std::string> ChooseFolder(const platform::FolderRequest& request) override;
 };
 
 // The dialog's filter string: description, NUL, patterns, NUL, ... NUL.

@@ -249,6 +249,8 @@ std::vector<std::string> FakePlatform::Errors() const
         errors.push_back(std::to_string(m_openAnswers.size()) + " open-file answers unused");
     if (!m_saveAnswers.empty())
         errors.push_back(std::to_string(m_saveAnswers.size()) + " save-file answers unused");
+    if (!m_folderAnswers.empty())
+        errors.push_back(std::to_string(m_folderAnswers.size()) + " folder answers unused");
     if (!m_answers.empty())
         errors.push_back(std::to_string(m_answers.size()) + " message answers unused");
     if (!m_dialogScripts.empty())
@@ -293,6 +295,19 @@ std::optional<std::vector<std::string>> FakePlatform::OpenFiles(const platform::
     m_openAnswers.pop_front();
     if (answer && !request.multiSelect && answer->size() != 1)
         Fault("several files answered to a single-selection dialog");
+    return answer;
+}
+
+std::optional<std::string> FakePlatform::ChooseFolder(const platform::FolderRequest& request)
+{
+    m_folderRequests.push_back(request);
+    Note("folder dialog " + request.title);
+    if (m_folderAnswers.empty()) {
+        Fault("unscripted folder dialog: " + request.title);
+        return std::nullopt;
+    }
+    auto answer = m_folderAnswers.front();
+    m_folderAnswers.pop_front();
     return answer;
 }
 

@@ -129,6 +129,8 @@ public:
     void QueueDialog(DialogScript script) { m_dialogScripts.push_back(std::move(script)); }
     void QueueOpen(std::vector<std::string> paths) { m_openAnswers.emplace_back(std::move(paths)); }
     void QueueOpenCancel() { m_openAnswers.emplace_back(std::nullopt); }
+    void QueueFolder(std::string path) { m_folderAnswers.emplace_back(std::move(path)); }
+    void QueueFolderCancel() { m_folderAnswers.emplace_back(std::nullopt); }
     void QueueSave(std::string path) { m_saveAnswers.emplace_back(std::move(path)); }
     void QueueSaveCancel() { m_saveAnswers.emplace_back(std::nullopt); }
     // Answers for OK/Cancel message boxes; OK-only boxes are answered OK.
@@ -146,6 +148,7 @@ public:
     const std::vector<Message>& Messages() const { return m_messages; }
     std::vector<std::string> MessageTexts() const;
     const std::vector<platform::OpenFileRequest>& OpenRequests() const { return m_openRequests; }
+    const std::vector<platform::FolderRequest>& FolderRequests() const { return m_folderRequests; }
     const std::vector<platform::SaveFileRequest>& SaveRequests() const { return m_saveRequests; }
     const std::vector<std::string>& ShellOpened() const { return m_shellOpened; }
     // Every page shown, in order (the start page first).
@@ -172,6 +175,7 @@ public:
                                             platform::Buttons buttons) override;
     std::optional<std::vector<std::string>> OpenFiles(const platform::OpenFileRequest& request) override;
     std::optional<std::string> SaveFile(const platform::SaveFileRequest& request) override;
+    std::optional<std::string> ChooseFolder(const platform::FolderRequest& request) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     void Open(const std::string& path) override;
@@ -198,6 +202,7 @@ private:
     WizardScript m_wizardScript;
     std::deque<DialogScript> m_dialogScripts;
     std::deque<std::optional<std::vector<std::string>>> m_openAnswers;
+    std::deque<std::optional<std::string>> m_folderAnswers;
     std::deque<std::optional<std::string>> m_saveAnswers;
     std::deque<platform::Answer> m_answers;
 
@@ -210,6 +215,7 @@ private:
     std::vector<std::string> m_log;
     std::vector<Message> m_messages;
     std::vector<platform::OpenFileRequest> m_openRequests;
+    std::vector<platform::FolderRequest> m_folderRequests;
     std::vector<platform::SaveFileRequest> m_saveRequests;
     std::vector<std::string> m_shellOpened;
     std::vector<int> m_pageHistory;
