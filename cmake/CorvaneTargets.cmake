@@ -1,14 +1,19 @@
 # Core code holds Shift_JIS (code page 932) text in std::string. Its sources are
 # UTF-8 and are compiled so that every literal is already code page 932 bytes.
-function(corvane_core_options target)
+# The warnings every target of ours is built with, front ends included.
+function(corvane_warning_options target)
     target_compile_options(${target} PRIVATE
-        -finput-charset=UTF-8 -fexec-charset=CP932
-        -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Werror)
+        $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Werror>)
     # GCC 12 at -O3 reports false overlaps inside std::string (GCC bug 105329);
     # under -Werror they would break Release builds of correct code.
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
-        target_compile_options(${target} PRIVATE -Wno-restrict)
+        target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Wno-restrict>)
     endif()
+endfunction()
+
+function(corvane_core_options target)
+    target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
+    corvane_warning_options(${target})
     target_compile_features(${target} PUBLIC cxx_std_20)
 endfunction()
 

@@ -5,6 +5,7 @@
 #   scripts/setup-debian.sh --windows  also the Windows cross build and wine
 #   scripts/setup-debian.sh --package  also the tools that make and check the
 #                                      packages (.deb and .msi)
+#   scripts/setup-debian.sh --style    also clang-format and clang-tidy
 set -eu
 
 packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libxml2-utils
@@ -13,6 +14,7 @@ for option in "$@"; do
     case "$option" in
     --windows) CORVANE_WINDOWS=1 ;;
     --package) packages="$packages dpkg-dev file lintian appstream desktop-file-utils poppler-utils msitools wixl" ;;
+    --style) packages="$packages clang-format clang-tidy python3" ;;
     *) echo "setup-debian.sh: unknown option $option" >&2; exit 2 ;;
     esac
 done

@@ -90,7 +90,7 @@ private:
 
 QString Argument(const QStringList& args, const QString& option)
 {
-    const int i = args.indexOf(option);
+    const qsizetype i = args.indexOf(option);
     return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString();
 }
 
