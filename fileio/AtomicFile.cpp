@@ -165,7 +165,10 @@ std::string FollowLinks(const std::string& target)
         const std::string link = std::filesystem::read_symlink(path, ec).string();
         if (ec || link.empty())
             break;
-        path = link.front() == '/' ? link : FolderPrefix(path) + link;
+        if (link.front() == '/')
+            path = link;
+        else
+            path = FolderPrefix(path).append(link);
     }
     return path;
 #endif

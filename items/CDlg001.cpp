@@ -86,6 +86,7 @@ void CDlg001::Search()
         return;
     std::vector<std::string> entries;
     const int count = m_view->ListBoxCount(ControlId::HeadingList);
+    entries.reserve(static_cast<std::size_t>(count));
     for (int e = 0; e < count; ++e)
         entries.push_back(m_view->ListBoxText(ControlId::HeadingList, e));
     const int found = FindNextEntry(entries, m_view->ListBoxSelection(ControlId::HeadingList), text);

@@ -60,7 +60,7 @@ std::string CSormaItemCheck::DefaultSettingsPath(const std::string& executablePa
     // Under /usr/bin nobody may write next to the program; a build tree or a
     // copy in the user's own folder keeps the file beside it.
     if (!folder.empty() && fileio::Status(folder) && !fileio::FolderWritable(folder)) {
-        const std::string user = UserSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        std::string user = UserSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
         if (!user.empty()) {
             fileio::MakeFolders(fileio::DirectoryOf(user));
             return user;

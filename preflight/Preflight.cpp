@@ -306,6 +306,7 @@ void NotNumbers(const CSormaKyuuyo& reader, const CSormaItemCheck& items, std::v
     // By period, then by entry.
     std::vector<std::array<Wrong, 4>> wrong(kLastPeriod + 1);
     std::vector<std::int32_t> numbers;
+    numbers.reserve(entries.size());
     for (const auto& entry : entries)
         numbers.push_back(entry.chosenPosition >= 0 ? reader.PayItemNumber(entry.defaultPayrollItem) : -1);
     const std::size_t used = std::min<std::size_t>(entries.size(), 4);

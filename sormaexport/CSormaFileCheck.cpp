@@ -65,7 +65,7 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
         return false;
     // Every check reads the whole employee list again, so the scan is memchr
     // over large blocks: a byte-by-byte loop made the checks cost more than the conversion.
-    std::vector<char> block(64 * 1024);
+    std::vector<char> block(std::size_t{64} * 1024);
     bool text = true;
     for (;;) {
         const std::size_t n = std::fread(block.data(), 1, block.size(), file);
@@ -86,7 +86,7 @@ text::UnicodeForm CSormaFileCheck::UnicodeFormOf(const std::string& path)
     if (!file)
         return text::UnicodeForm::None;
     // The title line alone tells: every export begins with Japanese text.
-    std::string head(16 * 1024, '\0');
+    std::string head(std::size_t{16} * 1024, '\0');
     head.resize(std::fread(head.data(), 1, head.size(), file));
     std::fclose(file);
     return text::DetectUnicodeForm(head);
