@@ -22,6 +22,7 @@
 #include "preflight/FindingText.h"
 #include "preflight/ReconciliationReport.h"
 #include "sormaexport/CSormaFileCheck.h"
+#include "sormaexport/ExportLayout.h"
 #include "text/Cp932.h"
 #include "text/CsvRow.h"
 #include "text/Format.h"
@@ -110,9 +111,7 @@ bool WriteReport(const std::string& path, const std::string& csv, const platform
     return false;
 }
 
-// The heading positions that a column may be chosen from: the first two
-// (code and row name) are never offered.
-constexpr std::size_t kFirstChoosableHeading = 2;
+using exportlayout::kFirstChoosableHeading;
 
 // Applies the --item choices to the entries; "" when all were applied, else
 // the message naming the first heading that is not there.

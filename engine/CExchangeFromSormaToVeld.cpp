@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/WriteFailureMessage.h"
+#include "sormaexport/ExportLayout.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
 #include "xmlout/CKyuuyoShouyo.h"
@@ -29,7 +30,7 @@ const char* const kPayItemNames[] = {"課税支給合計", "社会保険料計",
 struct Names {
     std::string column[4];
     std::string payItem[4];
-    std::string periodLabel[19];  // "給与 %02d月分" for 1 to 12, "賞与 %02d回分" for 14 to 18
+    std::string periodLabel[exportlayout::kLastPeriod + 1];  // exportlayout::PeriodLabel
 };
 
 const Names& TheNames()
@@ -38,11 +39,8 @@ const Names& TheNames()
         Names n;
         for (int i = 0; i < 4; ++i)
             n.payItem[i] = kPayItemNames[i];
-        for (int period = 1; period <= 18; ++period) {
-            if (period != 13)
-                n.periodLabel[period] =
-                    period < 13 ? text::Format("給与 %02d月分", period) : text::Format("賞与 %02d回分", period - 13);
-        }
+        for (int period = 1; period <= exportlayout::kLastPeriod; ++period)
+            n.periodLabel[period] = exportlayout::PeriodLabel(period);
         return n;
     }();
     return names;
@@ -288,8 +286,8 @@ void CExchangeFromSormaToVeld::ExchangeSyain(const std::string& code)
     set(TaxTableCode(value(kTaxTable)), kItemTaxTable, "所得税･税額表");
 
     // Twelve salary months, then the five bonus slots; period 13 is never filled.
-    for (int period = 1; period <= 18; ++period) {
-        if (period == 13)
+    for (int period = 1; period <= exportlayout::kLastPeriod; ++period) {
+        if (!exportlayout::IsSalaryPeriod(period) && !exportlayout::IsBonusPeriod(period))
             continue;
         CKyuuyoShouyo record;
         record.KUBUN = period;

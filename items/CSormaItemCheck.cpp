@@ -4,6 +4,7 @@
 
 #include "fileio/FileLock.h"
 #include "fileio/FileStatus.h"
+#include "sormaexport/ExportLayout.h"
 #include "sormaexport/CsvLine.h"
 #include "text/AsciiSpace.h"
 #include "text/Format.h"
@@ -16,9 +17,6 @@ namespace {
 const char* const kSettingsFileName = "Corvane.ENV";
 const char* const kSettingsHeader = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額";
 const char* const kLineEnd = "\r\n";
-
-// The heading line of a summary export is its fifth line.
-constexpr long kHeadingLineNumber = 5;
 
 struct EntryDefinition {
     const char* targetItem;
@@ -149,7 +147,7 @@ void CSormaItemCheck::ReadHeadings(const std::string& path, std::vector<std::str
         return;
     std::string line;
     while (reader.Next(line)) {
-        if (reader.LineNumber() == kHeadingLineNumber) {
+        if (reader.LineNumber() == exportlayout::kSummaryHeadingLine) {
             out.clear();
             SplitCsvLine(text::TrimRight(line), out);
             return;

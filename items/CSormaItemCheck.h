@@ -44,7 +44,8 @@ public:
     // The stored line of the company; nullptr when none.
     const Line* StoredLineFor(const std::string& company) const;
 
-    // The fields of the fifth line of the file; `out` unchanged when there is none.
+    // The fields of the file's summary heading line (exportlayout::kSummaryHeadingLine);
+    // `out` unchanged when there is none.
     void ReadHeadings(const std::string& path, std::vector<std::string>& out) const;
     bool HeadingsMatchStandardLayout(const std::string& path) const;
     // True when the caller is to pass over the correspondence page.
