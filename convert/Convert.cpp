@@ -124,8 +124,7 @@ std::string ApplyItemChoices(const std::vector<ItemChoice>& choices, CSormaItemC
         ITEMMACHTABLE& entry = items.Entries()[static_cast<std::size_t>(choice.entry - 1)];
         const std::string& heading = choice.heading;
         if (heading.empty()) {
-            entry.chosenPayrollItem.clear();
-            entry.chosenPosition = -1;
+            CSormaItemCheck::Clear(entry);
             continue;
         }
         std::size_t position = kFirstChoosableHeading;
@@ -134,8 +133,7 @@ std::string ApplyItemChoices(const std::vector<ItemChoice>& choices, CSormaItemC
         if (position >= headings.size())
             return "指定された項目「" + heading + "」は、集計表の項目にありません。\n\n" +
                    messenger.DisplayPath(reference);
-        entry.chosenPayrollItem = heading;
-        entry.chosenPosition = static_cast<std::int32_t>(position);
+        CSormaItemCheck::Choose(entry, heading, static_cast<std::int32_t>(position));
     }
     return std::string();
 }

@@ -112,20 +112,29 @@ void CSormaItemCheck::LoadSettings()
     m_settingsUnread = reader.Failed();
 }
 
+void CSormaItemCheck::Choose(ITEMMACHTABLE& entry, const std::string& heading, std::int32_t position)
+{
+    if (&entry.chosenPayrollItem != &heading)
+        entry.chosenPayrollItem = heading;
+    entry.chosenPosition = position;
+}
+
+void CSormaItemCheck::Clear(ITEMMACHTABLE& entry)
+{
+    entry.chosenPayrollItem.clear();
+    entry.chosenPosition = -1;
+}
+
 void CSormaItemCheck::ClearChoices()
 {
-    for (auto& entry : m_entries) {
-        entry.chosenPayrollItem.clear();
-        entry.chosenPosition = -1;
-    }
+    for (auto& entry : m_entries)
+        Clear(entry);
 }
 
 void CSormaItemCheck::SetDefaults()
 {
-    for (auto& entry : m_entries) {
-        entry.chosenPayrollItem = entry.defaultPayrollItem;
-        entry.chosenPosition = entry.defaultPosition;
-    }
+    for (auto& entry : m_entries)
+        Choose(entry, entry.defaultPayrollItem, entry.defaultPosition);
 }
 
 std::int32_t CSormaItemCheck::ChosenPositionFor(const std::string& item) const
@@ -234,12 +243,10 @@ void CSormaItemCheck::ChooseByName(ITEMMACHTABLE& entry, const std::string& name
         if (matches != 1)
             chosen = -1;
     }
-    if (chosen < 0) {
-        entry.chosenPayrollItem.clear();
-    } else if (&entry.chosenPayrollItem != &name) {
-        entry.chosenPayrollItem = name;
-    }
-    entry.chosenPosition = chosen;
+    if (chosen < 0)
+        Clear(entry);
+    else
+        Choose(entry, name, chosen);
 }
 
 bool CSormaItemCheck::IsStandardLine(const Line& line) const
