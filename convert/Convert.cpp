@@ -22,6 +22,7 @@
 #include "preflight/FindingText.h"
 #include "preflight/ReconciliationReport.h"
 #include "sormaexport/CSormaFileCheck.h"
+#include "sormaexport/ExportLayout.h"
 #include "text/Cp932.h"
 #include "text/CsvRow.h"
 #include "text/Format.h"
@@ -110,9 +111,7 @@ bool WriteReport(const std::string& path, const std::string& csv, const platform
     return false;
 }
 
-// The heading positions that a column may be chosen from: the first two
-// (code and row name) are never offered.
-constexpr std::size_t kFirstChoosableHeading = 2;
+using exportlayout::kFirstChoosableHeading;
 
 // Applies the --item choices to the entries; "" when all were applied, else
 // the message naming the first heading that is not there.
@@ -125,8 +124,7 @@ std::string ApplyItemChoices(const std::vector<ItemChoice>& choices, CSormaItemC
         ITEMMACHTABLE& entry = items.Entries()[static_cast<std::size_t>(choice.entry - 1)];
         const std::string& heading = choice.heading;
         if (heading.empty()) {
-            entry.chosenPayrollItem.clear();
-            entry.chosenPosition = -1;
+            CSormaItemCheck::Clear(entry);
             continue;
         }
         std::size_t position = kFirstChoosableHeading;
@@ -135,8 +133,7 @@ std::string ApplyItemChoices(const std::vector<ItemChoice>& choices, CSormaItemC
         if (position >= headings.size())
             return "指定された項目「" + heading + "」は、集計表の項目にありません。\n\n" +
                    messenger.DisplayPath(reference);
-        entry.chosenPayrollItem = heading;
-        entry.chosenPosition = static_cast<std::int32_t>(position);
+        CSormaItemCheck::Choose(entry, heading, static_cast<std::int32_t>(position));
     }
     return std::string();
 }

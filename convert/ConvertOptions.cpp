@@ -1,10 +1,12 @@
 #include "convert/ConvertOptions.h"
 
+#include "sormaexport/ExportLayout.h"
+
 namespace corvane::convert {
 
 namespace {
 
-constexpr std::size_t kMaxBonusFiles = 5;
+constexpr std::size_t kMaxBonusFiles = exportlayout::kBonusCount;
 
 // "N=HEADING" with N from 1 to 4; false for anything else.
 bool ParseItemChoice(const std::string& value, ItemChoice& choice)

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/WriteFailureMessage.h"
+#include "sormaexport/ExportLayout.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
 #include "xmlout/CKyuuyoShouyo.h"
@@ -22,56 +23,91 @@ struct Era {
 const Era kEras[] = {
     {"明治", 18670000}, {"大正", 19110000}, {"昭和", 19250000}, {"平成", 19880000}, {"令和", 20180000}};
 
-const char* const kPayItemNames[] = {"課税支給合計", "社会保険料計", "扶養人数", "所得税"};
+// How an item's value is made from its column's.
+enum class Conversion {
+    AsIs,
+    DepartmentCode,  // the department's number among the list's departments
+    PayeeCode,       // the payee's number among the list's payees
+    Date,            // ConvertDate
+    Sex,
+    Status,
+    TaxTable,
+    PostalFront,     // before the hyphen
+    PostalBack,      // after it
+    AddressUpper,    // the first 30 bytes
+    AddressLower,    // the rest
+};
+
+// The employee's items in the store: the store's display name, the employee
+// list column that the value comes from (named when it cannot be written),
+// and how it is made. `before` names a column whose value goes in front of
+// the column's; each of the two is screened on its own first.
+struct EmployeeRow {
+    const char* item;
+    const char* column;
+    Conversion conversion;
+    const char* before = nullptr;
+};
+
+const EmployeeRow kEmployeeRows[] = {
+    {"所属名称", "所属部門", Conversion::AsIs},
+    {"所属コード", "所属部門", Conversion::DepartmentCode},
+    {"社員 フリガナ", "フリガナ･名", Conversion::AsIs, "フリガナ･姓"},
+    {"社員 生年月日", "生年月日", Conversion::Date},
+    {"性別", "性別", Conversion::Sex},
+    {"郵便番号(前)", "郵便番号", Conversion::PostalFront},
+    {"郵便番号(後)", "郵便番号", Conversion::PostalBack},
+    {"住所(上段)", "住所", Conversion::AddressUpper},
+    {"住所(下段)", "住所", Conversion::AddressLower},
+    {"役職", "役職名", Conversion::AsIs},
+    {"現況", "就業状況", Conversion::Status},
+    {"入社年月日", "入社年月日", Conversion::Date},
+    {"退職年月日", "退職年月日", Conversion::Date},
+    {"納付先(市町村)名称", "住民税･納付先", Conversion::AsIs},
+    {"納付先(市町村)コード", "住民税･納付先", Conversion::PayeeCode},
+    {"甲乙区分", "所得税･税額表", Conversion::TaxTable},
+};
+
+// The employee's name: the store's employee itself rather than an item.
+const char* const kNameColumn = "氏名";
+const char* const kCodeColumn = "コード";
+
+// The four figures of a period: the summary item each comes from (the
+// correspondence entries' usual items) and where it goes.
+struct PayRow {
+    const char* item;
+    std::string CKyuuyoShouyo::*figure;
+};
+
+const PayRow kPayRows[] = {
+    {"課税支給合計", &CKyuuyoShouyo::SOUSIKYUUGAKU},
+    {"社会保険料計", &CKyuuyoShouyo::HOKENKOUJOGAKU},
+    {"扶養人数", &CKyuuyoShouyo::FUYOUSINZOKUSUU},
+    {"所得税", &CKyuuyoShouyo::SANSYUTUZEIGAKU},
+};
 
 // Names made into strings once: the lookups and the store take std::string,
 // and some names are too long to be built per call without an allocation.
 struct Names {
-    std::string column[4];
-    std::string payItem[4];
-    std::string periodLabel[19];  // "給与 %02d月分" for 1 to 12, "賞与 %02d回分" for 14 to 18
+    std::string rowItem[std::size(kEmployeeRows)];
+    std::string payItem[std::size(kPayRows)];
+    std::string periodLabel[exportlayout::kLastPeriod + 1];  // exportlayout::PeriodLabel
 };
 
 const Names& TheNames()
 {
     static const Names names = [] {
         Names n;
-        for (int i = 0; i < 4; ++i)
-            n.payItem[i] = kPayItemNames[i];
-        for (int period = 1; period <= 18; ++period) {
-            if (period != 13)
-                n.periodLabel[period] =
-                    period < 13 ? text::Format("給与 %02d月分", period) : text::Format("賞与 %02d回分", period - 13);
-        }
+        for (std::size_t r = 0; r < std::size(kEmployeeRows); ++r)
+            n.rowItem[r] = kEmployeeRows[r].item;
+        for (std::size_t i = 0; i < std::size(kPayRows); ++i)
+            n.payItem[i] = kPayRows[i].item;
+        for (int period = 1; period <= exportlayout::kLastPeriod; ++period)
+            n.periodLabel[period] = exportlayout::PeriodLabel(period);
         return n;
     }();
     return names;
 }
-
-// The employee list columns that the conversion reads.
-const std::string kEmployeeColumns[] = {
-    "氏名",     "所属部門",   "フリガナ･姓", "フリガナ･名", "生年月日",      "性別",          "郵便番号",
-    "住所",     "役職名",     "就業状況",    "入社年月日",  "退職年月日",    "住民税･納付先", "所得税･税額表"};
-enum Column { kName, kDepartment, kReadingSurname, kReadingGivenName, kBirthDate, kSex, kPostalCode,
-              kAddress, kJobTitle, kEmployment, kJoined, kLeft, kPayee, kTaxTable };
-
-// The store's display names.
-const std::string kItemDepartmentName = "所属名称";
-const std::string kItemDepartmentCode = "所属コード";
-const std::string kItemReading = "社員 フリガナ";
-const std::string kItemBirthDate = "社員 生年月日";
-const std::string kItemSex = "性別";
-const std::string kItemPostalFront = "郵便番号(前)";
-const std::string kItemPostalBack = "郵便番号(後)";
-const std::string kItemAddressUpper = "住所(上段)";
-const std::string kItemAddressLower = "住所(下段)";
-const std::string kItemJobTitle = "役職";
-const std::string kItemStatus = "現況";
-const std::string kItemJoined = "入社年月日";
-const std::string kItemLeft = "退職年月日";
-const std::string kItemPayeeName = "納付先(市町村)名称";
-const std::string kItemPayeeCode = "納付先(市町村)コード";
-const std::string kItemTaxTable = "甲乙区分";
 
 std::string StatusCode(std::string_view status)
 {
@@ -174,17 +210,48 @@ std::string PartAtByte(std::string_view text, int position, bool left)
     return std::string(left ? text.substr(0, p) : text.substr(p));
 }
 
+std::string Converted(Conversion conversion, std::string_view value, const CSormaKyuuyo& reader)
+{
+    switch (conversion) {
+    case Conversion::AsIs:
+        return std::string(value);
+    case Conversion::DepartmentCode:
+        return reader.GetDepartmentCode(std::string(value));
+    case Conversion::PayeeCode:
+        return reader.GetPayeeCode(std::string(value));
+    case Conversion::Date:
+        return DateOf(value);
+    case Conversion::Sex:
+        return SexCode(value);
+    case Conversion::Status:
+        return StatusCode(value);
+    case Conversion::TaxTable:
+        return TaxTableCode(value);
+    case Conversion::PostalFront:
+        return PostalPart(value, true);
+    case Conversion::PostalBack:
+        return PostalPart(value, false);
+    case Conversion::AddressUpper:
+        return PartAtByte(value, 30, true);
+    case Conversion::AddressLower:
+        return PartAtByte(value, 30, false);
+    }
+    return std::string();
+}
+
 }  // namespace
 
 CExchangeFromSormaToVeld::CExchangeFromSormaToVeld(const platform::Messenger& messenger)
     : m_messenger(messenger), m_store(messenger), m_reader(messenger)
 {
     // The tables are built in: the numbers hold for every Read.
-    static_assert(std::size(kEmployeeColumns) == kReadColumns && std::size(kPayItemNames) == kPayItems);
-    for (std::size_t c = 0; c < kReadColumns; ++c)
-        m_columns[c] = m_reader.EmployeeColumnNumber(kEmployeeColumns[c]);
-    for (std::size_t i = 0; i < kPayItems; ++i)
-        m_payItems[i] = m_reader.PayItemNumber(TheNames().payItem[i]);
+    m_nameColumn = m_reader.EmployeeColumnNumber(kNameColumn);
+    for (const EmployeeRow& row : kEmployeeRows) {
+        m_rowColumns.push_back(m_reader.EmployeeColumnNumber(row.column));
+        m_rowBeforeColumns.push_back(row.before ? m_reader.EmployeeColumnNumber(row.before) : -1);
+    }
+    for (const std::string& item : TheNames().payItem)
+        m_payItems.push_back(m_reader.PayItemNumber(item));
 }
 
 CExchangeFromSormaToVeld::~CExchangeFromSormaToVeld() = default;
@@ -244,61 +311,45 @@ bool CExchangeFromSormaToVeld::ExchangeAllSyain()
 void CExchangeFromSormaToVeld::ExchangeSyain(const std::string& code)
 {
     const Names& names = TheNames();
-    auto value = [&](Column column) { return m_reader.GetEmployeeValueView(code, m_columns[column]); };
+    auto value = [&](std::int32_t column) { return m_reader.GetEmployeeValueView(code, column); };
 
-    const std::string name(value(kName));
+    const std::string name(value(m_nameColumn));
     // What goes into the file is screened, named by the column it came from.
     auto screen = [&](std::string_view v, const char* column, const std::string& period = std::string()) {
         Screen(code, name, period, column, v);
     };
-    auto set = [&](std::string v, const std::string& item, const char* column) {
-        screen(v, column);
-        m_store.SetKoumoku(code, std::move(v), item);
-    };
 
-    screen(code, "コード");
-    screen(name, "氏名");
+    screen(code, kCodeColumn);
+    screen(name, kNameColumn);
     m_store.SetSyain(code, name);
-    const std::string department(value(kDepartment));
-    set(department, kItemDepartmentName, "所属部門");
-    set(m_reader.GetDepartmentCode(department), kItemDepartmentCode, "所属部門");
-    // Screened one by one: the joined reading would not tell which column.
-    const std::string_view surname = value(kReadingSurname);
-    const std::string_view givenName = value(kReadingGivenName);
-    screen(surname, "フリガナ･姓");
-    screen(givenName, "フリガナ･名");
-    std::string reading(surname);
-    reading.append(givenName);
-    set(std::move(reading), kItemReading, "フリガナ･名");
-    set(DateOf(value(kBirthDate)), kItemBirthDate, "生年月日");
-    set(SexCode(value(kSex)), kItemSex, "性別");
-    const std::string_view postal = value(kPostalCode);
-    set(PostalPart(postal, true), kItemPostalFront, "郵便番号");
-    set(PostalPart(postal, false), kItemPostalBack, "郵便番号");
-    const std::string_view address = value(kAddress);
-    set(PartAtByte(address, 30, true), kItemAddressUpper, "住所");
-    set(PartAtByte(address, 30, false), kItemAddressLower, "住所");
-    set(std::string(value(kJobTitle)), kItemJobTitle, "役職名");
-    set(StatusCode(value(kEmployment)), kItemStatus, "就業状況");
-    set(DateOf(value(kJoined)), kItemJoined, "入社年月日");
-    set(DateOf(value(kLeft)), kItemLeft, "退職年月日");
-    const std::string payee(value(kPayee));
-    set(payee, kItemPayeeName, "住民税･納付先");
-    set(m_reader.GetPayeeCode(payee), kItemPayeeCode, "住民税･納付先");
-    set(TaxTableCode(value(kTaxTable)), kItemTaxTable, "所得税･税額表");
+    for (std::size_t r = 0; r < std::size(kEmployeeRows); ++r) {
+        const EmployeeRow& row = kEmployeeRows[r];
+        std::string item;
+        if (row.before) {
+            // Screened one by one: the joined value would not tell which column.
+            const std::string_view before = value(m_rowBeforeColumns[r]);
+            const std::string_view after = value(m_rowColumns[r]);
+            screen(before, row.before);
+            screen(after, row.column);
+            item.assign(before);
+            item.append(Converted(row.conversion, after, m_reader));
+        } else {
+            item = Converted(row.conversion, value(m_rowColumns[r]), m_reader);
+        }
+        screen(item, row.column);
+        m_store.SetKoumoku(code, std::move(item), names.rowItem[r]);
+    }
 
     // Twelve salary months, then the five bonus slots; period 13 is never filled.
-    for (int period = 1; period <= 18; ++period) {
-        if (period == 13)
+    for (int period = 1; period <= exportlayout::kLastPeriod; ++period) {
+        if (!exportlayout::IsSalaryPeriod(period) && !exportlayout::IsBonusPeriod(period))
             continue;
         CKyuuyoShouyo record;
         record.KUBUN = period;
-        std::string* figures[] = {&record.SOUSIKYUUGAKU, &record.HOKENKOUJOGAKU, &record.FUYOUSINZOKUSUU,
-                                  &record.SANSYUTUZEIGAKU};
-        for (std::size_t i = 0; i < 4; ++i) {
+        for (std::size_t i = 0; i < std::size(kPayRows); ++i) {
             const std::string_view figure = m_reader.GetPayValueView(code, period, m_payItems[i]);
-            screen(figure, kPayItemNames[i], names.periodLabel[period]);
-            figures[i]->assign(figure);
+            screen(figure, kPayRows[i].item, names.periodLabel[period]);
+            (record.*kPayRows[i].figure).assign(figure);
         }
         m_store.SetKyuuyoShouyo(code, record);
     }

@@ -42,9 +42,6 @@ public:
     static std::string SplitAtByte(const std::string& text, int position, bool left);
 
 private:
-    static constexpr std::size_t kReadColumns = 14;  // employee list columns that a conversion reads
-    static constexpr std::size_t kPayItems = 4;
-
     // Notes the first value of the job that the file cannot carry; `period`
     // is the summary file's label, "" for the employee list.
     void Screen(const std::string& code, const std::string& name, const std::string& period, const char* column,
@@ -55,9 +52,12 @@ private:
     CSormaKyuuyo m_reader;
     std::optional<UnwritableValue> m_unwritable;
     BeforeWrite m_beforeWrite;
-    // The reader's numbers of the columns and pay items read for every employee.
-    std::int32_t m_columns[kReadColumns];
-    std::int32_t m_payItems[kPayItems];
+    // The reader's numbers of the columns and pay items read for every employee,
+    // by entry of the conversion's tables (-1 for a row without a column before).
+    std::int32_t m_nameColumn = -1;
+    std::vector<std::int32_t> m_rowColumns;
+    std::vector<std::int32_t> m_rowBeforeColumns;
+    std::vector<std::int32_t> m_payItems;
 };
 
 }  // namespace corvane

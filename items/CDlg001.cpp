@@ -1,5 +1,6 @@
 #include "items/CDlg001.h"
 
+#include "sormaexport/ExportLayout.h"
 #include "text/Cp932.h"
 
 namespace corvane {
@@ -9,8 +10,9 @@ using platform::DialogOutcome;
 
 namespace {
 
-// Headings 0 and 1 of a summary export are the employee's code and name.
-constexpr std::size_t kFirstOfferedHeading = 2;
+using exportlayout::kFirstChoosableHeading;
+// List entry 0 is the blank one; entry e stands for heading e + kHeadingOfEntry.
+constexpr int kHeadingOfEntry = static_cast<int>(kFirstChoosableHeading) - 1;
 
 }  // namespace
 
@@ -62,7 +64,7 @@ void CDlg001::OnInitDialog(platform::ControlView& view)
 
     const auto& headings = *m_headings;
     view.ListBoxAdd(ControlId::HeadingList, "");
-    for (std::size_t i = kFirstOfferedHeading; i < headings.size(); ++i)
+    for (std::size_t i = kFirstChoosableHeading; i < headings.size(); ++i)
         view.ListBoxAdd(ControlId::HeadingList, headings[i]);
 
     std::int32_t position = m_initialPosition;
@@ -72,8 +74,9 @@ void CDlg001::OnInitDialog(platform::ControlView& view)
         view.ListBoxSetSelection(ControlId::HeadingList, 0);
         view.SetText(ControlId::SearchEdit, m_initialSearchText);
     } else {
-        // Position 1 is the blank entry; position 0 is not offered, so nothing is selected.
-        view.ListBoxSetSelection(ControlId::HeadingList, position - 1);
+        // The heading before the first offered one selects the blank entry; those
+        // before it select nothing.
+        view.ListBoxSetSelection(ControlId::HeadingList, position - kHeadingOfEntry);
         view.SetText(ControlId::SearchEdit, headings[static_cast<std::size_t>(position)]);
     }
     view.SetText(ControlId::ExplanationText, Explanation(m_rowNumber));
@@ -109,7 +112,7 @@ DialogOutcome CDlg001::OnDoubleClick(ControlId id)
 DialogOutcome CDlg001::OnOk()
 {
     const int entry = m_view != nullptr ? m_view->ListBoxSelection(ControlId::HeadingList) : -1;
-    m_chosenPosition = entry == 0 ? -1 : entry + 1;
+    m_chosenPosition = entry == 0 ? -1 : entry + kHeadingOfEntry;
     return DialogOutcome::Ok;
 }
 

@@ -11,7 +11,8 @@ namespace corvane {
 
 // The item selection dialog: picks the heading of the summary exports that
 // supplies one target figure. The list offers a blank entry (no column), then
-// headings 2, 3, ... of the heading line; list entry e stands for heading e + 1.
+// the headings from exportlayout::kFirstChoosableHeading on (2, 3, ...); list
+// entry e stands for heading e + 1.
 class CDlg001 final : public platform::DialogLogic {
 public:
     explicit CDlg001(const platform::Messenger& messenger);

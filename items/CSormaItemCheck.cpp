@@ -4,6 +4,7 @@
 
 #include "fileio/FileLock.h"
 #include "fileio/FileStatus.h"
+#include "sormaexport/ExportLayout.h"
 #include "sormaexport/CsvLine.h"
 #include "text/AsciiSpace.h"
 #include "text/Format.h"
@@ -16,9 +17,6 @@ namespace {
 const char* const kSettingsFileName = "Corvane.ENV";
 const char* const kSettingsHeader = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額";
 const char* const kLineEnd = "\r\n";
-
-// The heading line of a summary export is its fifth line.
-constexpr long kHeadingLineNumber = 5;
 
 struct EntryDefinition {
     const char* targetItem;
@@ -114,20 +112,29 @@ void CSormaItemCheck::LoadSettings()
     m_settingsUnread = reader.Failed();
 }
 
+void CSormaItemCheck::Choose(ITEMMACHTABLE& entry, const std::string& heading, std::int32_t position)
+{
+    if (&entry.chosenPayrollItem != &heading)
+        entry.chosenPayrollItem = heading;
+    entry.chosenPosition = position;
+}
+
+void CSormaItemCheck::Clear(ITEMMACHTABLE& entry)
+{
+    entry.chosenPayrollItem.clear();
+    entry.chosenPosition = -1;
+}
+
 void CSormaItemCheck::ClearChoices()
 {
-    for (auto& entry : m_entries) {
-        entry.chosenPayrollItem.clear();
-        entry.chosenPosition = -1;
-    }
+    for (auto& entry : m_entries)
+        Clear(entry);
 }
 
 void CSormaItemCheck::SetDefaults()
 {
-    for (auto& entry : m_entries) {
-        entry.chosenPayrollItem = entry.defaultPayrollItem;
-        entry.chosenPosition = entry.defaultPosition;
-    }
+    for (auto& entry : m_entries)
+        Choose(entry, entry.defaultPayrollItem, entry.defaultPosition);
 }
 
 std::int32_t CSormaItemCheck::ChosenPositionFor(const std::string& item) const
@@ -149,7 +156,7 @@ void CSormaItemCheck::ReadHeadings(const std::string& path, std::vector<std::str
         return;
     std::string line;
     while (reader.Next(line)) {
-        if (reader.LineNumber() == kHeadingLineNumber) {
+        if (reader.LineNumber() == exportlayout::kSummaryHeadingLine) {
             out.clear();
             SplitCsvLine(text::TrimRight(line), out);
             return;
@@ -236,12 +243,10 @@ void CSormaItemCheck::ChooseByName(ITEMMACHTABLE& entry, const std::string& name
         if (matches != 1)
             chosen = -1;
     }
-    if (chosen < 0) {
-        entry.chosenPayrollItem.clear();
-    } else if (&entry.chosenPayrollItem != &name) {
-        entry.chosenPayrollItem = name;
-    }
-    entry.chosenPosition = chosen;
+    if (chosen < 0)
+        Clear(entry);
+    else
+        Choose(entry, name, chosen);
 }
 
 bool CSormaItemCheck::IsStandardLine(const Line& line) const

@@ -39,12 +39,18 @@ public:
     const std::vector<ITEMMACHTABLE>& Entries() const { return m_entries; }
 
     void ClearChoices();
+    // Gives `entry` the column `heading`, which stands at `position` of the
+    // heading line; `heading` may be the entry's own chosen item.
+    static void Choose(ITEMMACHTABLE& entry, const std::string& heading, std::int32_t position);
+    // Leaves `entry` without a column: none of its figures is read.
+    static void Clear(ITEMMACHTABLE& entry);
     // The chosen position of the entry whose default payroll item is `item`; -1 when none.
     std::int32_t ChosenPositionFor(const std::string& item) const;
     // The stored line of the company; nullptr when none.
     const Line* StoredLineFor(const std::string& company) const;
 
-    // The fields of the fifth line of the file; `out` unchanged when there is none.
+    // The fields of the file's summary heading line (exportlayout::kSummaryHeadingLine);
+    // `out` unchanged when there is none.
     void ReadHeadings(const std::string& path, std::vector<std::string>& out) const;
     bool HeadingsMatchStandardLayout(const std::string& path) const;
     // True when the caller is to pass over the correspondence page.

@@ -1,6 +1,6 @@
 #include "job/CSyuukeiDataFile.h"
 
-#include "text/Format.h"
+#include "sormaexport/ExportLayout.h"
 
 namespace corvane {
 
@@ -8,9 +8,9 @@ SummarySlots MakeSummarySlots()
 {
     SummarySlots slots;
     for (int month = 1; month <= kSalarySlotCount; ++month)
-        slots[static_cast<std::size_t>(month - 1)].label = text::Format("給与 %02d月分", month);
+        slots[static_cast<std::size_t>(month - 1)].label = exportlayout::SalarySlotLabel(month);
     for (int bonus = 1; bonus <= kBonusSlotCount; ++bonus)
-        slots[static_cast<std::size_t>(kSalarySlotCount + bonus - 1)].label = text::Format("賞与 %02d回分", bonus);
+        slots[static_cast<std::size_t>(kSalarySlotCount + bonus - 1)].label = exportlayout::BonusSlotLabel(bonus);
     return slots;
 }
 

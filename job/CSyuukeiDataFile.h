@@ -3,16 +3,18 @@
 #include <array>
 #include <string>
 
+#include "sormaexport/ExportLayout.h"
+
 namespace corvane {
 
 // One summary file slot of the wizard sheet.
 struct CSyuukeiDataFile {
-    std::string label;  // "給与 %02d月分" or "賞与 %02d回分"
+    std::string label;  // exportlayout::SalarySlotLabel or BonusSlotLabel
     std::string path;   // "" for an empty slot
 };
 
-constexpr int kSalarySlotCount = 12;
-constexpr int kBonusSlotCount = 5;
+constexpr int kSalarySlotCount = exportlayout::kSalaryMonths;
+constexpr int kBonusSlotCount = exportlayout::kBonusCount;
 constexpr int kSummarySlotCount = kSalarySlotCount + kBonusSlotCount;
 
 // Salary months 1 to 12 (positions 0 to 11), then bonus 1 to 5 (12 to 16).

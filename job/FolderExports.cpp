@@ -7,6 +7,7 @@
 #include "fileio/FileStatus.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "sormaexport/CsvLine.h"
+#include "sormaexport/ExportLayout.h"
 #include "text/AsciiSpace.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
@@ -17,7 +18,11 @@ namespace corvane::job {
 
 namespace {
 
-constexpr std::size_t kMaxBonusFiles = kSummarySlotCount - kSalarySlotCount;
+constexpr std::size_t kMaxBonusFiles = exportlayout::kBonusCount;
+// A summary export's lines up to its heading line, as indexes of LeadingLines.
+constexpr std::size_t kTitleIndex = exportlayout::kTitleLine - 1;
+constexpr std::size_t kLabelIndex = exportlayout::kLabelLine - 1;
+constexpr std::size_t kHeadingIndex = exportlayout::kSummaryHeadingLine - 1;
 
 // The first `count` lines of a file without trailing white space; fewer when it ends earlier.
 std::vector<std::string> LeadingLines(const std::string& path, std::size_t count)
@@ -36,8 +41,8 @@ std::vector<std::string> LeadingLines(const std::string& path, std::size_t count
 // with a company name, a label line and a heading line. Anything less is no export.
 bool LooksLikeSummary(const std::vector<std::string>& lines)
 {
-    return lines.size() >= 5 && SplitCsvLine(lines[0]).size() >= 2 && !lines[2].empty() &&
-           SplitCsvLine(lines[4]).size() >= 3;
+    return lines.size() > kHeadingIndex && SplitCsvLine(lines[kTitleIndex]).size() >= 2 &&
+           !lines[kLabelIndex].empty() && SplitCsvLine(lines[kHeadingIndex]).size() >= 3;
 }
 
 std::string PathList(const std::vector<std::string>& paths, const platform::Messenger& messenger)
@@ -119,8 +124,9 @@ std::string FileNameOf(const std::string& path)
 
 int BonusPaymentDate(const std::string& path)
 {
-    const auto lines = LeadingLines(path, 4);
-    for (std::size_t i = 2; i < lines.size(); ++i) {
+    // The date stands on the label line or on the line after it.
+    const auto lines = LeadingLines(path, kHeadingIndex);
+    for (std::size_t i = kLabelIndex; i < lines.size(); ++i) {
         const int date = DateInLine(lines[i]);
         if (date != 0)
             return date;
@@ -164,8 +170,9 @@ FolderExports SortExports(const std::vector<std::string>& paths, const platform:
     for (const auto& path : paths) {
         if (path == sorted.employees)
             continue;
-        const auto lines = CSormaFileCheck::IsTextFile(path) ? LeadingLines(path, 5) : std::vector<std::string>();
-        const auto title = lines.empty() ? std::vector<std::string>() : SplitCsvLine(lines[0]);
+        const auto lines =
+            CSormaFileCheck::IsTextFile(path) ? LeadingLines(path, kHeadingIndex + 1) : std::vector<std::string>();
+        const auto title = lines.empty() ? std::vector<std::string>() : SplitCsvLine(lines[kTitleIndex]);
         if (title.size() < 2) {
             sorted.ignored.push_back(path);
             continue;
@@ -179,7 +186,7 @@ FolderExports SortExports(const std::vector<std::string>& paths, const platform:
             months[month].push_back(path);
         else if (month == -1)
             // Its label names a salary month, but none from 1 to 12: no bonus either.
-            (lines.size() >= 3 ? noMonth : sorted.ignored).push_back(path);
+            (lines.size() > kLabelIndex ? noMonth : sorted.ignored).push_back(path);
         else if (check.CheckBonusFile(sorted.employees, path, false, false) == 1)
             bonuses.push_back(path);
         else

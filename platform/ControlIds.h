@@ -1,81 +1,19 @@
 #pragma once
 
 // Ids of the wizard's and the item dialog's controls, unique over both like
-// dialog resource ids. The logic addresses controls only by these ids; the
-// front ends map them to their widgets.
+// dialog resource ids (the list is platform/ControlIdList.h). The logic
+// addresses controls only by these ids; the front ends map them to their widgets.
 namespace corvane::platform {
 
 enum class ControlId : int {
     None = 0,
 
-    // Start page
-    StartPicture = 1000,
-    StartIntro,
-    ModeGroup,
-    StandardModeRadio,
-    StandardModeNote,
-    SimpleModeRadio,
-    SimpleModeNote,
-
-    // Employee-file page
-    EmployeeIntro = 1100,
-    EmployeeGroup,
-    EmployeePath,   // read-only, one line, scrolls horizontally
-    EmployeeBrowse,
-    EmployeeGuide,
-    EmployeeFolder, // フォルダーから読み込む: sorts a folder of exports into the job
-
-    // Salary files page
-    SalaryIntro = 1200,
-    SalaryList,     // report view, full-row, multiple selection, selection always shown
-    SalaryClear,
-    SalaryBrowse,
-    SalaryGuide,
-
-    // Bonus files page: five rows of label, read-only path field and "..." button
-    BonusIntro = 1300,
-    BonusLabel1 = 1301,
-    BonusLabel2,
-    BonusLabel3,
-    BonusLabel4,
-    BonusLabel5,
-    BonusPath1 = 1311,
-    BonusPath2,
-    BonusPath3,
-    BonusPath4,
-    BonusPath5,
-    BonusBrowse1 = 1321,
-    BonusBrowse2,
-    BonusBrowse3,
-    BonusBrowse4,
-    BonusBrowse5,
-    BonusGuide = 1330,
-    BonusClear,
-
-    // Item correspondence page
-    ItemsIntro = 1400,
-    ItemsList,      // report view with grid lines, full-row, single selection, selection always shown
-    ItemsBrowse,
-
-    // Output page
-    OutputGroup = 1500,
-    YearLabel,
-    YearEdit,       // short, right-aligned
-    LocationLabel,
-    LocationEdit,   // read-only
-    NameLabel,
-    NameEdit,
-    OutputBrowse,
-    OutputPageText, // two lines, set by the logic
-
-    // Item selection dialog
-    SearchEdit = 2000,
-    SearchButton,
-    HeadingList,    // list box, not sorted
-    ExplanationGroup,
-    ExplanationText, // set by the logic
-    DialogOk,        // the default button: Enter in the search field presses it
-    DialogCancel,
+    // The pages' and the item dialog's controls, from the one list.
+#define CORVANE_PAGE_CONTROL(name, id, resource) name = id,
+#define CORVANE_DIALOG_CONTROL(name, id, resource) name = id,
+#include "platform/ControlIdList.h"
+#undef CORVANE_PAGE_CONTROL
+#undef CORVANE_DIALOG_CONTROL
 
     // The sheet's own buttons and the message boxes' buttons. The logic never
     // addresses them; front ends whose toolkit has no Japanese captions take
@@ -90,19 +28,71 @@ enum class ControlId : int {
     MessageNo,
 };
 
+// Every control of the pages, and of the item dialog, in the list's order.
+inline constexpr ControlId kPageControls[] = {
+#define CORVANE_PAGE_CONTROL(name, id, resource) ControlId::name,
+#define CORVANE_DIALOG_CONTROL(name, id, resource)
+#include "platform/ControlIdList.h"
+#undef CORVANE_PAGE_CONTROL
+#undef CORVANE_DIALOG_CONTROL
+};
+inline constexpr ControlId kDialogControls[] = {
+#define CORVANE_PAGE_CONTROL(name, id, resource)
+#define CORVANE_DIALOG_CONTROL(name, id, resource) ControlId::name,
+#include "platform/ControlIdList.h"
+#undef CORVANE_PAGE_CONTROL
+#undef CORVANE_DIALOG_CONTROL
+};
+
+// Two controls with one id would be one widget and one resource.
+constexpr int ListedTimes(ControlId id)
+{
+    int times = 0;
+    for (const ControlId listed : kPageControls)
+        times += listed == id;
+    for (const ControlId listed : kDialogControls)
+        times += listed == id;
+    return times;
+}
+constexpr bool ControlIdsAreUnique()
+{
+    for (const ControlId id : kPageControls) {
+        if (ListedTimes(id) != 1)
+            return false;
+    }
+    for (const ControlId id : kDialogControls) {
+        if (ListedTimes(id) != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(ControlIdsAreUnique(), "platform/ControlIdList.h gives two controls one id");
+
 // The five bonus rows, numbered 1 to 5.
 constexpr int kBonusRowCount = 5;
-constexpr ControlId BonusLabelControl(int row) { return static_cast<ControlId>(1300 + row); }
-constexpr ControlId BonusPathControl(int row) { return static_cast<ControlId>(1310 + row); }
-constexpr ControlId BonusBrowseControl(int row) { return static_cast<ControlId>(1320 + row); }
+constexpr ControlId BonusLabelControl(int row)
+{
+    return static_cast<ControlId>(static_cast<int>(ControlId::BonusLabel1) + row - 1);
+}
+constexpr ControlId BonusPathControl(int row)
+{
+    return static_cast<ControlId>(static_cast<int>(ControlId::BonusPath1) + row - 1);
+}
+constexpr ControlId BonusBrowseControl(int row)
+{
+    return static_cast<ControlId>(static_cast<int>(ControlId::BonusBrowse1) + row - 1);
+}
+static_assert(BonusLabelControl(kBonusRowCount) == ControlId::BonusLabel5 &&
+                  BonusPathControl(kBonusRowCount) == ControlId::BonusPath5 &&
+                  BonusBrowseControl(kBonusRowCount) == ControlId::BonusBrowse5,
+              "each kind of bonus row control is numbered on from its row 1");
 // The row (1 to 5) of a bonus path field or "..." button; 0 for any other control.
 constexpr int BonusRowOf(ControlId id)
 {
-    const int v = static_cast<int>(id);
-    if (v >= 1311 && v <= 1315)
-        return v - 1310;
-    if (v >= 1321 && v <= 1325)
-        return v - 1320;
+    for (int row = 1; row <= kBonusRowCount; ++row) {
+        if (id == BonusPathControl(row) || id == BonusBrowseControl(row))
+            return row;
+    }
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "preflight/Figure.h"
 #include "items/CSormaItemCheck.h"
 #include "sormaexport/CSormaKyuuyo.h"
+#include "sormaexport/ExportLayout.h"
 #include "text/Cp932.h"
 
 namespace corvane::preflight {
@@ -18,7 +19,7 @@ namespace {
 
 constexpr std::size_t kShown = RowSample::kKept;
 constexpr std::size_t kValueShown = 40;  // bytes of a value quoted in a finding
-constexpr int kLastPeriod = 18;
+using exportlayout::kLastPeriod;
 
 const char* const kNameColumn = "氏名";
 const char* const kStatusColumn = "就業状況";

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "preflight/Figure.h"
+#include "sormaexport/ExportLayout.h"
 #include "text/CsvRow.h"
 #include "xmlout/CExportXMLVeld.h"
 
@@ -11,7 +12,7 @@ namespace corvane::preflight {
 
 namespace {
 
-constexpr int kFirstBonusPeriod = 14;
+using exportlayout::kFirstBonusPeriod;
 
 bool HasFigure(const CKyuuyoShouyo& record)
 {

@@ -7,6 +7,7 @@
 #include "fileio/FileStatus.h"
 #include "fileio/OpenFile.h"
 #include "sormaexport/CsvLine.h"
+#include "sormaexport/ExportLayout.h"
 #include "sormaexport/SalaryLabel.h"
 #include "text/AsciiSpace.h"
 #include "text/LineReader.h"
@@ -15,9 +16,10 @@ namespace corvane {
 
 namespace {
 
-constexpr int kTitleLine = 1;
-constexpr int kLabelLine = 3;
-constexpr int kConditionsLine = 5;
+constexpr int kTitleLine = exportlayout::kTitleLine;
+constexpr int kLabelLine = exportlayout::kLabelLine;
+// The output conditions of a summary export are its heading line.
+constexpr int kConditionsLine = exportlayout::kSummaryHeadingLine;
 
 // The first `count` lines of a file, each without trailing white space. A
 // file that ends earlier gives fewer lines; one that cannot be opened none.
@@ -100,7 +102,7 @@ bool CSormaFileCheck::CheckEmployeeList(const std::string& path, std::string& co
     if (!HasLine(lines, kTitleLine))
         return false;
     const auto fields = SplitCsvLine(Line(lines, kTitleLine));
-    if (fields.size() < 2 || fields[0] != "従業員(一覧表)")
+    if (fields.size() < 2 || fields[0] != exportlayout::EmployeeListTitle())
         return false;
     company = fields[1];
     return true;
@@ -163,7 +165,7 @@ int CSormaFileCheck::CheckSalaryFile(const std::string& employeeList, const std:
     const int month = SalaryMonthFromLabel(Line(lines, kLabelLine));
     if (month == -2)
         return -2;
-    const int result = month >= 1 && month <= 12 ? month : -1;
+    const int result = exportlayout::IsSalaryPeriod(month) ? month : -1;
     return compare ? CompareConditions(lines, first, result) : result;
 }
 

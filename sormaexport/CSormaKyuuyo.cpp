@@ -7,6 +7,7 @@
 #include "items/CSormaItemCheck.h"
 #include "sormaexport/CsvFieldViews.h"
 #include "sormaexport/CsvLine.h"
+#include "sormaexport/ExportLayout.h"
 #include "sormaexport/SalaryLabel.h"
 #include "text/AsciiSpace.h"
 #include "text/Cp932.h"
@@ -17,7 +18,6 @@ namespace corvane {
 
 namespace {
 
-const char* const kEmployeeListTitle = "従業員(一覧表)";
 const char* const kCodeColumn = "コード";
 const char* const kDepartmentColumn = "所属部門";
 const char* const kPayeeColumn = "住民税･納付先";
@@ -41,10 +41,7 @@ const char* const kNoTableMessage = "PROGRAM ERROR\nNOT EXIST TABLEINFO";
 const char* const kNoColumnMessage = "PROGRAM ERROR\nNOT EXIST COLUMNINFO";
 const char* const kNoRealIndexMessage = "PROGRAM ERROR\nNOT EXIST REALINDEX";
 
-// Periods: 1 to 13 the monthly rows, 14 to 18 the bonus rows.
-constexpr int kFirstPeriod = 1;
-constexpr int kLastPeriod = 18;
-constexpr std::size_t kSalaryEntries = 12;
+using exportlayout::kLastPeriod;
 
 const std::string& Empty()
 {
@@ -60,7 +57,7 @@ std::int32_t ColumnOf(const SORMATABLEINFO& table, const std::string& name)
 
 bool IsPeriod(int period)
 {
-    return period >= kFirstPeriod && period <= kLastPeriod;
+    return period >= 1 && period <= kLastPeriod;
 }
 
 std::uint32_t PeriodBit(int period)
@@ -150,8 +147,8 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
         const std::string_view trimmed = text::TrimRight(line);
         if (IsBlankCsvRow(trimmed))
             continue;
-        if (number == 1) {
-            if (trimmed.starts_with(kEmployeeListTitle)) {
+        if (number == exportlayout::kTitleLine) {
+            if (trimmed.starts_with(exportlayout::EmployeeListTitle())) {
                 const auto fields = SplitCsvLine(trimmed);
                 if (fields.size() < 2)
                     return false;
@@ -165,31 +162,27 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
         }
         if (kind == FileKind::None)
             break;  // the rest of the file is ignored
-        if (number == 2)
-            continue;
-        if (number == 3) {
-            if (kind == FileKind::EmployeeList) {
+        const long headingLine =
+            kind == FileKind::EmployeeList ? exportlayout::kEmployeeHeadingLine : exportlayout::kSummaryHeadingLine;
+        if (number == headingLine) {
+            if (kind == FileKind::EmployeeList)
                 ParseEmployeeHeader(std::string(trimmed));
-                PickCsvFields(trimmed, {}, m_fields, &heading);
-                facts.headingLine = number;
-                facts.headingFields = heading.fields;
-                continue;
-            }
+            else
+                ParsePayHeader();
+            PickCsvFields(trimmed, {}, m_fields, &heading);
+            facts.headingLine = number;
+            facts.headingFields = heading.fields;
+            continue;
+        }
+        if (kind == FileKind::Summary && number == exportlayout::kLabelLine) {
             period = LabelPeriod(std::string(trimmed), entry);
             if (period == -1)
                 break;  // not a period that this file can fill
             facts.period = period;
             continue;
         }
-        if (kind == FileKind::Summary && number == 4)
+        if (number < headingLine)
             continue;
-        if (kind == FileKind::Summary && number == 5) {
-            ParsePayHeader();
-            PickCsvFields(trimmed, {}, m_fields, &heading);
-            facts.headingLine = number;
-            facts.headingFields = heading.fields;
-            continue;
-        }
         if (kind == FileKind::EmployeeList) {
             if (!codePlaced())
                 return refuseList(kNoCodeColumnMessage);
@@ -238,8 +231,9 @@ void CSormaKyuuyo::NoteRow(SORMADATA& record, std::string_view code, const CsvRo
 
 int CSormaKyuuyo::LabelPeriod(const std::string& line, std::size_t entry)
 {
-    if (entry >= kSalaryEntries)
-        return static_cast<int>(entry) + 2;  // the k-th bonus entry is period 13 + k
+    const int salaryEntries = exportlayout::kSalaryMonths;
+    if (entry >= static_cast<std::size_t>(salaryEntries))
+        return exportlayout::BonusPeriod(static_cast<int>(entry) - salaryEntries + 1);
     const int period = PeriodFromLabel(line);
     if (period != -1)
         return period;
@@ -251,23 +245,23 @@ int CSormaKyuuyo::LabelPeriod(const std::string& line, std::size_t entry)
 
 int CSormaKyuuyo::PeriodFromLabel(const std::string& line)
 {
-    static const std::string kSalaryMark = "月度給与";
+    const std::string& salaryMark = exportlayout::SalaryLabelMark();
     static const std::string kSummerBonus = "夏期賞与";
     static const std::string kWinterBonus = "冬期賞与";
     const std::string unquoted = text::RemoveSingle(line, '"');
     const std::string_view label = text::Trim(unquoted);
     if (label == kSummerBonus)
-        return 14;
+        return exportlayout::BonusPeriod(1);
     if (label == kWinterBonus)
-        return 15;
-    if (!label.ends_with(kSalaryMark))
+        return exportlayout::BonusPeriod(2);
+    if (!label.ends_with(salaryMark))
         return -1;
-    const std::string_view number = label.substr(0, label.size() - kSalaryMark.size());
+    const std::string_view number = label.substr(0, label.size() - salaryMark.size());
     if (number.empty() || number.size() > 2 || number.front() == '0' ||
         !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return -1;
     const int month = number.size() == 1 ? number[0] - '0' : (number[0] - '0') * 10 + (number[1] - '0');
-    return month <= 12 ? month : -1;
+    return exportlayout::IsSalaryPeriod(month) ? month : -1;
 }
 
 std::string CSormaKyuuyo::RemoveQuotesAndCommas(const std::string& value)

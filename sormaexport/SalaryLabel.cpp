@@ -3,6 +3,7 @@
 #include <climits>
 #include <string_view>
 
+#include "sormaexport/ExportLayout.h"
 #include "text/AsciiSpace.h"
 #include "text/Cp932.h"
 
@@ -30,13 +31,13 @@ int LeadingDigits(std::string_view s)
 
 int SalaryMonthFromLabel(const std::string& line)
 {
-    static const std::string kSalaryMark = "月度給与";
+    const std::string& salaryMark = exportlayout::SalaryLabelMark();
     const std::string text =
         text::RemoveSingle(text::RemoveSingle(text::TrimRight(line), '"'), ' ');
-    if (!text::Contains(text, kSalaryMark))
+    if (!text::Contains(text, salaryMark))
         return -2;
-    const int month = LeadingDigits(text::ReplaceAll(text, kSalaryMark, ""));
-    return month >= 1 && month <= 12 ? month : -1;
+    const int month = LeadingDigits(text::ReplaceAll(text, salaryMark, ""));
+    return exportlayout::IsSalaryPeriod(month) ? month : -1;
 }
 
 }  // namespace corvane

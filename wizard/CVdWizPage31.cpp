@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "items/CDlg001.h"
+#include "items/CSormaItemCheck.h"
 #include "job/JobSteps.h"
 
 namespace corvane {
@@ -75,13 +76,11 @@ void CVdWizPage31::EditSelectedRow()
     const std::int32_t position = dialog.ChosenPosition();
     if (position < 0 || static_cast<std::size_t>(position) >= headings.size()) {
         view.ListSetCell(ControlId::ItemsList, row, kChoiceColumn, "");
-        entry.chosenPayrollItem.clear();
-        entry.chosenPosition = -1;
+        CSormaItemCheck::Clear(entry);
     } else {
         const std::string& heading = headings[static_cast<std::size_t>(position)];
         view.ListSetCell(ControlId::ItemsList, row, kChoiceColumn, heading);
-        entry.chosenPayrollItem = heading;
-        entry.chosenPosition = position;
+        CSormaItemCheck::Choose(entry, heading, position);
     }
 }
 

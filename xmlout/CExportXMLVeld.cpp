@@ -1,5 +1,6 @@
 #include "xmlout/CExportXMLVeld.h"
 
+#include "sormaexport/ExportLayout.h"
 #include "xmlout/XMLITEMINFO.h"
 
 namespace corvane {
@@ -57,9 +58,9 @@ int CExportXMLVeld::AcceptedNumber(const std::string& item) const
 void CExportXMLVeld::SetKyuuyoShouyo(const std::string& code, const CKyuuyoShouyo& record)
 {
     CSyain& syain = FindOrAddSyain(code);
-    if (record.KUBUN <= 13) {
+    if (record.KUBUN < exportlayout::kFirstBonusPeriod) {
         syain.AddSalary(std::make_unique<CKyuuyoShouyo>(record));
-    } else if (record.KUBUN <= 18) {
+    } else if (record.KUBUN <= exportlayout::kLastPeriod) {
         syain.AddBonus(std::make_unique<CKyuuyoShouyo>(record));
     } else {
         m_messenger.Show("[SetKyuuyoShouyo]\nPROGRAM ERROR", platform::Icon::None, platform::Buttons::Ok);

@@ -1,7 +1,8 @@
 #pragma once
 
-// Resource ids. The control ids are those of platform/ControlIds.h, written
-// out for the resource compiler; ResourceIds.cpp checks that they agree.
+// Resource ids. The controls' IDC_ names are written at configure time from
+// platform/ControlIdList.h (gui/win32/CMakeLists.txt); ResourceIds.cpp checks
+// that they agree with platform::ControlId.
 
 #define IDI_APP 128
 #define IDB_START 130
@@ -14,64 +15,4 @@
 #define IDD_PAGE_OUTPUT 106
 #define IDD_ITEM_SELECTION 110
 
-#define IDC_START_PICTURE 1000
-#define IDC_START_INTRO 1001
-#define IDC_MODE_GROUP 1002
-#define IDC_STANDARD_MODE_RADIO 1003
-#define IDC_STANDARD_MODE_NOTE 1004
-#define IDC_SIMPLE_MODE_RADIO 1005
-#define IDC_SIMPLE_MODE_NOTE 1006
-
-#define IDC_EMPLOYEE_INTRO 1100
-#define IDC_EMPLOYEE_GROUP 1101
-#define IDC_EMPLOYEE_PATH 1102
-#define IDC_EMPLOYEE_BROWSE 1103
-#define IDC_EMPLOYEE_GUIDE 1104
-#define IDC_EMPLOYEE_FOLDER 1105
-
-#define IDC_SALARY_INTRO 1200
-#define IDC_SALARY_LIST 1201
-#define IDC_SALARY_CLEAR 1202
-#define IDC_SALARY_BROWSE 1203
-#define IDC_SALARY_GUIDE 1204
-
-#define IDC_BONUS_INTRO 1300
-#define IDC_BONUS_LABEL1 1301
-#define IDC_BONUS_LABEL2 1302
-#define IDC_BONUS_LABEL3 1303
-#define IDC_BONUS_LABEL4 1304
-#define IDC_BONUS_LABEL5 1305
-#define IDC_BONUS_PATH1 1311
-#define IDC_BONUS_PATH2 1312
-#define IDC_BONUS_PATH3 1313
-#define IDC_BONUS_PATH4 1314
-#define IDC_BONUS_PATH5 1315
-#define IDC_BONUS_BROWSE1 1321
-#define IDC_BONUS_BROWSE2 1322
-#define IDC_BONUS_BROWSE3 1323
-#define IDC_BONUS_BROWSE4 1324
-#define IDC_BONUS_BROWSE5 1325
-#define IDC_BONUS_GUIDE 1330
-#define IDC_BONUS_CLEAR 1331
-
-#define IDC_ITEMS_INTRO 1400
-#define IDC_ITEMS_LIST 1401
-#define IDC_ITEMS_BROWSE 1402
-
-#define IDC_OUTPUT_GROUP 1500
-#define IDC_YEAR_LABEL 1501
-#define IDC_YEAR_EDIT 1502
-#define IDC_LOCATION_LABEL 1503
-#define IDC_LOCATION_EDIT 1504
-#define IDC_NAME_LABEL 1505
-#define IDC_NAME_EDIT 1506
-#define IDC_OUTPUT_BROWSE 1507
-#define IDC_OUTPUT_PAGE_TEXT 1508
-
-#define IDC_SEARCH_EDIT 2000
-#define IDC_SEARCH_BUTTON 2001
-#define IDC_HEADING_LIST 2002
-#define IDC_EXPLANATION_GROUP 2003
-#define IDC_EXPLANATION_TEXT 2004
-#define IDC_DIALOG_OK 2005
-#define IDC_DIALOG_CANCEL 2006
+#include "ControlResourceIds.h"

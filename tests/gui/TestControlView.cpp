@@ -15,6 +15,7 @@
 #include "gui/qt/QtControlView.h"
 #include "gui/qt/WizardPages.h"
 #include "gui/qt/Widgets.h"
+#include "platform/ControlIds.h"
 #include "platform/TextCodec.h"
 
 using corvane::platform::ControlId;
@@ -74,12 +75,8 @@ private slots:
 void TestControlView::everyControlOfEveryPageIsBuilt()
 {
     AllPages pages;
-    const std::vector<std::pair<int, int>> ranges = {
-        {1000, 1006}, {1100, 1105}, {1200, 1204}, {1300, 1305}, {1311, 1315}, {1321, 1325},
-        {1330, 1331}, {1400, 1402}, {1500, 1508}};
-    for (const auto& [first, last] : ranges) {
-        for (int id = first; id <= last; ++id)
-            QVERIFY2(pages.controls.Find(static_cast<ControlId>(id)), qPrintable(QString::number(id)));
+    for (const ControlId id : corvane::platform::kPageControls) {
+        QVERIFY2(pages.controls.Find(id), qPrintable(QString::number(int(id))));
     }
     QCOMPARE(pages.Get<QTableWidget>(ControlId::SalaryList)->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(pages.Get<QTableWidget>(ControlId::ItemsList)->selectionMode(), QAbstractItemView::SingleSelection);

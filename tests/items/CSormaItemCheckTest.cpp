@@ -72,6 +72,19 @@ TEST_F(ItemCheckTest, ChosenPositionForKnowsOnlyTheDefaultItems)
     EXPECT_EQ(items.ChosenPositionFor("コード"), -1);
 }
 
+// What Choose and Clear leave is what the reader and the settings line see.
+TEST_F(ItemCheckTest, ChooseAndClearSetTheColumnThatIsReadAndSaved)
+{
+    auto& entries = items.Entries();
+    CSormaItemCheck::Choose(entries[1], "健康保険料", 60);
+    EXPECT_EQ(items.ChosenPositionFor("社会保険料計"), 60);
+    // The entry's own item, passed back in, survives.
+    CSormaItemCheck::Choose(entries[1], entries[1].chosenPayrollItem, 61);
+    EXPECT_EQ(items.CompanyLine("A"), (Line{"A", "", "-1", "健康保険料", "61", "", "-1", "", "-1"}));
+    CSormaItemCheck::Clear(entries[1]);
+    EXPECT_EQ(Choices(items), kNoChoices);
+}
+
 TEST(DefaultSettingsPath, IsNextToTheExecutable)
 {
     const std::string sep(1, fileio::PathSeparator());

@@ -6,22 +6,24 @@
 #include <string>
 
 #include "WizardProcess.h"
+#include "platform/ControlIds.h"
 
 namespace corvane::testcaller {
 
-// Ids of the wizard's controls (platform/ControlIds.h).
-constexpr int kStandardModeRadio = 1003;
-constexpr int kSimpleModeRadio = 1005;
-constexpr int kEmployeeBrowse = 1103;
-constexpr int kSalaryBrowse = 1203;
-constexpr int kBonusBrowse1 = 1321;
-constexpr int kBonusBrowse2 = 1322;
-constexpr int kItemsBrowse = 1402;
-constexpr int kLocationEdit = 1504;
-constexpr int kNameEdit = 1506;
-constexpr int kOutputBrowse = 1507;
-constexpr int kItemPage = 4;
-constexpr int kOutputPage = 5;
+// Ids of the wizard's controls, as the dialog functions take them.
+constexpr int Id(platform::ControlId id) { return static_cast<int>(id); }
+constexpr int kStandardModeRadio = Id(platform::ControlId::StandardModeRadio);
+constexpr int kSimpleModeRadio = Id(platform::ControlId::SimpleModeRadio);
+constexpr int kEmployeeBrowse = Id(platform::ControlId::EmployeeBrowse);
+constexpr int kSalaryBrowse = Id(platform::ControlId::SalaryBrowse);
+constexpr int kBonusBrowse1 = Id(platform::ControlId::BonusBrowse1);
+constexpr int kBonusBrowse2 = Id(platform::ControlId::BonusBrowse2);
+constexpr int kItemsBrowse = Id(platform::ControlId::ItemsBrowse);
+constexpr int kLocationEdit = Id(platform::ControlId::LocationEdit);
+constexpr int kNameEdit = Id(platform::ControlId::NameEdit);
+constexpr int kOutputBrowse = Id(platform::ControlId::OutputBrowse);
+constexpr int kItemPage = static_cast<int>(platform::PageId::ItemCorrespondence);
+constexpr int kOutputPage = static_cast<int>(platform::PageId::Output);
 
 // Drives the wizard of a running corvane.exe as a user would: page buttons,
 // the real file dialogs, 次へ. Failures are printed and counted.
