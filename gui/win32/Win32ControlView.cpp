@@ -404,19 +404,14 @@ void Win32ControlView::SetFieldTooltip(HWND field, const std::wstring& text)
         return;
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = container;
     tool.uId = reinterpret_cast<UINT_PTR>(field);
     // The tooltip keeps a copy of the text.
     std::wstring copy = text;
     tool.lpszText = copy.data();
-    if (!SendMessageW(tooltip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.lpszText = copy.data();
-        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    } else {
-        tool.lpszText = copy.data();
-        SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    const bool known = !m_tippedFields.insert(field).second;
+    SendMessageW(tooltip, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32ControlView::FitPathColumn(HWND list) const
@@ -575,6 +570,7 @@ LRESULT CALLBACK Win32ControlView::FieldProc(HWND field, UINT message, WPARAM wp
     case WM_NCDESTROY:
         RemoveWindowSubclass(field, FieldProc, id);
         view->m_fullPaths.erase(field);
+        view->m_tippedFields.erase(field);
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,7 @@ private:
     int m_settingText = 0;
     std::map<HWND, std::wstring> m_fullPaths;  // the path fields' full texts
     std::map<HWND, HWND> m_fieldTips;          // a container's tooltip of its path fields
+    std::set<HWND> m_tippedFields;             // the path fields that have their tool
     std::map<HWND, ListTip> m_listTips;        // a list's tooltip of its rows
 };
 

@@ -1,8 +1,10 @@
 #include "WizardWalk.h"
 
 #include <prsht.h>
+#include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace corvane::testcaller {
 
@@ -12,7 +14,126 @@ namespace {
 constexpr int kFileNameCombo = 0x47c;
 constexpr int kFileNameEdit = 0x480;
 
+// The first edit field among the descendants of `window`.
+HWND FindEdit(HWND window)
+{
+    HWND found = nullptr;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM result) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(child, name, 16);
+            if (lstrcmpiW(name, L"Edit") != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(result) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A message box over the sheet after a choice: its text is printed and OK pressed.
+void AnswerMessage(WizardProcess& wizard, HWND sheet)
+{
+    if (HWND box = wizard.WaitForDialog(1500, sheet)) {
+        wchar_t text[1024] = {};
+        if (HWND label = FindWindowExW(box, nullptr, L"Static", nullptr)) {
+            // The icon is a static too: the text is the one with a caption.
+            for (; label; label = FindWindowExW(box, label, L"Static", nullptr)) {
+                SendMessageW(label, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+                if (text[0])
+                    break;
+            }
+        }
+        std::printf("message: %ls\n", text);
+        std::fflush(stdout);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        PumpFor(500);
+    }
+}
+
 }  // namespace
+
+bool WizardWalk::ChooseFolder(const std::wstring& folder)
+{
+    HWND button = FindPageControl(kEmployeeFolder);
+    if (!button)
+        return Fail("folder button not found");
+    SetFocus(button);
+    PostMessageW(button, BM_CLICK, 0, 0);
+    HWND dialog = m_wizard.WaitForDialog(20000, m_sheet);
+    if (!dialog)
+        return Fail("no folder dialog");
+    PumpFor(500);
+    HWND field = FindEdit(dialog);
+    if (!field)
+        return Fail("no folder name field in the folder dialog");
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i)
+        PumpFor(50);
+    if (IsWindow(dialog) && IsWindowVisible(dialog))
+        return Fail("the folder dialog did not close");
+    PumpFor(800);
+    AnswerMessage(m_wizard, m_sheet);
+    return true;
+}
+
+bool WizardWalk::DropFiles(int id, const std::vector<std::wstring>& paths)
+{
+    HWND control = FindPageControl(id);
+    if (!control)
+        return Fail("drop target not found");
+    HWND page = GetParent(control);
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ScreenToClient(page, &point);
+
+    // A DROPFILES with wide names, each ended by a NUL, the list by one more.
+    std::wstring names;
+    for (const auto& path : paths) {
+        names += path;
+        names += L'\0';
+    }
+    names += L'\0';
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.pt = point;
+    header.fNC = FALSE;
+    header.fWide = TRUE;
+    std::vector<char> block(sizeof header + names.size() * sizeof(wchar_t));
+    std::memcpy(block.data(), &header, sizeof header);
+    std::memcpy(block.data() + sizeof header, names.data(), names.size() * sizeof(wchar_t));
+    // A posted message carries no memory into another process: the handle is
+    // written into corvane.exe's own memory, where DragQueryFile reads it.
+    void* remote = VirtualAllocEx(m_wizard.Process(), nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote || !WriteProcessMemory(m_wizard.Process(), remote, block.data(), block.size(), nullptr))
+        return Fail("cannot write the drop into corvane.exe");
+    PostMessageW(page, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+    PumpFor(1500);
+    AnswerMessage(m_wizard, m_sheet);
+    return true;
+}
+
+std::wstring WizardWalk::TooltipAt(POINT point)
+{
+    // Away first, so that the tooltip of a control shown before hides.
+    SetCursorPos(point.x, point.y - 200);
+    PumpFor(300);
+    SetCursorPos(point.x, point.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    input.mi.dx = 1;
+    SendInput(1, &input, sizeof input);
+    HWND tooltip = m_wizard.WaitForWindow(L"tooltips_class32", 4000);
+    if (!tooltip)
+        return std::wstring();
+    wchar_t text[2048] = {};
+    SendMessageW(tooltip, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
+    return text;
+}
 
 bool WizardWalk::ChooseFiles(int buttonId, const std::wstring& names)
 {
@@ -39,13 +160,27 @@ bool WizardWalk::ChooseFiles(int buttonId, const std::wstring& names)
     return true;
 }
 
-void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::function<void(const wchar_t*)>& shown)
+void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::function<void(const wchar_t*)>& shown,
+                                   Handover handover)
 {
     auto done = [&](const wchar_t* page) {
         if (shown)
             shown(page);
         Next();
     };
+    if (handover != Handover::Files) {
+        // The folder fills the three pages at once.
+        if (handover == Handover::Folder)
+            ChooseFolder(folder);
+        else
+            DropFiles(kEmployeePath, {folder});
+        done(L"2-employee-file");
+        done(L"3-salary-files");
+        done(L"4-bonus-files");
+        if (CurrentPage() == kItemPage)
+            Next();
+        return;
+    }
     const std::wstring prefix = folder + L"\\";
     ChooseFiles(kEmployeeBrowse, prefix + L"employees.txt");
     done(L"2-employee-file");

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "WizardProcess.h"
 
@@ -12,16 +13,25 @@ namespace corvane::testcaller {
 // Ids of the wizard's controls (platform/ControlIds.h).
 constexpr int kStandardModeRadio = 1003;
 constexpr int kSimpleModeRadio = 1005;
+constexpr int kEmployeePath = 1102;
 constexpr int kEmployeeBrowse = 1103;
+constexpr int kEmployeeFolder = 1105;
+constexpr int kSalaryList = 1201;
 constexpr int kSalaryBrowse = 1203;
 constexpr int kBonusBrowse1 = 1321;
 constexpr int kBonusBrowse2 = 1322;
+constexpr int kBonusPath1 = 1311;
 constexpr int kItemsBrowse = 1402;
 constexpr int kLocationEdit = 1504;
 constexpr int kNameEdit = 1506;
 constexpr int kOutputBrowse = 1507;
 constexpr int kItemPage = 4;
 constexpr int kOutputPage = 5;
+
+// How the walk hands the sample exports over: file by file through the file
+// dialogs, as a folder through the folder button, or as a folder dropped on
+// the employee page.
+enum class Handover { Files, Folder, Drop };
 
 // Drives the wizard of a running corvane.exe as a user would: page buttons,
 // the real file dialogs, 次へ. Failures are printed and counted.
@@ -31,9 +41,17 @@ public:
 
     // Presses a page's button and answers the file dialog that it opens with `names`.
     bool ChooseFiles(int buttonId, const std::wstring& names);
+    // Presses the folder button and answers the folder dialog with `folder`.
+    bool ChooseFolder(const std::wstring& folder);
+    // Drops `paths` on the page control `id` as the shell does.
+    bool DropFiles(int id, const std::vector<std::wstring>& paths);
     // The sample exports of `folder` on pages 2 to 4, each page followed by
     // 次へ; `shown` is called with a page's name before its 次へ.
-    void ChooseSampleFiles(const std::wstring& folder, const std::function<void(const wchar_t*)>& shown = {});
+    void ChooseSampleFiles(const std::wstring& folder, const std::function<void(const wchar_t*)>& shown = {},
+                           Handover handover = Handover::Files);
+    // The text of the tooltip that shows when the mouse rests at `point`
+    // (screen coordinates); empty when none shows.
+    std::wstring TooltipAt(POINT point);
     void Next();
     // The index of the page shown.
     int CurrentPage() const;
