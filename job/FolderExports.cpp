@@ -128,8 +128,10 @@ int BonusPaymentDate(const std::string& path)
     return 0;
 }
 
-FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger)
+FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger,
+                          ExportsSource source)
 {
+    const std::string where = source == ExportsSource::Folder ? "フォルダーに" : "ドロップされたファイルに";
     FolderExports sorted;
     CSormaFileCheck check;
     std::vector<std::string> lists;
@@ -142,12 +144,13 @@ FolderExports SortExports(const std::vector<std::string>& paths, const platform:
     }
     if (lists.empty()) {
         sorted.company.clear();
-        sorted.refusal = "フォルダーに従業員(一覧表)のエクスポートファイルがありません。";
+        sorted.refusal = where + "従業員(一覧表)のエクスポートファイルがありません。";
         return sorted;
     }
     if (lists.size() > 1) {
         sorted.company.clear();
-        sorted.refusal = "フォルダーに従業員(一覧表)のエクスポートファイルが2つ以上あります。"
+        sorted.refusal = where +
+                         "従業員(一覧表)のエクスポートファイルが2つ以上あります。"
                          "どちらを使うか決められません。\n" +
                          PathList(lists, messenger);
         return sorted;
@@ -206,18 +209,24 @@ FolderExports SortExports(const std::vector<std::string>& paths, const platform:
 
     for (const auto& [month, files] : months)
         sorted.salary.push_back(files.front());
-    // By payment date; files without one after those with one, by name.
+    sorted.bonus = InPaymentOrder(bonuses);
+    return sorted;
+}
+
+std::vector<std::string> InPaymentOrder(const std::vector<std::string>& paths)
+{
     std::vector<std::pair<int, std::string>> keyed;
-    for (const auto& path : bonuses) {
+    for (const auto& path : paths) {
         const int date = BonusPaymentDate(path);
         keyed.emplace_back(date == 0 ? 99999999 : date, path);
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : FileNameOf(a.second) < FileNameOf(b.second);
     });
+    std::vector<std::string> ordered;
     for (const auto& [date, path] : keyed)
-        sorted.bonus.push_back(path);
-    return sorted;
+        ordered.push_back(path);
+    return ordered;
 }
 
 FolderExports SortFolder(const std::string& folder, const platform::Messenger& messenger)

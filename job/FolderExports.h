@@ -18,13 +18,18 @@ struct FolderExports {
     std::string refusal;              // the message when the folder makes no job (code page 932); "" otherwise
 };
 
-// Sorts the files at `paths` (the whole content of one folder) with the
-// identification checks: the one employee list, the salary files by the month
-// their label names, the bonus files by the payment date in their label lines
-// (by file name when a file has none). Refuses, naming the files, a folder
-// without or with two employee lists, two files for one month, more than
-// five bonus files, and exports of another company.
-FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger);
+// Where the files come from, for the refusals' wording.
+enum class ExportsSource { Folder, DroppedFiles };
+
+// Sorts the files at `paths` (the whole content of one folder, or files the
+// user handed over together) with the identification checks: the one
+// employee list, the salary files by the month their label names, the bonus
+// files by the payment date in their label lines (by file name when a file
+// has none). Refuses, naming the files, a folder without or with two employee
+// lists, two files for one month, more than five bonus files, and exports of
+// another company.
+FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger,
+                          ExportsSource source = ExportsSource::Folder);
 
 // SortExports over the regular files of `folder` (not its subfolders, no
 // hidden files); a refusal when the folder cannot be read.
@@ -34,5 +39,9 @@ FolderExports SortFolder(const std::string& folder, const platform::Messenger& m
 // ("支給日：令和 6年 7月10日"), as year * 10000 + month * 100 + day of the
 // Western calendar; 0 when they name none.
 int BonusPaymentDate(const std::string& path);
+
+// `paths` of bonus summaries in payment order: by BonusPaymentDate, files
+// without a date after those with one, by file name.
+std::vector<std::string> InPaymentOrder(const std::vector<std::string>& paths);
 
 }  // namespace corvane::job

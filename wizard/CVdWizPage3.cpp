@@ -53,9 +53,19 @@ void CVdWizPage3::ChooseSalaryFiles()
     // A selection that does not fit the dialog's buffer ends like a cancel.
     if (!chosen || chosen->empty() || platform::SelectionBufferBytes(*chosen) > kSelectionBufferBytes)
         return;
+    PlaceFiles(*chosen);
+}
 
+void CVdWizPage3::OnDropFiles(ControlId /*target*/, int /*row*/, const std::vector<std::string>& paths)
+{
+    if (!paths.empty())
+        PlaceFiles(paths);
+}
+
+void CVdWizPage3::PlaceFiles(const std::vector<std::string>& paths)
+{
     const std::string message =
-        job::PlaceSalaryFiles(Sheet().EmployeeListPath(), *chosen, Sheet().Slots(), Messenger());
+        job::PlaceSalaryFiles(Sheet().EmployeeListPath(), paths, Sheet().Slots(), Messenger());
     if (!message.empty())
         Messenger().Show(message, platform::Icon::Warning);
     RebuildList();

@@ -16,9 +16,12 @@ public:
     void OnSetActive() override;
     void OnCommand(platform::ControlId id) override;
     platform::PageJump OnWizardNext() override;
+    // Dropped files: one 参照 action with all of them, wherever they land.
+    void OnDropFiles(platform::ControlId target, int row, const std::vector<std::string>& paths) override;
 
 private:
     void ChooseSalaryFiles();
+    void PlaceFiles(const std::vector<std::string>& paths);
     void ClearSelectedMonths();
     void RebuildList();
 };

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "wizard/FileFilters.h"
+#include "job/FolderExports.h"
 #include "job/JobSteps.h"
+#include "wizard/FileFilters.h"
 #include "wizard/OperationGuide.h"
 
 namespace corvane {
@@ -48,13 +49,63 @@ void CVdWizPage301::ChooseBonusFile()
     const auto chosen = Services().fileDialogs.OpenFiles(request);
     if (!chosen || chosen->empty())
         return;
-    const std::string& path = chosen->front();
+    if (!PlaceBonusFile(row, chosen->front()))
+        Messenger().Show(job::BonusFileRefusedMessage(chosen->front()), platform::Icon::None);
+}
 
-    if (job::AcceptBonusFile(Sheet().EmployeeListPath(), path, Sheet().Slots(), kSalarySlotCount + row - 1)) {
-        View().SetText(platform::BonusPathControl(row), path);
-        SlotOfRow(row).path = path;
-    } else {
-        Messenger().Show(job::BonusFileRefusedMessage(path), platform::Icon::None);
+bool CVdWizPage301::PlaceBonusFile(int row, const std::string& path)
+{
+    if (!job::AcceptBonusFile(Sheet().EmployeeListPath(), path, Sheet().Slots(), kSalarySlotCount + row - 1))
+        return false;
+    View().SetText(platform::BonusPathControl(row), path);
+    SlotOfRow(row).path = path;
+    return true;
+}
+
+int CVdWizPage301::NextEmptyRow(int row) const
+{
+    for (int next = row + 1; next <= platform::kBonusRowCount; ++next) {
+        if (SlotOfRow(next).path.empty())
+            return next;
+    }
+    return 0;
+}
+
+void CVdWizPage301::OnDropFiles(ControlId target, int /*row*/, const std::vector<std::string>& paths)
+{
+    if (paths.empty())
+        return;
+    int row = platform::BonusRowOf(target);
+    const int label = static_cast<int>(target) - static_cast<int>(platform::BonusLabelControl(0));
+    if (row == 0 && label >= 1 && label <= platform::kBonusRowCount)
+        row = label;
+    if (row == 0)
+        row = NextEmptyRow(0);
+
+    std::vector<std::string> refused;
+    std::vector<std::string> noRoom;
+    for (const auto& path : paths.size() == 1 ? paths : job::InPaymentOrder(paths)) {
+        if (row == 0)
+            noRoom.push_back(path);
+        else if (PlaceBonusFile(row, path))
+            row = NextEmptyRow(row);
+        else
+            refused.push_back(path);
+    }
+
+    if (paths.size() == 1 && !refused.empty()) {
+        Messenger().Show(job::BonusFileRefusedMessage(refused.front()), platform::Icon::None);
+    } else if (!refused.empty()) {
+        std::string message = job::WithCharacterCodeNote(job::BonusFileRefusedMessage(), refused);
+        for (const auto& path : refused)
+            message += Messenger().DisplayPath(path) + "\n";
+        Messenger().Show(message, platform::Icon::None);
+    }
+    if (!noRoom.empty()) {
+        std::string message = "賞与の空いている欄がないため、次のファイルは設定しませんでした。\n";
+        for (const auto& path : noRoom)
+            message += "\n" + Messenger().DisplayPath(path);
+        Messenger().Show(message, platform::Icon::Warning);
     }
 }
 

@@ -13,9 +13,17 @@ public:
     void OnSetActive() override;
     void OnCommand(platform::ControlId id) override;
     platform::PageJump OnWizardNext() override;
+    // Files dropped on a row (its label, field or button) go to that row and,
+    // when there are several, in payment order to the empty rows below it; a
+    // drop beside the rows starts at the first empty row.
+    void OnDropFiles(platform::ControlId target, int row, const std::vector<std::string>& paths) override;
 
 private:
     void ChooseBonusFile();
+    // A file for `row`, as its "..." button takes it; true when accepted.
+    bool PlaceBonusFile(int row, const std::string& path);
+    // The first empty row after `row`; 0 when none.
+    int NextEmptyRow(int row) const;
     void ClearAllRows();
     CSyuukeiDataFile& SlotOfRow(int row) const;
 };

@@ -143,6 +143,12 @@ void FakeWizard::Type(ControlId id, const std::string& text)
     m_wizard.Page(Page()).OnTextChanged(id);
 }
 
+void FakeWizard::Drop(const std::vector<std::string>& paths, ControlId target, int row)
+{
+    m_platform.Note("drop " + std::to_string(paths.size()) + " on " + ControlName(target));
+    m_wizard.Page(Page()).OnDropFiles(target, row, paths);
+}
+
 void FakeWizard::Check(ControlId radio)
 {
     if (!Usable(radio, "check"))

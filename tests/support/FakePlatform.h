@@ -44,6 +44,10 @@ public:
     // Replaces a field's text as typing would, then notifies the page.
     void Type(platform::ControlId id, const std::string& text);
     void Check(platform::ControlId radio);
+    // Files or folders dropped on `target` (None: beside every control) at
+    // list row `row`; the focus stays where it is.
+    void Drop(const std::vector<std::string>& paths, platform::ControlId target = platform::ControlId::None,
+              int row = -1);
     void Focus(platform::ControlId id) { m_controls.SetFocus(id); }
     // Selects exactly `rows`; the last one gets the focus rectangle.
     void SelectRows(platform::ControlId list, const std::vector<int>& rows);
