@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 namespace corvane::testcaller {
 
@@ -32,23 +33,56 @@ HWND FindEdit(HWND window)
     return found;
 }
 
-// A message box over the sheet after a choice: its text is printed and OK pressed.
+// The longest text among the children of `window` that are no buttons: a
+// message box's message.
+std::wstring MessageText(HWND window)
+{
+    std::wstring longest;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM result) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(child, name, 16);
+            if (lstrcmpiW(name, L"Button") == 0)
+                return TRUE;
+            wchar_t text[1024] = {};
+            SendMessageW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+            auto* out = reinterpret_cast<std::wstring*>(result);
+            if (std::wcslen(text) > out->size())
+                *out = text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&longest));
+    return longest;
+}
+
+// A message box over the sheet after a choice: its first line is printed and OK pressed.
 void AnswerMessage(WizardProcess& wizard, HWND sheet)
 {
     if (HWND box = wizard.WaitForDialog(1500, sheet)) {
-        wchar_t text[1024] = {};
-        if (HWND label = FindWindowExW(box, nullptr, L"Static", nullptr)) {
-            // The icon is a static too: the text is the one with a caption.
-            for (; label; label = FindWindowExW(box, label, L"Static", nullptr)) {
-                SendMessageW(label, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-                if (text[0])
-                    break;
-            }
-        }
-        std::printf("message: %ls\n", text);
+        std::wstring text = MessageText(box);
+        text = text.substr(0, text.find_first_of(L"\r\n"));
+        const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        std::string line(static_cast<std::size_t>(size), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, line.data(), size, nullptr, nullptr);
+        std::printf("message: %s\n", line.c_str());
         std::fflush(stdout);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         PumpFor(500);
+    }
+}
+
+// Puts the mouse at `point`: under wine a move can be lost to the pointer
+// events of the move before it, so it is checked and repeated.
+void MoveCursor(POINT point)
+{
+    for (int i = 0; i < 20; ++i) {
+        SetCursorPos(point.x, point.y);
+        PumpFor(100);
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == point.x && now.y == point.y)
+            return;
     }
 }
 
@@ -65,6 +99,16 @@ bool WizardWalk::ChooseFolder(const std::wstring& folder)
     if (!dialog)
         return Fail("no folder dialog");
     PumpFor(500);
+    if (folder.empty()) {
+        // キャンセル: the page stays as it was, without a message.
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i)
+            PumpFor(50);
+        PumpFor(500);
+        if (m_wizard.WaitForDialog(500, m_sheet))
+            return Fail("the folder dialog's cancel left a window open");
+        return true;
+    }
     HWND field = FindEdit(dialog);
     if (!field)
         return Fail("no folder name field in the folder dialog");
@@ -119,15 +163,20 @@ bool WizardWalk::DropFiles(int id, const std::vector<std::wstring>& paths)
 std::wstring WizardWalk::TooltipAt(POINT point)
 {
     // Away first, so that the tooltip of a control shown before hides.
-    SetCursorPos(point.x, point.y - 200);
+    MoveCursor({point.x, point.y - 200});
     PumpFor(300);
-    SetCursorPos(point.x, point.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    input.mi.dx = 1;
-    SendInput(1, &input, sizeof input);
-    HWND tooltip = m_wizard.WaitForWindow(L"tooltips_class32", 4000);
+    MoveCursor(point);
+    // The mouse rests there, nudged now and then: a move that came before the
+    // window under it was ready starts no tooltip.
+    HWND tooltip = nullptr;
+    for (int i = 0; i < 8 && !tooltip; ++i) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE;
+        input.mi.dx = i % 2 == 0 ? 1 : -1;
+        SendInput(1, &input, sizeof input);
+        tooltip = m_wizard.WaitForWindow(L"tooltips_class32", 1000);
+    }
     if (!tooltip)
         return std::wstring();
     wchar_t text[2048] = {};
@@ -170,8 +219,14 @@ void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::functi
     };
     if (handover != Handover::Files) {
         // The folder fills the three pages at once.
-        if (handover == Handover::Folder)
+        if (handover == Handover::Folder) {
+            ChooseFolder(L"");
+            wchar_t shown[16] = {};
+            SendMessageW(FindPageControl(kEmployeePath), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(shown));
+            if (shown[0])
+                Fail("the folder dialog's cancel chose something");
             ChooseFolder(folder);
+        }
         else
             DropFiles(kEmployeePath, {folder});
         done(L"2-employee-file");

@@ -41,7 +41,8 @@ public:
 
     // Presses a page's button and answers the file dialog that it opens with `names`.
     bool ChooseFiles(int buttonId, const std::wstring& names);
-    // Presses the folder button and answers the folder dialog with `folder`.
+    // Presses the folder button and answers the folder dialog with `folder`
+    // (キャンセル when empty).
     bool ChooseFolder(const std::wstring& folder);
     // Drops `paths` on the page control `id` as the shell does.
     bool DropFiles(int id, const std::vector<std::wstring>& paths);
