@@ -231,6 +231,8 @@ void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::functi
             DropFiles(kEmployeePath, {folder});
         done(L"2-employee-file");
         done(L"3-salary-files");
+        if (handover == Handover::Drop)
+            DropBonusFilesOnRows(folder);
         done(L"4-bonus-files");
         if (CurrentPage() == kItemPage)
             Next();
@@ -255,6 +257,30 @@ void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::functi
     // The item page, when the wizard shows it, takes the correspondence it proposes.
     if (CurrentPage() == kItemPage)
         Next();
+}
+
+void WizardWalk::DropBonusFilesOnRows(const std::wstring& folder)
+{
+    // Cleared, then each file dropped on its own row, the second first and
+    // on its label: in the wrong rows the file written would differ.
+    HWND clear = FindPageControl(kBonusClear);
+    if (!clear) {
+        Fail("no bonus clear button");
+        return;
+    }
+    PostMessageW(clear, BM_CLICK, 0, 0);
+    PumpFor(500);
+    AnswerMessage(m_wizard, m_sheet);
+    DropFiles(kBonusLabel2, {folder + L"\\bonus-2.txt"});
+    DropFiles(kBonusPath1, {folder + L"\\bonus-1.txt"});
+    for (int row = 1; row <= 2; ++row) {
+        wchar_t shown[1024] = {};
+        SendMessageW(FindPageControl(kBonusPath1 + row - 1), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(shown));
+        const std::wstring text = shown;
+        const std::wstring name = row == 1 ? L"\\bonus-1.txt" : L"\\bonus-2.txt";
+        if (text.size() < name.size() || text.compare(text.size() - name.size(), name.size(), name) != 0)
+            Fail("a bonus file dropped on a row is not in that row");
+    }
 }
 
 int WizardWalk::CurrentPage() const

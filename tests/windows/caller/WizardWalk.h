@@ -20,7 +20,9 @@ constexpr int kSalaryList = 1201;
 constexpr int kSalaryBrowse = 1203;
 constexpr int kBonusBrowse1 = 1321;
 constexpr int kBonusBrowse2 = 1322;
+constexpr int kBonusLabel2 = 1302;
 constexpr int kBonusPath1 = 1311;
+constexpr int kBonusClear = 1331;
 constexpr int kItemsBrowse = 1402;
 constexpr int kLocationEdit = 1504;
 constexpr int kNameEdit = 1506;
@@ -50,6 +52,9 @@ public:
     // 次へ; `shown` is called with a page's name before its 次へ.
     void ChooseSampleFiles(const std::wstring& folder, const std::function<void(const wchar_t*)>& shown = {},
                            Handover handover = Handover::Files);
+    // On the bonus page: the rows cleared and the two sample bonus files
+    // dropped each on its row.
+    void DropBonusFilesOnRows(const std::wstring& folder);
     // The text of the tooltip that shows when the mouse rests at `point`
     // (screen coordinates); empty when none shows.
     std::wstring TooltipAt(POINT point);
