@@ -23,6 +23,15 @@ bool ValidRow(const QTableWidget* table, int row)
     return table && row >= 0 && row < table->rowCount();
 }
 
+// A path cell may be elided: its tooltip holds the whole path.
+void SetCellText(QTableWidgetItem* item, platform::TextKind kind, const std::string& text)
+{
+    const QString s = FromKind(kind, text);
+    item->setText(s);
+    if (kind == platform::TextKind::Path)
+        item->setToolTip(s);
+}
+
 }  // namespace
 
 QtControlView::QtControlView(const ControlRegistry& controls, QWidget& focusRoot)
@@ -129,8 +138,9 @@ int QtControlView::ListAddRow(ControlId list, const std::vector<std::string>& ce
     table->insertRow(row);
     for (int column = 0; column < table->columnCount(); ++column) {
         const std::string cell = column < static_cast<int>(cells.size()) ? cells[column] : std::string();
-        auto* item = new QTableWidgetItem(FromKind(platform::ListCellTextKind(list, column), cell));
+        auto* item = new QTableWidgetItem;
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        SetCellText(item, platform::ListCellTextKind(list, column), cell);
         table->setItem(row, column, item);
     }
     return row;
@@ -148,7 +158,7 @@ void QtControlView::ListSetCell(ControlId list, int row, int column, const std::
     if (!ValidRow(table, row) || column < 0 || column >= table->columnCount())
         return;
     if (auto* item = table->item(row, column))
-        item->setText(FromKind(platform::ListCellTextKind(list, column), text));
+        SetCellText(item, platform::ListCellTextKind(list, column), text);
 }
 
 std::string QtControlView::ListCell(ControlId list, int row, int column) const

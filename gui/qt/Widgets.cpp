@@ -1,6 +1,8 @@
 #include "gui/qt/Widgets.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyleOptionFrame>
 
 #include "gui/qt/QtText.h"
 #include "wizard/ControlCaptions.h"
@@ -35,14 +37,69 @@ QLineEdit* MakeEdit(ControlRegistry& controls, platform::ControlId id)
     return controls.Add(id, new QLineEdit);
 }
 
-QLineEdit* MakeReadOnlyEdit(ControlRegistry& controls, platform::ControlId id)
+namespace {
+
+void MakeReadOnly(QLineEdit* edit)
 {
-    auto* edit = MakeEdit(controls, id);
     edit->setReadOnly(true);
+    edit->setAcceptDrops(false);
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     edit->setPalette(palette);
+}
+
+// QLineEdit's own room between its contents rectangle and its text.
+constexpr int kLineEditTextMargin = 2;
+
+}  // namespace
+
+QLineEdit* MakeReadOnlyEdit(ControlRegistry& controls, platform::ControlId id)
+{
+    auto* edit = MakeEdit(controls, id);
+    MakeReadOnly(edit);
     return edit;
+}
+
+PathField::PathField()
+{
+    MakeReadOnly(this);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& path) { setToolTip(path); });
+}
+
+QRect PathField::TextArea() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QMargins margins = textMargins();
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+        .adjusted(kLineEditTextMargin + margins.left(), margins.top(), -kLineEditTextMargin - margins.right(),
+                  -margins.bottom());
+}
+
+QString PathField::ShownText() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, TextArea().width());
+}
+
+void PathField::paintEvent(QPaintEvent* event)
+{
+    const QString shown = ShownText();
+    if (hasFocus() || shown == text()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.drawText(TextArea(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+}
+
+PathField* MakePathField(ControlRegistry& controls, platform::ControlId id)
+{
+    return controls.Add(id, new PathField);
 }
 
 QTableWidget* MakeReportList(ControlRegistry& controls, platform::ControlId id, Selection selection, Grid grid)
@@ -57,6 +114,9 @@ QTableWidget* MakeReportList(ControlRegistry& controls, platform::ControlId id, 
     table->setWordWrap(false);
     table->setTextElideMode(Qt::ElideRight);
     table->setTabKeyNavigation(false);
+    // Files dropped on the list go to its page.
+    table->setAcceptDrops(false);
+    table->viewport()->setAcceptDrops(false);
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
@@ -73,6 +133,13 @@ QTableWidget* MakeReportList(ControlRegistry& controls, platform::ControlId id, 
         width += columns[c].width;
     }
     table->setMinimumWidth(width + 2 * table->frameWidth() + 20);
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        if (platform::ListCellTextKind(id, c) == platform::TextKind::Path) {
+            header->setSectionResizeMode(c, QHeaderView::Stretch);
+            // The file name stays whole; the folders give way.
+            table->setTextElideMode(Qt::ElideMiddle);
+        }
+    }
 
     // The selection stays visible while another control has the focus.
     QPalette palette = table->palette();

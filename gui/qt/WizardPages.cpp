@@ -74,14 +74,18 @@ QWidget* StartPage(ControlRegistry& controls)
 QWidget* EmployeePage(ControlRegistry& controls)
 {
     auto* page = new QWidget;
+    page->setAcceptDrops(true);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(MakeLabel(controls, ControlId::EmployeeIntro));
     layout->addSpacing(8);
 
+    // The path keeps the width it had; the folder button sits under 参照.
     auto* group = MakeGroup(controls, ControlId::EmployeeGroup);
-    auto* row = new QHBoxLayout(group);
-    row->addWidget(MakeReadOnlyEdit(controls, ControlId::EmployeePath), 1);
-    row->addWidget(MakeButton(controls, ControlId::EmployeeBrowse));
+    auto* rows = new QGridLayout(group);
+    rows->setColumnStretch(0, 1);
+    rows->addWidget(MakePathField(controls, ControlId::EmployeePath), 0, 0);
+    rows->addWidget(MakeButton(controls, ControlId::EmployeeBrowse), 0, 1);
+    rows->addWidget(MakeButton(controls, ControlId::EmployeeFolder), 1, 0, 1, 2, Qt::AlignRight);
     layout->addWidget(group);
     layout->addSpacing(8);
 
@@ -96,6 +100,7 @@ QWidget* EmployeePage(ControlRegistry& controls)
 QWidget* SalaryPage(ControlRegistry& controls)
 {
     auto* page = new QWidget;
+    page->setAcceptDrops(true);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(MakeLabel(controls, ControlId::SalaryIntro));
     auto* list = MakeReportList(controls, ControlId::SalaryList, Selection::Multiple, Grid::Off);
@@ -114,6 +119,7 @@ QWidget* SalaryPage(ControlRegistry& controls)
 QWidget* BonusPage(ControlRegistry& controls)
 {
     auto* page = new QWidget;
+    page->setAcceptDrops(true);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(MakeLabel(controls, ControlId::BonusIntro));
     layout->addSpacing(8);
@@ -124,7 +130,7 @@ QWidget* BonusPage(ControlRegistry& controls)
         auto* label = MakeLabel(controls, platform::BonusLabelControl(row));
         label->setWordWrap(false);
         rows->addWidget(label, row - 1, 0);
-        rows->addWidget(MakeReadOnlyEdit(controls, platform::BonusPathControl(row)), row - 1, 1);
+        rows->addWidget(MakePathField(controls, platform::BonusPathControl(row)), row - 1, 1);
         auto* browse = MakeButton(controls, platform::BonusBrowseControl(row));
         browse->setFixedWidth(kBonusButtonWidth);
         rows->addWidget(browse, row - 1, 2);

@@ -1,7 +1,11 @@
 #include "gui/qt/WizardSheet.h"
 
 #include <QAbstractButton>
+#include <QDropEvent>
 #include <QEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -65,8 +69,29 @@ WizardSheet::~WizardSheet()
     Detach();
 }
 
+namespace {
+
+// The local files and folders that a drag carries, as paths in the system's encoding.
+std::vector<std::string> LocalPaths(const QMimeData* data)
+{
+    std::vector<std::string> paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            paths.push_back(ToPath(url.toLocalFile()));
+    }
+    return paths;
+}
+
+}  // namespace
+
 void WizardSheet::ConnectControls()
 {
+    for (int index = 0; index < m_pages->count(); ++index) {
+        if (m_pages->widget(index)->acceptDrops())
+            m_pages->widget(index)->installEventFilter(this);
+    }
     for (const auto& [id, widget] : m_controls.All()) {
         const ControlId control = id;
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -84,8 +109,47 @@ void WizardSheet::ConnectControls()
     }
 }
 
+bool WizardSheet::PageDragEvent(QWidget* page, QEvent* event)
+{
+    auto* drag = static_cast<QDropEvent*>(event);
+    const std::vector<std::string> paths = LocalPaths(drag->mimeData());
+    const int index = m_pages->indexOf(page);
+    if (paths.empty() || !m_attached || IsClosed() || index != m_navigator.Current()) {
+        drag->ignore();
+        return true;
+    }
+    drag->setDropAction(Qt::CopyAction);
+    drag->accept();
+    if (event->type() != QEvent::Drop)
+        return true;
+
+    const QPoint at = drag->position().toPoint();
+    QWidget* under = page->childAt(at);
+    const ControlId target = under ? m_controls.IdOf(under) : ControlId::None;
+    int row = -1;
+    if (auto* table = qobject_cast<QTableWidget*>(m_controls.Find(target)))
+        row = table->rowAt(table->viewport()->mapFrom(page, at).y());
+    // After the drop has ended: the page may show message boxes, which must
+    // not hold the file manager's drag.
+    QTimer::singleShot(0, this, [this, index, target, row, paths] {
+        if (m_attached && !IsClosed() && index == m_navigator.Current())
+            ShownPage().OnDropFiles(target, row, paths);
+    });
+    return true;
+}
+
 bool WizardSheet::eventFilter(QObject* watched, QEvent* event)
 {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (auto* page = qobject_cast<QWidget*>(watched); page && m_pages->indexOf(page) >= 0)
+            return PageDragEvent(page, event);
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         const auto* viewport = qobject_cast<QWidget*>(watched);
         const ControlId list = viewport ? m_controls.IdOf(viewport->parentWidget()) : ControlId::None;

@@ -51,6 +51,8 @@ protected:
 
 private:
     void ConnectControls();
+    // Drag and drop of files on a page that takes them.
+    bool PageDragEvent(QWidget* page, QEvent* event);
     void SetWizardButtons(unsigned flags);
     platform::PageLogic& ShownPage() { return m_wizard.Page(m_navigator.Current()); }
     // Shows the page that the navigator reports, or closes.

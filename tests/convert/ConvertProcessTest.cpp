@@ -4,6 +4,7 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <pty.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -12,9 +13,11 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "platform/TextCodec.h"
 #include "support/TempDir.h"
 #include "text/Format.h"
 #include "tools/samplegen/SampleExports.h"
@@ -33,9 +36,10 @@ namespace samplegen = corvane::samplegen;
 
 const std::string kHeader = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n";
 
-// Starts corvane-convert with `args`, its standard output on `stdoutFd`
-// (-1: /dev/null) and the signals a script would leave it at their defaults.
-pid_t StartConverter(const std::vector<std::string>& args, int stdoutFd = -1)
+// Starts corvane-convert with `args`, its standard output on `stdoutFd` and
+// its standard error on `stderrFd` (-1: /dev/null) and the signals a script
+// would leave it at their defaults.
+pid_t StartConverter(const std::vector<std::string>& args, int stdoutFd = -1, int stderrFd = -1)
 {
     std::vector<std::string> all = {CORVANE_CONVERT_EXE};
     all.insert(all.end(), args.begin(), args.end());
@@ -50,7 +54,10 @@ pid_t StartConverter(const std::vector<std::string>& args, int stdoutFd = -1)
         posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
     else
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    if (stderrFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, stderrFd, STDERR_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawnattr_t attr;
     posix_spawnattr_init(&attr);
     sigset_t defaults;
@@ -73,6 +80,28 @@ int WaitFor(pid_t pid)
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     return status;
+}
+
+// Everything written to the reading end `fd` until the writers are gone
+// (a pipe's end of file; a terminal's EIO once its other side is closed).
+std::string ReadAll(int fd)
+{
+    std::string bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0)
+            bytes.append(buffer, static_cast<std::size_t>(n));
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else
+            return bytes;
+    }
+}
+
+std::string Utf8(const std::string& text)
+{
+    return corvane::platform::SystemTextCodec().TextToUtf8(text);
 }
 
 std::vector<std::string> TemporaryFilesIn(const std::string& folder)
@@ -214,6 +243,63 @@ TEST_F(ConvertProcess, ClosedStandardOutputDoesNotStopTheSettingsBeingSaved)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     EXPECT_NE(ReadFileBytes(out).find("</REPORT>"), std::string::npos);
     EXPECT_NE(ReadFileBytes(settings).find(samplegen::SampleCompanyName() + ","), std::string::npos);
+}
+
+TEST_F(ConvertProcess, BatchShowsAProgressLineOnlyWhenStandardErrorIsATerminal)
+{
+    MakeExports(3, 0);
+    const std::string root = dir.File("root");
+    for (const auto& [folder, company] : {std::pair{"a", "甲商事"}, std::pair{"b", "乙工業"}}) {
+        std::filesystem::create_directories(root + "/" + folder);
+        for (const auto& entry : std::filesystem::directory_iterator(exports)) {
+            std::string bytes = ReadFileBytes(entry.path().string());
+            const std::string& sample = samplegen::SampleCompanyName();
+            bytes.replace(bytes.find(sample), sample.size(), company);
+            dir.Write("root/" + std::string(folder) + "/" + entry.path().filename().string(), bytes);
+        }
+    }
+    const auto batch = [&](const std::string& outDir) {
+        return std::vector<std::string>{"--batch", root, "--out-dir", dir.File(outDir), "--jobs", "1",
+                                        "--settings", settings, "--year", "6"};
+    };
+
+    // On a terminal: done/total, the elapsed time and the company, rewritten
+    // in place and cleared at the end.
+    int terminal = -1;
+    int side = -1;
+    ASSERT_EQ(::openpty(&terminal, &side, nullptr, nullptr, nullptr), 0);
+    pid_t pid = StartConverter(batch("out-1"), -1, side);
+    ::close(side);
+    ASSERT_GT(pid, 0);
+    const std::string shown = ReadAll(terminal);
+    ::close(terminal);
+    int status = WaitFor(pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    const std::string elapsed = "[0-9]+:[0-5][0-9] ";
+    for (const std::string& line : {"0/2 " + Utf8("社") + " " + elapsed + Utf8("甲商事"),
+                                    "1/2 " + Utf8("社") + " " + elapsed + Utf8("甲商事"),
+                                    "1/2 " + Utf8("社") + " " + elapsed + Utf8("乙工業"),
+                                    "2/2 " + Utf8("社") + " " + elapsed + Utf8("乙工業")})
+        EXPECT_TRUE(std::regex_search(shown, std::regex(line))) << line << " not in:\n" << shown;
+    // The last line is blanked out: the terminal is left as it was.
+    const auto lastLine = shown.rfind("2/2 ");
+    const auto lineEnd = lastLine == std::string::npos ? std::string::npos : shown.find('\r', lastLine);
+    ASSERT_NE(lineEnd, std::string::npos) << shown;
+    EXPECT_TRUE(std::regex_match(shown.substr(lineEnd), std::regex("\r +\r"))) << shown.substr(lineEnd);
+
+    // Into a pipe: the same run without a progress line.
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    pid = StartConverter(batch("out-2"), -1, fds[1]);
+    ::close(fds[1]);
+    ASSERT_GT(pid, 0);
+    const std::string piped = ReadAll(fds[0]);
+    ::close(fds[0]);
+    status = WaitFor(pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_EQ(piped.find('\r'), std::string::npos) << piped;
+    EXPECT_EQ(piped.find("/2 " + Utf8("社")), std::string::npos) << piped;
+    EXPECT_TRUE(std::filesystem::exists(dir.File("out-2/" + Utf8("甲商事") + ".XML")));
 }
 
 #else

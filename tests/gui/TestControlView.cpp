@@ -75,7 +75,7 @@ void TestControlView::everyControlOfEveryPageIsBuilt()
 {
     AllPages pages;
     const std::vector<std::pair<int, int>> ranges = {
-        {1000, 1006}, {1100, 1104}, {1200, 1204}, {1300, 1305}, {1311, 1315}, {1321, 1325},
+        {1000, 1006}, {1100, 1105}, {1200, 1204}, {1300, 1305}, {1311, 1315}, {1321, 1325},
         {1330, 1331}, {1400, 1402}, {1500, 1508}};
     for (const auto& [first, last] : ranges) {
         for (int id = first; id <= last; ++id)
@@ -86,7 +86,8 @@ void TestControlView::everyControlOfEveryPageIsBuilt()
     QVERIFY(pages.Get<QTableWidget>(ControlId::ItemsList)->showGrid());
     QVERIFY(!pages.Get<QTableWidget>(ControlId::SalaryList)->showGrid());
     QCOMPARE(pages.Get<QTableWidget>(ControlId::SalaryList)->columnWidth(0), 72);
-    QCOMPARE(pages.Get<QTableWidget>(ControlId::SalaryList)->columnWidth(1), 340);
+    // The file name column takes the rest of the list, at least its own width.
+    QVERIFY(pages.Get<QTableWidget>(ControlId::SalaryList)->columnWidth(1) >= 340);
     QCOMPARE(pages.Get<QTableWidget>(ControlId::ItemsList)->columnWidth(0), 212);
     QCOMPARE(pages.Get<QTableWidget>(ControlId::ItemsList)->columnWidth(1), 220);
     QCOMPARE(pages.Get<QTableWidget>(ControlId::SalaryList)->horizontalHeaderItem(1)->text(),

@@ -2,6 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWindow>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -142,6 +146,38 @@ void WizardDriver::DoubleClickRow(ControlId list, int row)
     const QPoint at = RowCentre(table, row);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+bool WizardDriver::DropFiles(ControlId target, const QStringList& paths, int row)
+{
+    QWidget* widget = m_sheet.Control(target);
+    QWindow* window = m_sheet.windowHandle();
+    if (!widget || !window)
+        return false;
+    QPoint local = widget->rect().center();
+    if (auto* table = qobject_cast<QTableWidget*>(widget); table && row >= 0)
+        local = table->viewport()->mapTo(table, RowCentre(table, row));
+    const QPointF at = widget->mapTo(&m_sheet, local);
+
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(at.toPoint(), actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted()) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window, &leave);
+        return false;
+    }
+    QDragMoveEvent move(at.toPoint(), actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &move);
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    Settle();
+    return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
 }
 
 QString WizardDriver::Text(ControlId id) const

@@ -27,6 +27,10 @@ public:
     // Clicks the first row, then control-clicks the others.
     void SelectRows(platform::ControlId list, const std::vector<int>& rows);
     void DoubleClickRow(platform::ControlId list, int row);
+    // Drags local files or folders in from outside and drops them on
+    // `target` (on row `row` of a list), through the window as the desktop
+    // delivers a drag, then lets the page react. True when the page took them.
+    bool DropFiles(platform::ControlId target, const QStringList& paths, int row = -1);
 
     QString Text(platform::ControlId id) const;
     QString Cell(platform::ControlId list, int row, int column) const;
