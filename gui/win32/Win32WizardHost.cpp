@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <prsht.h>
+#include <shellapi.h>
 
 #include <algorithm>
 
@@ -113,6 +114,52 @@ void PrepareControls(HWND dialog)
     EnumChildWindows(dialog, SetCaption, 0);
 }
 
+bool TakesDroppedFiles(platform::PageId page)
+{
+    return page == platform::PageId::EmployeeFile || page == platform::PageId::SalaryFiles ||
+           page == platform::PageId::BonusFiles;
+}
+
+HWND ControlAt(HWND container, POINT point)
+{
+    HWND box = nullptr;
+    // The children from the top of the z-order down.
+    for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child))
+            continue;
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
+        if (!PtInRect(&rect, point))
+            continue;
+        // A group box lies under the controls that it frames, whatever the order.
+        const bool isBox = (GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && [&] {
+            wchar_t name[16] = {};
+            GetClassNameW(child, name, 16);
+            return lstrcmpiW(name, L"Button") == 0;
+        }();
+        if (!isBox)
+            return child;
+        if (!box)
+            box = child;
+    }
+    return box;
+}
+
+std::vector<std::string> DroppedPaths(HDROP drop)
+{
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
+        if (!path.empty())
+            paths.push_back(WideToPath(path));
+    }
+    return paths;
+}
+
 platform::WizardResult Win32WizardHost::RunWizard(platform::WizardLogic& wizard, platform::WindowHandle parent)
 {
     m_wizard = &wizard;
@@ -194,6 +241,33 @@ void Win32WizardHost::InitPage(HWND page, int index)
     m_pages[static_cast<std::size_t>(index)] = page;
     m_view.AddContainer(page);
     PrepareControls(page);
+    m_view.PreparePathDisplay(page);
+    if (index < platform::kPageCount && TakesDroppedFiles(m_wizard->Page(index).Id()))
+        DragAcceptFiles(page, TRUE);
+}
+
+void Win32WizardHost::OnDropFiles(HWND page, int index, HDROP drop)
+{
+    const std::vector<std::string> paths = DroppedPaths(drop);
+    POINT point{};
+    DragQueryPoint(drop, &point);
+    DragFinish(drop);
+    // Only the shown page takes a drop; the point is in its client area.
+    if (paths.empty() || reinterpret_cast<HWND>(SendMessageW(m_sheet, PSM_GETCURRENTPAGEHWND, 0, 0)) != page)
+        return;
+    ControlId target = ControlId::None;
+    int row = -1;
+    if (HWND control = ControlAt(page, point)) {
+        target = static_cast<ControlId>(GetDlgCtrlID(control));
+        if (!ListColumnCaptions(target).empty()) {
+            LVHITTESTINFO hit{};
+            hit.pt = point;
+            MapWindowPoints(page, control, &hit.pt, 1);
+            const int item = static_cast<int>(SendMessageW(control, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+            row = (hit.flags & LVHT_ONITEM) ? item : -1;
+        }
+    }
+    m_wizard->Page(index).OnDropFiles(target, row, paths);
 }
 
 INT_PTR CALLBACK Win32WizardHost::PageProc(HWND page, UINT message, WPARAM wparam, LPARAM lparam)
@@ -209,10 +283,20 @@ INT_PTR CALLBACK Win32WizardHost::PageProc(HWND page, UINT message, WPARAM wpara
     if (!context || !context->host->m_wizard)
         return FALSE;
     switch (message) {
-    case WM_NOTIFY:
-        return context->host->OnPageNotify(page, context->index, *reinterpret_cast<const NMHDR*>(lparam));
+    case WM_NOTIFY: {
+        auto& header = *reinterpret_cast<NMHDR*>(lparam);
+        if (header.code == NM_CUSTOMDRAW && PathColumn(static_cast<ControlId>(header.idFrom)) >= 0)
+            return Answer(page, context->host->m_view.CustomDrawList(*reinterpret_cast<NMLVCUSTOMDRAW*>(lparam)));
+        return context->host->OnPageNotify(page, context->index, header);
+    }
     case WM_COMMAND:
         context->host->OnPageCommand(context->index, wparam);
+        return FALSE;
+    case WM_DROPFILES:
+        context->host->OnDropFiles(page, context->index, reinterpret_cast<HDROP>(wparam));
+        return Answer(page, 0);
+    case WM_DPICHANGED_AFTERPARENT:
+        context->host->m_view.RefitPaths();
         return FALSE;
     default:
         return FALSE;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
+#include <string>
 #include <vector>
 
 #include "Win32ControlView.h"
@@ -41,6 +43,7 @@ private:
     void InitPage(HWND page, int index);
     INT_PTR OnPageNotify(HWND page, int index, const NMHDR& header);
     void OnPageCommand(int index, WPARAM wparam);
+    void OnDropFiles(HWND page, int index, HDROP drop);
     void InitSheet(HWND sheet);
     static void EndDialogWith(HWND dialog, platform::DialogOutcome outcome);
 
@@ -59,5 +62,14 @@ private:
 // Sets the captions of a dialog's controls from the shared texts and
 // prepares its list views (columns, full-row selection, grid lines).
 void PrepareControls(HWND dialog);
+
+// Whether a page takes files dropped on it.
+bool TakesDroppedFiles(platform::PageId page);
+// The control of `container` at `point` (client coordinates): the topmost
+// visible child there, a group box only when nothing inside it is hit;
+// nullptr when none.
+HWND ControlAt(HWND container, POINT point);
+// The paths of a drop, UTF-8 like the file dialogs' paths.
+std::vector<std::string> DroppedPaths(HDROP drop);
 
 }  // namespace corvane::win32

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "fileio/FileStatus.h"
 #include "text/Format.h"
 #include "wizard/WizardFixture.h"
 
@@ -52,7 +53,8 @@ protected:
                              {"b-summer.txt", DatedBonus("令和 6年 7月10日")},
                              {"notes.pdf", "%PDF-1.4\n"}});
     }
-    std::string In(const std::string& folder, const std::string& name) { return folder + "/" + name; }
+    // As the folder's sorting names its files: with the platform's separator.
+    std::string In(const std::string& folder, const std::string& name) { return fileio::JoinPath(folder, name); }
 
     std::string Summary(const std::string& list, const std::string& counts, const std::vector<std::string>& ignored)
     {

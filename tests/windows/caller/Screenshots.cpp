@@ -31,9 +31,82 @@ bool Shoot(HWND window, const std::wstring& folder, const wchar_t* name)
     return ok;
 }
 
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[2048] = {};
+    SendMessageW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// For the log: the walk's output is read as UTF-8.
+std::string Utf8(const std::wstring& text)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+bool EndsWith(const std::wstring& text, const std::wstring& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The employee field shows its path whole or shortened in the middle with
+// the file name whole; its tooltip is the full path.
+void CheckEmployeePath(WizardWalk& walk, const std::wstring& folder)
+{
+    HWND field = walk.FindPageControl(kEmployeePath);
+    const std::wstring full = folder + L"\\employees.txt";
+    const std::wstring shown = field ? TextOf(field) : std::wstring();
+    std::printf("employee field shows: %s\n", Utf8(shown).c_str());
+    if (shown.empty()) {
+        walk.Fail("the employee list was not taken");
+        return;
+    }
+    if (shown != full) {
+        std::printf("elided: %s\n", Utf8(shown).c_str());
+        if (shown.find(L"...") == std::wstring::npos || !EndsWith(shown, L"\\employees.txt") ||
+            shown.size() >= full.size())
+            walk.Fail("the employee field does not show the path shortened in the middle");
+    }
+    RECT rect{};
+    GetWindowRect(field, &rect);
+    const std::wstring tip = walk.TooltipAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    std::printf("employee field tooltip: %s\n", Utf8(tip).c_str());
+    if (tip != full)
+        walk.Fail("the employee field's tooltip is not the full path");
+    std::fflush(stdout);
+}
+
+// The salary list's first row has the full path of the first month as its tooltip.
+void CheckSalaryTooltip(WizardWalk& walk, const std::wstring& folder)
+{
+    HWND list = walk.FindPageControl(kSalaryList);
+    HWND header = list ? FindWindowExW(list, nullptr, WC_HEADERW, nullptr) : nullptr;
+    if (!header) {
+        walk.Fail("no salary list");
+        return;
+    }
+    RECT list_rect{};
+    RECT header_rect{};
+    GetWindowRect(list, &list_rect);
+    GetWindowRect(header, &header_rect);
+    // The first row lies under the header, about as high as the header.
+    const POINT point{(list_rect.left + list_rect.right) / 2,
+                      header_rect.bottom + (header_rect.bottom - header_rect.top) / 2};
+    const std::wstring tip = walk.TooltipAt(point);
+    std::printf("salary row tooltip: %s\n", Utf8(tip).c_str());
+    std::fflush(stdout);
+    if (tip != folder + L"\\salary-01.txt")
+        walk.Fail("the salary list's first row has not the full path as its tooltip");
+}
+
 }  // namespace
 
-int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFolder, const std::wstring& outFolder)
+int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFolder, const std::wstring& outFolder,
+                    Handover handover)
 {
     MakeDpiAware();
     WizardProcess wizard;
@@ -63,7 +136,20 @@ int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFold
 
     shoot(sheet, L"1-start");
     walk.Next();
-    walk.ChooseSampleFiles(dataFolder, [&](const wchar_t* page) { shoot(sheet, page); });
+    walk.ChooseSampleFiles(
+        dataFolder,
+        [&](const wchar_t* page) {
+            const std::wstring name = page;
+            if (name == L"2-employee-file")
+                CheckEmployeePath(walk, dataFolder);
+            else if (name == L"3-salary-files")
+                CheckSalaryTooltip(walk, dataFolder);
+            // Away from the page, so that no tooltip shows in the picture.
+            SetCursorPos(0, 0);
+            PumpFor(300);
+            shoot(sheet, page);
+        },
+        handover);
     // The wizard passed over the item page: show it all the same.
     PostMessageW(sheet, PSM_SETCURSEL, 4, 0);
     PumpFor(800);

@@ -10,6 +10,7 @@ struct Search {
     DWORD processId;
     HWND except;
     HWND found;
+    const wchar_t* className = L"#32770";
 };
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM lparam)
@@ -21,7 +22,7 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM lparam)
         return TRUE;
     wchar_t className[64] = {};
     GetClassNameW(window, className, 64);
-    if (std::wstring(className) != L"#32770")
+    if (std::wstring(className) != search->className)
         return TRUE;
     search->found = window;
     return FALSE;
@@ -70,6 +71,19 @@ HWND WizardProcess::WaitForDialog(DWORD timeoutMs, HWND except) const
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     do {
         Search search{m_process.dwProcessId, except, nullptr};
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+        PumpFor(50);
+    } while (GetTickCount64() < end);
+    return nullptr;
+}
+
+HWND WizardProcess::WaitForWindow(const wchar_t* className, DWORD timeoutMs) const
+{
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    do {
+        Search search{m_process.dwProcessId, nullptr, nullptr, className};
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found)
             return search.found;

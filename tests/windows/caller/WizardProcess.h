@@ -23,6 +23,10 @@ public:
     // Waits for the process to end; its exit code, or -1 after the time-out.
     int WaitForExit(DWORD timeoutMs);
     void Kill();
+    HANDLE Process() const { return m_process.hProcess; }
+    // The process's visible top-level window of class `className`; waits up
+    // to `timeoutMs` while pumping this thread's messages.
+    HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs) const;
 
 private:
     PROCESS_INFORMATION m_process{};

@@ -1,8 +1,11 @@
 #include "WizardWalk.h"
 
 #include <prsht.h>
+#include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
+#include <cwchar>
 
 namespace corvane::testcaller {
 
@@ -12,7 +15,174 @@ namespace {
 constexpr int kFileNameCombo = 0x47c;
 constexpr int kFileNameEdit = 0x480;
 
+// The first edit field among the descendants of `window`.
+HWND FindEdit(HWND window)
+{
+    HWND found = nullptr;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM result) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(child, name, 16);
+            if (lstrcmpiW(name, L"Edit") != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(result) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The longest text among the children of `window` that are no buttons: a
+// message box's message.
+std::wstring MessageText(HWND window)
+{
+    std::wstring longest;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM result) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(child, name, 16);
+            if (lstrcmpiW(name, L"Button") == 0)
+                return TRUE;
+            wchar_t text[1024] = {};
+            SendMessageW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+            auto* out = reinterpret_cast<std::wstring*>(result);
+            if (std::wcslen(text) > out->size())
+                *out = text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&longest));
+    return longest;
+}
+
+// A message box over the sheet after a choice: its first line is printed and OK pressed.
+void AnswerMessage(WizardProcess& wizard, HWND sheet)
+{
+    if (HWND box = wizard.WaitForDialog(1500, sheet)) {
+        std::wstring text = MessageText(box);
+        text = text.substr(0, text.find_first_of(L"\r\n"));
+        const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        std::string line(static_cast<std::size_t>(size), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, line.data(), size, nullptr, nullptr);
+        std::printf("message: %s\n", line.c_str());
+        std::fflush(stdout);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        PumpFor(500);
+    }
+}
+
+// Puts the mouse at `point`: under wine a move can be lost to the pointer
+// events of the move before it, so it is checked and repeated.
+void MoveCursor(POINT point)
+{
+    for (int i = 0; i < 20; ++i) {
+        SetCursorPos(point.x, point.y);
+        PumpFor(100);
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == point.x && now.y == point.y)
+            return;
+    }
+}
+
 }  // namespace
+
+bool WizardWalk::ChooseFolder(const std::wstring& folder)
+{
+    HWND button = FindPageControl(kEmployeeFolder);
+    if (!button)
+        return Fail("folder button not found");
+    SetFocus(button);
+    PostMessageW(button, BM_CLICK, 0, 0);
+    HWND dialog = m_wizard.WaitForDialog(20000, m_sheet);
+    if (!dialog)
+        return Fail("no folder dialog");
+    PumpFor(500);
+    if (folder.empty()) {
+        // キャンセル: the page stays as it was, without a message.
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i)
+            PumpFor(50);
+        PumpFor(500);
+        if (m_wizard.WaitForDialog(500, m_sheet))
+            return Fail("the folder dialog's cancel left a window open");
+        return true;
+    }
+    HWND field = FindEdit(dialog);
+    if (!field)
+        return Fail("no folder name field in the folder dialog");
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i)
+        PumpFor(50);
+    if (IsWindow(dialog) && IsWindowVisible(dialog))
+        return Fail("the folder dialog did not close");
+    PumpFor(800);
+    AnswerMessage(m_wizard, m_sheet);
+    return true;
+}
+
+bool WizardWalk::DropFiles(int id, const std::vector<std::wstring>& paths)
+{
+    HWND control = FindPageControl(id);
+    if (!control)
+        return Fail("drop target not found");
+    HWND page = GetParent(control);
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ScreenToClient(page, &point);
+
+    // A DROPFILES with wide names, each ended by a NUL, the list by one more.
+    std::wstring names;
+    for (const auto& path : paths) {
+        names += path;
+        names += L'\0';
+    }
+    names += L'\0';
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.pt = point;
+    header.fNC = FALSE;
+    header.fWide = TRUE;
+    std::vector<char> block(sizeof header + names.size() * sizeof(wchar_t));
+    std::memcpy(block.data(), &header, sizeof header);
+    std::memcpy(block.data() + sizeof header, names.data(), names.size() * sizeof(wchar_t));
+    // A posted message carries no memory into another process: the handle is
+    // written into corvane.exe's own memory, where DragQueryFile reads it.
+    void* remote = VirtualAllocEx(m_wizard.Process(), nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote || !WriteProcessMemory(m_wizard.Process(), remote, block.data(), block.size(), nullptr))
+        return Fail("cannot write the drop into corvane.exe");
+    PostMessageW(page, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+    PumpFor(1500);
+    AnswerMessage(m_wizard, m_sheet);
+    return true;
+}
+
+std::wstring WizardWalk::TooltipAt(POINT point)
+{
+    // Away first, so that the tooltip of a control shown before hides.
+    MoveCursor({point.x, point.y - 200});
+    PumpFor(300);
+    MoveCursor(point);
+    // The mouse rests there, nudged now and then: a move that came before the
+    // window under it was ready starts no tooltip.
+    HWND tooltip = nullptr;
+    for (int i = 0; i < 8 && !tooltip; ++i) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE;
+        input.mi.dx = i % 2 == 0 ? 1 : -1;
+        SendInput(1, &input, sizeof input);
+        tooltip = m_wizard.WaitForWindow(L"tooltips_class32", 1000);
+    }
+    if (!tooltip)
+        return std::wstring();
+    wchar_t text[2048] = {};
+    SendMessageW(tooltip, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
+    return text;
+}
 
 bool WizardWalk::ChooseFiles(int buttonId, const std::wstring& names)
 {
@@ -39,13 +209,35 @@ bool WizardWalk::ChooseFiles(int buttonId, const std::wstring& names)
     return true;
 }
 
-void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::function<void(const wchar_t*)>& shown)
+void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::function<void(const wchar_t*)>& shown,
+                                   Handover handover)
 {
     auto done = [&](const wchar_t* page) {
         if (shown)
             shown(page);
         Next();
     };
+    if (handover != Handover::Files) {
+        // The folder fills the three pages at once.
+        if (handover == Handover::Folder) {
+            ChooseFolder(L"");
+            wchar_t shown[16] = {};
+            SendMessageW(FindPageControl(kEmployeePath), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(shown));
+            if (shown[0])
+                Fail("the folder dialog's cancel chose something");
+            ChooseFolder(folder);
+        }
+        else
+            DropFiles(kEmployeePath, {folder});
+        done(L"2-employee-file");
+        done(L"3-salary-files");
+        if (handover == Handover::Drop)
+            DropBonusFilesOnRows(folder);
+        done(L"4-bonus-files");
+        if (CurrentPage() == kItemPage)
+            Next();
+        return;
+    }
     const std::wstring prefix = folder + L"\\";
     ChooseFiles(kEmployeeBrowse, prefix + L"employees.txt");
     done(L"2-employee-file");
@@ -65,6 +257,30 @@ void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::functi
     // The item page, when the wizard shows it, takes the correspondence it proposes.
     if (CurrentPage() == kItemPage)
         Next();
+}
+
+void WizardWalk::DropBonusFilesOnRows(const std::wstring& folder)
+{
+    // Cleared, then each file dropped on its own row, the second first and
+    // on its label: in the wrong rows the file written would differ.
+    HWND clear = FindPageControl(kBonusClear);
+    if (!clear) {
+        Fail("no bonus clear button");
+        return;
+    }
+    PostMessageW(clear, BM_CLICK, 0, 0);
+    PumpFor(500);
+    AnswerMessage(m_wizard, m_sheet);
+    DropFiles(kBonusLabel2, {folder + L"\\bonus-2.txt"});
+    DropFiles(kBonusPath1, {folder + L"\\bonus-1.txt"});
+    for (int row = 1; row <= 2; ++row) {
+        wchar_t shown[1024] = {};
+        SendMessageW(FindPageControl(kBonusPath1 + row - 1), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(shown));
+        const std::wstring text = shown;
+        const std::wstring name = row == 1 ? L"\\bonus-1.txt" : L"\\bonus-2.txt";
+        if (text.size() < name.size() || text.compare(text.size() - name.size(), name.size(), name) != 0)
+            Fail("a bonus file dropped on a row is not in that row");
+    }
 }
 
 int WizardWalk::CurrentPage() const
