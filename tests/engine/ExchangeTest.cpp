@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "engine/CExchangeFromSormaToVeld.h"
-#include "engine/GoldenFile.h"
+#include "support/GoldenFile.h"
 #include "items/CSormaItemCheck.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
