@@ -79,6 +79,18 @@ CSormaKyuuyo::CSormaKyuuyo(const platform::Messenger& messenger)
 
 CSormaKyuuyo::~CSormaKyuuyo() = default;
 
+const std::string& CSormaKyuuyo::FileMissingMessage()
+{
+    static const std::string text = kFileMissingMessage;
+    return text;
+}
+
+const std::string& CSormaKyuuyo::NoEmployeesMessage()
+{
+    static const std::string text = kNoEmployeesMessage;
+    return text;
+}
+
 bool CSormaKyuuyo::Read(const std::vector<std::string>& paths, int count, const CSormaItemCheck& items)
 {
     m_items = &items;

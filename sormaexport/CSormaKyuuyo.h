@@ -80,6 +80,11 @@ public:
     void VisitPayValues(const SORMADATA& record, const std::vector<std::int32_t>& items,
                         const std::function<void(int period, std::size_t k, std::string_view value)>& visit) const;
 
+    // Two of the messages that stop Read: an export that is missing; an
+    // employee list without employees (followed by the file's path).
+    static const std::string& FileMissingMessage();
+    static const std::string& NoEmployeesMessage();
+
     // The steps of Read, open for tests.
     void ParseHeader(const std::string& keyword, const std::string& line);
     bool ReadEmployeeRow(const std::string& line);
