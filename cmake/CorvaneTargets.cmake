@@ -33,14 +33,15 @@ function(corvane_core_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}" "${PROJECT_SOURCE_DIR}/tests")
     target_compile_definitions(${name} PRIVATE CORVANE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
-    if(TARGET corvane_version_resource)
-        # Windows: the version resource that the XML writer reads back.
+    if(WIN32)
+        # The version resource that the XML writer reads back.
         target_link_libraries(${name} PRIVATE corvane_version_resource)
     endif()
     if(CMAKE_CROSSCOMPILING)
         # One test per suite: listing every case would start the emulator (wine) once per case.
         add_test(NAME ${name} COMMAND ${name})
     else()
-        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+        # Named SUITE.Case.Name: scripts/check-test-count.sh counts the cases per suite.
+        gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60)
     endif()
 endfunction()

@@ -291,8 +291,14 @@ bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, i
         return false;
     }
     if (functionId == "1")
-        m_messenger.Inform("正常に終了しました。");
+        m_messenger.Inform(ConversionCompletedMessage());
     return true;
+}
+
+const std::string& ConversionCompletedMessage()
+{
+    static const std::string text = "正常に終了しました。";
+    return text;
 }
 
 bool CExchangeFromSormaToVeld::ExchangeAllSyain()

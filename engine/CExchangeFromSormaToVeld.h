@@ -17,6 +17,9 @@ namespace corvane {
 
 class CSormaItemCheck;
 
+// The message after a conversion that the user started (function id 1).
+const std::string& ConversionCompletedMessage();
+
 // Runs one conversion job: reads the exports, converts every employee into
 // the store and writes the intermediate XML file.
 class CExchangeFromSormaToVeld {

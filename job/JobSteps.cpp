@@ -6,6 +6,7 @@
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
+#include "job/JobMessages.h"
 #include "preflight/FindingText.h"
 #include "preflight/Preflight.h"
 #include "sormaexport/CSormaFileCheck.h"
@@ -15,10 +16,6 @@
 namespace corvane::job {
 
 namespace {
-
-const char kNotCorrect[] = "選択されたファイルは正しいファイルではありません。\n";
-const char kSalaryHint[] = "正しい給与の集計表のエクスポートファイルを選択してください。\n\n";
-const char kNotSameConditions[] = "[不正なファイル（同一の条件で出力していない可能性があります。）]\n";
 
 std::string PathLines(const std::vector<std::string>& paths, const platform::Messenger& messenger)
 {
@@ -37,8 +34,7 @@ CSyuukeiDataFile& SalarySlot(SummarySlots& slots, int month)
 
 const std::string& EmployeeListRefusedMessage()
 {
-    static const std::string text =
-        "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>のエクスポートファイルを選択してください。";
+    static const std::string text = messages::NotCorrectFile() + messages::ChooseEmployeeList();
     return text;
 }
 
@@ -49,13 +45,13 @@ std::string EmployeeListRefusedMessage(const std::string& path)
 
 std::string WithCharacterCodeNote(const std::string& message, const std::vector<std::string>& paths)
 {
-    const char* note = nullptr;
+    const std::string* note = nullptr;
     for (const auto& path : paths) {
         const text::UnicodeForm form = CSormaFileCheck::UnicodeFormOf(path);
         if (form == text::UnicodeForm::Utf8)
-            note = "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n";
+            note = &messages::Utf8Note();
         else if (form == text::UnicodeForm::Utf16)
-            note = "選択されたファイルの文字コードはUTF-16です。エクスポートファイルはShift_JISで作成してください。\n";
+            note = &messages::Utf16Note();
         if (note)
             break;
     }
@@ -63,9 +59,9 @@ std::string WithCharacterCodeNote(const std::string& message, const std::vector<
         return message;
     const std::size_t firstLineEnd = message.find('\n');
     if (firstLineEnd == std::string::npos)
-        return message + "\n" + note;
+        return message + "\n" + *note;
     std::string noted = message;
-    noted.insert(firstLineEnd + 1, note);
+    noted.insert(firstLineEnd + 1, *note);
     return noted;
 }
 
@@ -109,14 +105,13 @@ std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::s
 
     std::vector<std::string> refused = notAcceptable;
     refused.insert(refused.end(), notSalary.begin(), notSalary.end());
-    std::string message = WithCharacterCodeNote(kNotCorrect, refused) + kSalaryHint;
+    std::string message = WithCharacterCodeNote(messages::NotCorrectFile(), refused) + messages::ChooseSalarySummary();
     if (!notAcceptable.empty())
-        message += "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" +
-                   PathLines(notAcceptable, messenger);
+        message += messages::NotASummarySection() + PathLines(notAcceptable, messenger);
     if (!notSalary.empty())
-        message += "[給与データ以外のファイルが選択されている場合等]\n" + PathLines(notSalary, messenger);
+        message += messages::NotSalarySection() + PathLines(notSalary, messenger);
     if (!duplicates.empty()) {
-        message += "[同じ支給月のデータを重複して選択している場合等]\n";
+        message += messages::SameMonthSection();
         // The month of the first duplicate loses its file too: which of the
         // two the user meant is not known.
         const int month = check.CheckSalaryFile(employeeList, duplicates.front(), false, false);
@@ -147,8 +142,8 @@ std::string CheckSalaryConditions(const std::string& employeeList, const Summary
     }
     if (failed.empty())
         return std::string();
-    return WithCharacterCodeNote(kNotCorrect, failed) + kSalaryHint + kNotSameConditions +
-           PathLines(failed, messenger);
+    return WithCharacterCodeNote(messages::NotCorrectFile(), failed) + messages::ChooseSalarySummary() +
+           messages::NotSameConditionsSection() + PathLines(failed, messenger);
 }
 
 bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots,
@@ -160,9 +155,8 @@ bool AcceptBonusFile(const std::string& employeeList, const std::string& path, c
 
 const std::string& BonusFileRefusedMessage()
 {
-    static const std::string text = std::string(kNotCorrect) +
-                                    "正しい集計表のエクスポートファイルを選択してください。\n\n"
-                                    "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n";
+    static const std::string text =
+        messages::NotCorrectFile() + messages::ChooseSummary() + messages::BonusNotASummarySection();
     return text;
 }
 
@@ -189,9 +183,8 @@ std::string CheckAllConditions(const std::string& employeeList, const SummarySlo
     }
     if (failed.empty())
         return std::string();
-    return WithCharacterCodeNote(kNotCorrect, failed) +
-           "正しい賞与の集計表のエクスポートファイルを選択してください。\n\n" + kNotSameConditions +
-           PathLines(failed, messenger);
+    return WithCharacterCodeNote(messages::NotCorrectFile(), failed) + messages::ChooseBonusSummary() +
+           messages::NotSameConditionsSection() + PathLines(failed, messenger);
 }
 
 std::string ReferenceFile(const SummarySlots& slots)
@@ -209,20 +202,20 @@ std::string MissingFilesMessage(const std::string& employeeList, const SummarySl
 {
     std::string report;
     if (!fileExists(employeeList))
-        report += "[従業員ファイル]\n" + messenger.DisplayPath(employeeList) + "\n";
+        report += messages::MissingEmployeeListSection() + messenger.DisplayPath(employeeList) + "\n";
     bool headed = false;
     for (const auto& slot : slots) {
         if (slot.path.empty() || fileExists(slot.path))
             continue;
         if (!headed) {
-            report += "[給与・賞与ファイル]\n";
+            report += messages::MissingSummariesSection();
             headed = true;
         }
         report += text::Format("(%s)%s\n", slot.label.c_str(), messenger.DisplayPath(slot.path).c_str());
     }
     if (report.empty())
         return std::string();
-    return "以下のファイルが存在しません。\n\n" + report;
+    return messages::MissingFilesHead() + report;
 }
 
 std::vector<std::string> ExportPaths(const std::string& employeeList, const SummarySlots& slots)
@@ -238,20 +231,15 @@ std::vector<std::string> ExportPaths(const std::string& employeeList, const Summ
 std::string SameFileMessage(const std::string& outputPath, const std::vector<std::string>& exports,
                             const std::string& settingsPath, const platform::Messenger& messenger)
 {
-    const char chooseOther[] = "別の保存先または名前を指定してください。\n\n";
     for (const auto& path : exports) {
         if (fileio::SameFile(outputPath, path))
-            return "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n" +
-                   (chooseOther + messenger.DisplayPath(outputPath));
+            return messages::OutputIsAnExport() + messages::ChooseAnotherOutput() + messenger.DisplayPath(outputPath);
     }
     if (fileio::SameFile(outputPath, settingsPath))
-        return "中間ファイルの保存先に、設定ファイルと同じファイルが指定されています。\n" +
-               (chooseOther + messenger.DisplayPath(outputPath));
+        return messages::OutputIsTheSettings() + messages::ChooseAnotherOutput() + messenger.DisplayPath(outputPath);
     for (const auto& path : exports) {
         if (fileio::SameFile(settingsPath, path))
-            return "設定ファイルに、読み込むエクスポートファイルと同じファイルが指定されています。\n"
-                   "別の設定ファイルを指定してください。\n\n" +
-                   messenger.DisplayPath(settingsPath);
+            return messages::SettingsIsAnExport() + messenger.DisplayPath(settingsPath);
     }
     return std::string();
 }
@@ -278,8 +266,7 @@ std::string DefaultFilingYear(const platform::LocalDate& today)
 
 std::string SettingsNotSavedMessage(const std::string& settingsPath, const platform::Messenger& messenger)
 {
-    return "項目の対応を設定ファイルに保存できませんでした。\n中間ファイルは作成されています。\n\n" +
-           messenger.DisplayPath(settingsPath);
+    return messages::SettingsNotSaved() + messenger.DisplayPath(settingsPath);
 }
 
 bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const platform::Messenger& messenger)

@@ -63,7 +63,8 @@ set_dpi() {
 set_dpi 96
 
 step "test suites under wine"
-(cd "$dir" && ctest --output-on-failure -j "$jobs")
+(cd "$dir" && ctest --output-on-failure -j "$jobs" --output-log ctest.log)
+scripts/check-test-count.sh windows "$dir/ctest.log"
 
 step "corvane-convert.exe against the Linux build"
 native=""

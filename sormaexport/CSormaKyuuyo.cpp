@@ -76,9 +76,20 @@ CSormaKyuuyo::CSormaKyuuyo(const platform::Messenger& messenger)
 
 CSormaKyuuyo::~CSormaKyuuyo() = default;
 
+const std::string& CSormaKyuuyo::FileMissingMessage()
+{
+    static const std::string text = kFileMissingMessage;
+    return text;
+}
+
+const std::string& CSormaKyuuyo::NoEmployeesMessage()
+{
+    static const std::string text = kNoEmployeesMessage;
+    return text;
+}
+
 bool CSormaKyuuyo::Read(const std::vector<std::string>& paths, int count, const CSormaItemCheck& items)
 {
-    ForgetDecoded();
     m_items = &items;
     m_employeeCodes.clear();
     m_facts.clear();
@@ -358,7 +369,6 @@ void CSormaKyuuyo::WidenPayRows(std::size_t stride)
 {
     // Only when a later header places an item that earlier ones did not: the
     // new slots are added empty to every row already stored.
-    ForgetDecoded();
     for (auto& record : m_records) {
         const auto rows = static_cast<std::size_t>(std::popcount(record.filledPeriods));
         for (std::size_t r = rows; r-- > 0;) {
@@ -402,7 +412,6 @@ void CSormaKyuuyo::BuildRow(const RowLayout& layout, std::size_t slots, const SO
 
 bool CSormaKyuuyo::ReadEmployeeRow(const std::string& line)
 {
-    ForgetDecoded();
     return ReadEmployeeFields(line);
 }
 
@@ -431,7 +440,6 @@ bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line)
 
 void CSormaKyuuyo::ReadPayRow(const std::string& line, int period)
 {
-    ForgetDecoded();
     ReadPayFields(line, period);
 }
 
@@ -524,36 +532,6 @@ std::string_view CSormaKyuuyo::StoredEmployeeField(const SORMADATA& record, std:
     return record.values.At(static_cast<std::size_t>(slot));
 }
 
-const std::string& CSormaKyuuyo::Decoded(const SORMADATA& record, std::size_t index) const
-{
-    DecodedRecord* copy = nullptr;
-    for (auto& candidate : m_decoded) {
-        if (candidate.record == &record) {
-            copy = &candidate;
-            break;
-        }
-    }
-    if (!copy) {
-        // The oldest copy makes room.
-        copy = &m_decoded[m_nextDecoded];
-        m_nextDecoded = (m_nextDecoded + 1) % kDecodedRecords;
-        copy->record = &record;
-        copy->values.resize(record.values.Count());
-        copy->decoded.assign(record.values.Count(), false);
-    }
-    if (!copy->decoded[index]) {
-        copy->values[index].assign(record.values.At(index));
-        copy->decoded[index] = true;
-    }
-    return copy->values[index];
-}
-
-void CSormaKyuuyo::ForgetDecoded()
-{
-    for (auto& copy : m_decoded)
-        copy.record = nullptr;
-}
-
 void CSormaKyuuyo::CollectEmployeeCodes()
 {
     m_employeeCodes.clear();
@@ -644,29 +622,6 @@ std::int32_t CSormaKyuuyo::EmployeeColumnNumber(const std::string& column) const
 std::int32_t CSormaKyuuyo::PayItemNumber(const std::string& item) const
 {
     return ColumnOf(m_payTable, item);
-}
-
-const std::string& CSormaKyuuyo::GetEmployeeValue(const std::string& code, const std::string& column) const
-{
-    const SORMADATA* record = FindRecord(code);
-    std::size_t index = 0;
-    if (!record || !EmployeeValueIndex(*record, EmployeeColumnNumber(column), index))
-        return Empty();
-    return Decoded(*record, index);
-}
-
-const std::string& CSormaKyuuyo::GetPayValue(const std::string& code, int period, const std::string& item) const
-{
-    const SORMADATA* record = FindRecord(code);
-    if (!record)
-        return Empty();
-    const std::int32_t k = PayItemNumber(item);
-    if (IsFilledCodeItem(*record, period, k))
-        return record->code;
-    std::size_t index = 0;
-    if (!PayValueIndex(*record, period, k, index))
-        return Empty();
-    return Decoded(*record, index);
 }
 
 std::string_view CSormaKyuuyo::GetEmployeeValueView(const std::string& code, const std::string& column) const

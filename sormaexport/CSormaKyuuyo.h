@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -25,6 +24,15 @@ class CSormaItemCheck;
 
 // Reads the employee list and the summary exports of one conversion job and
 // answers lookups by employee code, column, item and period.
+//
+// Why the records are packed: the reader holds every export of a job at once,
+// and the conversion's peak memory must stay within the input's size plus
+// 50 MiB (docs/performance.md: 54.6 MiB for 61.1 MiB of exports at 10,000
+// employees). Many values are a few digits, and a std::string per value costs
+// 32 bytes before its text, more than the value took in the export. So each
+// SORMADATA keeps its values back to back in one PackedValues buffer (the
+// bytes plus a four-byte end each), only for the columns and items that a
+// header placed, and the lookups hand out views into it instead of copies.
 class CSormaKyuuyo {
 public:
     explicit CSormaKyuuyo(const platform::Messenger& messenger);
@@ -42,16 +50,9 @@ public:
 
     const std::string& GetCompanyName() const { return m_companyName; }
     const std::vector<std::string>& GetEmployeeCodes() const { return m_employeeCodes; }
-    // The lookups answer "" when there is nothing to return. The records keep
-    // their values packed and copy them out on demand: a value that
-    // GetEmployeeValue or GetPayValue returned stays valid until values of
-    // eight other employees have been looked up (or rows read). The copies
-    // make these lookups unfit for two threads at once.
-    const std::string& GetEmployeeValue(const std::string& code, const std::string& column) const;
-    const std::string& GetPayValue(const std::string& code, int period, const std::string& item) const;
-    // The same two lookups without a copy: views into the records' packed
-    // values, valid until the reader is destroyed or reads rows again. The
-    // conversion uses these.
+    // The lookups answer "" when there is nothing to return: views into the
+    // records' packed values, valid until the reader is destroyed or reads
+    // rows again.
     std::string_view GetEmployeeValueView(const std::string& code, const std::string& column) const;
     std::string_view GetPayValueView(const std::string& code, int period, const std::string& item) const;
     // The same by the column's or item's number in its built-in table, which
@@ -78,6 +79,11 @@ public:
     // for callers that look at every figure.
     void VisitPayValues(const SORMADATA& record, const std::vector<std::int32_t>& items,
                         const std::function<void(int period, std::size_t k, std::string_view value)>& visit) const;
+
+    // Two of the messages that stop Read: an export that is missing; an
+    // employee list without employees (followed by the file's path).
+    static const std::string& FileMissingMessage();
+    static const std::string& NoEmployeesMessage();
 
     // The steps of Read, open for tests.
     void ParseHeader(const std::string& keyword, const std::string& line);
@@ -109,14 +115,6 @@ private:
         void Build(std::size_t codeField, std::size_t slots);
     };
 
-    // Decoded copies of the values of one record, handed out by the lookups.
-    struct DecodedRecord {
-        const SORMADATA* record = nullptr;
-        std::vector<std::string> values;
-        std::vector<bool> decoded;
-    };
-    static constexpr std::size_t kDecodedRecords = 8;
-
     bool ReadFile(const std::string& path, std::size_t entry, std::size_t summaryFilesLeft);
     bool ReadLines(text::LineReader& reader, std::size_t entry, std::size_t summaryFilesLeft,
                    ExportFileFacts& facts);
@@ -140,8 +138,6 @@ private:
     // Where a lookup's value is held in `record`; false when it holds none.
     bool EmployeeValueIndex(const SORMADATA& record, std::int32_t column, std::size_t& index) const;
     bool PayValueIndex(const SORMADATA& record, int period, std::int32_t item, std::size_t& index) const;
-    const std::string& Decoded(const SORMADATA& record, std::size_t index) const;
-    void ForgetDecoded();
 
     void CollectEmployeeCodes();
     void Number(const std::string& column, const char* format,
@@ -163,8 +159,6 @@ private:
     // The lookups come employee by employee: the last record found is tried first.
     mutable const SORMADATA* m_lastFound = nullptr;
     mutable std::size_t m_lastFoundPosition = 0;  // of m_lastFound in m_records
-    mutable std::array<DecodedRecord, kDecodedRecords> m_decoded;
-    mutable std::size_t m_nextDecoded = 0;
 
     std::vector<std::string> m_employeeCodes;
     std::string m_companyName;

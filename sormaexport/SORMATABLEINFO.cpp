@@ -82,7 +82,6 @@ SORMATABLEINFO MakeTable(const char* keyword, const ColumnDefinition (&definitio
         table.index[column.name] = static_cast<std::int32_t>(table.columns.size());
         table.columns.push_back(std::move(column));
     }
-    table.columnCount = static_cast<std::int32_t>(table.columns.size());
     return table;
 }
 

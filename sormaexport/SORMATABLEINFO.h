@@ -18,7 +18,6 @@ struct SORMACOLUMNINFO {
 struct SORMATABLEINFO {
     std::string keyword;
     std::vector<SORMACOLUMNINFO> columns;
-    std::int32_t columnCount = 0;
     std::unordered_map<std::string, std::int32_t> index;  // name -> position; the later of two equal names wins
 };
 

@@ -3,6 +3,7 @@
 #include "wizard/FileFilters.h"
 #include "job/JobSteps.h"
 #include "wizard/OperationGuide.h"
+#include "wizard/PageMessages.h"
 
 namespace corvane {
 
@@ -86,8 +87,8 @@ void CVdWizPage3::ClearSelectedMonths()
     }
     if (filled.empty())
         return;
-    if (Messenger().Show("選択された月区分の設定内容をクリアします。\nよろしいですか？", platform::Icon::Warning,
-                         platform::Buttons::OkCancel) != platform::Answer::Ok)
+    if (Messenger().Show(ClearMonthsQuestion(), platform::Icon::Warning, platform::Buttons::OkCancel) !=
+        platform::Answer::Ok)
         return;
     for (const int row : filled) {
         Sheet().Slots()[static_cast<std::size_t>(row)].path.clear();

@@ -5,6 +5,7 @@
 #include "items/CDlg001.h"
 #include "items/CSormaItemCheck.h"
 #include "job/JobSteps.h"
+#include "wizard/PageMessages.h"
 
 namespace corvane {
 
@@ -49,7 +50,7 @@ void CVdWizPage31::EditSelectedRow()
     const auto selected = view.ListSelectedRows(ControlId::ItemsList);
     if (row < 0 || row >= static_cast<int>(entries.size()) ||
         std::find(selected.begin(), selected.end(), row) == selected.end()) {
-        Messenger().Show("項目が選択されていません。", platform::Icon::None);
+        Messenger().Show(NoItemSelectedMessage(), platform::Icon::None);
         return;
     }
     auto& entry = entries[static_cast<std::size_t>(row)];
@@ -91,9 +92,7 @@ platform::PageJump CVdWizPage31::OnWizardNext()
     for (int row = 0; row < rows; ++row) {
         if (!view.ListCell(ControlId::ItemsList, row, kChoiceColumn).empty())
             continue;
-        const auto answer =
-            Messenger().Show("未選択の項目が存在します。未選択の項目は正しく連動されません。\n処理を継続しますか？",
-                             platform::Icon::None, platform::Buttons::OkCancel);
+        const auto answer = Messenger().Show(UnchosenItemsQuestion(), platform::Icon::None, platform::Buttons::OkCancel);
         return answer == platform::Answer::Ok ? platform::PageJump::Default() : platform::PageJump::Stay();
     }
     return platform::PageJump::Default();

@@ -4,6 +4,7 @@
 #include "wizard/FileFilters.h"
 #include "job/JobSteps.h"
 #include "wizard/OutputPathDisplay.h"
+#include "wizard/PageMessages.h"
 
 namespace corvane {
 
@@ -23,7 +24,7 @@ void CVdWizPage4::OnSetActive()
         for (const auto id : {ControlId::LocationEdit, ControlId::NameEdit, ControlId::OutputBrowse,
                               ControlId::OutputGroup, ControlId::LocationLabel, ControlId::NameLabel})
             view.Enable(id, false);
-        view.SetText(ControlId::OutputPageText, "[完了]ボタンを押すと、年調･法定調書データの作成を開始します。");
+        view.SetText(ControlId::OutputPageText, CallerOutputPageText());
     } else {
         view.SetText(ControlId::OutputPageText,
                      "作成するデータの保存先と名称を入力して、[完了]ボタンを押してください。\n"

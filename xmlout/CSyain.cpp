@@ -22,26 +22,7 @@ constexpr std::size_t kUsualItems = 16;
 
 const std::string& CSyain::Item(std::string_view displayName) const
 {
-    static const std::string empty;
-    const int number = XmlItemNameNumber(displayName);
-    if (number >= 0)
-        return ItemByNumber(number);
-    const auto it = m_items.find(displayName);
-    return it == m_items.end() ? empty : it->second;
-}
-
-void CSyain::SetItem(std::string_view displayName, std::string value)
-{
-    const int number = XmlItemNameNumber(displayName);
-    if (number >= 0) {
-        SetItemByNumber(number, std::move(value));
-        return;
-    }
-    const auto it = m_items.find(displayName);
-    if (it != m_items.end())
-        it->second = std::move(value);
-    else
-        m_items.emplace(std::string(displayName), std::move(value));
+    return ItemByNumber(XmlItemNameNumber(displayName));
 }
 
 const std::string& CSyain::ItemByNumber(int number) const

@@ -1,19 +1,17 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "xmlout/CKyuuyoShouyo.h"
 
 namespace corvane {
 
-// One employee of the output data store: code, name, the items keyed by
-// display name, and the figures of every salary and bonus slot.
+// One employee of the output data store: code, name, the items under the
+// display names of the key table, and the figures of every salary and bonus slot.
 class CSyain {
 public:
     explicit CSyain(std::string code);
@@ -23,7 +21,8 @@ public:
 
     const std::string& Code() const { return m_code; }
     const std::string& Name() const { return m_name; }
-    // The value stored under `displayName`; "" when none is.
+    // The value stored under `displayName`; "" when none is (and for a name
+    // outside the key table, which has no items).
     const std::string& Item(std::string_view displayName) const;
     const std::vector<std::unique_ptr<CFuyosya>>& Dependants() const { return m_dependants; }
     const std::vector<std::unique_ptr<CKyuuyoShouyo>>& Salaries() const { return m_salaries; }
@@ -31,24 +30,14 @@ public:
 
     void SetCode(std::string code) { m_code = std::move(code); }
     void SetName(std::string name) { m_name = std::move(name); }
-    // Replaces any earlier value of the item.
-    void SetItem(std::string_view displayName, std::string value);
-    // The same two by the display name's XmlItemNameNumber (0 or more), for
-    // callers that go through the key table for every employee.
+    // The items by the display name's XmlItemNameNumber (0 or more); setting
+    // one replaces any earlier value.
     const std::string& ItemByNumber(int number) const;
     void SetItemByNumber(int number, std::string value);
     void AddSalary(std::unique_ptr<CKyuuyoShouyo> record) { m_salaries.push_back(std::move(record)); }
     void AddBonus(std::unique_ptr<CKyuuyoShouyo> record) { m_bonuses.push_back(std::move(record)); }
 
 private:
-    // Lets the writer look names up by string_view without building a string
-    // per item.
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-    };
-    using ItemMap = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
-
     // An item under a display name of the key table, kept by the name's number.
     struct KnownItem {
         int name;
@@ -60,7 +49,6 @@ private:
     // One small vector per employee instead of a map node and often a heap
     // key per item: at 50,000 employees the maps cost more memory than the exports.
     std::vector<KnownItem> m_known;
-    ItemMap m_items;  // names outside the key table
     std::vector<std::unique_ptr<CFuyosya>> m_dependants;
     std::vector<std::unique_ptr<CKyuuyoShouyo>> m_salaries;
     std::vector<std::unique_ptr<CKyuuyoShouyo>> m_bonuses;

@@ -6,15 +6,22 @@
 
 #include "convert/Convert.h"
 #include "convert/StreamMessageBox.h"
-#include "engine/GoldenFile.h"
+#include "engine/CExchangeFromSormaToVeld.h"
+#include "engine/WriteFailureMessage.h"
+#include "support/GoldenFile.h"
 #include "fileio/FileStatus.h"
+#include "job/JobMessages.h"
+#include "job/JobSteps.h"
 #include "platform/TextCodec.h"
+#include "preflight/FindingText.h"
+#include "sormaexport/CSormaKyuuyo.h"
 #include "support/TempDir.h"
 #include "text/Format.h"
-#include "tools/samplegen/SampleExports.h"
 
 namespace convert = corvane::convert;
-namespace samplegen = corvane::samplegen;
+namespace job = corvane::job;
+namespace messages = corvane::job::messages;
+using corvane::ConversionCompletedMessage;
 using corvane::test::ReadFileBytes;
 using corvane::test::SameDocument;
 using corvane::test::TempDir;
@@ -54,15 +61,14 @@ class Convert : public ::testing::Test {
 protected:
     Convert()
     {
-        // Ten employees hold every employment status and every tax table.
-        samplegen::SampleOptions options;
-        options.employees = 10;
-        options.seed = 1;
-        options.bonuses = 2;
-        std::string error;
+        // Ten employees hold every employment status and every tax table: the
+        // sample generator's files, stored, so that a change to the generator
+        // leaves the expected document alone (tests/data/README.md).
         std::filesystem::create_directory(exports);
-        if (!samplegen::WriteSampleExports(exports, options, error))
-            throw std::runtime_error(error);
+        for (const auto& entry : std::filesystem::directory_iterator(corvane::test::TestDataPath("convert/sample-10"))) {
+            if (entry.path().extension() == ".txt")
+                std::filesystem::copy_file(entry.path(), exports + "/" + entry.path().filename().string());
+        }
     }
 
     std::string Export(const std::string& name) const { return exports + "/" + name; }
@@ -107,7 +113,7 @@ protected:
 TEST_F(Convert, SampleJobGivesTheExpectedDocumentAndRemembersTheColumns)
 {
     ASSERT_EQ(Run(SampleJob(), {"--year", "6"}), 0) << Err();
-    EXPECT_EQ(stdoutText.str(), Utf8("正常に終了しました。") + "\n");
+    EXPECT_EQ(stdoutText.str(), Utf8(ConversionCompletedMessage()) + "\n");
     EXPECT_EQ(Err(), "");
     EXPECT_TRUE(SameDocument("convert/sample-10/expected.XML", OutputXml()));
     // The columns were found by their unique headings and are kept for the company.
@@ -126,7 +132,7 @@ TEST_F(Convert, ExecutableWritesTheSameDocument)
         command += " '" + arg + "'";
     command += " --year 6 >'" + dir.File("stdout.txt") + "' 2>'" + dir.File("stderr.txt") + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << ReadFileBytes(dir.File("stderr.txt"));
-    EXPECT_EQ(ReadFileBytes(dir.File("stdout.txt")), Utf8("正常に終了しました。") + "\n");
+    EXPECT_EQ(ReadFileBytes(dir.File("stdout.txt")), Utf8(ConversionCompletedMessage()) + "\n");
     EXPECT_EQ(ReadFileBytes(dir.File("stderr.txt")), "");
     EXPECT_TRUE(SameDocument("convert/sample-10/expected.XML", OutputXml()));
 }
@@ -192,7 +198,7 @@ TEST_F(Convert, HeadingThatIsNotThereIsNamed)
 
 TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
 {
-    const std::string notCorrect = "選択されたファイルは正しいファイルではありません。\n";
+    const std::string& notCorrect = messages::NotCorrectFile();
     dir.Write("other.txt", "賞与集計表,別会社\r\n\r\n夏期賞与\r\n\r\nx\r\n");
     dir.Write("Corvane.ENV", kSettingsHeader + "古い行,a,1\r\n");
     dir.Write("out.XML", "existing");
@@ -214,34 +220,26 @@ TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
         a.insert(a.end(), extra);
         return a;
     };
-    const std::string bonusRefused =
-        notCorrect + "正しい集計表のエクスポートファイルを選択してください。\n\n"
-                     "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n\n";
+    const std::string bonusRefused = job::BonusFileRefusedMessage() + "\n";
     // The employee list saved as UTF-8 by an editor.
     const auto utf8List = dir.Write("utf8.txt", Utf8(ReadFileBytes(Export("employees.txt"))));
     const std::vector<Case> cases = {
         {{"--employees", Export("salary-01.txt"), "--out", out, "--settings", settings},
-         notCorrect + "正しい従業員<一覧表>のエクスポートファイルを選択してください。\n"},
+         job::EmployeeListRefusedMessage() + "\n"},
         {jobWith({"--salary", Export("bonus-1.txt"), "--salary", dir.File("other.txt")}),
-         notCorrect + "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
-                      "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" +
-             dir.File("other.txt") + "\n[給与データ以外のファイルが選択されている場合等]\n" + Export("bonus-1.txt") +
-             "\n\n"},
+         notCorrect + messages::ChooseSalarySummary() + messages::NotASummarySection() + dir.File("other.txt") + "\n" +
+             messages::NotSalarySection() + Export("bonus-1.txt") + "\n\n"},
         {jobWith({"--salary", Export("salary-04.txt"), "--salary", Export("salary-04.txt")}),
-         notCorrect + "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
-                      "[同じ支給月のデータを重複して選択している場合等]\n[04月]\n" +
+         notCorrect + messages::ChooseSalarySummary() + messages::SameMonthSection() + "[04月]\n" +
              Export("salary-04.txt") + "\n" + Export("salary-04.txt") + "\n\n"},
-        {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", dir.File("other.txt")}),
-         notCorrect + "正しい集計表のエクスポートファイルを選択してください。\n\n"
-                      "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n\n"},
+        {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", dir.File("other.txt")}), bonusRefused},
         // A bonus slot takes neither a salary summary nor a file that another slot holds.
         {jobWith({"--bonus", Export("salary-04.txt")}), bonusRefused},
         {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", exports + "/./bonus-1.txt"}), bonusRefused},
         {{"--employees", utf8List, "--out", out, "--settings", settings},
-         notCorrect + "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n"
-                      "正しい従業員<一覧表>のエクスポートファイルを選択してください。\n"},
-        {with({"--year", "99"}), "正しい申告年度を指定してください。\n"},
-        {with({"--year", "4294967302"}), "正しい申告年度を指定してください。\n"},
+         notCorrect + messages::Utf8Note() + messages::ChooseEmployeeList() + "\n"},
+        {with({"--year", "99"}), job::FilingYearRefusedMessage() + "\n"},
+        {with({"--year", "4294967302"}), job::FilingYearRefusedMessage() + "\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.args), 1);
@@ -262,9 +260,8 @@ TEST_F(Convert, SummaryFilesOfOtherConditionsAreListed)
     auto args = SampleJob();
     args.back() = odd;
     EXPECT_EQ(Run(args, {"--year", "6"}), 1);
-    EXPECT_EQ(Err(), Utf8("選択されたファイルは正しいファイルではありません。\n"
-                          "正しい賞与の集計表のエクスポートファイルを選択してください。\n\n"
-                          "[不正なファイル（同一の条件で出力していない可能性があります。）]\n") +
+    EXPECT_EQ(Err(), Utf8(messages::NotCorrectFile() + messages::ChooseBonusSummary() +
+                          messages::NotSameConditionsSection()) +
                          odd + "\n\n");
     EXPECT_FALSE(Written());
 }
@@ -277,7 +274,7 @@ TEST_F(Convert, WriteFailureNamesTheOutputAndLeavesTheSettings)
     args[3] = dir.File("missing-folder/out.XML");
     EXPECT_EQ(Run(args, {"--year", "6"}), 1);
     EXPECT_NE(Err().find(args[3]), std::string::npos) << Err();
-    EXPECT_NE(Err().find(Utf8("中間ファイルを作成できませんでした。")), std::string::npos) << Err();
+    EXPECT_EQ(Err(), Utf8(corvane::WriteFailureMessage(corvane::fileio::WriteError::Create, args[3])) + "\n");
     EXPECT_EQ(stdoutText.str(), "");
     EXPECT_EQ(ReadFileBytes(settings), before);
 }
@@ -287,9 +284,7 @@ TEST_F(Convert, EmployeeListWithoutRowsIsNamed)
     const auto list = dir.Write("list.txt", "従業員(一覧表),サンプル商事株式会社\r\n\r\nコード,氏名\r\n");
     dir.Write("out.XML", "existing");
     EXPECT_EQ(Run({"--employees", list, "--out", out, "--settings", settings}), 1);
-    EXPECT_EQ(Err(), Utf8("従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
-                          "従業員を登録後、再度「従業員一覧」を作成してください。\n\n") +
-                         list + "\n");
+    EXPECT_EQ(Err(), Utf8(corvane::CSormaKyuuyo::NoEmployeesMessage()) + list + "\n");
     EXPECT_EQ(ReadFileBytes(out), "existing");
     EXPECT_FALSE(std::filesystem::exists(settings));
 }
@@ -312,19 +307,25 @@ protected:
         return {"--employees", employees, "--salary", salary, "--out", out, "--settings", settings, "--year", "8"};
     }
 
+    // What the check before writing says about the row with one field too many.
+    static const std::string& FieldCountTitle()
+    {
+        return corvane::preflight::KindTitle(corvane::preflight::FindingKind::FieldCount);
+    }
+    const std::string fieldCountText = "項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
+                                       "項目がずれて、別の列の値が読まれている可能性があります。";
+
     std::string employees;
     std::string salary;
 };
 
 TEST_F(ConvertFindings, FindingsAreWarningsUnlessStrictRefuses)
 {
-    const std::string warning =
-        Utf8("警告: 【項目の数が合わない行】\n") + salary +
-        Utf8("（6行目）\n項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
-             "項目がずれて、別の列の値が読まれている可能性があります。\n\n");
+    const std::string warning = Utf8("警告: 【" + FieldCountTitle() + "】\n") + salary +
+                                Utf8("（6行目）\n" + fieldCountText + "\n\n");
     ASSERT_EQ(Run(Job()), 0) << Err();
     EXPECT_EQ(Err(), warning);
-    EXPECT_EQ(stdoutText.str(), Utf8("正常に終了しました。") + "\n");
+    EXPECT_EQ(stdoutText.str(), Utf8(ConversionCompletedMessage()) + "\n");
     EXPECT_TRUE(Written());
 
     std::filesystem::remove(out);
@@ -355,11 +356,8 @@ TEST_F(ConvertFindings, TheReportListsEmployeesSumsAndFindings)
               "0001,山田太郎,4,,300,0,2,0,0,0\r\n"
               "0002,佐藤花子,4,,250000,37000,4000,0,0,0\r\n"
               "\r\n"
-              "確認事項,ファイル,行,従業員コード,件数,内容\r\n"
-              "項目の数が合わない行," +
-                  salary +
-                  ",6,0001,1,項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
-                  "項目がずれて、別の列の値が読まれている可能性があります。\r\n");
+              "確認事項,ファイル,行,従業員コード,件数,内容\r\n" +
+                  FieldCountTitle() + "," + salary + ",6,0001,1," + fieldCountText + "\r\n");
     // A report in the place of the output, the settings or an export is refused before anything is read.
     for (const std::string& taken : {out, settings, salary}) {
         const std::string before = std::filesystem::exists(taken) ? ReadFileBytes(taken) : std::string();
@@ -409,8 +407,7 @@ TEST_F(Convert, OutputSettingsAndExportsThatAreOneFileAreRefusedBeforeAnythingIs
     const std::string salaryBefore = ReadFileBytes(salary);
     const std::string sep(1, corvane::fileio::PathSeparator());
     const std::string detour = exports + sep + "." + sep + "salary-03.txt";
-    const std::string outputIsExport = "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n"
-                                       "別の保存先または名前を指定してください。\n\n";
+    const std::string outputIsExport = messages::OutputIsAnExport() + messages::ChooseAnotherOutput();
     struct Case {
         std::string out;
         std::string settings;
@@ -419,14 +416,8 @@ TEST_F(Convert, OutputSettingsAndExportsThatAreOneFileAreRefusedBeforeAnythingIs
     std::vector<Case> cases = {
         {list, settings, outputIsExport + list},
         {detour, settings, outputIsExport + detour},
-        {out, out,
-         "中間ファイルの保存先に、設定ファイルと同じファイルが指定されています。\n"
-         "別の保存先または名前を指定してください。\n\n" +
-             out},
-        {out, list,
-         "設定ファイルに、読み込むエクスポートファイルと同じファイルが指定されています。\n"
-         "別の設定ファイルを指定してください。\n\n" +
-             list},
+        {out, out, messages::OutputIsTheSettings() + messages::ChooseAnotherOutput() + out},
+        {out, list, messages::SettingsIsAnExport() + list},
     };
 #ifndef _WIN32
     // Another name of the same file on disk.
@@ -456,11 +447,11 @@ TEST(StreamMessageBox, InformationGoesToStdoutEveryOtherKindToStderr)
     using corvane::platform::Icon;
     box.ShowMessage("t", "完了", Icon::Information, corvane::platform::Buttons::Ok);
     for (const Icon icon : {Icon::None, Icon::Warning, Icon::Exclamation, Icon::Error, Icon::Question})
-        box.ShowMessage("t", "正常に終了しました。", icon, corvane::platform::Buttons::Ok);
+        box.ShowMessage("t", ConversionCompletedMessage(), icon, corvane::platform::Buttons::Ok);
     EXPECT_EQ(out.str(), Utf8("完了") + "\n");
     std::string five;
     for (int i = 0; i < 5; ++i)
-        five += Utf8("正常に終了しました。") + "\n";
+        five += Utf8(ConversionCompletedMessage()) + "\n";
     EXPECT_EQ(err.str(), five);
 }
 

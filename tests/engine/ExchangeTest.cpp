@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "engine/CExchangeFromSormaToVeld.h"
-#include "engine/GoldenFile.h"
+#include "support/GoldenFile.h"
 #include "items/CSormaItemCheck.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
@@ -87,7 +87,7 @@ TEST_F(Exchange, EmployeeListAloneGivesSeventeenEmptyRecordsAndTheCompletionMess
     ASSERT_EQ(box.Messages().size(), 1u);
     EXPECT_EQ(box.Messages()[0].text, "正常に終了しました。");
     EXPECT_EQ(box.Messages()[0].icon, Icon::Information);
-    EXPECT_EQ(box.Messages()[0].caption, "ヴェルドfromソルマ給与");
+    EXPECT_EQ(box.Messages()[0].caption, corvane::platform::AppTitle());
 }
 
 TEST_F(Exchange, OnlyFunctionIdOneShowsTheCompletionMessage)
@@ -105,9 +105,7 @@ TEST_F(Exchange, NoEmployeeRowsWritesNothingAndSaysSo)
     const auto out = dir.File("out.XML");
     EXPECT_FALSE(Run(Paths(list), out, 1, "1"));
     EXPECT_FALSE(std::filesystem::exists(out));
-    EXPECT_EQ(box.Texts(), std::vector<std::string>{"従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
-                                                    "従業員を登録後、再度「従業員一覧」を作成してください。\n\n" +
-                                                    list});
+    EXPECT_EQ(box.Texts(), std::vector<std::string>{corvane::CSormaKyuuyo::NoEmployeesMessage() + list});
 }
 
 TEST_F(Exchange, MissingExportFileStopsBeforeWriting)
@@ -118,7 +116,7 @@ TEST_F(Exchange, MissingExportFileStopsBeforeWriting)
     EXPECT_FALSE(Run(paths, out, 1, "1"));
     EXPECT_FALSE(std::filesystem::exists(out));
     ASSERT_EQ(box.Texts().size(), 1u);
-    EXPECT_EQ(box.Texts()[0], "ファイルが存在しません。");
+    EXPECT_EQ(box.Texts()[0], corvane::CSormaKyuuyo::FileMissingMessage());
 }
 
 TEST_F(Exchange, WriteFailureIsShownWithTheOutputPathAndIsNoSuccess)

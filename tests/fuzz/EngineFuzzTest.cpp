@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/CExchangeFromSormaToVeld.h"
 #include "engine/UnwritableValue.h"
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/RandomExports.h"
@@ -61,7 +62,7 @@ TEST_F(EngineFuzz, RandomExportsConvertToWellFormedShiftJis)
         box.Clear();
         WriteExports(exports);
         ASSERT_TRUE(Convert(exports).converted) << "exports " << n;
-        ASSERT_EQ(box.Texts(), std::vector<std::string>{"正常に終了しました。"});
+        ASSERT_EQ(box.Texts(), std::vector<std::string>{ConversionCompletedMessage()});
 
         const std::string bytes = test::ReadFileBytes(out);
         ASSERT_TRUE(Decodes(bytes, "SHIFT_JIS")) << "exports " << n;

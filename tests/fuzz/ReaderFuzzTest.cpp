@@ -108,19 +108,19 @@ TEST_F(ReaderFuzz, ReaderKeepsItsPromisesOnMutatedExports)
             EXPECT_FALSE(code.empty());
             EXPECT_TRUE(seen.insert(code).second) << "code twice: " << code;
             for (const char* column : kEmployeeColumns)
-                reader.GetEmployeeValue(code, column);
+                reader.GetEmployeeValueView(code, column);
             for (int period = 0; period <= 19; ++period) {
                 for (const char* item : kPayItems) {
-                    const std::string& value = reader.GetPayValue(code, period, item);
+                    const std::string_view value = reader.GetPayValueView(code, period, item);
                     if (period == 0 || period == 13 || period == 19) {
                         EXPECT_EQ(value, "");
                     }
                 }
             }
-            const std::string& department = reader.GetDepartmentCode(reader.GetEmployeeValue(code, "所属部門"));
+            const std::string& department = reader.GetDepartmentCode(std::string(reader.GetEmployeeValueView(code, "所属部門")));
             EXPECT_TRUE(department.empty() || department.size() >= 4) << department;
         }
-        EXPECT_EQ(reader.GetEmployeeValue("no such code", "氏名"), "");
+        EXPECT_EQ(reader.GetEmployeeValueView("no such code", "氏名"), "");
         // The check made before writing names only files of the job and real lines.
         for (const auto& finding : preflight::VerifyExports(reader, items)) {
             EXPECT_GE(finding.count, 1u);

@@ -9,13 +9,17 @@
 
 #include "GuiSandbox.h"
 #include "convert/Convert.h"
+#include "engine/CExchangeFromSormaToVeld.h"
 #include "gui/qt/QtPlatform.h"
+#include "gui/qt/QtText.h"
 #include "gui/qt/script/WizardDriver.h"
 #include "platform/TextCodec.h"
 #include "wizard/CCorvaneApp.h"
+#include "wizard/PageMessages.h"
 
 using corvane::platform::ControlId;
 using corvane::qt::DialogDriver;
+using corvane::qt::FromText;
 using corvane::qt::ItemSelectionDialog;
 using corvane::qt::QtPlatform;
 using corvane::qt::WizardDriver;
@@ -24,7 +28,6 @@ using corvane::test::GuiSandbox;
 
 namespace {
 
-const QString kCompleted = QStringLiteral(u"正常に終了しました。");
 
 // corvane-convert on the same files: the batch converter's document.
 std::string BatchConvert(GuiSandbox& sandbox, const std::vector<std::string>& salary,
@@ -137,8 +140,8 @@ void TestWizardWalk::walksTheWholeWizardToTheBatchConvertersDocument()
     // One message, the completion, shown while the conversion's wait cursor was on.
     const auto& messages = platform.MessageBoxes().Messages();
     QCOMPARE(messages.size(), std::size_t{1});
-    QCOMPARE(messages[0].text, kCompleted);
-    QCOMPARE(messages[0].caption, QStringLiteral(u"ヴェルドfromソルマ給与"));
+    QCOMPARE(messages[0].text, FromText(corvane::ConversionCompletedMessage()));
+    QCOMPARE(messages[0].caption, FromText(corvane::platform::AppTitle()));
     QVERIFY(messages[0].underWaitCursor);
     QVERIFY(!QApplication::overrideCursor());
 
@@ -188,8 +191,7 @@ void TestWizardWalk::startedByTheCallerGreysLocationAndNameAndReplies()
         // Greying the frame leaves the filing year inside it usable.
         QVERIFY(user.Enabled(ControlId::YearEdit));
         QVERIFY(user.Enabled(ControlId::YearLabel));
-        QCOMPARE(user.Text(ControlId::OutputPageText),
-                 QStringLiteral(u"[完了]ボタンを押すと、年調･法定調書データの作成を開始します。"));
+        QCOMPARE(user.Text(ControlId::OutputPageText), FromText(corvane::CallerOutputPageText()));
         QCOMPARE(user.Text(ControlId::LocationEdit), QStringLiteral("out"));
         QCOMPARE(user.Text(ControlId::NameEdit), QStringLiteral("VELD.XML"));
         QVERIFY(sheet.FinishButton()->isEnabled());
@@ -253,7 +255,7 @@ void TestWizardWalk::sheetButtonsCarryJapaneseCaptionsAndFollowThePages()
     platform.Script();
     platform.Host().ScriptWizard([&](WizardSheet& sheet) {
         WizardDriver user(sheet);
-        QCOMPARE(sheet.windowTitle(), QStringLiteral(u"ヴェルドfromソルマ給与"));
+        QCOMPARE(sheet.windowTitle(), FromText(corvane::platform::AppTitle()));
         // The drawn icon, at the title bar's and the task bar's sizes.
         QVERIFY(sheet.windowIcon().availableSizes().contains(QSize(16, 16)));
         QVERIFY(sheet.windowIcon().availableSizes().contains(QSize(32, 32)));
@@ -403,8 +405,7 @@ void TestWizardWalk::salaryListTakesSeveralRowsForClear()
         user.SelectRows(ControlId::SalaryList, {3, 4, 7});
         platform.MessageBoxes().QueueAnswer(corvane::platform::Answer::Ok);
         user.Press(ControlId::SalaryClear);
-        QCOMPARE(platform.MessageBoxes().Messages().back().text,
-                 QStringLiteral(u"選択された月区分の設定内容をクリアします。\nよろしいですか？"));
+        QCOMPARE(platform.MessageBoxes().Messages().back().text, FromText(corvane::ClearMonthsQuestion()));
         QCOMPARE(user.Cell(ControlId::SalaryList, 3, 1), QString());
         QCOMPARE(user.Cell(ControlId::SalaryList, 4, 1), QString());
         QVERIFY(!user.Cell(ControlId::SalaryList, 5, 1).isEmpty());

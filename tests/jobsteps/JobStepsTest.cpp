@@ -5,6 +5,8 @@
 #include "items/CSormaItemCheck.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
+#include "engine/CExchangeFromSormaToVeld.h"
+#include "job/JobMessages.h"
 #include "job/JobSteps.h"
 
 using corvane::CSormaItemCheck;
@@ -14,6 +16,7 @@ using corvane::test::ReadFileBytes;
 using corvane::test::RecordingMessageBox;
 using corvane::test::TempDir;
 namespace job = corvane::job;
+namespace messages = corvane::job::messages;
 
 namespace {
 
@@ -23,6 +26,41 @@ std::string Summary(const std::string& label, const std::string& company = "サ�
                     const std::string& headings = kHeadings)
 {
     return "集計表," + company + "\r\n\r\n" + label + "\r\n\r\n" + headings + "\r\n001,社員Ａ,300000,45000,2,5000\r\n";
+}
+
+// The wording of the fixed parts of the job's messages, written out here
+// once; the other tests put the expected messages together from them.
+TEST(JobMessages, FixedTextsAreWorded)
+{
+    EXPECT_EQ(messages::NotCorrectFile(), "選択されたファイルは正しいファイルではありません。\n");
+    EXPECT_EQ(messages::ChooseEmployeeList(), "正しい従業員<一覧表>のエクスポートファイルを選択してください。");
+    EXPECT_EQ(messages::ChooseSalarySummary(), "正しい給与の集計表のエクスポートファイルを選択してください。\n\n");
+    EXPECT_EQ(messages::ChooseSummary(), "正しい集計表のエクスポートファイルを選択してください。\n\n");
+    EXPECT_EQ(messages::ChooseBonusSummary(), "正しい賞与の集計表のエクスポートファイルを選択してください。\n\n");
+    EXPECT_EQ(messages::NotASummarySection(), "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n");
+    EXPECT_EQ(messages::NotSalarySection(), "[給与データ以外のファイルが選択されている場合等]\n");
+    EXPECT_EQ(messages::SameMonthSection(), "[同じ支給月のデータを重複して選択している場合等]\n");
+    EXPECT_EQ(messages::NotSameConditionsSection(), "[不正なファイル（同一の条件で出力していない可能性があります。）]\n");
+    EXPECT_EQ(messages::BonusNotASummarySection(),
+              "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n");
+    EXPECT_EQ(messages::Utf8Note(),
+              "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n");
+    EXPECT_EQ(messages::Utf16Note(),
+              "選択されたファイルの文字コードはUTF-16です。エクスポートファイルはShift_JISで作成してください。\n");
+    EXPECT_EQ(messages::MissingFilesHead(), "以下のファイルが存在しません。\n\n");
+    EXPECT_EQ(messages::MissingEmployeeListSection(), "[従業員ファイル]\n");
+    EXPECT_EQ(messages::MissingSummariesSection(), "[給与・賞与ファイル]\n");
+    EXPECT_EQ(messages::OutputIsAnExport(),
+              "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n");
+    EXPECT_EQ(messages::OutputIsTheSettings(), "中間ファイルの保存先に、設定ファイルと同じファイルが指定されています。\n");
+    EXPECT_EQ(messages::ChooseAnotherOutput(), "別の保存先または名前を指定してください。\n\n");
+    EXPECT_EQ(messages::SettingsIsAnExport(),
+              "設定ファイルに、読み込むエクスポートファイルと同じファイルが指定されています。\n"
+              "別の設定ファイルを指定してください。\n\n");
+    EXPECT_EQ(messages::SettingsNotSaved(),
+              "項目の対応を設定ファイルに保存できませんでした。\n中間ファイルは作成されています。\n\n");
+    EXPECT_EQ(job::EmployeeListRefusedMessage(), messages::NotCorrectFile() + messages::ChooseEmployeeList());
+    EXPECT_EQ(job::FilingYearRefusedMessage(), "正しい申告年度を指定してください。");
 }
 
 class JobSteps : public ::testing::Test {
@@ -71,13 +109,9 @@ TEST_F(JobSteps, RefusedSalaryFilesAreListedBySectionInSortedOrder)
     slots[4].path = "earlier May file";
 
     const auto message = job::PlaceSalaryFiles(list, {other, mayC, bonus, mayB, good, mayA}, slots, messenger);
-    EXPECT_EQ(message,
-              "選択されたファイルは正しいファイルではありません。\n"
-              "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
-              "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" + other + "\n" +
-              "[給与データ以外のファイルが選択されている場合等]\n" + bonus + "\n" +
-              "[同じ支給月のデータを重複して選択している場合等]\n"
-              "[05月]\n" + mayA + "\n" + mayB + "\n" + mayC + "\n");
+    EXPECT_EQ(message, messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::NotASummarySection() +
+                           other + "\n" + messages::NotSalarySection() + bonus + "\n" + messages::SameMonthSection() +
+                           "[05月]\n" + mayA + "\n" + mayB + "\n" + mayC + "\n");
     // The good file stays; the month chosen twice ends empty.
     EXPECT_EQ(slots[3].path, good);
     EXPECT_EQ(slots[4].path, "");
@@ -91,9 +125,8 @@ TEST_F(JobSteps, SalaryConditionsAreComparedWithTheFirstChosenMonth)
     slots[7].path = dir.Write("m8.txt", Summary("8月度給与", "サンプル商事", kHeadings + "  "));
     slots[12].path = dir.Write("b1.txt", Summary("夏期賞与", "サンプル商事", "x"));
     EXPECT_EQ(job::CheckSalaryConditions(list, slots, messenger),
-              "選択されたファイルは正しいファイルではありません。\n"
-              "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
-              "[不正なファイル（同一の条件で出力していない可能性があります。）]\n" + slots[5].path + "\n");
+              messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::NotSameConditionsSection() +
+                  slots[5].path + "\n");
     slots[5].path.clear();
     EXPECT_EQ(job::CheckSalaryConditions(list, slots, messenger), "");
 }
@@ -104,9 +137,7 @@ TEST_F(JobSteps, AllConditionsCoverSalaryAndBonusSlots)
     slots[15].path = dir.Write("b4.txt", Summary("臨時賞与", "サンプル商事", "x"));
     EXPECT_EQ(job::ReferenceFile(slots), slots[14].path);
     const std::string expectedStart =
-        "選択されたファイルは正しいファイルではありません。\n"
-        "正しい賞与の集計表のエクスポートファイルを選択してください。\n\n"
-        "[不正なファイル（同一の条件で出力していない可能性があります。）]\n";
+        messages::NotCorrectFile() + messages::ChooseBonusSummary() + messages::NotSameConditionsSection();
     EXPECT_EQ(job::CheckAllConditions(list, slots, messenger), expectedStart + slots[15].path + "\n");
 
     // A salary file comes first in slot order and sets the reference.
@@ -122,9 +153,7 @@ TEST_F(JobSteps, BonusFileOfAnotherCompanyIsRefused)
     EXPECT_TRUE(job::AcceptBonusFile(list, dir.Write("b.txt", Summary("夏期賞与")), slots, 12));
     EXPECT_FALSE(job::AcceptBonusFile(list, dir.Write("c.txt", Summary("夏期賞与", "別会社")), slots, 12));
     EXPECT_EQ(job::BonusFileRefusedMessage(),
-              "選択されたファイルは正しいファイルではありません。\n"
-              "正しい集計表のエクスポートファイルを選択してください。\n\n"
-              "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n");
+              messages::NotCorrectFile() + messages::ChooseSummary() + messages::BonusNotASummarySection());
 }
 
 TEST_F(JobSteps, AFileGoesIntoOneSlotOnly)
@@ -140,9 +169,8 @@ TEST_F(JobSteps, AFileGoesIntoOneSlotOnly)
     // A salary month does not take a file that a bonus slot holds.
     slots[13].path = april;
     EXPECT_EQ(job::PlaceSalaryFiles(list, {april}, slots, messenger),
-              "選択されたファイルは正しいファイルではありません。\n"
-              "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
-              "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" + april + "\n");
+              messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::NotASummarySection() + april +
+                  "\n");
     EXPECT_EQ(slots[3].path, "");
     slots[13].path.clear();
     EXPECT_EQ(job::PlaceSalaryFiles(list, {april}, slots, messenger), "");
@@ -152,32 +180,27 @@ TEST_F(JobSteps, AFileGoesIntoOneSlotOnly)
 
 TEST_F(JobSteps, RefusedUnicodeFilesGetALineOnTheirCharacterCode)
 {
-    const std::string utf8Note =
-        "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n";
-    const std::string utf16Note =
-        "選択されたファイルの文字コードはUTF-16です。エクスポートファイルはShift_JISで作成してください。\n";
+    const std::string& utf8Note = messages::Utf8Note();
+    const std::string& utf16Note = messages::Utf16Note();
     // 従業員(一覧表),サンプル商事 in UTF-8, with and without a byte-order mark.
     const std::string utf8Title = "\xE5\xBE\x93\xE6\xA5\xAD\xE5\x93\xA1(\xE4\xB8\x80\xE8\xA6\xA7\xE8\xA1\xA8),"
                                   "\xE3\x82\xB5\xE3\x83\xB3\xE3\x83\x97\xE3\x83\xAB\xE5\x95\x86\xE4\xBA\x8B\r\n";
-    const std::string refusedList =
-        "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>のエクスポートファイルを選択してください。";
+    const std::string refusedList = messages::NotCorrectFile() + messages::ChooseEmployeeList();
     const auto utf8 = dir.Write("utf8.txt", utf8Title + "\r\n");
     const auto utf16 = dir.Write("utf16.txt", std::string("\xFF\xFE" "1\0,\0", 6));
     const auto cp932 = dir.Write("cp932.txt", Summary("4月度給与"));
     EXPECT_EQ(job::EmployeeListRefusedMessage(utf8),
-              "選択されたファイルは正しいファイルではありません。\n" + utf8Note +
-                  "正しい従業員<一覧表>のエクスポートファイルを選択してください。");
+              messages::NotCorrectFile() + utf8Note + messages::ChooseEmployeeList());
     EXPECT_EQ(job::EmployeeListRefusedMessage(cp932), refusedList);
     EXPECT_EQ(job::BonusFileRefusedMessage(utf16),
-              "選択されたファイルは正しいファイルではありません。\n" + utf16Note +
+              messages::NotCorrectFile() + utf16Note +
                   job::BonusFileRefusedMessage().substr(refusedList.find('\n') + 1));
     EXPECT_EQ(job::BonusFileRefusedMessage(cp932), job::BonusFileRefusedMessage());
 
     // Among several refused files, the first Unicode one gives the line.
     EXPECT_EQ(job::PlaceSalaryFiles(list, {cp932, utf16, utf8}, slots, messenger),
-              "選択されたファイルは正しいファイルではありません。\n" + utf16Note +
-                  "正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
-                  "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" + utf16 + "\n" + utf8 + "\n");
+              messages::NotCorrectFile() + utf16Note + messages::ChooseSalarySummary() + messages::NotASummarySection() +
+                  utf16 + "\n" + utf8 + "\n");
     slots[0].path = utf8;
     EXPECT_NE(job::CheckAllConditions(list, slots, messenger).find(utf8Note), std::string::npos);
 }
@@ -190,9 +213,8 @@ TEST_F(JobSteps, MissingFilesAreReportedWithTheirSlotLabels)
     slots[3].path = "/data/gone04.txt";
     slots[13].path = "/data/gone-b2.txt";
     EXPECT_EQ(job::MissingFilesMessage("/data/gone-list.txt", slots, exists, messenger),
-              "以下のファイルが存在しません。\n\n"
-              "[従業員ファイル]\n/data/gone-list.txt\n"
-              "[給与・賞与ファイル]\n(給与 04月分)/data/gone04.txt\n(賞与 02回分)/data/gone-b2.txt\n");
+              messages::MissingFilesHead() + messages::MissingEmployeeListSection() + "/data/gone-list.txt\n" +
+                  messages::MissingSummariesSection() + "(給与 04月分)/data/gone04.txt\n(賞与 02回分)/data/gone-b2.txt\n");
 }
 
 struct YearCase {
@@ -227,7 +249,6 @@ TEST(DefaultFilingYear, IsTheYearOfTheEraOfTheLocalDate)
     EXPECT_EQ(job::DefaultFilingYear({2019, 5, 1}), "1");
     EXPECT_EQ(job::DefaultFilingYear({2020, 1, 1}), "2");
     EXPECT_EQ(job::DefaultFilingYear({2026, 1, 5}), "8");
-    EXPECT_EQ(job::FilingYearRefusedMessage(), "正しい申告年度を指定してください。");
 }
 
 TEST_F(JobSteps, SuccessfulConversionStoresTheCompanyLine)
@@ -293,7 +314,7 @@ TEST_F(JobSteps, EasyModeAndTheCompletionMessageFollowTheFlagAndFunctionId)
     const auto out = dir.File("out.XML");
     ASSERT_TRUE(job::RunConversion(messenger, list, slots, out, 0, 1, items, "6", "サンプル商事").converted);
     EXPECT_NE(ReadFileBytes(out).find("<MODE>EASY</MODE>"), std::string::npos);
-    EXPECT_EQ(box.Texts(), std::vector<std::string>{"正常に終了しました。"});
+    EXPECT_EQ(box.Texts(), std::vector<std::string>{corvane::ConversionCompletedMessage()});
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "engine/CExchangeFromSormaToVeld.h"
+#include "engine/UnwritableValue.h"
 #include "reliability/FaultJob.h"
+#include "sormaexport/CSormaKyuuyo.h"
 #include "sormaexport/CsvLine.h"
 #include "text/AsciiSpace.h"
 #include "text/Cp932.h"
@@ -14,9 +17,9 @@
 namespace corvane::reliability {
 namespace {
 
-const char kMissing[] = "ファイルが存在しません。";
+const std::string& kMissing = CSormaKyuuyo::FileMissingMessage();
 const char kNoEmployeeList[] = "PROGRAM ERROR\nNOT EXIST REALINDEX";
-const char kDone[] = "正常に終了しました。";
+const std::string& kDone = ConversionCompletedMessage();
 
 // The lines of a CR LF file, without their line ends.
 std::vector<std::string> Lines(const std::string& bytes)
@@ -132,8 +135,7 @@ TEST_F(ExportFault, EmployeeListCutAfterItsHeaderHasNobodyToConvert)
 {
     const auto lines = Lines(test::ReadFileBytes(list));
     Expect([&] { WriteBytes(list, Joined({lines[0], lines[1], lines[2]})); }, false,
-           {"従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
-            "従業員を登録後、再度「従業員一覧」を作成してください。\n\n" + list});
+           {CSormaKyuuyo::NoEmployeesMessage() + list});
     ReportFaults(1);
 }
 
@@ -178,11 +180,12 @@ TEST_F(ExportFault, PairThatIsNoCharacterOfCodePage932IsRefused)
     auto fields = SplitCsvLine(lines.back());
     fields[address] = "\x85\x40" + fields[address];
     lines.back() = JoinedFields(fields);
-    const std::string message =
-        "従業員「" + fields[ColumnOf(lines[2], "コード")] + " " + fields[0] +
-        "」の「住所」に、中間ファイルに書き込めない文字（16進数 85）が含まれています。\n"
-        "制御文字や、Shift_JISで表せない文字を含むデータは、ヴェルドで読み込めません。\n\n"
-        "ソルマ給与でデータを修正してから、もう一度エクスポートしてください。\n\n中間ファイルは作成されていません。";
+    UnwritableValue unwritable;
+    unwritable.code = fields[ColumnOf(lines[2], "コード")];
+    unwritable.name = fields[0];
+    unwritable.column = "住所";
+    unwritable.byte = 0x85;
+    const std::string message = UnwritableValueMessage(unwritable);
     Expect([&] { WriteBytes(list, Joined(lines)); }, false, {message});
     ReportFaults(1);
 }

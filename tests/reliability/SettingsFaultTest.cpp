@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "convert/Convert.h"
+#include "engine/CExchangeFromSormaToVeld.h"
 #include "engine/WriteFailureMessage.h"
 #include "platform/TextCodec.h"
 #include "reliability/FaultJob.h"
@@ -30,7 +31,7 @@ protected:
         const job::ConversionOutcome outcome = Convert(out + "/out.XML", items);
         EXPECT_TRUE(outcome.converted);
         EXPECT_NE(outcome.settingsError, fileio::WriteError::None);
-        EXPECT_EQ(box.Texts(), std::vector<std::string>{"正常に終了しました。"});
+        EXPECT_EQ(box.Texts(), std::vector<std::string>{ConversionCompletedMessage()});
         EXPECT_EQ(test::ReadFileBytes(out + "/out.XML"), earlierOutput);
         EXPECT_EQ(Differences(before, Snapshot(settingsFolder)), "");
     }
@@ -129,7 +130,7 @@ TEST_F(ConverterFault, UnsavableSettingsAreReportedAfterTheConversion)
     std::filesystem::create_directories(app + "/Corvane.ENV");
     const Tree before = Snapshot(app);
     EXPECT_EQ(Run(out + "/new.XML", app + "/Corvane.ENV"), 0);
-    EXPECT_EQ(printed, Utf8("正常に終了しました。") + "\n");
+    EXPECT_EQ(printed, Utf8(ConversionCompletedMessage()) + "\n");
     test::RecordingMessageBox plain;
     EXPECT_EQ(errors, Utf8(job::SettingsNotSavedMessage(app + "/Corvane.ENV", platform::Messenger(plain))) + "\n");
     EXPECT_EQ(test::ReadFileBytes(out + "/new.XML"), earlierOutput);

@@ -83,15 +83,15 @@ TEST_F(ReaderTest, ReadsTheExampleExports)
     ASSERT_TRUE(Read());
     EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "002"}));
     EXPECT_EQ(reader.GetCompanyName(), "サンプル商事");
-    EXPECT_EQ(reader.GetPayValue("001", 4, "所得税"), "5000");
-    EXPECT_EQ(reader.GetPayValue("001", 4, "課税支給合計"), "300000");
-    EXPECT_EQ(reader.GetPayValue("002", 4, "社会保険料計"), "37000");
-    EXPECT_EQ(reader.GetPayValue("002", 4, "扶養人数"), "0");
-    EXPECT_EQ(reader.GetPayValue("002", 4, "コード"), "002");
-    EXPECT_EQ(reader.GetPayValue("001", 4, "行項目名"), "");  // no position in the correspondence
-    EXPECT_EQ(reader.GetPayValue("001", 5, "所得税"), "");
-    EXPECT_EQ(reader.GetEmployeeValue("002", "所属部門"), "総務部");
-    EXPECT_EQ(reader.GetEmployeeValue("001", "住民税･納付先"), "千代田区");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "所得税"), "5000");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "課税支給合計"), "300000");
+    EXPECT_EQ(reader.GetPayValueView("002", 4, "社会保険料計"), "37000");
+    EXPECT_EQ(reader.GetPayValueView("002", 4, "扶養人数"), "0");
+    EXPECT_EQ(reader.GetPayValueView("002", 4, "コード"), "002");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "行項目名"), "");  // no position in the correspondence
+    EXPECT_EQ(reader.GetPayValueView("001", 5, "所得税"), "");
+    EXPECT_EQ(reader.GetEmployeeValueView("002", "所属部門"), "総務部");
+    EXPECT_EQ(reader.GetEmployeeValueView("001", "住民税･納付先"), "千代田区");
     EXPECT_EQ(reader.GetDepartmentCode("営業部"), "0001");
     EXPECT_EQ(reader.GetDepartmentCode("総務部"), "0002");
     EXPECT_EQ(reader.GetPayeeCode("港区"), "002");
@@ -120,7 +120,7 @@ TEST_P(EmployeeHeaderTest, MatchesColumnsByExactName)
 {
     PutEmployees(GetParam().header, {GetParam().row});
     ASSERT_TRUE(Read());
-    EXPECT_EQ(reader.GetEmployeeValue("001", GetParam().column), GetParam().expected);
+    EXPECT_EQ(reader.GetEmployeeValueView("001", GetParam().column), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Headers, EmployeeHeaderTest, ::testing::Values(
@@ -144,10 +144,10 @@ TEST_F(ReaderTest, PayItemsFollowTheirAmountFlag)
     Put(3, Summary("4月度給与", {"001,a,\"1,300,000\",\"45,000\",\"2\",\"5,000\""}));
     PutEmployees("コード", {"001"});
     ASSERT_TRUE(Read());
-    EXPECT_EQ(reader.GetPayValue("001", 4, "課税支給合計"), "1300000");
-    EXPECT_EQ(reader.GetPayValue("001", 4, "社会保険料計"), "45000");
-    EXPECT_EQ(reader.GetPayValue("001", 4, "扶養人数"), "\"2\"");
-    EXPECT_EQ(reader.GetPayValue("001", 4, "所得税"), "5000");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "課税支給合計"), "1300000");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "社会保険料計"), "45000");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "扶養人数"), "\"2\"");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "所得税"), "5000");
 }
 
 TEST_F(ReaderTest, PositionsComeFromTheCorrespondenceNotTheHeader)
@@ -158,9 +158,9 @@ TEST_F(ReaderTest, PositionsComeFromTheCorrespondenceNotTheHeader)
     Put(3, Summary("4月度給与", {"001,a,1,2,3,4,5,6000"}, "全く別の見出し"));
     PutEmployees("コード", {"001"});
     ASSERT_TRUE(Read());
-    EXPECT_EQ(reader.GetPayValue("001", 4, "所得税"), "6000");
-    EXPECT_EQ(reader.GetPayValue("001", 4, "課税支給合計"), "");
-    EXPECT_EQ(reader.GetPayValue("001", 4, "コード"), "001");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "所得税"), "6000");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "課税支給合計"), "");
+    EXPECT_EQ(reader.GetPayValueView("001", 4, "コード"), "001");
 }
 
 TEST_F(ReaderTest, CodesMatchByteForByte)
@@ -170,13 +170,13 @@ TEST_F(ReaderTest, CodesMatchByteForByte)
     ASSERT_TRUE(Read());
     // A full-width space is a code in the employee list; summary rows with it are skipped.
     EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "　", "\"\""}));
-    EXPECT_EQ(reader.GetEmployeeValue("　", "氏名"), "空白");
-    EXPECT_EQ(reader.GetPayValue("　", 1, "課税支給合計"), "");
-    EXPECT_EQ(reader.GetPayValue("001", 1, "課税支給合計"), "");
+    EXPECT_EQ(reader.GetEmployeeValueView("　", "氏名"), "空白");
+    EXPECT_EQ(reader.GetPayValueView("　", 1, "課税支給合計"), "");
+    EXPECT_EQ(reader.GetPayValueView("001", 1, "課税支給合計"), "");
     // A code only in a summary file has a record, but is no employee.
-    EXPECT_EQ(reader.GetPayValue("1", 1, "課税支給合計"), "100");
-    EXPECT_EQ(reader.GetEmployeeValue("1", "氏名"), "");
-    EXPECT_EQ(reader.GetPayValue("", 1, "課税支給合計"), "");
+    EXPECT_EQ(reader.GetPayValueView("1", 1, "課税支給合計"), "100");
+    EXPECT_EQ(reader.GetEmployeeValueView("1", "氏名"), "");
+    EXPECT_EQ(reader.GetPayValueView("", 1, "課税支給合計"), "");
 }
 
 TEST_F(ReaderTest, EmptyEmployeeCodeStopsTheReading)
@@ -259,7 +259,7 @@ TEST_F(ReaderTest, MissingFileStopsTheReading)
     EXPECT_FALSE(Read());
     EXPECT_EQ(box.Texts(), (Texts{"ファイルが存在しません。"}));
     EXPECT_TRUE(reader.GetEmployeeCodes().empty());
-    EXPECT_EQ(reader.GetPayValue("001", 1, "課税支給合計"), "100");  // files before it were read
+    EXPECT_EQ(reader.GetPayValueView("001", 1, "課税支給合計"), "100");  // files before it were read
 }
 
 TEST_F(ReaderTest, WithoutEmployeeListTheCodeListIsEmpty)
@@ -283,12 +283,12 @@ TEST_F(ReaderTest, LaterRowOfTheSameCodeWins)
     PutEmployees("コード,氏名,住所", {"001,山田,東京都", "001,山田二"});
     ASSERT_TRUE(Read());
     EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001"}));
-    EXPECT_EQ(reader.GetEmployeeValue("001", "氏名"), "山田二");
-    EXPECT_EQ(reader.GetEmployeeValue("001", "住所"), "");  // the short row has no field there
-    EXPECT_EQ(reader.GetPayValue("001", 1, "課税支給合計"), "200");
-    EXPECT_EQ(reader.GetPayValue("001", 1, "社会保険料計"), "");
-    EXPECT_EQ(reader.GetPayValue("001", 1, "扶養人数"), "2");
-    EXPECT_EQ(reader.GetPayValue("001", 1, "所得税"), "");
+    EXPECT_EQ(reader.GetEmployeeValueView("001", "氏名"), "山田二");
+    EXPECT_EQ(reader.GetEmployeeValueView("001", "住所"), "");  // the short row has no field there
+    EXPECT_EQ(reader.GetPayValueView("001", 1, "課税支給合計"), "200");
+    EXPECT_EQ(reader.GetPayValueView("001", 1, "社会保険料計"), "");
+    EXPECT_EQ(reader.GetPayValueView("001", 1, "扶養人数"), "2");
+    EXPECT_EQ(reader.GetPayValueView("001", 1, "所得税"), "");
 }
 
 TEST_F(ReaderTest, EveryPeriodHasItsOwnRow)
@@ -304,15 +304,15 @@ TEST_F(ReaderTest, EveryPeriodHasItsOwnRow)
     PutEmployees("コード", {"001"});
     ASSERT_TRUE(Read());
     for (int month = 1; month <= 12; ++month) {
-        EXPECT_EQ(reader.GetPayValue("001", month, "課税支給合計"), std::to_string(month * 100));
-        EXPECT_EQ(reader.GetPayValue("001", month, "所得税"), std::to_string(month));
+        EXPECT_EQ(reader.GetPayValueView("001", month, "課税支給合計"), std::to_string(month * 100));
+        EXPECT_EQ(reader.GetPayValueView("001", month, "所得税"), std::to_string(month));
     }
     // The k-th bonus entry is period 13 + k whatever its label says.
     for (int bonus = 1; bonus <= 5; ++bonus)
-        EXPECT_EQ(reader.GetPayValue("001", 13 + bonus, "課税支給合計"), std::to_string(bonus * 1000));
+        EXPECT_EQ(reader.GetPayValueView("001", 13 + bonus, "課税支給合計"), std::to_string(bonus * 1000));
     for (const int period : {0, 13, 19, -1})
-        EXPECT_EQ(reader.GetPayValue("001", period, "課税支給合計"), "") << period;
-    EXPECT_EQ(reader.GetPayValue("001", 13, "コード"), "");
+        EXPECT_EQ(reader.GetPayValueView("001", period, "課税支給合計"), "") << period;
+    EXPECT_EQ(reader.GetPayValueView("001", 13, "コード"), "");
 }
 
 struct LabelCase {
@@ -329,7 +329,7 @@ TEST_P(SalaryLabelTest, SalaryEntryTakesThePeriodOfItsLabel)
     PutEmployees("コード", {"001"});
     ASSERT_TRUE(Read());
     for (int period = 1; period <= 18; ++period) {
-        EXPECT_EQ(reader.GetPayValue("001", period, "課税支給合計"), period == GetParam().period ? "777" : "")
+        EXPECT_EQ(reader.GetPayValueView("001", period, "課税支給合計"), period == GetParam().period ? "777" : "")
             << "period " << period;
     }
 }
@@ -391,8 +391,8 @@ TEST_F(ReaderTest, EmptyLinesCountInTheNumbering)
     PutEmployees("コード", {"", "001"});
     ASSERT_TRUE(Read());
     EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001"}));
-    EXPECT_EQ(reader.GetPayValue("001", 1, "課税支給合計"), "");
-    EXPECT_EQ(reader.GetPayValue("001", 2, "課税支給合計"), "200");
+    EXPECT_EQ(reader.GetPayValueView("001", 1, "課税支給合計"), "");
+    EXPECT_EQ(reader.GetPayValueView("001", 2, "課税支給合計"), "200");
 
     CSormaKyuuyo moved(messenger);
     const std::string list = dir.Write("moved.TXT", Lines({"従業員(一覧表),サンプル商事", "", "", "コード", "001"}));
@@ -408,9 +408,9 @@ TEST_F(ReaderTest, LongLinesAreReadWhole)
     Put(17, "従業員(一覧表),サンプル商事\n\nコード,住所,氏名\n001," + address + ",山田 \t\n002,短い,佐藤");
     ASSERT_TRUE(Read());
     EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "002"}));
-    EXPECT_EQ(reader.GetEmployeeValue("001", "住所"), address);
-    EXPECT_EQ(reader.GetEmployeeValue("001", "氏名"), "山田");
-    EXPECT_EQ(reader.GetEmployeeValue("002", "氏名"), "佐藤");
+    EXPECT_EQ(reader.GetEmployeeValueView("001", "住所"), address);
+    EXPECT_EQ(reader.GetEmployeeValueView("001", "氏名"), "山田");
+    EXPECT_EQ(reader.GetEmployeeValueView("002", "氏名"), "佐藤");
 }
 
 TEST_F(ReaderTest, SecondEmployeeListAddsColumns)
@@ -421,11 +421,11 @@ TEST_F(ReaderTest, SecondEmployeeListAddsColumns)
     PutEmployees("コード,氏名", {"001,山田", "002,佐藤"});
     ASSERT_TRUE(Read());
     EXPECT_EQ(reader.GetEmployeeCodes(), (Texts{"001", "003", "002"}));
-    EXPECT_EQ(reader.GetEmployeeValue("003", "住所"), "大阪府");
-    EXPECT_EQ(reader.GetEmployeeValue("003", "氏名"), "");
-    EXPECT_EQ(reader.GetEmployeeValue("002", "氏名"), "佐藤");
+    EXPECT_EQ(reader.GetEmployeeValueView("003", "住所"), "大阪府");
+    EXPECT_EQ(reader.GetEmployeeValueView("003", "氏名"), "");
+    EXPECT_EQ(reader.GetEmployeeValueView("002", "氏名"), "佐藤");
     // 住所 keeps its position 0 from the first header, so the later rows fill it with their code.
-    EXPECT_EQ(reader.GetEmployeeValue("001", "住所"), "001");
+    EXPECT_EQ(reader.GetEmployeeValueView("001", "住所"), "001");
 }
 
 TEST_F(ReaderTest, PayRowsStoredBeforeMoreItemsWerePlacedKeepTheirValues)
@@ -436,11 +436,11 @@ TEST_F(ReaderTest, PayRowsStoredBeforeMoreItemsWerePlacedKeepTheirValues)
     early.ReadPayRow("009,z,1,2,3,4", 13);
     Put(3, Summary("4月度給与", {"009,z,400,40,4,44"}));
     ASSERT_TRUE(early.Read(paths, kEntries, items));
-    EXPECT_EQ(early.GetPayValue("009", 3, "コード"), "009");
-    EXPECT_EQ(early.GetPayValue("009", 3, "課税支給合計"), "");
-    EXPECT_EQ(early.GetPayValue("009", 13, "コード"), "009");
-    EXPECT_EQ(early.GetPayValue("009", 4, "課税支給合計"), "400");
-    EXPECT_EQ(early.GetPayValue("009", 4, "所得税"), "44");
+    EXPECT_EQ(early.GetPayValueView("009", 3, "コード"), "009");
+    EXPECT_EQ(early.GetPayValueView("009", 3, "課税支給合計"), "");
+    EXPECT_EQ(early.GetPayValueView("009", 13, "コード"), "009");
+    EXPECT_EQ(early.GetPayValueView("009", 4, "課税支給合計"), "400");
+    EXPECT_EQ(early.GetPayValueView("009", 4, "所得税"), "44");
 }
 
 TEST_F(ReaderTest, SummaryRowsBeforeAnyHeaderAreIgnored)
@@ -448,10 +448,10 @@ TEST_F(ReaderTest, SummaryRowsBeforeAnyHeaderAreIgnored)
     reader.ReadPayRow("001,a,100,0,0,0", 1);
     Put(17, EmployeeList("コード", {"001"}));
     ASSERT_TRUE(Read());
-    EXPECT_EQ(reader.GetPayValue("001", 1, "コード"), "");
+    EXPECT_EQ(reader.GetPayValueView("001", 1, "コード"), "");
 }
 
-TEST_F(ReaderTest, ValuesStayValidWhileEightEmployeesAreLookedUp)
+TEST_F(ReaderTest, ValuesStayValidWhileOtherEmployeesAreLookedUp)
 {
     Texts rows;
     for (int i = 0; i < 8; ++i)
@@ -459,18 +459,18 @@ TEST_F(ReaderTest, ValuesStayValidWhileEightEmployeesAreLookedUp)
     PutEmployees("コード,氏名", rows);
     Put(3, Summary("4月度給与", {"000,a,100,1,0,1", "001,b,200,2,0,2"}));
     ASSERT_TRUE(Read());
-    std::vector<const std::string*> names;
+    std::vector<std::string_view> names;
     for (int i = 0; i < 8; ++i)
-        names.push_back(&reader.GetEmployeeValue("00" + std::to_string(i), "氏名"));
-    const std::string& pay = reader.GetPayValue("000", 4, "課税支給合計");
-    const std::string& tax = reader.GetPayValue("001", 4, "所得税");
+        names.push_back(reader.GetEmployeeValueView("00" + std::to_string(i), "氏名"));
+    const std::string_view pay = reader.GetPayValueView("000", 4, "課税支給合計");
+    const std::string_view tax = reader.GetPayValueView("001", 4, "所得税");
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(*names[static_cast<std::size_t>(i)], "社員" + std::to_string(i));
+        EXPECT_EQ(names[static_cast<std::size_t>(i)], "社員" + std::to_string(i));
     EXPECT_EQ(pay, "100");
     EXPECT_EQ(tax, "2");
 }
 
-TEST_F(ReaderTest, ViewsAnswerLikeTheLookupsAndStayValidForTheReadersLife)
+TEST_F(ReaderTest, LookupsByNumberAnswerLikeByNameAndStayValidForTheReadersLife)
 {
     Texts rows;
     for (int i = 0; i < 40; ++i)
@@ -483,21 +483,22 @@ TEST_F(ReaderTest, ViewsAnswerLikeTheLookupsAndStayValidForTheReadersLife)
     std::vector<std::string_view> names;
     for (int i = 0; i < 40; ++i)
         names.push_back(reader.GetEmployeeValueView(std::to_string(100 + i), "氏名"));
-    // Views against copies, for every period, known and unknown items and codes.
+    // By number against by name, for every period, known and unknown items and codes.
     const Texts payItems = {"コード", "課税支給合計", "社会保険料計", "扶養人数", "所得税", "基本給", "ない項目"};
     for (const std::string code : {"100", "139", "999"}) {
         for (int period = 0; period <= 19; ++period) {
-            for (const auto& item : payItems) {
-                EXPECT_EQ(reader.GetPayValueView(code, period, item), reader.GetPayValue(code, period, item))
-                    << code << " " << period;
+            for (const auto& item : payItems)
                 EXPECT_EQ(reader.GetPayValueView(code, period, reader.PayItemNumber(item)),
-                          reader.GetPayValue(code, period, item));
-            }
+                          reader.GetPayValueView(code, period, item))
+                    << code << " " << period;
         }
         for (const std::string column : {"コード", "氏名", "住所", "ない列"})
             EXPECT_EQ(reader.GetEmployeeValueView(code, reader.EmployeeColumnNumber(column)),
-                      reader.GetEmployeeValue(code, column));
+                      reader.GetEmployeeValueView(code, column));
     }
+    EXPECT_EQ(reader.GetPayValueView("100", 4, "コード"), "100");
+    EXPECT_EQ(reader.GetPayValueView("100", 5, "コード"), "");
+    EXPECT_EQ(reader.GetPayValueView("100", 4, "基本給"), "");
     EXPECT_EQ(reader.GetPayValueView("139", 4, "課税支給合計"), "1200");
     EXPECT_EQ(reader.GetPayValueView("100", 14, "所得税"), "50");
     EXPECT_EQ(reader.PayItemNumber("ない項目"), -1);
@@ -512,9 +513,9 @@ TEST_F(ReaderTest, LookupsSeeRowsReadAfterThem)
 {
     reader.ParseHeader(EmployeeKeyword(), "コード,氏名");
     ASSERT_TRUE(reader.ReadEmployeeRow("001,山田"));
-    EXPECT_EQ(reader.GetEmployeeValue("001", "氏名"), "山田");
+    EXPECT_EQ(reader.GetEmployeeValueView("001", "氏名"), "山田");
     ASSERT_TRUE(reader.ReadEmployeeRow("001,佐藤"));
-    EXPECT_EQ(reader.GetEmployeeValue("001", "氏名"), "佐藤");
+    EXPECT_EQ(reader.GetEmployeeValueView("001", "氏名"), "佐藤");
 }
 
 TEST_F(ReaderTest, UnknownKeywordIsReported)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "job/JobMessages.h"
+#include "job/JobSteps.h"
 #include "wizard/WizardFixture.h"
 
 namespace corvane::test {
@@ -10,12 +12,9 @@ using platform::ControlId;
 using platform::Icon;
 using platform::PageId;
 
-const std::string kRefused =
-    "選択されたファイルは正しいファイルではありません。\n正しい集計表のエクスポートファイルを選択してください。\n\n"
-    "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n";
-const std::string kConditions =
-    "選択されたファイルは正しいファイルではありません。\n正しい賞与の集計表のエクスポートファイルを選択してください。\n\n"
-    "[不正なファイル（同一の条件で出力していない可能性があります。）]\n";
+const std::string& kRefused = job::BonusFileRefusedMessage();
+const std::string kConditions = job::messages::NotCorrectFile() + job::messages::ChooseBonusSummary() +
+                                job::messages::NotSameConditionsSection();
 
 // A summary in the standard layout: the four usual headings come first.
 std::string StandardLayoutBonus()

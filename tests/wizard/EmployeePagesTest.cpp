@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "job/JobSteps.h"
 #include "wizard/WizardFixture.h"
 
 namespace corvane::test {
@@ -10,8 +11,7 @@ namespace {
 using platform::ControlId;
 using platform::Icon;
 
-const char kRefused[] =
-    "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>のエクスポートファイルを選択してください。";
+const std::string& kRefused = job::EmployeeListRefusedMessage();
 
 class StartPage : public WizardTest {};
 

@@ -55,7 +55,8 @@ TEST_F(ItemsPage, EditingWithoutASelectedRowIsRefused)
         w.Press(ControlId::ItemsBrowse);
         w.DoubleClick(ControlId::ItemsList);
     });
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"項目が選択されていません。", "項目が選択されていません。"}));
+    const std::string none = "項目が選択されていません。";
+    EXPECT_EQ(Texts(), (std::vector<std::string>{none, none}));
     EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
     EXPECT_EQ(fake.DialogRuns(), 0);
 }

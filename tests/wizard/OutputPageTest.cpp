@@ -2,7 +2,11 @@
 
 #include <filesystem>
 
+#include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
+#include "job/JobMessages.h"
+#include "job/JobSteps.h"
+#include "sormaexport/CSormaKyuuyo.h"
 #include "wizard/WizardFixture.h"
 
 namespace corvane::test {
@@ -155,7 +159,7 @@ TEST_P(FilingYear, OnlyALeadingNumberFrom1To98Passes)
         EXPECT_EQ(sheet->FilingYear(), c.typed);
         EXPECT_TRUE(fileio::FileExists(output));
     } else {
-        EXPECT_EQ(Texts(), std::vector<std::string>{"正しい申告年度を指定してください。"});
+        EXPECT_EQ(Texts(), std::vector<std::string>{job::FilingYearRefusedMessage()});
         EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
         EXPECT_EQ(fake.Messages()[0].waitDepth, 1);
         EXPECT_EQ(sheet->FilingYear(), "26");
@@ -183,8 +187,10 @@ TEST_F(OutputPage, MissingFilesAreListedAndNothingIsConverted)
             EXPECT_EQ(w.Finish(), kOutput);
         },
         1, output, salary);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"以下のファイルが存在しません。\n\n[従業員ファイル]\n" + employees +
-                                                "\n[給与・賞与ファイル]\n(給与 04月分)" + salary + "\n"});
+    EXPECT_EQ(Texts(), std::vector<std::string>{job::messages::MissingFilesHead() +
+                                                job::messages::MissingEmployeeListSection() + employees + "\n" +
+                                                job::messages::MissingSummariesSection() + "(給与 04月分)" + salary +
+                                                "\n"});
     EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
     EXPECT_EQ(fake.Messages()[0].waitDepth, 0);
     EXPECT_FALSE(fileio::FileExists(output));
@@ -236,10 +242,8 @@ TEST_F(OutputPage, ASettingsFileThatCannotBeWrittenIsReportedAndTheFileStands)
     ExpectFindingsQuestion(fake.Messages()[0]);
     auto texts = Texts();
     texts.erase(texts.begin());
-    EXPECT_EQ(texts, (std::vector<std::string>{"正常に終了しました。",
-                                               "項目の対応を設定ファイルに保存できませんでした。\n"
-                                               "中間ファイルは作成されています。\n\n" +
-                                                   SettingsPath()}));
+    EXPECT_EQ(texts, (std::vector<std::string>{ConversionCompletedMessage(),
+                                               job::messages::SettingsNotSaved() + SettingsPath()}));
     EXPECT_EQ(fake.Messages()[2].icon, Icon::Warning);
     EXPECT_TRUE(fileio::FileExists(output));
 }
@@ -249,9 +253,7 @@ TEST_F(OutputPage, AConversionWithoutEmployeesKeepsTheWizardOpen)
     employees = Write("employees.txt", "従業員(一覧表),テスト&商事<株>\r\n\r\nコード,氏名\r\n");
     const std::string output = dir.File("out.XML");
     OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), kOutput); }, 1, output);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
-                                                "従業員を登録後、再度「従業員一覧」を作成してください。\n\n" +
-                                                employees});
+    EXPECT_EQ(Texts(), std::vector<std::string>{CSormaKyuuyo::NoEmployeesMessage() + employees});
     EXPECT_FALSE(fileio::FileExists(output));
     EXPECT_FALSE(fileio::FileExists(SettingsPath()));
     EXPECT_EQ(fake.WaitDepth(), 0);
@@ -290,7 +292,7 @@ TEST_F(OutputPage, FindingsAreAskedAboutAndNoLeavesEverythingAsEntered)
                   std::string::npos)
             << question.details;
     }
-    EXPECT_EQ(fake.Messages()[2].text, "正常に終了しました。");
+    EXPECT_EQ(fake.Messages()[2].text, ConversionCompletedMessage());
     EXPECT_NE(ReadFileBytes(output), "existing");
     EXPECT_TRUE(fileio::FileExists(SettingsPath()));
 }
@@ -309,9 +311,7 @@ TEST_F(OutputPage, AnOutputFileThatIsAnExportIsRefusedBeforeTheConversion)
     const std::string detour = dir.File(".") + fileio::PathSeparator() + std::filesystem::path(salary).filename().string();
     OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), kOutput); }, 1, detour, salary);
     EXPECT_EQ(Texts(), std::vector<std::string>{
-                           "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n"
-                           "別の保存先または名前を指定してください。\n\n" +
-                           detour});
+                           job::messages::OutputIsAnExport() + job::messages::ChooseAnotherOutput() + detour});
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
     EXPECT_EQ(ReadFileBytes(salary), before);
     EXPECT_FALSE(fileio::FileExists(SettingsPath()));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "job/JobMessages.h"
 #include "text/Format.h"
 #include "wizard/WizardFixture.h"
 
@@ -10,8 +11,9 @@ using platform::Answer;
 using platform::ControlId;
 using platform::Icon;
 
-const std::string kHead =
-    "選択されたファイルは正しいファイルではありません。\n正しい給与の集計表のエクスポートファイルを選択してください。\n\n";
+namespace messages = job::messages;
+
+const std::string kHead = messages::NotCorrectFile() + messages::ChooseSalarySummary();
 
 class SalaryPage : public WizardTest {
 protected:
@@ -89,7 +91,7 @@ TEST_F(SalaryPage, TwoFilesForOneMonthEmptyItAndLeaveTheOthers)
         EXPECT_EQ(PathShown(w, 5), "");
     });
     ASSERT_EQ(fake.Messages().size(), 1u);
-    EXPECT_EQ(fake.Messages()[0].text, kHead + "[同じ支給月のデータを重複して選択している場合等]\n[05月]\n" + mayA +
+    EXPECT_EQ(fake.Messages()[0].text, kHead + messages::SameMonthSection() + "[05月]\n" + mayA +
                                            "\n" + mayB + "\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
     EXPECT_EQ(sheet->Slots()[4].path, "");
@@ -106,9 +108,8 @@ TEST_F(SalaryPage, RefusedFilesAreListedUnderTheirReasonAndTheGoodOnesPlaced)
         EXPECT_EQ(PathShown(w, 4), good);
     });
     ASSERT_EQ(fake.Messages().size(), 1u);
-    EXPECT_EQ(fake.Messages()[0].text, kHead + "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n" +
-                                           otherCompany + "\n" + "[給与データ以外のファイルが選択されている場合等]\n" +
-                                           bonus + "\n");
+    EXPECT_EQ(fake.Messages()[0].text, kHead + messages::NotASummarySection() + otherCompany + "\n" +
+                                           messages::NotSalarySection() + bonus + "\n");
 }
 
 TEST_F(SalaryPage, ASelectionTooLongForTheDialogsBufferChangesNothing)
@@ -193,7 +194,7 @@ TEST_F(SalaryPage, NextStaysWhenOutputConditionsDiffer)
     });
     ASSERT_EQ(fake.Messages().size(), 1u);
     EXPECT_EQ(fake.Messages()[0].text,
-              kHead + "[不正なファイル（同一の条件で出力していない可能性があります。）]\n" + may + "\n" + june + "\n");
+              kHead + messages::NotSameConditionsSection() + may + "\n" + june + "\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
     EXPECT_EQ(sheet->Slots()[4].path, may);
 }

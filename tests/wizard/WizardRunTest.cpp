@@ -4,10 +4,14 @@
 #include <sstream>
 
 #include "convert/Convert.h"
+#include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
 #include "platform/StreamCallerWindow.h"
 #include "platform/TextCodec.h"
+#include "job/JobMessages.h"
+#include "job/JobSteps.h"
 #include "wizard/CCorvaneApp.h"
+#include "wizard/PageMessages.h"
 #include "wizard/WizardFixture.h"
 
 namespace corvane::test {
@@ -169,11 +173,11 @@ TEST_F(WholeRun, OnItsOwnWalksAllSixPagesAndWritesTheFileAndTheSettings)
     EXPECT_EQ(fake.SaveRequests()[0].initialFileName, "テスト&商事<株>.XML");
 
     const std::vector<std::string> expectedTexts = {
-        "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>のエクスポートファイルを選択してください。",
-        "選択されたファイルは正しいファイルではありません。\n正しい給与の集計表のエクスポートファイルを選択してください。\n\n"
-        "[同じ支給月のデータを重複して選択している場合等]\n[06月]\n" + s06 + "\n" + s06b + "\n",
-        "未選択の項目が存在します。未選択の項目は正しく連動されません。\n処理を継続しますか？",
-        "正常に終了しました。",
+        job::EmployeeListRefusedMessage(),
+        job::messages::NotCorrectFile() + job::messages::ChooseSalarySummary() + job::messages::SameMonthSection() +
+            "[06月]\n" + s06 + "\n" + s06b + "\n",
+        UnchosenItemsQuestion(),
+        ConversionCompletedMessage(),
     };
     ASSERT_EQ(fake.Messages().size(), 5u);
     ExpectFindingsQuestion(fake.Messages()[3]);
@@ -182,7 +186,7 @@ TEST_F(WholeRun, OnItsOwnWalksAllSixPagesAndWritesTheFileAndTheSettings)
     EXPECT_EQ(texts, expectedTexts);
     EXPECT_EQ(fake.Messages()[4].icon, Icon::Information);
     for (const auto& m : fake.Messages())
-        EXPECT_EQ(m.caption, "ヴェルドfromソルマ給与");
+        EXPECT_EQ(m.caption, platform::AppTitle());
     EXPECT_EQ(fake.WaitCursorsShown(), 1);
     EXPECT_EQ(fake.Messages()[4].waitDepth, 1);
 
@@ -310,7 +314,8 @@ TEST_F(WholeRun, AFailedFinishKeepsTheWizardOpenAndASecondFinishReadsEverythingA
     RunApp("100,32769,3," + output);
     ExpectNoErrors();
     ASSERT_EQ(Texts().size(), 2u);
-    EXPECT_EQ(Texts()[0], "以下のファイルが存在しません。\n\n[給与・賞与ファイル]\n(給与 04月分)" + salary + "\n");
+    EXPECT_EQ(Texts()[0], job::messages::MissingFilesHead() + job::messages::MissingSummariesSection() + "(給与 04月分)" +
+                              salary + "\n");
     ExpectFindingsQuestion(fake.Messages()[1]);
     EXPECT_EQ(ReadFileBytes(output), TestDataBytes("engine/edge/expected.XML"));
     EXPECT_EQ(replies.str(), "POSTMESSAGE hwnd=100 msg=32769 wparam=3 lparam=0\n");

@@ -80,20 +80,19 @@ TEST_F(StoreTest, DisplayNamesAreUniqueOverTheTable)
     EXPECT_EQ(names.size(), rows);
 }
 
-// An employee keeps table names by number and other names aside; both read back, and replace.
-TEST(Syain, ItemsUnderTableNamesAndOtherNamesReadBackAndReplace)
+// An employee keeps items by the number of their name in the key table: they
+// read back by number and by name, and replace; a name outside the table has none.
+TEST(Syain, ItemsUnderTableNamesReadBackAndReplace)
 {
     CSyain syain("1");
-    syain.SetItem("所属コード", "0001");
-    syain.SetItem("表にない名前", "x");
-    syain.SetItem("住所(上段)", "東京都");
-    syain.SetItem("所属コード", "0002");
-    syain.SetItem("表にない名前", "y");
+    const int department = XmlItemNameNumber("所属コード");
+    syain.SetItemByNumber(department, "0001");
+    syain.SetItemByNumber(XmlItemNameNumber("住所(上段)"), "東京都");
+    syain.SetItemByNumber(department, "0002");
     EXPECT_EQ(syain.Item("所属コード"), "0002");
     EXPECT_EQ(syain.Item("住所(上段)"), "東京都");
-    EXPECT_EQ(syain.Item("表にない名前"), "y");
     EXPECT_EQ(syain.Item("住所(下段)"), "");
-    EXPECT_EQ(syain.Item("もう一つの名前"), "");
+    EXPECT_EQ(syain.Item("表にない名前"), "");
     EXPECT_EQ(XmlItemNameNumber("表にない名前"), -1);
     EXPECT_EQ(syain.ItemByNumber(XmlItemNameNumber("住所(上段)")), "東京都");
     syain.SetItemByNumber(XmlItemNameNumber("住所(下段)"), "1-2-3");

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "fileio/ByteSink.h"
+#include "support/GoldenFile.h"
 #include "support/RecordingMessageBox.h"
 #include "xmlout/CExportXMLVeld.h"
 #include "XmlTestSupport.h"
@@ -11,7 +12,7 @@
 namespace corvane {
 namespace {
 
-using test::WithCrLf;
+using test::SameDocument;
 
 // Two employees: the first named and partly filled, with salary and bonus
 // figures; the second only seen through its figures and one item.
@@ -42,402 +43,6 @@ std::string Document(const CExportXMLVeld& store, int mode, const std::string& c
     return sink.Bytes();
 }
 
-constexpr std::string_view kNormalDocument = R"xml(<?xml version="1.0" encoding="Shift_JIS"?>
-<REPORT>
-    <SYSTEM>
-        <GYOUMUPREFIX>Veld</GYOUMUPREFIX>
-        <VERSION>1</VERSION>
-        <FUNCTIONID>1</FUNCTIONID>
-        <CONNECTEDPROGRAMVER>1, 0, 0, 0</CONNECTEDPROGRAMVER>
-        <PROGRAMNAME>ソルマ給与</PROGRAMNAME>
-        <PROGRAMVER>2014, 11, 20, 0</PROGRAMVER>
-    </SYSTEM>
-    <BASIC>
-        <KOMONSAKINAME>株式会社テスト</KOMONSAKINAME>
-        <SINKOKUNENDO>26</SINKOKUNENDO>
-        <MODE>NORMAL</MODE>
-    </BASIC>
-    <DATA>
-        <SYAIN CODE="0001" NAME="山田 太郎">
-          <KIHON_JOUHOU>
-            <HONNNIN_JOUHOU>
-                <SYOZOKU_CODE>01</SYOZOKU_CODE>
-                <SYOZOKU_NAME>総務部</SYOZOKU_NAME>
-                <FURIGANA>ﾔﾏﾀﾞ ﾀﾛｳ</FURIGANA>
-                <SEINENGAPPI>19800401</SEINENGAPPI>
-                <SEIBETU/>
-                <YUUBINBANGOU_1/>
-                <YUUBINBANGOU_2/>
-                <JUUSYO_1/>
-                <JUUSYO_2/>
-                <SETAINUSI/>
-                <ZOKUGARA/>
-                <YAKUSYOKU/>
-                <HOUJINYAKUIN/>
-                <GENKYOU/>
-                <NYUUSYANENGAPPI/>
-                <TAISYOKUNENGAPPI/>
-                <NOUFUSAKI_CODE/>
-                <NOUFUSAKI_NAME/>
-                <NENTYOU/>
-                <KOUOTU/>
-                <FUYOUKOUJOSINKOKU/>
-                <SYOUGAISYA/>
-                <KAFU/>
-                <TOKUBETUKAFU/>
-                <KINROUGAKUSEI/>
-                <SAIGAISYA/>
-                <GAIKOKUJIN/>
-                <ZENSYOKU_KINMUSAKI/>
-                <ZENSYOKU_KINMUSAKIJUUSYO/>
-                <ZENSYOKU_TAISYOKUNENGAPPI/>
-                <ZENSYOKU_SOUSIKYUUGAKU/>
-                <ZENSYOKU_HOKENKOUJOGAKU/>
-                <ZENSYOKU_SANSYUTUZEIGAKU/>
-            </HONNNIN_JOUHOU>
-            <HAIGUUSYA_JOUHOU>
-                <HAIGUUSYAUMU>1</HAIGUUSYAUMU>
-                <FURIGANA/>
-                <NAME>山田 花子</NAME>
-                <SEINENGAPPI/>
-                <HAIGUUSYASYOTOKU/>
-                <SYOUGAISYA/>
-            </HAIGUUSYA_JOUHOU>
-            <KOUJOGAKU_JOUHOU>
-                <SYAHOKOUJO_KYUUYO>123456</SYAHOKOUJO_KYUUYO>
-                <SYAHO_KOUJOBUN/>
-                <SYAHO_SYOUKIBOKYOUSAI/>
-                <SEIHO_IPPAN/>
-                <SEIHO_KOJIN/>
-                <JISINHOKEN/>
-                <SONPO_TYOUKI/>
-                <JUUTAKU_TOKUBETUKOUJO/>
-                <TOKUBETUGENZEI/>
-            </KOUJOGAKU_JOUHOU>
-          </KIHON_JOUHOU>
-          <KYUUYOSYOUYO_JOUHOU>
-            <KYUUYO KUBUN="1">
-                <SOUSIKYUUGAKU>300000</SOUSIKYUUGAKU>
-                <HOKENKOUJOGAKU>45000</HOKENKOUJOGAKU>
-                <FUYOUSINZOKUSUU>2</FUYOUSINZOKUSUU>
-                <SANSYUTUZEIGAKU>5000</SANSYUTUZEIGAKU>
-            </KYUUYO>
-            <KYUUYO KUBUN="2">
-                <SOUSIKYUUGAKU/>
-                <HOKENKOUJOGAKU/>
-                <FUYOUSINZOKUSUU/>
-                <SANSYUTUZEIGAKU/>
-            </KYUUYO>
-            <SYOUYO KUBUN="14">
-                <SOUSIKYUUGAKU>500000</SOUSIKYUUGAKU>
-                <HOKENKOUJOGAKU>75000</HOKENKOUJOGAKU>
-                <FUYOUSINZOKUSUU>2</FUYOUSINZOKUSUU>
-                <SANSYUTUZEIGAKU>20000</SANSYUTUZEIGAKU>
-            </SYOUYO>
-            <GOUKEI>
-                <KYUUYO_SOUSIKYUUGAKU_GOUKEI/>
-                <KYUUYO_SANSYUTUZEIGAKU_GOUKEI/>
-                <SYOUYO_SOUSIKYUUGAKU_GOUKEI/>
-                <SYOUYO_SANSYUTUZEIGAKU_GOUKEI/>
-                <SOUSIKYUUGAKU_GOUKEI>3600000</SOUSIKYUUGAKU_GOUKEI>
-                <SANSYUTUZEIGAKU_GOUKEI/>
-            </GOUKEI>
-          </KYUUYOSYOUYO_JOUHOU>
-        </SYAIN>
-        <SYAIN CODE="0002" NAME="">
-          <KIHON_JOUHOU>
-            <HONNNIN_JOUHOU>
-                <SYOZOKU_CODE/>
-                <SYOZOKU_NAME/>
-                <FURIGANA/>
-                <SEINENGAPPI/>
-                <SEIBETU/>
-                <YUUBINBANGOU_1/>
-                <YUUBINBANGOU_2/>
-                <JUUSYO_1/>
-                <JUUSYO_2/>
-                <SETAINUSI/>
-                <ZOKUGARA/>
-                <YAKUSYOKU/>
-                <HOUJINYAKUIN/>
-                <GENKYOU>1</GENKYOU>
-                <NYUUSYANENGAPPI/>
-                <TAISYOKUNENGAPPI/>
-                <NOUFUSAKI_CODE/>
-                <NOUFUSAKI_NAME/>
-                <NENTYOU/>
-                <KOUOTU/>
-                <FUYOUKOUJOSINKOKU/>
-                <SYOUGAISYA/>
-                <KAFU/>
-                <TOKUBETUKAFU/>
-                <KINROUGAKUSEI/>
-                <SAIGAISYA/>
-                <GAIKOKUJIN/>
-                <ZENSYOKU_KINMUSAKI/>
-                <ZENSYOKU_KINMUSAKIJUUSYO/>
-                <ZENSYOKU_TAISYOKUNENGAPPI/>
-                <ZENSYOKU_SOUSIKYUUGAKU/>
-                <ZENSYOKU_HOKENKOUJOGAKU/>
-                <ZENSYOKU_SANSYUTUZEIGAKU/>
-            </HONNNIN_JOUHOU>
-            <HAIGUUSYA_JOUHOU>
-                <HAIGUUSYAUMU/>
-                <FURIGANA/>
-                <NAME/>
-                <SEINENGAPPI/>
-                <HAIGUUSYASYOTOKU/>
-                <SYOUGAISYA/>
-            </HAIGUUSYA_JOUHOU>
-            <KOUJOGAKU_JOUHOU>
-                <SYAHOKOUJO_KYUUYO/>
-                <SYAHO_KOUJOBUN/>
-                <SYAHO_SYOUKIBOKYOUSAI/>
-                <SEIHO_IPPAN/>
-                <SEIHO_KOJIN/>
-                <JISINHOKEN/>
-                <SONPO_TYOUKI/>
-                <JUUTAKU_TOKUBETUKOUJO/>
-                <TOKUBETUGENZEI/>
-            </KOUJOGAKU_JOUHOU>
-          </KIHON_JOUHOU>
-          <KYUUYOSYOUYO_JOUHOU>
-            <KYUUYO KUBUN="12">
-                <SOUSIKYUUGAKU>280000</SOUSIKYUUGAKU>
-                <HOKENKOUJOGAKU>42000</HOKENKOUJOGAKU>
-                <FUYOUSINZOKUSUU>0</FUYOUSINZOKUSUU>
-                <SANSYUTUZEIGAKU>6000</SANSYUTUZEIGAKU>
-            </KYUUYO>
-            <GOUKEI>
-                <KYUUYO_SOUSIKYUUGAKU_GOUKEI/>
-                <KYUUYO_SANSYUTUZEIGAKU_GOUKEI/>
-                <SYOUYO_SOUSIKYUUGAKU_GOUKEI/>
-                <SYOUYO_SANSYUTUZEIGAKU_GOUKEI/>
-                <SOUSIKYUUGAKU_GOUKEI/>
-                <SANSYUTUZEIGAKU_GOUKEI/>
-            </GOUKEI>
-          </KYUUYOSYOUYO_JOUHOU>
-        </SYAIN>
-    </DATA>
-</REPORT>
-)xml";
-
-constexpr std::string_view kEasyDocument = R"xml(<?xml version="1.0" encoding="Shift_JIS"?>
-<REPORT>
-    <SYSTEM>
-        <GYOUMUPREFIX>Veld</GYOUMUPREFIX>
-        <VERSION>1</VERSION>
-        <FUNCTIONID>1</FUNCTIONID>
-        <CONNECTEDPROGRAMVER>1, 0, 0, 0</CONNECTEDPROGRAMVER>
-        <PROGRAMNAME>ソルマ給与</PROGRAMNAME>
-        <PROGRAMVER>2014, 11, 20, 0</PROGRAMVER>
-    </SYSTEM>
-    <BASIC>
-        <KOMONSAKINAME>株式会社テスト</KOMONSAKINAME>
-        <SINKOKUNENDO>26</SINKOKUNENDO>
-        <MODE>EASY</MODE>
-    </BASIC>
-    <DATA>
-        <SYAIN CODE="0001" NAME="山田 太郎">
-          <KIHON_JOUHOU>
-            <HONNNIN_JOUHOU>
-                <SYOZOKU_CODE>01</SYOZOKU_CODE>
-                <SYOZOKU_NAME>総務部</SYOZOKU_NAME>
-                <FURIGANA>ﾔﾏﾀﾞ ﾀﾛｳ</FURIGANA>
-                <SEINENGAPPI>19800401</SEINENGAPPI>
-                <SEIBETU/>
-                <YUUBINBANGOU_1/>
-                <YUUBINBANGOU_2/>
-                <JUUSYO_1/>
-                <JUUSYO_2/>
-                <SETAINUSI/>
-                <ZOKUGARA/>
-                <YAKUSYOKU/>
-                <HOUJINYAKUIN/>
-                <GENKYOU/>
-                <NYUUSYANENGAPPI/>
-                <TAISYOKUNENGAPPI/>
-                <NOUFUSAKI_CODE/>
-                <NOUFUSAKI_NAME/>
-                <NENTYOU/>
-                <KOUOTU/>
-                <FUYOUKOUJOSINKOKU/>
-                <SYOUGAISYA/>
-                <KAFU/>
-                <TOKUBETUKAFU/>
-                <KINROUGAKUSEI/>
-                <SAIGAISYA/>
-                <GAIKOKUJIN/>
-                <ZENSYOKU_KINMUSAKI/>
-                <ZENSYOKU_KINMUSAKIJUUSYO/>
-                <ZENSYOKU_TAISYOKUNENGAPPI/>
-                <ZENSYOKU_SOUSIKYUUGAKU/>
-                <ZENSYOKU_HOKENKOUJOGAKU/>
-                <ZENSYOKU_SANSYUTUZEIGAKU/>
-            </HONNNIN_JOUHOU>
-            <HAIGUUSYA_JOUHOU>
-                <HAIGUUSYAUMU>1</HAIGUUSYAUMU>
-                <KOUJOTAISYOUHAIGUUSYA>1</KOUJOTAISYOUHAIGUUSYA>
-                <HAIGUUSYASYOTOKU/>
-                <SYOUGAISYA/>
-                <HAIGUUSYATOKUBETUKOUJOGAKU/>
-            </HAIGUUSYA_JOUHOU>
-            <KAZOKU_JOUHOU>
-                <IPPANFUYOU/>
-                <TOKUTEIFUYOU/>
-                <ROUJINFUYOU_DOUKYOROUSIN/>
-                <ROUJINFUYOU_SONOTA/>
-                <SYOUGAISYA_IPPAN/>
-                <SYOUGAISYA_TOKUBETU/>
-                <SYOUGAISYA_DOUKYOTOKUBETU/>
-            </KAZOKU_JOUHOU>
-            <KOUJOGAKU_JOUHOU>
-                <SYAHOKOUJO_KYUUYO>123456</SYAHOKOUJO_KYUUYO>
-                <SYAHO_KOUJOBUN/>
-                <SYAHO_SYOUKIBOKYOUSAI/>
-                <SEIHO_IPPAN/>
-                <SEIHO_KOJIN/>
-                <JISINHOKEN/>
-                <SONPO_TYOUKI/>
-                <JUUTAKU_TOKUBETUKOUJO/>
-                <TOKUBETUGENZEI/>
-            </KOUJOGAKU_JOUHOU>
-          </KIHON_JOUHOU>
-          <KYUUYOSYOUYO_JOUHOU>
-            <KYUUYO KUBUN="1">
-                <SOUSIKYUUGAKU>300000</SOUSIKYUUGAKU>
-                <HOKENKOUJOGAKU>45000</HOKENKOUJOGAKU>
-                <FUYOUSINZOKUSUU>2</FUYOUSINZOKUSUU>
-                <SANSYUTUZEIGAKU>5000</SANSYUTUZEIGAKU>
-            </KYUUYO>
-            <KYUUYO KUBUN="2">
-                <SOUSIKYUUGAKU/>
-                <HOKENKOUJOGAKU/>
-                <FUYOUSINZOKUSUU/>
-                <SANSYUTUZEIGAKU/>
-            </KYUUYO>
-            <SYOUYO KUBUN="14">
-                <SOUSIKYUUGAKU>500000</SOUSIKYUUGAKU>
-                <HOKENKOUJOGAKU>75000</HOKENKOUJOGAKU>
-                <FUYOUSINZOKUSUU>2</FUYOUSINZOKUSUU>
-                <SANSYUTUZEIGAKU>20000</SANSYUTUZEIGAKU>
-            </SYOUYO>
-            <GOUKEI>
-                <KYUUYO_SOUSIKYUUGAKU_GOUKEI/>
-                <KYUUYO_SANSYUTUZEIGAKU_GOUKEI/>
-                <SYOUYO_SOUSIKYUUGAKU_GOUKEI/>
-                <SYOUYO_SANSYUTUZEIGAKU_GOUKEI/>
-                <SOUSIKYUUGAKU_GOUKEI>3600000</SOUSIKYUUGAKU_GOUKEI>
-                <SANSYUTUZEIGAKU_GOUKEI/>
-            </GOUKEI>
-          </KYUUYOSYOUYO_JOUHOU>
-        </SYAIN>
-        <SYAIN CODE="0002" NAME="">
-          <KIHON_JOUHOU>
-            <HONNNIN_JOUHOU>
-                <SYOZOKU_CODE/>
-                <SYOZOKU_NAME/>
-                <FURIGANA/>
-                <SEINENGAPPI/>
-                <SEIBETU/>
-                <YUUBINBANGOU_1/>
-                <YUUBINBANGOU_2/>
-                <JUUSYO_1/>
-                <JUUSYO_2/>
-                <SETAINUSI/>
-                <ZOKUGARA/>
-                <YAKUSYOKU/>
-                <HOUJINYAKUIN/>
-                <GENKYOU>1</GENKYOU>
-                <NYUUSYANENGAPPI/>
-                <TAISYOKUNENGAPPI/>
-                <NOUFUSAKI_CODE/>
-                <NOUFUSAKI_NAME/>
-                <NENTYOU/>
-                <KOUOTU/>
-                <FUYOUKOUJOSINKOKU/>
-                <SYOUGAISYA/>
-                <KAFU/>
-                <TOKUBETUKAFU/>
-                <KINROUGAKUSEI/>
-                <SAIGAISYA/>
-                <GAIKOKUJIN/>
-                <ZENSYOKU_KINMUSAKI/>
-                <ZENSYOKU_KINMUSAKIJUUSYO/>
-                <ZENSYOKU_TAISYOKUNENGAPPI/>
-                <ZENSYOKU_SOUSIKYUUGAKU/>
-                <ZENSYOKU_HOKENKOUJOGAKU/>
-                <ZENSYOKU_SANSYUTUZEIGAKU/>
-            </HONNNIN_JOUHOU>
-            <HAIGUUSYA_JOUHOU>
-                <HAIGUUSYAUMU/>
-                <KOUJOTAISYOUHAIGUUSYA/>
-                <HAIGUUSYASYOTOKU/>
-                <SYOUGAISYA/>
-                <HAIGUUSYATOKUBETUKOUJOGAKU/>
-            </HAIGUUSYA_JOUHOU>
-            <KAZOKU_JOUHOU>
-                <IPPANFUYOU/>
-                <TOKUTEIFUYOU/>
-                <ROUJINFUYOU_DOUKYOROUSIN/>
-                <ROUJINFUYOU_SONOTA/>
-                <SYOUGAISYA_IPPAN/>
-                <SYOUGAISYA_TOKUBETU/>
-                <SYOUGAISYA_DOUKYOTOKUBETU/>
-            </KAZOKU_JOUHOU>
-            <KOUJOGAKU_JOUHOU>
-                <SYAHOKOUJO_KYUUYO/>
-                <SYAHO_KOUJOBUN/>
-                <SYAHO_SYOUKIBOKYOUSAI/>
-                <SEIHO_IPPAN/>
-                <SEIHO_KOJIN/>
-                <JISINHOKEN/>
-                <SONPO_TYOUKI/>
-                <JUUTAKU_TOKUBETUKOUJO/>
-                <TOKUBETUGENZEI/>
-            </KOUJOGAKU_JOUHOU>
-          </KIHON_JOUHOU>
-          <KYUUYOSYOUYO_JOUHOU>
-            <KYUUYO KUBUN="12">
-                <SOUSIKYUUGAKU>280000</SOUSIKYUUGAKU>
-                <HOKENKOUJOGAKU>42000</HOKENKOUJOGAKU>
-                <FUYOUSINZOKUSUU>0</FUYOUSINZOKUSUU>
-                <SANSYUTUZEIGAKU>6000</SANSYUTUZEIGAKU>
-            </KYUUYO>
-            <GOUKEI>
-                <KYUUYO_SOUSIKYUUGAKU_GOUKEI/>
-                <KYUUYO_SANSYUTUZEIGAKU_GOUKEI/>
-                <SYOUYO_SOUSIKYUUGAKU_GOUKEI/>
-                <SYOUYO_SANSYUTUZEIGAKU_GOUKEI/>
-                <SOUSIKYUUGAKU_GOUKEI/>
-                <SANSYUTUZEIGAKU_GOUKEI/>
-            </GOUKEI>
-          </KYUUYOSYOUYO_JOUHOU>
-        </SYAIN>
-    </DATA>
-</REPORT>
-)xml";
-
-constexpr std::string_view kEmptyStoreDocument = R"xml(<?xml version="1.0" encoding="Shift_JIS"?>
-<REPORT>
-    <SYSTEM>
-        <GYOUMUPREFIX>Veld</GYOUMUPREFIX>
-        <VERSION>1</VERSION>
-        <FUNCTIONID>3</FUNCTIONID>
-        <CONNECTEDPROGRAMVER>1, 0, 0, 0</CONNECTEDPROGRAMVER>
-        <PROGRAMNAME>ソルマ給与</PROGRAMNAME>
-        <PROGRAMVER>2014, 11, 20, 0</PROGRAMVER>
-    </SYSTEM>
-    <BASIC>
-        <KOMONSAKINAME/>
-        <SINKOKUNENDO>7</SINKOKUNENDO>
-        <MODE>EASY</MODE>
-    </BASIC>
-    <DATA>
-    </DATA>
-</REPORT>
-)xml";
-
 class XmlDocumentTest : public ::testing::Test {
 protected:
     test::RecordingMessageBox box;
@@ -448,13 +53,13 @@ protected:
 TEST_F(XmlDocumentTest, NormalModeDocumentIsExact)
 {
     FillTwoEmployees(store);
-    EXPECT_EQ(Document(store, 1), WithCrLf(kNormalDocument));
+    EXPECT_TRUE(SameDocument("xmlout/normal.XML", Document(store, 1)));
 }
 
 TEST_F(XmlDocumentTest, EasyModeDocumentIsExact)
 {
     FillTwoEmployees(store);
-    EXPECT_EQ(Document(store, 2), WithCrLf(kEasyDocument));
+    EXPECT_TRUE(SameDocument("xmlout/easy.XML", Document(store, 2)));
     EXPECT_TRUE(box.Messages().empty());
 }
 
@@ -462,7 +67,7 @@ TEST_F(XmlDocumentTest, EmptyStoreGivesEmptyDataElement)
 {
     fileio::StringSink sink;
     ASSERT_TRUE(store.WriteDocument(sink, 2, "3", "", "7"));
-    EXPECT_EQ(sink.Bytes(), WithCrLf(kEmptyStoreDocument));
+    EXPECT_TRUE(SameDocument("xmlout/empty-store.XML", sink.Bytes()));
 }
 
 TEST_F(XmlDocumentTest, CompanyNameIsEscapedOnce)

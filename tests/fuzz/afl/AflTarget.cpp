@@ -90,8 +90,8 @@ void Reader(const test::TempDir& dir, const std::string& input, bool asSummary)
     for (const auto& code : reader.GetEmployeeCodes()) {
         Require(!code.empty(), "no empty code");
         for (int period = 0; period <= 19; ++period)
-            reader.GetPayValue(code, period, "所得税");
-        reader.GetDepartmentCode(reader.GetEmployeeValue(code, "所属部門"));
+            reader.GetPayValueView(code, period, "所得税");
+        reader.GetDepartmentCode(std::string(reader.GetEmployeeValueView(code, "所属部門")));
     }
 }
 
