@@ -71,8 +71,8 @@ BatchResult MeasureBatch(const std::string& convert, const std::string& samplege
         result.inputBytes += set.inputBytes;
     }
 
-    const std::vector<std::string> base = {convert, "--batch", root, "--out-dir", outDir,
-                                           "--settings", folder + "/Corvane.ENV", "--year", "6"};
+    const std::vector<std::string> base = {
+        convert, "--batch", root, "--out-dir", outDir, "--settings", folder + "/Corvane.ENV", "--year", "6"};
     auto oneJob = base;
     oneJob.insert(oneJob.end(), {"--jobs", "1"});
     const std::string log = folder + "/batch.log";

@@ -42,8 +42,8 @@ int Run(const bench::BenchOptions& options)
     const bench::SampleSet& largest = results.back().set;
     if (options.companies > 0) {
         const std::string folder = options.dir + "/batch";
-        const auto batch = bench::MeasureBatch(convert, samplegen, folder, options.companies,
-                                               options.companyEmployees, options.runs);
+        const auto batch =
+            bench::MeasureBatch(convert, samplegen, folder, options.companies, options.companyEmployees, options.runs);
         if (!batch.error.empty()) {
             std::cerr << "corvane-bench: " << batch.error << "\n";
             return 1;

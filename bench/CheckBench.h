@@ -12,7 +12,7 @@ namespace corvane::bench {
 struct CheckTiming {
     std::string what;  // the call, with the file it examined
     long long fileBytes = 0;
-    int result = 0;    // what the check answered (1 = true for the employee list)
+    int result = 0;  // what the check answered (1 = true for the employee list)
     Spread seconds;
 };
 

@@ -20,9 +20,9 @@ std::vector<std::string> ConvertArguments(const std::string& convert, const Samp
 {
     // A fixed filing year, so that the run does not depend on the date; the
     // settings file in the set's folder, so that nothing is written next to the program.
-    std::vector<std::string> argv = {convert,      "--employees", set.employeeList,
-                                     "--out",      out,           "--settings",
-                                     set.folder + "/Corvane.ENV", "--year", "6"};
+    std::vector<std::string> argv = {
+        convert, "--employees", set.employeeList, "--out", out, "--settings", set.folder + "/Corvane.ENV", "--year",
+        "6"};
     for (const auto& path : set.salary) {
         argv.push_back("--salary");
         argv.push_back(path);
@@ -50,9 +50,9 @@ std::string GenerateSet(const std::string& samplegen, int employees, const std::
     fs::create_directories(folder, ec);
     if (ec)
         return "cannot create " + folder + ": " + ec.message();
-    const ChildRun run = RunChild({samplegen, "--employees", std::to_string(employees), "--bonuses",
-                                   std::to_string(kBonuses), "--out", folder},
-                                  folder + "/samplegen.log");
+    const ChildRun run = RunChild(
+        {samplegen, "--employees", std::to_string(employees), "--bonuses", std::to_string(kBonuses), "--out", folder},
+        folder + "/samplegen.log");
     if (run.exitCode != 0)
         return "corvane-samplegen failed: " + run.output;
 

@@ -35,7 +35,8 @@ bool WriteReplacing(const std::string& target, long long size, const std::vector
         return false;
     bool ok = true;
     for (long long left = size; ok && left > 0;) {
-        const std::size_t n = left < static_cast<long long>(block.size()) ? static_cast<std::size_t>(left) : block.size();
+        const std::size_t n =
+            left < static_cast<long long>(block.size()) ? static_cast<std::size_t>(left) : block.size();
         ok = std::fwrite(block.data(), 1, n, file) == n;
         left -= static_cast<long long>(n);
     }

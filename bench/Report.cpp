@@ -64,9 +64,8 @@ void PrintMachine(std::ostream& out, int runs)
     ::uname(&name);
     const long processors = ::sysconf(_SC_NPROCESSORS_ONLN);
     const double memory = static_cast<double>(::sysconf(_SC_PHYS_PAGES)) * static_cast<double>(::sysconf(_SC_PAGESIZE));
-    out << "machine: " << FirstLineStarting("/proc/cpuinfo", "model name") << ", " << processors
-        << " processors, " << Fixed(memory / (kMiB * 1024), 1) << " GiB, " << name.sysname << " " << name.release
-        << "\n";
+    out << "machine: " << FirstLineStarting("/proc/cpuinfo", "model name") << ", " << processors << " processors, "
+        << Fixed(memory / (kMiB * 1024), 1) << " GiB, " << name.sysname << " " << name.release << "\n";
     out << "load average at start: " << LoadAverage() << "\n";
     out << "every figure: median of " << runs << " runs after one warm-up (min .. max)\n\n";
 }
@@ -74,21 +73,22 @@ void PrintMachine(std::ostream& out, int runs)
 void PrintSet(std::ostream& out, const SetResult& r)
 {
     const double input = static_cast<double>(r.set.inputBytes);
-    out << "N = " << r.set.employees << " employees: " << r.set.AllFiles().size() << " files, input " << r.set.inputBytes
-        << " bytes, output " << r.outputBytes << " bytes\n";
+    out << "N = " << r.set.employees << " employees: " << r.set.AllFiles().size() << " files, input "
+        << r.set.inputBytes << " bytes, output " << r.outputBytes << " bytes\n";
     out << "  conversion           wall " << Seconds(r.conversionSeconds) << ", peak RSS " << Mebibytes(r.peakRssBytes)
         << "\n";
     out << "  I/O floor            " << Seconds(r.floorSeconds) << ": read " << Fixed(r.floorReadSeconds.median, 3)
         << " s, write + fsync + rename " << Fixed(r.floorWriteSeconds.median, 3) << " s\n";
-    out << "  conversion / floor   " << Fixed(r.conversionOverFloor.median, 2) << " (" << Fixed(r.conversionOverFloor.min, 2)
-        << " .. " << Fixed(r.conversionOverFloor.max, 2) << ")\n";
-    out << "  peak memory / input  " << Fixed(r.peakRssBytes.median / input, 3) << " (peak - input = "
-        << Fixed((r.peakRssBytes.median - input) / kMiB, 1) << " MiB)\n";
+    out << "  conversion / floor   " << Fixed(r.conversionOverFloor.median, 2) << " ("
+        << Fixed(r.conversionOverFloor.min, 2) << " .. " << Fixed(r.conversionOverFloor.max, 2) << ")\n";
+    out << "  peak memory / input  " << Fixed(r.peakRssBytes.median / input, 3)
+        << " (peak - input = " << Fixed((r.peakRssBytes.median - input) / kMiB, 1) << " MiB)\n";
     // One line per set for scripts and the CI check.
     out << "result employees=" << r.set.employees << " input_bytes=" << r.set.inputBytes
         << " output_bytes=" << r.outputBytes << " wall_s=" << Fixed(r.conversionSeconds.median, 4)
         << " peak_rss_bytes=" << static_cast<long long>(r.peakRssBytes.median)
-        << " floor_s=" << Fixed(r.floorSeconds.median, 4) << " time_over_floor=" << Fixed(r.conversionOverFloor.median, 3)
+        << " floor_s=" << Fixed(r.floorSeconds.median, 4)
+        << " time_over_floor=" << Fixed(r.conversionOverFloor.median, 3)
         << " memory_over_input=" << Fixed(r.peakRssBytes.median / input, 3) << "\n\n";
 }
 
@@ -119,8 +119,9 @@ void PrintBatch(std::ostream& out, const BatchResult& r)
         << "), default: " << Fixed(r.defaultJobsOverFloor.median, 2) << " (" << Fixed(r.defaultJobsOverFloor.min, 2)
         << " .. " << Fixed(r.defaultJobsOverFloor.max, 2) << ")\n";
     out << "result batch companies=" << r.companies << " employees=" << r.employees
-        << " one_job_s=" << Fixed(r.oneJobSeconds.median, 4) << " default_jobs_s=" << Fixed(r.defaultJobsSeconds.median, 4)
-        << " floor_s=" << Fixed(r.floorSeconds.median, 4) << " one_job_over_floor=" << Fixed(r.oneJobOverFloor.median, 3)
+        << " one_job_s=" << Fixed(r.oneJobSeconds.median, 4)
+        << " default_jobs_s=" << Fixed(r.defaultJobsSeconds.median, 4) << " floor_s=" << Fixed(r.floorSeconds.median, 4)
+        << " one_job_over_floor=" << Fixed(r.oneJobOverFloor.median, 3)
         << " default_over_floor=" << Fixed(r.defaultJobsOverFloor.median, 3) << "\n\n";
 }
 

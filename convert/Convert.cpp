@@ -210,9 +210,10 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
         taken.push_back(items.SettingsPath());
         for (const auto& path : taken) {
             if (fileio::SameFile(*options.report, path)) {
-                messenger.Warn("照合表の保存先に、中間ファイル、設定ファイルまたはエクスポートファイルと同じファイルが"
-                               "指定されています。\n別の保存先を指定してください。\n\n" +
-                               messenger.DisplayPath(*options.report));
+                messenger.Warn(
+                    "照合表の保存先に、中間ファイル、設定ファイルまたはエクスポートファイルと同じファイルが"
+                    "指定されています。\n別の保存先を指定してください。\n\n" +
+                    messenger.DisplayPath(*options.report));
                 return kExitUsage;
             }
         }
@@ -272,8 +273,7 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
     }
 
     const std::string missingFiles = job::MissingFilesMessage(
-        options.employees, slots, [&env](const std::string& path) { return env.system.FileExists(path); },
-        messenger);
+        options.employees, slots, [&env](const std::string& path) { return env.system.FileExists(path); }, messenger);
     if (!missingFiles.empty()) {
         messenger.Show(missingFiles, platform::Icon::None);
         return kExitRefused;
@@ -293,8 +293,8 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
         for (const auto& finding : findings)
             messenger.Warn(kWarningMark + preflight::FindingBlock(finding, display));
         if (options.report)
-            reportFailed = !WriteReport(*options.report, preflight::ReconciliationCsv(store, findings, display),
-                                        messenger);
+            reportFailed =
+                !WriteReport(*options.report, preflight::ReconciliationCsv(store, findings, display), messenger);
         if (reportFailed)
             return false;
         if (options.strict && !findings.empty()) {
@@ -303,8 +303,8 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
         }
         return true;
     };
-    const job::ConversionOutcome outcome = job::RunConversion(
-        messenger, options.employees, slots, options.out, standardModeFlag, 1, items, year, company, review);
+    const job::ConversionOutcome outcome = job::RunConversion(messenger, options.employees, slots, options.out,
+                                                              standardModeFlag, 1, items, year, company, review);
     if (!outcome.converted) {
         report.failed = !outcome.declined || reportFailed;
         return kExitRefused;
@@ -313,7 +313,6 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
         messenger.Warn(job::SettingsNotSavedMessage(items.SettingsPath(), messenger));
     return kExitConverted;
 }
-
 
 const char kIgnoredMark[] = "エクスポートファイルではないため使いません: ";
 
@@ -434,8 +433,8 @@ std::vector<std::string> SummaryRow(const Company& company, const platform::Text
             message};
 }
 
-const std::vector<std::string> kSummaryHeadings = {"会社名", "フォルダー", "従業員数", "給与の月数", "賞与の回数",
-                                                   "確認事項", "結果", "メッセージ"};
+const std::vector<std::string> kSummaryHeadings = {"会社名",     "フォルダー", "従業員数", "給与の月数",
+                                                   "賞与の回数", "確認事項",   "結果",     "メッセージ"};
 
 // The summary table with its headings, code page 932.
 std::vector<std::vector<std::string>> SummaryRows(const std::vector<Company>& companies,
@@ -460,18 +459,17 @@ class Progress {
 public:
     Progress(std::ostream& err, const platform::TextCodec& codec, bool shown, std::size_t total)
         : m_err(err), m_codec(codec), m_shown(shown), m_total(total), m_start(std::time(nullptr))
-    {
-    }
+    {}
 
     void Update(std::size_t done, const std::string& current)
     {
         if (!m_shown)
             return;
         const long elapsed = static_cast<long>(std::difftime(std::time(nullptr), m_start));
-        const std::string line = m_codec.TextToUtf8(
-            text::Format("%d/%d 社 %ld:%02ld ", static_cast<int>(done), static_cast<int>(m_total), elapsed / 60,
-                         elapsed % 60) +
-            current);
+        const std::string line =
+            m_codec.TextToUtf8(text::Format("%d/%d 社 %ld:%02ld ", static_cast<int>(done), static_cast<int>(m_total),
+                                            elapsed / 60, elapsed % 60) +
+                               current);
         Clear();
         m_err << line << std::flush;
         m_width = line.size();
@@ -506,7 +504,8 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         });
     }
     if (!folders) {
-        messenger.Warn("会社ごとのフォルダーがあるフォルダーを読み取れませんでした。\n\n" + messenger.DisplayPath(root));
+        messenger.Warn("会社ごとのフォルダーがあるフォルダーを読み取れませんでした。\n\n" +
+                       messenger.DisplayPath(root));
         return kExitUsage;
     }
     if (!fileio::MakeFolders(options.outDir)) {
@@ -514,8 +513,8 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         return kExitRefused;
     }
     std::vector<Company> companies(folders->size());
-    const std::size_t jobs = options.jobs > 0 ? static_cast<std::size_t>(options.jobs)
-                                              : std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t jobs =
+        options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::max(1u, std::thread::hardware_concurrency());
 
     ForEachParallel(companies.size(), jobs, [&](std::size_t i) {
         Company& company = companies[i];
@@ -535,8 +534,8 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     Progress progress(err, env.codec, env.progress, companies.size());
     ForEachParallel(companies.size(), jobs, [&](std::size_t i) {
         Company& company = companies[i];
-        const std::string name = company.exports.company.empty() ? env.codec.PathToText(company.folder)
-                                                                 : company.exports.company;
+        const std::string name =
+            company.exports.company.empty() ? env.codec.PathToText(company.folder) : company.exports.company;
         {
             const std::lock_guard<std::mutex> lock(writing);
             progress.Update(done, name);

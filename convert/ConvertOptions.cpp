@@ -46,10 +46,9 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
             o.strict = true;
             continue;
         }
-        const bool takesValue = name == "--employees" || name == "--out" || name == "--salary" ||
-                                name == "--bonus" || name == "--year" || name == "--mode" ||
-                                name == "--settings" || name == "--item" || name == "--report" ||
-                                name == "--folder" || name == "--batch" || name == "--out-dir" ||
+        const bool takesValue = name == "--employees" || name == "--out" || name == "--salary" || name == "--bonus" ||
+                                name == "--year" || name == "--mode" || name == "--settings" || name == "--item" ||
+                                name == "--report" || name == "--folder" || name == "--batch" || name == "--out-dir" ||
                                 name == "--jobs" || name == "--summary";
         if (!takesValue)
             return fail("unknown option: " + name);
@@ -111,8 +110,8 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
         } else if (name == "--jobs") {
             if (o.jobs != 0)
                 return fail("--jobs given twice");
-            const bool digits = !value.empty() && value.size() <= 4 &&
-                                value.find_first_not_of("0123456789") == std::string::npos;
+            const bool digits =
+                !value.empty() && value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos;
             o.jobs = digits ? std::stoi(value) : 0;
             if (o.jobs < 1)
                 return fail("--jobs takes a number of companies from 1 to 9999, not " + value);

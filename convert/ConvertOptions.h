@@ -25,13 +25,13 @@ struct ConvertOptions {
     std::optional<std::string> settings;
     std::vector<ItemChoice> items;
     bool allowUnmapped = false;
-    bool strict = false;                // findings of the exports' check refuse the conversion
-    std::optional<std::string> report;  // where to write the reconciliation table
-    std::optional<std::string> folder;  // --folder: the exports are the files of this folder
-    std::optional<std::string> batch;   // --batch: each subfolder is a company's folder
-    std::string outDir;                 // --batch: where the companies' files go
-    int jobs = 0;                       // --batch: companies at once; 0: one per processor
-    std::optional<std::string> summary; // --batch: the summary table as CSV
+    bool strict = false;                 // findings of the exports' check refuse the conversion
+    std::optional<std::string> report;   // where to write the reconciliation table
+    std::optional<std::string> folder;   // --folder: the exports are the files of this folder
+    std::optional<std::string> batch;    // --batch: each subfolder is a company's folder
+    std::string outDir;                  // --batch: where the companies' files go
+    int jobs = 0;                        // --batch: companies at once; 0: one per processor
+    std::optional<std::string> summary;  // --batch: the summary table as CSV
     bool help = false;
 };
 

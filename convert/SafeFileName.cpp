@@ -17,7 +17,8 @@ std::string SafeFileName(const std::string& company)
     for (std::size_t i = 0; i < name.size();) {
         const std::size_t length = text::CharLengthAt(name, i);
         const unsigned char c = static_cast<unsigned char>(name[i]);
-        if (length == 1 && (c < 0x20 || c == 0x7F || std::string_view("\\/:*?\"<>|").find(name[i]) != std::string_view::npos))
+        if (length == 1 &&
+            (c < 0x20 || c == 0x7F || std::string_view("\\/:*?\"<>|").find(name[i]) != std::string_view::npos))
             safe += '_';
         else
             safe.append(name, i, length);

@@ -15,8 +15,7 @@ class StreamMessageBox final : public platform::MessageBoxService {
 public:
     StreamMessageBox(std::ostream& out, std::ostream& err, const platform::TextCodec& codec)
         : m_out(out), m_err(err), m_codec(codec)
-    {
-    }
+    {}
 
     platform::Answer ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
                                  platform::Buttons buttons) override;

@@ -32,10 +32,10 @@ enum class Conversion {
     Sex,
     Status,
     TaxTable,
-    PostalFront,     // before the hyphen
-    PostalBack,      // after it
-    AddressUpper,    // the first 30 bytes
-    AddressLower,    // the rest
+    PostalFront,   // before the hyphen
+    PostalBack,    // after it
+    AddressUpper,  // the first 30 bytes
+    AddressLower,  // the rest
 };
 
 // The employee's items in the store: the store's display name, the employee
@@ -256,9 +256,8 @@ CExchangeFromSormaToVeld::CExchangeFromSormaToVeld(const platform::Messenger& me
 
 CExchangeFromSormaToVeld::~CExchangeFromSormaToVeld() = default;
 
-bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, int count,
-                                        const std::string& outputPath, int mode,
-                                        const std::string& functionId, const CSormaItemCheck& items,
+bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, int count, const std::string& outputPath,
+                                        int mode, const std::string& functionId, const CSormaItemCheck& items,
                                         const std::string& filingYear)
 {
     // The reader never looks past the list it is given.

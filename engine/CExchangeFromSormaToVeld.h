@@ -31,9 +31,8 @@ public:
     // False: nothing was written (an existing output is untouched). A value
     // that no XML document may carry is refused with a message naming the
     // employee and the column, before anything is written.
-    bool Exchange(const std::vector<std::string>& paths, int count, const std::string& outputPath,
-                  int mode, const std::string& functionId, const CSormaItemCheck& items,
-                  const std::string& filingYear);
+    bool Exchange(const std::vector<std::string>& paths, int count, const std::string& outputPath, int mode,
+                  const std::string& functionId, const CSormaItemCheck& items, const std::string& filingYear);
     // Called once every employee is converted and found writable, before
     // anything is written; false stops the job with nothing written.
     using BeforeWrite = std::function<bool(const CSormaKyuuyo& reader, const CExportXMLVeld& store)>;

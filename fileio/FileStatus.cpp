@@ -75,8 +75,8 @@ bool SameFile(const std::string& a, const std::string& b)
     // File names on Windows do not tell upper from lower case.
     const std::wstring na = normal(pa).native();
     const std::wstring nb = normal(pb).native();
-    return CompareStringOrdinal(na.data(), static_cast<int>(na.size()), nb.data(), static_cast<int>(nb.size()),
-                                TRUE) == CSTR_EQUAL;
+    return CompareStringOrdinal(na.data(), static_cast<int>(na.size()), nb.data(), static_cast<int>(nb.size()), TRUE) ==
+           CSTR_EQUAL;
 #else
     return normal(pa) == normal(pb);
 #endif

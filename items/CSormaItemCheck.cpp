@@ -31,8 +31,14 @@ const EntryDefinition kEntries[] = {
 };
 
 // Field 2i+1 of a company line holds entry i's item, field 2i+2 its position.
-std::size_t NameField(std::size_t entry) { return 2 * entry + 1; }
-std::size_t PositionField(std::size_t entry) { return 2 * entry + 2; }
+std::size_t NameField(std::size_t entry)
+{
+    return 2 * entry + 1;
+}
+std::size_t PositionField(std::size_t entry)
+{
+    return 2 * entry + 2;
+}
 
 }  // namespace
 

@@ -82,10 +82,10 @@ private:
                              const std::vector<std::string>& headings);
 
     std::vector<ITEMMACHTABLE> m_entries;
-    std::map<std::string, std::size_t> m_entryIndex;   // defaultPayrollItem -> entry
+    std::map<std::string, std::size_t> m_entryIndex;  // defaultPayrollItem -> entry
     std::vector<Line> m_storedLines;
-    std::map<std::string, std::size_t> m_lineIndex;    // company name -> stored line (the later wins)
-    std::vector<Line> m_newLines;  // given to StoreCompanyLine since the file was read
+    std::map<std::string, std::size_t> m_lineIndex;  // company name -> stored line (the later wins)
+    std::vector<Line> m_newLines;                    // given to StoreCompanyLine since the file was read
     std::string m_settingsPath;
     bool m_settingsUnread = false;  // the file is there but could not be read whole
 };

@@ -88,8 +88,7 @@ int NumberBefore(const std::string& s, std::size_t& at, const std::string& unit)
 int DateInLine(const std::string& line)
 {
     static const std::string kMark = "支給日";
-    static const std::array<std::pair<std::string, int>, 3> kEras = {
-        {{"令和", 2018}, {"平成", 1988}, {"昭和", 1925}}};
+    static const std::array<std::pair<std::string, int>, 3> kEras = {{{"令和", 2018}, {"平成", 1988}, {"昭和", 1925}}};
     std::size_t at = text::Find(line, kMark);
     if (at == std::string::npos)
         return 0;

@@ -10,12 +10,12 @@ namespace corvane::job {
 // A folder's exports sorted into a job: which file is the employee list,
 // which salary file serves which month, the bonus files in payment order.
 struct FolderExports {
-    std::string employees;            // path
-    std::string company;              // the employee list's company name (code page 932)
-    std::vector<std::string> salary;  // paths, in month order
-    std::vector<std::string> bonus;   // paths, in payment date order
-    std::vector<std::string> ignored; // paths of files that are no export
-    std::string refusal;              // the message when the folder makes no job (code page 932); "" otherwise
+    std::string employees;             // path
+    std::string company;               // the employee list's company name (code page 932)
+    std::vector<std::string> salary;   // paths, in month order
+    std::vector<std::string> bonus;    // paths, in payment date order
+    std::vector<std::string> ignored;  // paths of files that are no export
+    std::string refusal;               // the message when the folder makes no job (code page 932); "" otherwise
 };
 
 // Where the files come from, for the refusals' wording.

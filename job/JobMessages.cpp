@@ -58,19 +58,22 @@ const std::string& NotSameConditionsSection()
 
 const std::string& BonusNotASummarySection()
 {
-    static const std::string text = "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n";
+    static const std::string text =
+        "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n";
     return text;
 }
 
 const std::string& Utf8Note()
 {
-    static const std::string text = "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n";
+    static const std::string text =
+        "選択されたファイルの文字コードはUTF-8です。エクスポートファイルはShift_JISで作成してください。\n";
     return text;
 }
 
 const std::string& Utf16Note()
 {
-    static const std::string text = "選択されたファイルの文字コードはUTF-16です。エクスポートファイルはShift_JISで作成してください。\n";
+    static const std::string text =
+        "選択されたファイルの文字コードはUTF-16です。エクスポートファイルはShift_JISで作成してください。\n";
     return text;
 }
 
@@ -94,7 +97,8 @@ const std::string& MissingSummariesSection()
 
 const std::string& OutputIsAnExport()
 {
-    static const std::string text = "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n";
+    static const std::string text =
+        "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n";
     return text;
 }
 
@@ -112,13 +116,16 @@ const std::string& ChooseAnotherOutput()
 
 const std::string& SettingsIsAnExport()
 {
-    static const std::string text = "設定ファイルに、読み込むエクスポートファイルと同じファイルが指定されています。\n別の設定ファイルを指定してください。\n\n";
+    static const std::string text =
+        "設定ファイルに、読み込むエクスポートファイルと同じファイルが指定されています。\n別の設定ファイルを指定してくだ"
+        "さい。\n\n";
     return text;
 }
 
 const std::string& SettingsNotSaved()
 {
-    static const std::string text = "項目の対応を設定ファイルに保存できませんでした。\n中間ファイルは作成されています。\n\n";
+    static const std::string text =
+        "項目の対応を設定ファイルに保存できませんでした。\n中間ファイルは作成されています。\n\n";
     return text;
 }
 

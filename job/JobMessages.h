@@ -16,9 +16,9 @@ const std::string& ChooseSalarySummary();
 const std::string& ChooseSummary();
 const std::string& ChooseBonusSummary();
 // The headings of the refused files' sections.
-const std::string& NotASummarySection();      // salary files: not a summary, another company
-const std::string& NotSalarySection();        // salary files: another kind of data
-const std::string& SameMonthSection();        // salary files: two files for one month
+const std::string& NotASummarySection();  // salary files: not a summary, another company
+const std::string& NotSalarySection();    // salary files: another kind of data
+const std::string& SameMonthSection();    // salary files: two files for one month
 const std::string& NotSameConditionsSection();
 const std::string& BonusNotASummarySection();  // one bonus file: not a summary, another company
 // The line added after the first when a refused file is UTF-8 or UTF-16 text.

@@ -75,8 +75,8 @@ int SlotHoldingFile(const SummarySlots& slots, const std::string& path, int exce
     return -1;
 }
 
-std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths,
-                             SummarySlots& slots, const platform::Messenger& messenger)
+std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths, SummarySlots& slots,
+                             const platform::Messenger& messenger)
 {
     std::sort(paths.begin(), paths.end(),
               [](const std::string& a, const std::string& b) { return text::Compare(a, b) < 0; });
@@ -146,8 +146,7 @@ std::string CheckSalaryConditions(const std::string& employeeList, const Summary
            messages::NotSameConditionsSection() + PathLines(failed, messenger);
 }
 
-bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots,
-                     int slot)
+bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots, int slot)
 {
     CSormaFileCheck check;
     return check.CheckBonusFile(employeeList, path, false, false) >= 0 && SlotHoldingFile(slots, path, slot) < 0;
@@ -279,10 +278,9 @@ bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const plat
 }
 
 ConversionOutcome RunConversion(const platform::Messenger& messenger, const std::string& employeeList,
-                                const SummarySlots& slots, const std::string& outputPath,
-                                int standardModeFlag, int functionId, CSormaItemCheck& items,
-                                const std::string& filingYear, const std::string& companyName,
-                                const ReviewFindings& review)
+                                const SummarySlots& slots, const std::string& outputPath, int standardModeFlag,
+                                int functionId, CSormaItemCheck& items, const std::string& filingYear,
+                                const std::string& companyName, const ReviewFindings& review)
 {
     std::vector<std::string> paths;
     paths.reserve(kSummarySlotCount + 1);
@@ -300,9 +298,9 @@ ConversionOutcome RunConversion(const platform::Messenger& messenger, const std:
                 return !outcome.declined;
             });
         }
-        outcome.converted = engine.Exchange(paths, static_cast<int>(paths.size()), outputPath,
-                                            standardModeFlag == 1 ? 1 : 2, text::Format("%d", functionId),
-                                            items, filingYear);
+        outcome.converted =
+            engine.Exchange(paths, static_cast<int>(paths.size()), outputPath, standardModeFlag == 1 ? 1 : 2,
+                            text::Format("%d", functionId), items, filingYear);
     }
     if (!outcome.converted)
         return outcome;

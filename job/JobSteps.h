@@ -38,8 +38,8 @@ int SlotHoldingFile(const SummarySlots& slots, const std::string& path, int exce
 // comparing conditions, places accepted files in their month slots and
 // refuses two files for one month, and a file that a bonus slot (or another
 // month) already holds. Returns the message to show, "" when all were accepted.
-std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths,
-                             SummarySlots& slots, const platform::Messenger& messenger);
+std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths, SummarySlots& slots,
+                             const platform::Messenger& messenger);
 
 // Salary files page, 次へ: the output conditions of the salary slots.
 std::string CheckSalaryConditions(const std::string& employeeList, const SummarySlots& slots,
@@ -47,8 +47,7 @@ std::string CheckSalaryConditions(const std::string& employeeList, const Summary
 
 // Bonus files page, a chosen file for slot `slot` (0-based, 12 to 16): true
 // when the bonus check accepts it and no other slot holds the same file.
-bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots,
-                     int slot);
+bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots, int slot);
 const std::string& BonusFileRefusedMessage();
 // The same for the file at `path`, with the character code line when it applies.
 std::string BonusFileRefusedMessage(const std::string& path);
@@ -104,10 +103,9 @@ struct ConversionOutcome {
     fileio::WriteError settingsError = fileio::WriteError::None;
 };
 ConversionOutcome RunConversion(const platform::Messenger& messenger, const std::string& employeeList,
-                                const SummarySlots& slots, const std::string& outputPath,
-                                int standardModeFlag, int functionId, CSormaItemCheck& items,
-                                const std::string& filingYear, const std::string& companyName,
-                                const ReviewFindings& review = {});
+                                const SummarySlots& slots, const std::string& outputPath, int standardModeFlag,
+                                int functionId, CSormaItemCheck& items, const std::string& filingYear,
+                                const std::string& companyName, const ReviewFindings& review = {});
 
 }  // namespace job
 }  // namespace corvane

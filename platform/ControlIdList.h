@@ -6,6 +6,7 @@
 // CORVANE_DIALOG_CONTROL(name, id, resource) first. platform/ControlIds.h
 // makes the enumeration of it; the Windows build writes the resource header's
 // #define lines from it (gui/win32/CMakeLists.txt), so keep one entry per line.
+// clang-format off
 
 // Start page
 CORVANE_PAGE_CONTROL(StartPicture, 1000, IDC_START_PICTURE)

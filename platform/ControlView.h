@@ -63,8 +63,8 @@ public:
 enum WizardButton : unsigned {
     kWizBack = 0x1,
     kWizNext = 0x2,
-    kWizFinish = 0x4,           // 完了 enabled (shown instead of 次へ)
-    kWizDisabledFinish = 0x8,   // 完了 shown but disabled
+    kWizFinish = 0x4,          // 完了 enabled (shown instead of 次へ)
+    kWizDisabledFinish = 0x8,  // 完了 shown but disabled
 };
 
 // The view of the whole wizard: the controls of all six pages (ids are unique)

@@ -30,7 +30,7 @@ struct OpenFileRequest {
     std::string initialFileName;   // path encoding; "" for none
     bool multiSelect = false;
     bool fileMustExist = true;
-    bool hideReadOnly = true;      // no read-only check box
+    bool hideReadOnly = true;  // no read-only check box
     bool resizable = false;
     // The size of the buffer that receives a multiple selection, in bytes, as
     // the Windows dialog fills it (see SelectionBufferBytes); 0: no limit. A
@@ -42,7 +42,7 @@ struct SaveFileRequest {
     std::string title;
     std::string filter;
     std::string defaultExtension;
-    std::string initialFileName;  // path encoding
+    std::string initialFileName;   // path encoding
     bool confirmOverwrite = true;  // ask before an existing file is replaced
     bool hideReadOnly = true;
 };

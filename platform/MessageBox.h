@@ -14,8 +14,7 @@ class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
     // Shows the message modally and returns the button the user pressed.
-    virtual Answer ShowMessage(const std::string& caption, const std::string& text, Icon icon,
-                               Buttons buttons) = 0;
+    virtual Answer ShowMessage(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) = 0;
     // The same with a details text that the user can unfold below the
     // message. A front end without such a place shows both together.
     virtual Answer ShowMessageWithDetails(const std::string& caption, const std::string& text,

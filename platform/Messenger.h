@@ -17,8 +17,7 @@ public:
     // Without a codec, paths are shown as they are (tests, Windows).
     explicit Messenger(MessageBoxService& service, const TextCodec* codec = nullptr)
         : m_service(service), m_codec(codec)
-    {
-    }
+    {}
 
     Answer Show(const std::string& text, Icon icon, Buttons buttons = Buttons::Ok) const;
     // A question with the long part in `details`, which the user may unfold.
@@ -28,10 +27,7 @@ public:
     void Inform(const std::string& text) const { Show(text, Icon::Information); }
 
     // A path in the form it takes inside a message (code page 932).
-    std::string DisplayPath(const std::string& osPath) const
-    {
-        return m_codec ? m_codec->PathToText(osPath) : osPath;
-    }
+    std::string DisplayPath(const std::string& osPath) const { return m_codec ? m_codec->PathToText(osPath) : osPath; }
 
     MessageBoxService& Service() const { return m_service; }
     const TextCodec* Codec() const { return m_codec; }

@@ -4,8 +4,7 @@ namespace corvane::platform {
 
 WizardNavigator::WizardNavigator(WizardLogic& wizard)
     : m_wizard(wizard), m_initialised(static_cast<std::size_t>(wizard.PageCount()), false)
-{
-}
+{}
 
 void WizardNavigator::Start()
 {

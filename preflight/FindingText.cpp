@@ -40,8 +40,9 @@ std::string ProceedQuestion(const std::vector<Finding>& findings)
             kinds.emplace_back(finding.kind, 0);
         kinds.back().second += finding.count;
     }
-    std::string text = "エクスポートファイルに、次の確認事項があります。\n"
-                       "このまま作成すると、中間ファイルの金額や項目が正しくない可能性があります。\n\n";
+    std::string text =
+        "エクスポートファイルに、次の確認事項があります。\n"
+        "このまま作成すると、中間ファイルの金額や項目が正しくない可能性があります。\n\n";
     for (const auto& [kind, count] : kinds)
         text += "・" + KindTitle(kind) + "：" + std::to_string(count) + "件\n";
     return text + "\nこのまま中間ファイルを作成しますか？";

@@ -172,14 +172,14 @@ void UnlistedCodes(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
         const Unlisted& unlisted = byEntry[facts.entry];
         if (unlisted.codes.Count() == 0)
             continue;
-        std::string text = "従業員一覧表にない従業員コードが" + std::to_string(unlisted.codes.Count()) + "件あります（" +
-                           unlisted.codes.Text() + "）。これらの行の金額は中間ファイルに入りません。";
+        std::string text = "従業員一覧表にない従業員コードが" + std::to_string(unlisted.codes.Count()) +
+                           "件あります（" + unlisted.codes.Text() + "）。これらの行の金額は中間ファイルに入りません。";
         if (unlisted.loose > 0)
             text += "\nうち" + std::to_string(unlisted.loose) +
                     "件は、先頭の0や前後の空白を除くと従業員一覧表のコードと一致します。"
                     "表計算ソフトで保存し直したときに、コードの先頭の0が失われた可能性があります。";
-        findings.push_back(Make(FindingKind::UnlistedCodes, facts.path, 0, unlisted.first, unlisted.codes.Count(),
-                                std::move(text)));
+        findings.push_back(
+            Make(FindingKind::UnlistedCodes, facts.path, 0, unlisted.first, unlisted.codes.Count(), std::move(text)));
     }
 }
 
@@ -219,12 +219,11 @@ void RowShapes(const std::vector<ExportFileFacts>& files, std::vector<Finding>& 
         const auto& sample = facts.fieldCounts;
         if (sample.count == 0)
             continue;
-        findings.push_back(Make(FindingKind::FieldCount, facts.path, sample.lines.front(), sample.codes.front(),
-                                sample.count,
-                                "項目の数が見出し行（" + std::to_string(facts.headingLine) + "行目、" +
-                                    std::to_string(facts.headingFields) + "項目）と異なる行が" +
-                                    std::to_string(sample.count) + "行あります（" + Lines(sample) +
-                                    "）。項目がずれて、別の列の値が読まれている可能性があります。"));
+        findings.push_back(
+            Make(FindingKind::FieldCount, facts.path, sample.lines.front(), sample.codes.front(), sample.count,
+                 "項目の数が見出し行（" + std::to_string(facts.headingLine) + "行目、" +
+                     std::to_string(facts.headingFields) + "項目）と異なる行が" + std::to_string(sample.count) +
+                     "行あります（" + Lines(sample) + "）。項目がずれて、別の列の値が読まれている可能性があります。"));
     }
     for (const auto& facts : files) {
         const auto& sample = facts.unpairedQuotes;
@@ -284,8 +283,8 @@ void BadDates(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
         if (people.Count() == 0)
             continue;
         findings.push_back(Make(FindingKind::BadDate, list->path, 0, first, people.Count(),
-                                std::string(column) + "が日付に変換できない従業員が" +
-                                    std::to_string(people.Count()) + "人います（" + people.Text() +
+                                std::string(column) + "が日付に変換できない従業員が" + std::to_string(people.Count()) +
+                                    "人います（" + people.Text() +
                                     "）。中間ファイルでは空欄になります。日付は「1975年 4月 3日」や"
                                     "「昭和50年 4月 3日」の形でエクスポートしてください。"));
     }
@@ -330,9 +329,9 @@ void NotNumbers(const CSormaKyuuyo& reader, const CSormaItemCheck& items, std::v
             const ExportFileFacts* facts = fileOfPeriod[static_cast<std::size_t>(period)];
             findings.push_back(Make(FindingKind::NotANumber, facts ? facts->path : std::string(), 0, found.first,
                                     found.values.Count(),
-                                    entries[e].targetItem + "（" + entries[e].chosenPayrollItem +
-                                        "）に数値でない値が" + std::to_string(found.values.Count()) + "件あります（" +
-                                        found.values.Text() + "）。ヴェルドで正しく取り込まれません。"));
+                                    entries[e].targetItem + "（" + entries[e].chosenPayrollItem + "）に数値でない値が" +
+                                        std::to_string(found.values.Count()) + "件あります（" + found.values.Text() +
+                                        "）。ヴェルドで正しく取り込まれません。"));
         }
     }
 }

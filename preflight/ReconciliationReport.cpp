@@ -44,8 +44,9 @@ struct Year {
 std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Finding>& findings,
                               const PathDisplay& display)
 {
-    std::string csv = text::CsvRow({"コード", "氏名", "給与の月", "賞与の回", "総支給金額（給与）", "社会保険料等の控除額（給与）",
-                           "算出税額（給与）", "総支給金額（賞与）", "社会保険料等の控除額（賞与）", "算出税額（賞与）"});
+    std::string csv =
+        text::CsvRow({"コード", "氏名", "給与の月", "賞与の回", "総支給金額（給与）", "社会保険料等の控除額（給与）",
+                      "算出税額（給与）", "総支給金額（賞与）", "社会保険料等の控除額（賞与）", "算出税額（賞与）"});
     for (const auto& syain : store.Syain()) {
         Year salaries;
         Year bonuses;
@@ -53,16 +54,17 @@ std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Fin
             salaries.Add(*record, 1);
         for (const auto& record : syain->Bonuses())
             bonuses.Add(*record, kFirstBonusPeriod);
-        csv += text::CsvRow({syain->Code(), syain->Name(), salaries.periods, bonuses.periods, std::to_string(salaries.gross),
-                    std::to_string(salaries.deductions), std::to_string(salaries.tax), std::to_string(bonuses.gross),
-                    std::to_string(bonuses.deductions), std::to_string(bonuses.tax)});
+        csv += text::CsvRow({syain->Code(), syain->Name(), salaries.periods, bonuses.periods,
+                             std::to_string(salaries.gross), std::to_string(salaries.deductions),
+                             std::to_string(salaries.tax), std::to_string(bonuses.gross),
+                             std::to_string(bonuses.deductions), std::to_string(bonuses.tax)});
     }
     csv += "\r\n";
     csv += text::CsvRow({"確認事項", "ファイル", "行", "従業員コード", "件数", "内容"});
     for (const auto& finding : findings) {
         csv += text::CsvRow({KindTitle(finding.kind), finding.file.empty() ? std::string() : display(finding.file),
-                    finding.line > 0 ? std::to_string(finding.line) : std::string(), finding.employee,
-                    std::to_string(finding.count), finding.text});
+                             finding.line > 0 ? std::to_string(finding.line) : std::string(), finding.employee,
+                             std::to_string(finding.count), finding.text});
     }
     return csv;
 }

@@ -127,16 +127,15 @@ bool CSormaFileCheck::CheckedEmployeeList(const std::string& path, std::string& 
     return m_list->accepted;
 }
 
-bool CSormaFileCheck::ReadSummaryOfListCompany(const std::string& employeeList, const std::string& path,
-                                               int lineCount, std::vector<std::string>& lines)
+bool CSormaFileCheck::ReadSummaryOfListCompany(const std::string& employeeList, const std::string& path, int lineCount,
+                                               std::vector<std::string>& lines)
 {
     std::string listCompany;
     if (!CheckedEmployeeList(employeeList, listCompany) || !IsTextFile(path))
         return false;
     lines = LeadingLines(path, lineCount);
     std::string company;
-    return HasLine(lines, kTitleLine) && CompanyOfTitle(Line(lines, kTitleLine), company) &&
-           company == listCompany;
+    return HasLine(lines, kTitleLine) && CompanyOfTitle(Line(lines, kTitleLine), company) && company == listCompany;
 }
 
 int CSormaFileCheck::CompareConditions(const std::vector<std::string>& lines, bool first, int accepted)
@@ -151,8 +150,7 @@ int CSormaFileCheck::CompareConditions(const std::vector<std::string>& lines, bo
     return conditions == m_referenceConditions ? accepted : -2;
 }
 
-int CSormaFileCheck::CheckSalaryFile(const std::string& employeeList, const std::string& path, bool compare,
-                                     bool first)
+int CSormaFileCheck::CheckSalaryFile(const std::string& employeeList, const std::string& path, bool compare, bool first)
 {
     if (first)
         m_referenceConditions.clear();
@@ -169,8 +167,7 @@ int CSormaFileCheck::CheckSalaryFile(const std::string& employeeList, const std:
     return compare ? CompareConditions(lines, first, result) : result;
 }
 
-int CSormaFileCheck::CheckBonusFile(const std::string& employeeList, const std::string& path, bool compare,
-                                    bool first)
+int CSormaFileCheck::CheckBonusFile(const std::string& employeeList, const std::string& path, bool compare, bool first)
 {
     if (first)
         m_referenceConditions.clear();

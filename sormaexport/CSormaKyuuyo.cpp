@@ -68,11 +68,13 @@ std::uint32_t PeriodBit(int period)
 }  // namespace
 
 CSormaKyuuyo::CSormaKyuuyo(const platform::Messenger& messenger)
-    : m_messenger(messenger), m_employeeTable(EmployeeTable()), m_payTable(PayTable()),
+    : m_messenger(messenger),
+      m_employeeTable(EmployeeTable()),
+      m_payTable(PayTable()),
       m_employeeCodeColumn(ColumnOf(m_employeeTable, kCodeColumn)),
-      m_employeeSlots(m_employeeTable.columns.size(), -1), m_paySlots(m_payTable.columns.size(), -1)
-{
-}
+      m_employeeSlots(m_employeeTable.columns.size(), -1),
+      m_paySlots(m_payTable.columns.size(), -1)
+{}
 
 CSormaKyuuyo::~CSormaKyuuyo() = default;
 
@@ -94,9 +96,9 @@ bool CSormaKyuuyo::Read(const std::vector<std::string>& paths, int count, const 
     m_employeeCodes.clear();
     m_facts.clear();
     const std::size_t entries = count <= 0 ? 0 : std::min(paths.size(), static_cast<std::size_t>(count));
-    std::size_t filesLeft = static_cast<std::size_t>(
-        std::count_if(paths.begin(), paths.begin() + static_cast<std::ptrdiff_t>(entries),
-                      [](const std::string& path) { return !path.empty(); }));
+    std::size_t filesLeft =
+        static_cast<std::size_t>(std::count_if(paths.begin(), paths.begin() + static_cast<std::ptrdiff_t>(entries),
+                                               [](const std::string& path) { return !path.empty(); }));
     for (std::size_t entry = 0; entry < entries; ++entry) {
         const std::string& path = paths[entry];
         if (path.empty())
@@ -332,11 +334,12 @@ void CSormaKyuuyo::ParseEmployeeHeader(const std::string& line)
             continue;
         if (m_employeeSlots[j] < 0)
             m_employeeSlots[j] = static_cast<std::int32_t>(m_employeeSlotCount++);
-        m_employeeRow.columns.push_back({static_cast<std::size_t>(column.realIndex),
-                                         static_cast<std::size_t>(m_employeeSlots[j]), column.amount});
+        m_employeeRow.columns.push_back(
+            {static_cast<std::size_t>(column.realIndex), static_cast<std::size_t>(m_employeeSlots[j]), column.amount});
     }
     const std::int32_t codeField =
-        m_employeeCodeColumn < 0 ? -1 : m_employeeTable.columns[static_cast<std::size_t>(m_employeeCodeColumn)].realIndex;
+        m_employeeCodeColumn < 0 ? -1
+                                 : m_employeeTable.columns[static_cast<std::size_t>(m_employeeCodeColumn)].realIndex;
     m_employeeRow.Build(codeField < 0 ? 0 : static_cast<std::size_t>(codeField), m_employeeSlotCount);
 }
 
@@ -357,8 +360,8 @@ void CSormaKyuuyo::ParsePayHeader()
             continue;
         if (m_paySlots[k] < 0)
             m_paySlots[k] = static_cast<std::int32_t>(stride++);
-        m_payRow.columns.push_back({static_cast<std::size_t>(item.realIndex),
-                                    static_cast<std::size_t>(m_paySlots[k]), item.amount});
+        m_payRow.columns.push_back(
+            {static_cast<std::size_t>(item.realIndex), static_cast<std::size_t>(m_paySlots[k]), item.amount});
     }
     m_payRow.Build(static_cast<std::size_t>(m_payTable.columns[0].realIndex), stride);
     if (stride != m_payStride)
@@ -395,8 +398,8 @@ void CSormaKyuuyo::AppendValue(std::string_view value, bool amount)
     m_row.Append(m_amount);
 }
 
-void CSormaKyuuyo::BuildRow(const RowLayout& layout, std::size_t slots, const SORMADATA& record,
-                            std::size_t kept, std::size_t keptCount)
+void CSormaKyuuyo::BuildRow(const RowLayout& layout, std::size_t slots, const SORMADATA& record, std::size_t kept,
+                            std::size_t keptCount)
 {
     m_row.Clear();
     for (std::size_t s = 0; s < slots; ++s) {
@@ -675,9 +678,11 @@ void CSormaKyuuyo::VisitPayValues(const SORMADATA& record, const std::vector<std
         const int period = std::countr_zero(bits) + 1;
         for (std::size_t k = 0; k < items.size(); ++k) {
             const std::int32_t item = items[k];
-            if (item <= 0 || static_cast<std::size_t>(item) >= m_paySlots.size() || m_paySlots[static_cast<std::size_t>(item)] < 0)
+            if (item <= 0 || static_cast<std::size_t>(item) >= m_paySlots.size() ||
+                m_paySlots[static_cast<std::size_t>(item)] < 0)
                 continue;
-            visit(period, k, record.values.At(row + static_cast<std::size_t>(m_paySlots[static_cast<std::size_t>(item)])));
+            visit(period, k,
+                  record.values.At(row + static_cast<std::size_t>(m_paySlots[static_cast<std::size_t>(item)])));
         }
     }
 }

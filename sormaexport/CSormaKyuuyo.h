@@ -116,8 +116,7 @@ private:
     };
 
     bool ReadFile(const std::string& path, std::size_t entry, std::size_t summaryFilesLeft);
-    bool ReadLines(text::LineReader& reader, std::size_t entry, std::size_t summaryFilesLeft,
-                   ExportFileFacts& facts);
+    bool ReadLines(text::LineReader& reader, std::size_t entry, std::size_t summaryFilesLeft, ExportFileFacts& facts);
     static int LabelPeriod(const std::string& line, std::size_t entry);
     void ParseEmployeeHeader(const std::string& line);
     void ParsePayHeader();
@@ -180,7 +179,7 @@ private:
     ExportFileFacts* m_fileFacts = nullptr;  // of the file being read; null outside ReadFile
     std::uint32_t m_fileBit = 0;
     long m_lineNumber = 0;
-    long m_lastRowLine = 0;       // the file's last data row so far
+    long m_lastRowLine = 0;  // the file's last data row so far
     std::size_t m_lastRowFields = 0;
     RowSample* m_lastRowSample = nullptr;  // where that row was noted as faulty
 

@@ -30,8 +30,8 @@ std::size_t MarkedBytes(std::uint64_t mask)
 
 }  // namespace
 
-void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positions,
-                   std::vector<std::string_view>& out, CsvRowShape* shape)
+void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positions, std::vector<std::string_view>& out,
+                   CsvRowShape* shape)
 {
     out.assign(positions.size(), std::string_view());
     if (positions.empty() && !shape)

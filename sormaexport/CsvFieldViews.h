@@ -28,7 +28,7 @@ struct CsvRowShape {
 // of the line than the last position needs. out[k] is the field at
 // positions[k]; a position past the last field gives "". With `shape`, the
 // rest of the line is walked too, to count its fields.
-void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positions,
-                   std::vector<std::string_view>& out, CsvRowShape* shape = nullptr);
+void PickCsvFields(std::string_view line, const std::vector<std::size_t>& positions, std::vector<std::string_view>& out,
+                   CsvRowShape* shape = nullptr);
 
 }  // namespace corvane

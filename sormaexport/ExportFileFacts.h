@@ -12,8 +12,8 @@ struct RowSample {
     static constexpr std::size_t kKept = 5;
 
     std::size_t count = 0;
-    std::vector<long> lines;          // the first kKept line numbers
-    std::vector<std::string> codes;   // the employee code of each kept line
+    std::vector<long> lines;         // the first kKept line numbers
+    std::vector<std::string> codes;  // the employee code of each kept line
 
     void Add(long line, std::string_view code)
     {
@@ -40,10 +40,10 @@ struct RowSample {
 // the values it keeps: the shape of every data row against the heading line.
 struct ExportFileFacts {
     std::string path;
-    std::size_t entry = 0;     // its place in the path list given to Read
+    std::size_t entry = 0;  // its place in the path list given to Read
     bool employeeList = false;
-    int period = -1;           // a summary file's period; -1 when its rows were not read
-    long headingLine = 0;      // 0 when the file has no heading line
+    int period = -1;       // a summary file's period; -1 when its rows were not read
+    long headingLine = 0;  // 0 when the file has no heading line
     std::size_t headingFields = 0;
     std::size_t rows = 0;      // data rows read
     RowSample fieldCounts;     // rows whose number of fields differs from the heading's

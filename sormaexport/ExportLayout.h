@@ -27,9 +27,18 @@ constexpr int kBonusCount = 5;
 constexpr int kFirstBonusPeriod = 14;
 constexpr int kLastPeriod = kFirstBonusPeriod + kBonusCount - 1;
 
-constexpr int BonusPeriod(int bonus) { return kFirstBonusPeriod + bonus - 1; }
-constexpr bool IsSalaryPeriod(int period) { return period >= 1 && period <= kSalaryMonths; }
-constexpr bool IsBonusPeriod(int period) { return period >= kFirstBonusPeriod && period <= kLastPeriod; }
+constexpr int BonusPeriod(int bonus)
+{
+    return kFirstBonusPeriod + bonus - 1;
+}
+constexpr bool IsSalaryPeriod(int period)
+{
+    return period >= 1 && period <= kSalaryMonths;
+}
+constexpr bool IsBonusPeriod(int period)
+{
+    return period >= kFirstBonusPeriod && period <= kLastPeriod;
+}
 
 // The texts, in code page 932.
 // The first field of the employee list's title line: 「従業員(一覧表)」.

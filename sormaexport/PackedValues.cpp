@@ -37,8 +37,8 @@ void PackedValues::Append(std::string_view value)
     m_ends.push_back(static_cast<std::uint32_t>(m_bytes.size()));
 }
 
-void PackedValues::Replace(std::size_t first, std::size_t count, const PackedValues& with,
-                           std::size_t spareValues, std::size_t spareBytes)
+void PackedValues::Replace(std::size_t first, std::size_t count, const PackedValues& with, std::size_t spareValues,
+                           std::size_t spareBytes)
 {
     const std::size_t begin = Begin(first);
     const std::size_t end = count == 0 ? begin : m_ends[first + count - 1];

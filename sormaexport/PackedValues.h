@@ -42,7 +42,10 @@ public:
                  std::size_t spareBytes = 0);
 
 private:
-    std::size_t Begin(std::size_t index) const { return index == 0 ? 0 : m_ends[index - 1]; }
+    std::size_t Begin(std::size_t index) const
+    {
+        return index == 0 ? 0 : m_ends[index - 1];
+    }
 
     std::vector<char> m_bytes;
     std::vector<std::uint32_t> m_ends;  // end of each value in m_bytes; it starts where the one before ends

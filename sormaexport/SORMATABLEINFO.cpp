@@ -1,6 +1,5 @@
 #include "sormaexport/SORMATABLEINFO.h"
 
-
 namespace corvane {
 
 namespace {
@@ -14,6 +13,8 @@ constexpr bool T = false;  // text
 constexpr bool A = true;   // amount
 
 // The employee list export's columns, in the export's own order.
+// Several rows to a line, as the export lists them.
+// clang-format off
 const ColumnDefinition kEmployeeColumns[] = {
     {"氏名", T}, {"姓", T}, {"名", T}, {"フリガナ･姓", T}, {"フリガナ･名", T},
     {"コード", T}, {"性別", T}, {"生年月日", T}, {"年齢", T}, {"所属部門", T},
@@ -39,8 +40,10 @@ const ColumnDefinition kEmployeeColumns[] = {
     {"厚生年金保険･保険料", A}, {"厚生年金保険･資格取得日", T}, {"厚生年金保険･記号番号", T},
     {"厚生年金保険･賞与から徴収", T},
 };
+// clang-format on
 
 // The summary exports' pay items. 財形貯蓄 and 貸付金返済 occur twice.
+// clang-format off
 const ColumnDefinition kPayItems[] = {
     {"コード", T}, {"行項目名", T}, {"所定就労日", T}, {"出勤日数", T}, {"所定労働時間", T},
     {"実働時間", T}, {"遅刻早退回数", T}, {"遅刻早退時間", T}, {"パート時間", T},
@@ -67,6 +70,7 @@ const ColumnDefinition kPayItems[] = {
     {"所得税累計", A}, {"扶養人数", T}, {"税額表", T}, {"健保標準報酬", A},
     {"厚年標準報酬", A}, {"税率", T}, {"前社保控除後", A},
 };
+// clang-format on
 
 template <std::size_t N>
 SORMATABLEINFO MakeTable(const char* keyword, const ColumnDefinition (&definitions)[N])

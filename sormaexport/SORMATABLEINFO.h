@@ -9,9 +9,9 @@ namespace corvane {
 
 // One column of a built-in export table.
 struct SORMACOLUMNINFO {
-    std::string name;          // column or item name as written in the export header
+    std::string name;             // column or item name as written in the export header
     std::int32_t realIndex = -1;  // field position in the data rows of the file being read; -1 when unknown
-    bool amount = false;       // a money amount: quotes and commas are removed when stored
+    bool amount = false;          // a money amount: quotes and commas are removed when stored
 };
 
 // A built-in table: "従業員" (74 employee columns) or "給与賞与" (99 pay items).

@@ -32,8 +32,7 @@ int LeadingDigits(std::string_view s)
 int SalaryMonthFromLabel(const std::string& line)
 {
     const std::string& salaryMark = exportlayout::SalaryLabelMark();
-    const std::string text =
-        text::RemoveSingle(text::RemoveSingle(text::TrimRight(line), '"'), ' ');
+    const std::string text = text::RemoveSingle(text::RemoveSingle(text::TrimRight(line), '"'), ' ');
     if (!text::Contains(text, salaryMark))
         return -2;
     const int month = LeadingDigits(text::ReplaceAll(text, salaryMark, ""));

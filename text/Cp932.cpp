@@ -70,8 +70,7 @@ std::size_t Find(std::string_view haystack, std::string_view needle, std::size_t
         return from <= haystack.size() ? from : std::string_view::npos;
     std::size_t i = 0;
     while (i < haystack.size()) {
-        if (i >= from && haystack.size() - i >= needle.size() &&
-            haystack.compare(i, needle.size(), needle) == 0)
+        if (i >= from && haystack.size() - i >= needle.size() && haystack.compare(i, needle.size(), needle) == 0)
             return i;
         i += CharLengthAt(haystack, i);
     }

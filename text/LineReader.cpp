@@ -9,7 +9,7 @@ namespace corvane::text {
 namespace {
 constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 constexpr char kEndOfFileMark = '\x1A';
-}
+}  // namespace
 
 LineReader::~LineReader()
 {

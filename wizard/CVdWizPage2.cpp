@@ -141,15 +141,15 @@ void CVdWizPage2::TakeExports(const job::FolderExports& exports)
     }
 
     const auto filled = [&](int from, int to) {
-        return static_cast<int>(std::count_if(slots.begin() + from, slots.begin() + to,
-                                              [](const auto& s) { return !s.path.empty(); }));
+        return static_cast<int>(
+            std::count_if(slots.begin() + from, slots.begin() + to, [](const auto& s) { return !s.path.empty(); }));
     };
     const int months = filled(0, kSalarySlotCount);
     const int bonuses = filled(kSalarySlotCount, kSummarySlotCount);
-    std::string summary = "エクスポートファイルを読み込みました。\n\n従業員(一覧表)：" +
-                          Messenger().DisplayPath(list) + "\n" +
-                          (months ? text::Format("給与集計表：%dか月分\n", months) : std::string("給与集計表：なし\n")) +
-                          (bonuses ? text::Format("賞与集計表：%d回分", bonuses) : std::string("賞与集計表：なし"));
+    std::string summary =
+        "エクスポートファイルを読み込みました。\n\n従業員(一覧表)：" + Messenger().DisplayPath(list) + "\n" +
+        (months ? text::Format("給与集計表：%dか月分\n", months) : std::string("給与集計表：なし\n")) +
+        (bonuses ? text::Format("賞与集計表：%d回分", bonuses) : std::string("賞与集計表：なし"));
     if (!exports.ignored.empty()) {
         summary += "\n\nエクスポートファイルではないため、次のファイルは読み込みませんでした。";
         for (const auto& path : exports.ignored)

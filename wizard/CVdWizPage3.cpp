@@ -65,8 +65,7 @@ void CVdWizPage3::OnDropFiles(ControlId /*target*/, int /*row*/, const std::vect
 
 void CVdWizPage3::PlaceFiles(const std::vector<std::string>& paths)
 {
-    const std::string message =
-        job::PlaceSalaryFiles(Sheet().EmployeeListPath(), paths, Sheet().Slots(), Messenger());
+    const std::string message = job::PlaceSalaryFiles(Sheet().EmployeeListPath(), paths, Sheet().Slots(), Messenger());
     if (!message.empty())
         Messenger().Show(message, platform::Icon::Warning);
     RebuildList();

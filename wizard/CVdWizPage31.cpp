@@ -92,7 +92,8 @@ platform::PageJump CVdWizPage31::OnWizardNext()
     for (int row = 0; row < rows; ++row) {
         if (!view.ListCell(ControlId::ItemsList, row, kChoiceColumn).empty())
             continue;
-        const auto answer = Messenger().Show(UnchosenItemsQuestion(), platform::Icon::None, platform::Buttons::OkCancel);
+        const auto answer =
+            Messenger().Show(UnchosenItemsQuestion(), platform::Icon::None, platform::Buttons::OkCancel);
         return answer == platform::Answer::Ok ? platform::PageJump::Default() : platform::PageJump::Stay();
     }
     return platform::PageJump::Default();

@@ -44,8 +44,9 @@ void CVdWizPage4::ShowOutputPath()
     } else {
         const auto& system = Services().system;
         view.SetText(ControlId::LocationEdit,
-                     outputpath::LocationText(outputpath::FolderOf(path),
-                                              [&system](const std::string& drive) { return system.VolumeLabel(drive); }));
+                     outputpath::LocationText(outputpath::FolderOf(path), [&system](const std::string& drive) {
+                         return system.VolumeLabel(drive);
+                     }));
         view.SetText(ControlId::NameEdit, outputpath::FileNameOf(path));
     }
     // Setting the name is a change of it like any other.
@@ -119,9 +120,9 @@ bool CVdWizPage4::OnWizardFinish()
         Messenger().Show(missing, platform::Icon::None);
         return false;
     }
-    const std::string clash = job::SameFileMessage(
-        sheet.OutputPath(), job::ExportPaths(sheet.EmployeeListPath(), sheet.Slots()), sheet.Items().SettingsPath(),
-        Messenger());
+    const std::string clash =
+        job::SameFileMessage(sheet.OutputPath(), job::ExportPaths(sheet.EmployeeListPath(), sheet.Slots()),
+                             sheet.Items().SettingsPath(), Messenger());
     if (!clash.empty()) {
         Messenger().Warn(clash);
         return false;
@@ -138,10 +139,9 @@ bool CVdWizPage4::OnWizardFinish()
     const auto review = [this](const std::vector<preflight::Finding>& findings, const CExportXMLVeld&) {
         return job::ConfirmFindings(findings, Messenger());
     };
-    const auto outcome =
-        job::RunConversion(Messenger(), sheet.EmployeeListPath(), sheet.Slots(), sheet.OutputPath(),
-                           sheet.StandardModeFlag(), sheet.FunctionId(), sheet.Items(), year, sheet.CompanyName(),
-                           review);
+    const auto outcome = job::RunConversion(Messenger(), sheet.EmployeeListPath(), sheet.Slots(), sheet.OutputPath(),
+                                            sheet.StandardModeFlag(), sheet.FunctionId(), sheet.Items(), year,
+                                            sheet.CompanyName(), review);
     if (!outcome.converted)
         return false;
     // The intermediate file stands; only the remembered correspondence is lost.

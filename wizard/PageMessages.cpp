@@ -10,7 +10,8 @@ const std::string& ClearMonthsQuestion()
 
 const std::string& UnchosenItemsQuestion()
 {
-    static const std::string text = "未選択の項目が存在します。未選択の項目は正しく連動されません。\n処理を継続しますか？";
+    static const std::string text =
+        "未選択の項目が存在します。未選択の項目は正しく連動されません。\n処理を継続しますか？";
     return text;
 }
 

@@ -50,7 +50,8 @@ void CExportXMLVeld::SetKoumoku(const std::string& code, std::string&& value, co
 int CExportXMLVeld::AcceptedNumber(const std::string& item) const
 {
     const int number = XmlItemNameNumber(item);
-    return number >= 0 && static_cast<std::size_t>(number) < m_accepted.size() && m_accepted[static_cast<std::size_t>(number)]
+    return number >= 0 && static_cast<std::size_t>(number) < m_accepted.size() &&
+                   m_accepted[static_cast<std::size_t>(number)]
                ? number
                : -1;
 }

@@ -56,8 +56,8 @@ public:
                                  const SinkWrapper& wrap) const;
 
     // The document's bytes into `sink`; false when the sink failed.
-    bool WriteDocument(fileio::ByteSink& sink, int mode, const std::string& functionId,
-                       const std::string& companyName, const std::string& filingYear) const;
+    bool WriteDocument(fileio::ByteSink& sink, int mode, const std::string& functionId, const std::string& companyName,
+                       const std::string& filingYear) const;
 
     // One item line ending with a line feed (the file ends its lines with
     // CR LF): 4 x level blanks, then <TAG>escaped value</TAG>, or <TAG/> when

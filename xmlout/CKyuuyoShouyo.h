@@ -10,11 +10,11 @@ class CKyuuyoShouyo {
 public:
     virtual ~CKyuuyoShouyo() = default;
 
-    std::int32_t KUBUN = -1;       // period number: 1 to 12 salary, 14 to 18 bonus
-    std::string SOUSIKYUUGAKU;     // gross pay
-    std::string HOKENKOUJOGAKU;    // social-insurance and similar deductions
-    std::string FUYOUSINZOKUSUU;   // number of dependants
-    std::string SANSYUTUZEIGAKU;   // computed tax
+    std::int32_t KUBUN = -1;      // period number: 1 to 12 salary, 14 to 18 bonus
+    std::string SOUSIKYUUGAKU;    // gross pay
+    std::string HOKENKOUJOGAKU;   // social-insurance and similar deductions
+    std::string FUYOUSINZOKUSUU;  // number of dependants
+    std::string SANSYUTUZEIGAKU;  // computed tax
 };
 
 // One dependant; no operation of the store adds one.

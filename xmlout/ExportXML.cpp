@@ -3,8 +3,7 @@
 namespace corvane {
 
 fileio::WriteError CExportXMLVeld::ExportXML(const std::string& path, int mode, const std::string& functionId,
-                                             const std::string& companyName,
-                                             const std::string& filingYear) const
+                                             const std::string& companyName, const std::string& filingYear) const
 {
     return ExportXML(path, mode, functionId, companyName, filingYear, SinkWrapper());
 }

@@ -72,9 +72,9 @@ std::string GetFileVersion()
         return std::string();
     LanguageAndCodePage first;
     std::memcpy(&first, value, sizeof first);
-    return QueryString(block, text::Format("\\StringFileInfo\\%04x%04x\\FileVersion",
-                                           static_cast<unsigned>(first.language),
-                                           static_cast<unsigned>(first.codePage)));
+    return QueryString(block,
+                       text::Format("\\StringFileInfo\\%04x%04x\\FileVersion", static_cast<unsigned>(first.language),
+                                    static_cast<unsigned>(first.codePage)));
 }
 
 #else

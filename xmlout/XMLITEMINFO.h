@@ -27,9 +27,9 @@ struct XMLITEMINFO {
 // The groups of the key table, named after the element that encloses them.
 enum class XmlItemGroup { HonninJouhou, HaiguusyaJouhou, KazokuJouhou, KoujogakuJouhou, Goukei };
 
-inline constexpr XmlItemGroup kXmlItemGroups[] = {
-    XmlItemGroup::HonninJouhou, XmlItemGroup::HaiguusyaJouhou, XmlItemGroup::KazokuJouhou,
-    XmlItemGroup::KoujogakuJouhou, XmlItemGroup::Goukei};
+inline constexpr XmlItemGroup kXmlItemGroups[] = {XmlItemGroup::HonninJouhou, XmlItemGroup::HaiguusyaJouhou,
+                                                  XmlItemGroup::KazokuJouhou, XmlItemGroup::KoujogakuJouhou,
+                                                  XmlItemGroup::Goukei};
 
 // The rows of a group, in writing order.
 std::span<const XMLITEMINFO> XmlItemRows(XmlItemGroup group);

@@ -36,8 +36,7 @@ void SetCellText(QTableWidgetItem* item, platform::TextKind kind, const std::str
 
 QtControlView::QtControlView(const ControlRegistry& controls, QWidget& focusRoot)
     : m_controls(controls), m_focusRoot(focusRoot)
-{
-}
+{}
 
 template <typename W>
 W* QtControlView::As(ControlId id) const

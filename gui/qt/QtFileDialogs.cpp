@@ -173,8 +173,8 @@ std::optional<std::string> QtFileDialogs::ChooseFolder(const platform::FolderReq
             return std::nullopt;
     } else {
         const QString start = request.initialFolder.empty() ? m_lastFolder : FromPath(request.initialFolder);
-        const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeModalWidget(),
-                                                                 FromText(request.title), start);
+        const QString chosen =
+            QFileDialog::getExistingDirectory(QApplication::activeModalWidget(), FromText(request.title), start);
         if (chosen.isEmpty())
             return std::nullopt;
         path = ToPath(chosen);

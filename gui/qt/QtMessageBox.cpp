@@ -53,11 +53,11 @@ void FitCaption(QMessageBox& box)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-platform::Answer QtMessageBox::ShowMessage(const std::string& caption, const std::string& text,
-                                           platform::Icon icon, platform::Buttons buttons)
+platform::Answer QtMessageBox::ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
+                                           platform::Buttons buttons)
 {
-    return Record({FromText(caption), FromText(text), QString(), icon, buttons,
-                   QApplication::overrideCursor() != nullptr});
+    return Record(
+        {FromText(caption), FromText(text), QString(), icon, buttons, QApplication::overrideCursor() != nullptr});
 }
 
 platform::Answer QtMessageBox::ShowMessageWithDetails(const std::string& caption, const std::string& text,

@@ -6,14 +6,13 @@ namespace corvane::qt {
 
 QtPlatform::QtPlatform(std::string commandLine, std::ostream& reply)
     : m_hostSystem(std::move(commandLine)), m_system(&m_hostSystem), m_callerWindow(reply)
-{
-}
+{}
 
 platform::Services QtPlatform::Services()
 {
-    return platform::Services{m_messageBox, m_fileDialogs, m_waitCursor, m_shell,
-                              *m_system,    m_callerWindow, m_com,      m_host,
-                              &platform::SystemTextCodec()};
+    return platform::Services{m_messageBox, m_fileDialogs, m_waitCursor,
+                              m_shell,      *m_system,     m_callerWindow,
+                              m_com,        m_host,        &platform::SystemTextCodec()};
 }
 
 void QtPlatform::Script()

@@ -22,8 +22,7 @@ std::size_t WholeFront(const std::wstring& text, std::size_t length)
 // a whole character.
 std::size_t WholeBack(const std::wstring& text, std::size_t length)
 {
-    return length > 0 && length < text.size() && IsHighSurrogate(text[text.size() - length - 1]) ? length - 1
-                                                                                                   : length;
+    return length > 0 && length < text.size() && IsHighSurrogate(text[text.size() - length - 1]) ? length - 1 : length;
 }
 
 // The largest n in [0, limit] for which fits(n) holds, fits(0) assumed; the
@@ -68,7 +67,8 @@ std::wstring ElidePath(const std::wstring& path, int width, const TextWidth& mea
         const std::size_t back = WholeBack(name, n / 2);
         return name.substr(0, front) + kEllipsis + name.substr(name.size() - back);
     };
-    const std::size_t n = Largest(name.empty() ? 0 : name.size() - 1, [&](std::size_t k) { return measure(cut(k)) <= width; });
+    const std::size_t n =
+        Largest(name.empty() ? 0 : name.size() - 1, [&](std::size_t k) { return measure(cut(k)) <= width; });
     return cut(n);
 }
 

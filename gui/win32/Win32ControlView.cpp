@@ -247,8 +247,8 @@ std::vector<int> Win32ControlView::ListSelectedRows(ControlId list) const
     if (!control)
         return rows;
     int row = -1;
-    while ((row = static_cast<int>(SendMessageW(control, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
-                                                LVNI_SELECTED))) >= 0)
+    while ((row = static_cast<int>(SendMessageW(control, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >=
+           0)
         rows.push_back(row);
     return rows;
 }
@@ -314,7 +314,8 @@ std::string Win32ControlView::ListBoxText(ControlId list, int item) const
     if (length == LB_ERR)
         return std::string();
     std::wstring buffer(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT n = SendMessageW(control, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(buffer.data()));
+    const LRESULT n =
+        SendMessageW(control, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(buffer.data()));
     buffer.resize(n == LB_ERR ? 0 : static_cast<std::size_t>(n));
     return WideToText(buffer);
 }
@@ -340,7 +341,6 @@ void Win32ControlView::SetWizardButtons(unsigned flags)
     if (m_sheet)
         PostMessageW(m_sheet, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
 }
-
 
 void Win32ControlView::PreparePathDisplay(HWND container)
 {

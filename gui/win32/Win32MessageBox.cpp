@@ -86,8 +86,8 @@ TaskDialogIndirectFunction FindTaskDialog()
 
 }  // namespace
 
-platform::Answer Win32MessageBox::ShowMessage(const std::string& caption, const std::string& text,
-                                              platform::Icon icon, platform::Buttons buttons)
+platform::Answer Win32MessageBox::ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
+                                              platform::Buttons buttons)
 {
     const UINT flags = IconFlags(icon) | ButtonFlags(buttons);
     return AnswerOf(MessageBoxW(GetActiveWindow(), TextToWide(text).c_str(), TextToWide(caption).c_str(), flags));

@@ -50,8 +50,7 @@ void Win32CallerWindow::BringToForeground(platform::WindowHandle window)
     SetForegroundWindow(ToHandle(window));
 }
 
-void Win32CallerWindow::Post(platform::WindowHandle window, int message, std::intptr_t wparam,
-                             std::intptr_t lparam)
+void Win32CallerWindow::Post(platform::WindowHandle window, int message, std::intptr_t wparam, std::intptr_t lparam)
 {
     PostMessageW(ToHandle(window), static_cast<UINT>(message), static_cast<WPARAM>(wparam),
                  static_cast<LPARAM>(lparam));

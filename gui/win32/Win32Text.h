@@ -18,10 +18,22 @@ constexpr UINT kPathCodePage = CP_UTF8;
 using platform::win32::Narrow;
 using platform::win32::Widen;
 
-inline std::wstring TextToWide(const std::string& text) { return Widen(text, kTextCodePage); }
-inline std::string WideToText(const std::wstring& wide) { return Narrow(wide, kTextCodePage); }
-inline std::wstring PathToWide(const std::string& path) { return Widen(path, kPathCodePage); }
-inline std::string WideToPath(const std::wstring& wide) { return Narrow(wide, kPathCodePage); }
+inline std::wstring TextToWide(const std::string& text)
+{
+    return Widen(text, kTextCodePage);
+}
+inline std::string WideToText(const std::wstring& wide)
+{
+    return Narrow(wide, kTextCodePage);
+}
+inline std::wstring PathToWide(const std::string& path)
+{
+    return Widen(path, kPathCodePage);
+}
+inline std::string WideToPath(const std::wstring& wide)
+{
+    return Narrow(wide, kPathCodePage);
+}
 
 inline UINT CodePageOf(platform::TextKind kind)
 {

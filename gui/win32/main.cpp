@@ -50,9 +50,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     corvane::platform::HostSystem system(ParameterLine());
 
     // Paths are UTF-8, texts code page 932: the codec goes between them.
-    const corvane::platform::Services services{messageBox,   fileDialogs, waitCursor, shell,
-                                               system,       callerWindow, com,       wizardHost,
-                                               &corvane::platform::SystemTextCodec()};
+    const corvane::platform::Services services{messageBox, fileDialogs, waitCursor,
+                                               shell,      system,      callerWindow,
+                                               com,        wizardHost,  &corvane::platform::SystemTextCodec()};
     corvane::CCorvaneApp app(services, std::cout);
     return app.Run();
 }

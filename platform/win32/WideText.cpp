@@ -25,8 +25,8 @@ std::string Narrow(const std::wstring& input, UINT codePage)
     std::wstring wide;
     wide.reserve(input.size());
     for (std::size_t i = 0; i < input.size(); ++i) {
-        const bool pair = i + 1 < input.size() && input[i] >= 0xD800 && input[i] <= 0xDBFF &&
-                          input[i + 1] >= 0xDC00 && input[i + 1] <= 0xDFFF;
+        const bool pair = i + 1 < input.size() && input[i] >= 0xD800 && input[i] <= 0xDBFF && input[i + 1] >= 0xDC00 &&
+                          input[i + 1] <= 0xDFFF;
         if (pair && !utf8) {
             wide.push_back(L'?');
             ++i;

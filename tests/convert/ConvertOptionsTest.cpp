@@ -44,29 +44,28 @@ TEST_P(UsageError, ShowsTheUsageAndExitsTwoWritingNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, UsageError,
-    ::testing::Values(
-        UsageCase{"UnknownOption", {"--employees", "LIST", "--out", "OUT", "--verbose"}},
-        UsageCase{"PositionalArgument", {"--employees", "LIST", "--out", "OUT", "extra.txt"}},
-        UsageCase{"EmployeesMissing", {"--out", "OUT"}},
-        UsageCase{"OutMissing", {"--employees", "LIST"}},
-        UsageCase{"OutEmpty", {"--employees", "LIST", "--out", ""}},
-        UsageCase{"ValueMissing", {"--employees", "LIST", "--out"}},
-        UsageCase{"SixBonusFiles",
-                  {"--employees", "LIST", "--out", "OUT", "--bonus", "a", "--bonus", "b", "--bonus", "c", "--bonus",
-                   "d", "--bonus", "e", "--bonus", "f"}},
-        UsageCase{"ModeOther", {"--employees", "LIST", "--out", "OUT", "--mode", "EASY"}},
-        UsageCase{"ItemWithoutEquals", {"--employees", "LIST", "--out", "OUT", "--item", "1"}},
-        UsageCase{"ItemZero", {"--employees", "LIST", "--out", "OUT", "--item", "0=x"}},
-        UsageCase{"ItemFive", {"--employees", "LIST", "--out", "OUT", "--item", "5=x"}},
-        UsageCase{"ItemTwoDigits", {"--employees", "LIST", "--out", "OUT", "--item", "12=x"}},
-        UsageCase{"EmployeesTwice", {"--employees", "LIST", "--employees", "LIST", "--out", "OUT"}}),
+    ::testing::Values(UsageCase{"UnknownOption", {"--employees", "LIST", "--out", "OUT", "--verbose"}},
+                      UsageCase{"PositionalArgument", {"--employees", "LIST", "--out", "OUT", "extra.txt"}},
+                      UsageCase{"EmployeesMissing", {"--out", "OUT"}}, UsageCase{"OutMissing", {"--employees", "LIST"}},
+                      UsageCase{"OutEmpty", {"--employees", "LIST", "--out", ""}},
+                      UsageCase{"ValueMissing", {"--employees", "LIST", "--out"}},
+                      UsageCase{"SixBonusFiles",
+                                {"--employees", "LIST", "--out", "OUT", "--bonus", "a", "--bonus", "b", "--bonus", "c",
+                                 "--bonus", "d", "--bonus", "e", "--bonus", "f"}},
+                      UsageCase{"ModeOther", {"--employees", "LIST", "--out", "OUT", "--mode", "EASY"}},
+                      UsageCase{"ItemWithoutEquals", {"--employees", "LIST", "--out", "OUT", "--item", "1"}},
+                      UsageCase{"ItemZero", {"--employees", "LIST", "--out", "OUT", "--item", "0=x"}},
+                      UsageCase{"ItemFive", {"--employees", "LIST", "--out", "OUT", "--item", "5=x"}},
+                      UsageCase{"ItemTwoDigits", {"--employees", "LIST", "--out", "OUT", "--item", "12=x"}},
+                      UsageCase{"EmployeesTwice", {"--employees", "LIST", "--employees", "LIST", "--out", "OUT"}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ConvertOptions, CollectsRepeatedOptionsInOrder)
 {
-    const auto parsed = convert::ParseConvertOptions(
-        {"--salary", "s2", "--employees", "e", "--bonus", "b1", "--salary", "s1", "--out", "o", "--bonus", "b2",
-         "--item", "2=x=y", "--item", "4=", "--mode", "easy", "--year", "26年", "--allow-unmapped"});
+    const auto parsed = convert::ParseConvertOptions({"--salary", "s2",    "--employees",     "e",  "--bonus", "b1",
+                                                      "--salary", "s1",    "--out",           "o",  "--bonus", "b2",
+                                                      "--item",   "2=x=y", "--item",          "4=", "--mode",  "easy",
+                                                      "--year",   "26年",  "--allow-unmapped"});
     ASSERT_EQ(parsed.error, "");
     const auto& o = parsed.options;
     EXPECT_EQ(o.employees, "e");
@@ -90,12 +89,13 @@ TEST(ConvertOptions, HelpGoesToStandardOutput)
     std::ostringstream err;
     EXPECT_EQ(convert::RunConvert({"--help"}, out, err), 0);
     EXPECT_EQ(err.str(), "");
-    EXPECT_EQ(out.str().rfind("Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
-                              "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
-                              "                       [--item N=HEADING]... [--allow-unmapped] [--strict]\n"
-                              "                       [--report PATH] [--help]\n",
-                              0),
-              0u);
+    EXPECT_EQ(
+        out.str().rfind("Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
+                        "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
+                        "                       [--item N=HEADING]... [--allow-unmapped] [--strict]\n"
+                        "                       [--report PATH] [--help]\n",
+                        0),
+        0u);
 }
 
 }  // namespace

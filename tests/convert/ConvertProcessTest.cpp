@@ -130,8 +130,8 @@ protected:
 
     std::vector<std::string> WholeJob(const std::string& out, int bonuses) const
     {
-        std::vector<std::string> args = {"--employees", exports + "/employees.txt", "--out", out,
-                                         "--settings",  settings,                    "--year", "6"};
+        std::vector<std::string> args = {
+            "--employees", exports + "/employees.txt", "--out", out, "--settings", settings, "--year", "6"};
         for (int month = 1; month <= 12; ++month) {
             args.push_back("--salary");
             args.push_back(exports + corvane::text::Format("/salary-%02d.txt", month));
@@ -173,8 +173,8 @@ TEST_F(ConvertProcess, ParallelRunsOnOneSettingsFileKeepEveryCompanysLine)
         for (int i = 0; i < kConverters; ++i) {
             running.push_back(StartConverter({"--employees", dir.File(corvane::text::Format("list-%02d.txt", i)),
                                               "--salary", dir.File(corvane::text::Format("salary-%02d.txt", i)),
-                                              "--out", dir.File(corvane::text::Format("out-%02d.XML", i)),
-                                              "--settings", settings, "--year", "6"}));
+                                              "--out", dir.File(corvane::text::Format("out-%02d.XML", i)), "--settings",
+                                              settings, "--year", "6"}));
             ASSERT_GT(running.back(), 0);
         }
         for (const pid_t pid : running) {
@@ -259,8 +259,8 @@ TEST_F(ConvertProcess, BatchShowsAProgressLineOnlyWhenStandardErrorIsATerminal)
         }
     }
     const auto batch = [&](const std::string& outDir) {
-        return std::vector<std::string>{"--batch", root, "--out-dir", dir.File(outDir), "--jobs", "1",
-                                        "--settings", settings, "--year", "6"};
+        return std::vector<std::string>{"--batch", root,         "--out-dir", dir.File(outDir), "--jobs",
+                                        "1",       "--settings", settings,    "--year",         "6"};
     };
 
     // On a terminal: done/total, the elapsed time and the company, rewritten
@@ -276,10 +276,9 @@ TEST_F(ConvertProcess, BatchShowsAProgressLineOnlyWhenStandardErrorIsATerminal)
     int status = WaitFor(pid);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     const std::string elapsed = "[0-9]+:[0-5][0-9] ";
-    for (const std::string& line : {"0/2 " + Utf8("社") + " " + elapsed + Utf8("甲商事"),
-                                    "1/2 " + Utf8("社") + " " + elapsed + Utf8("甲商事"),
-                                    "1/2 " + Utf8("社") + " " + elapsed + Utf8("乙工業"),
-                                    "2/2 " + Utf8("社") + " " + elapsed + Utf8("乙工業")})
+    for (const std::string& line :
+         {"0/2 " + Utf8("社") + " " + elapsed + Utf8("甲商事"), "1/2 " + Utf8("社") + " " + elapsed + Utf8("甲商事"),
+          "1/2 " + Utf8("社") + " " + elapsed + Utf8("乙工業"), "2/2 " + Utf8("社") + " " + elapsed + Utf8("乙工業")})
         EXPECT_TRUE(std::regex_search(shown, std::regex(line))) << line << " not in:\n" << shown;
     // The last line is blanked out: the terminal is left as it was.
     const auto lastLine = shown.rfind("2/2 ");

@@ -65,7 +65,8 @@ protected:
         // sample generator's files, stored, so that a change to the generator
         // leaves the expected document alone (tests/data/README.md).
         std::filesystem::create_directory(exports);
-        for (const auto& entry : std::filesystem::directory_iterator(corvane::test::TestDataPath("convert/sample-10"))) {
+        for (const auto& entry :
+             std::filesystem::directory_iterator(corvane::test::TestDataPath("convert/sample-10"))) {
             if (entry.path().extension() == ".txt")
                 std::filesystem::copy_file(entry.path(), exports + "/" + entry.path().filename().string());
         }
@@ -155,7 +156,8 @@ TEST_F(Convert, DefaultsAreTheLocalYearAndTheSettingsNextToTheProgram)
 
 TEST_F(Convert, StoredColumnsOfTheCompanyAreUsed)
 {
-    dir.Write("Corvane.ENV", kSettingsHeader + "サンプル商事株式会社,基本給,21,社会保険料計,72,扶養人数,93,所得税,65\r\n");
+    dir.Write("Corvane.ENV",
+              kSettingsHeader + "サンプル商事株式会社,基本給,21,社会保険料計,72,扶養人数,93,所得税,65\r\n");
     ASSERT_EQ(Run(SampleJob(), {"--year", "6"}), 0) << Err();
     // Employee 1002's April base salary instead of the taxable total.
     const auto xml = OutputXml();
@@ -260,9 +262,9 @@ TEST_F(Convert, SummaryFilesOfOtherConditionsAreListed)
     auto args = SampleJob();
     args.back() = odd;
     EXPECT_EQ(Run(args, {"--year", "6"}), 1);
-    EXPECT_EQ(Err(), Utf8(messages::NotCorrectFile() + messages::ChooseBonusSummary() +
-                          messages::NotSameConditionsSection()) +
-                         odd + "\n\n");
+    EXPECT_EQ(Err(),
+              Utf8(messages::NotCorrectFile() + messages::ChooseBonusSummary() + messages::NotSameConditionsSection()) +
+                  odd + "\n\n");
     EXPECT_FALSE(Written());
 }
 
@@ -294,12 +296,14 @@ class ConvertFindings : public Convert {
 protected:
     ConvertFindings()
     {
-        employees = dir.Write("list.txt", "従業員(一覧表),テスト商事\r\n\r\n"
-                                          "コード,氏名\r\n0001,山田太郎\r\n0002,佐藤花子\r\n");
-        salary = dir.Write("april.txt", "集計表,テスト商事\r\n\r\n4月度給与\r\n\r\n"
-                                        "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税\r\n"
-                                        "0001,山田太郎,300,000,45000,2,5000\r\n"
-                                        "0002,佐藤花子,250000,37000,0,4000\r\n");
+        employees = dir.Write("list.txt",
+                              "従業員(一覧表),テスト商事\r\n\r\n"
+                              "コード,氏名\r\n0001,山田太郎\r\n0002,佐藤花子\r\n");
+        salary = dir.Write("april.txt",
+                           "集計表,テスト商事\r\n\r\n4月度給与\r\n\r\n"
+                           "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税\r\n"
+                           "0001,山田太郎,300,000,45000,2,5000\r\n"
+                           "0002,佐藤花子,250000,37000,0,4000\r\n");
     }
 
     std::vector<std::string> Job() const
@@ -312,8 +316,9 @@ protected:
     {
         return corvane::preflight::KindTitle(corvane::preflight::FindingKind::FieldCount);
     }
-    const std::string fieldCountText = "項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
-                                       "項目がずれて、別の列の値が読まれている可能性があります。";
+    const std::string fieldCountText =
+        "項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
+        "項目がずれて、別の列の値が読まれている可能性があります。";
 
     std::string employees;
     std::string salary;
@@ -321,8 +326,8 @@ protected:
 
 TEST_F(ConvertFindings, FindingsAreWarningsUnlessStrictRefuses)
 {
-    const std::string warning = Utf8("警告: 【" + FieldCountTitle() + "】\n") + salary +
-                                Utf8("（6行目）\n" + fieldCountText + "\n\n");
+    const std::string warning =
+        Utf8("警告: 【" + FieldCountTitle() + "】\n") + salary + Utf8("（6行目）\n" + fieldCountText + "\n\n");
     ASSERT_EQ(Run(Job()), 0) << Err();
     EXPECT_EQ(Err(), warning);
     EXPECT_EQ(stdoutText.str(), Utf8(ConversionCompletedMessage()) + "\n");
@@ -386,13 +391,17 @@ TEST_F(Convert, TextsOfTheCommandLineBecomeCodePage932OrAUsageError)
 #ifndef _WIN32
     // A character that Shift_JIS lacks (U+1F600) is refused before anything is read.
     const std::string emoji = "\xF0\x9F\x98\x80";
-    for (const auto& extra : std::vector<std::vector<std::string>>{{"--year", "26" + emoji},
-                                                                   {"--item", "1=" + emoji}}) {
+    for (const auto& extra :
+         std::vector<std::vector<std::string>>{{"--year", "26" + emoji}, {"--item", "1=" + emoji}}) {
         auto args = SampleJob();
         args.insert(args.end(), extra.begin(), extra.end());
         EXPECT_EQ(Run(args), 2);
-        EXPECT_EQ(Err().rfind("corvane-convert: " + extra[0] + " holds a character that Shift_JIS (code page 932) "
-                              "lacks: " + extra[1] + "\n\n", 0), 0u)
+        EXPECT_EQ(Err().rfind("corvane-convert: " + extra[0] +
+                                  " holds a character that Shift_JIS (code page 932) "
+                                  "lacks: " +
+                                  extra[1] + "\n\n",
+                              0),
+                  0u)
             << Err();
         EXPECT_FALSE(Written());
     }

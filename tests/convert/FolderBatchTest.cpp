@@ -102,8 +102,8 @@ TEST_F(FolderBatch, FolderGivesTheSameDocumentAsTheExplicitFiles)
     dir.Write("company/.hidden", "");
     std::filesystem::create_directory(In(folder, "sub"));
 
-    std::vector<std::string> explicitJob = {"--employees", In(folder, "employees.txt"), "--out", dir.File("a.XML"),
-                                            "--settings", settings, "--year", "6"};
+    std::vector<std::string> explicitJob = {
+        "--employees", In(folder, "employees.txt"), "--out", dir.File("a.XML"), "--settings", settings, "--year", "6"};
     for (int month = 1; month <= 12; ++month)
         explicitJob.insert(explicitJob.end(),
                            {"--salary", In(folder, corvane::text::Format("salary-%02d.txt", month))});
@@ -111,8 +111,7 @@ TEST_F(FolderBatch, FolderGivesTheSameDocumentAsTheExplicitFiles)
                        {"--bonus", In(folder, "z-summer.txt"), "--bonus", In(folder, "a-winter.txt")});
     ASSERT_EQ(Run(explicitJob), 0) << Err();
 
-    ASSERT_EQ(Run({"--folder", folder, "--out", dir.File("b.XML"), "--settings", settings, "--year", "6"}), 0)
-        << Err();
+    ASSERT_EQ(Run({"--folder", folder, "--out", dir.File("b.XML"), "--settings", settings, "--year", "6"}), 0) << Err();
     EXPECT_EQ(Err(), Utf8("エクスポートファイルではないため使いません: ") + In(folder, "readme.txt\n"));
     EXPECT_EQ(ReadFileBytes(dir.File("b.XML")), ReadFileBytes(dir.File("a.XML")));
 
@@ -194,20 +193,23 @@ TEST_F(FolderBatch, BatchConvertsEachCompanyAndSummarises)
     const std::size_t row = salary.find("\r\n1001,");
     dir.Write("root/c/salary-03.txt", salary + "9999" + salary.substr(row + 6, salary.find("\r\n", row + 2) - row - 4));
 
-    const std::vector<std::string> job = {"--batch", dir.File("root"), "--out-dir", dir.File("out"), "--settings",
-                                          settings, "--year", "6", "--summary", dir.File("summary.csv")};
+    const std::vector<std::string> job = {
+        "--batch", dir.File("root"), "--out-dir", dir.File("out"), "--settings",
+        settings,  "--year",         "6",         "--summary",     dir.File("summary.csv")};
     auto args = job;
     args.insert(args.end(), {"--jobs", "1"});
     ASSERT_EQ(Run(args), 1) << Err();
-    const std::string refusal = "フォルダーに従業員(一覧表)のエクスポートファイルが2つ以上あります。"
-                                "どちらを使うか決められません。 " +
-                                In(b, "copy.txt ") + In(b, "employees.txt");
-    const std::string csv = "会社名,フォルダー,従業員数,給与の月数,賞与の回数,確認事項,結果,メッセージ\r\n"
-                            "Ａ商事,a,10,12,2,0,変換済,\r\n"
-                            ",b,,,,,拒否," +
-                            refusal +
-                            "\r\n"
-                            "Ｃ工業,c,10,12,2,1,確認あり,\r\n";
+    const std::string refusal =
+        "フォルダーに従業員(一覧表)のエクスポートファイルが2つ以上あります。"
+        "どちらを使うか決められません。 " +
+        In(b, "copy.txt ") + In(b, "employees.txt");
+    const std::string csv =
+        "会社名,フォルダー,従業員数,給与の月数,賞与の回数,確認事項,結果,メッセージ\r\n"
+        "Ａ商事,a,10,12,2,0,変換済,\r\n"
+        ",b,,,,,拒否," +
+        refusal +
+        "\r\n"
+        "Ｃ工業,c,10,12,2,1,確認あり,\r\n";
     EXPECT_EQ(ReadFileBytes(dir.File("summary.csv")), csv);
     EXPECT_EQ(stdoutText.str(), Utf8(corvane::text::ReplaceAll(
                                     corvane::text::ReplaceAll(csv.substr(0, csv.size()), ",", "\t"), "\r\n", "\n")));

@@ -53,7 +53,7 @@ TEST(SampleExports, ExamplesConvertAsTheRunScriptConvertsThem)
 {
     TempDir dir;
     std::vector<std::string> args = {"--employees", kExamples + "/employees.txt", "--out", dir.File("sample.XML"),
-                                     "--settings", dir.File("Corvane.ENV")};
+                                     "--settings",  dir.File("Corvane.ENV")};
     for (int month = 1; month <= 12; ++month) {
         args.push_back("--salary");
         args.push_back(kExamples + (month < 10 ? "/salary-0" : "/salary-") + std::to_string(month) + ".txt");

@@ -31,11 +31,11 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{"明治45年 7月30日", "19120730"}, DateCase{"大正15年12月24日", "19261224"},
                       // Dates from May 2019 on in the era form.
                       DateCase{"令和 1年 5月 1日", "20190501"}, DateCase{"令和 6年 3月31日", "20240331"},
-                      DateCase{"天保 1年 1月 1日", ""}, DateCase{"1975年 4月 3", ""},
-                      DateCase{"昭和50年 4月3日", ""}, DateCase{"", ""},
+                      DateCase{"天保 1年 1月 1日", ""}, DateCase{"1975年 4月 3", ""}, DateCase{"昭和50年 4月3日", ""},
+                      DateCase{"", ""},
                       // Only the length is checked: other text of 14 bytes passes through.
-                      DateCase{"abcdefghijklmn", "abcdefghijklmn"},
-                      DateCase{"昭和ab年 4月 3日", "19250403"}, DateCase{"昭和50年4月3日", "昭和5043"}));
+                      DateCase{"abcdefghijklmn", "abcdefghijklmn"}, DateCase{"昭和ab年 4月 3日", "19250403"},
+                      DateCase{"昭和50年4月3日", "昭和5043"}));
 
 struct SplitCase {
     std::string text;
@@ -73,7 +73,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Single-byte text splits at 30.
         SplitCase{"123456789012345678901234567890ABC", "123456789012345678901234567890", "ABC"},
         // An illegal byte at 30 keeps the text whole on the upper line.
-        SplitCase{"123456789012345678901234567890\xFF" "ABC", "123456789012345678901234567890\xFF" "ABC", ""}));
+        SplitCase{"123456789012345678901234567890\xFF"
+                  "ABC",
+                  "123456789012345678901234567890\xFF"
+                  "ABC",
+                  ""}));
 
 TEST(SplitAtByteEdge, OtherPositions)
 {

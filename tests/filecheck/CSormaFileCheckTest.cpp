@@ -21,10 +21,7 @@ std::string Summary(const std::string& label, const std::string& headings = kHea
 
 class FileCheck : public ::testing::Test {
 protected:
-    std::string Write(const std::string& bytes)
-    {
-        return dir.Write("f" + std::to_string(++count) + ".txt", bytes);
-    }
+    std::string Write(const std::string& bytes) { return dir.Write("f" + std::to_string(++count) + ".txt", bytes); }
 
     TempDir dir;
     int count = 0;
@@ -101,23 +98,18 @@ TEST_P(SalaryFileCheck, GivesTheMonthOfTheLabelOrARefusal)
 INSTANTIATE_TEST_SUITE_P(
     Labels, SalaryFileCheck,
     ::testing::Values(
-        SalaryCase{"April", Summary("4月度給与"), 4},
-        SalaryCase{"December", Summary("12月度給与"), 12},
-        SalaryCase{"Quoted", Summary("\"4月度給与\""), 4},
-        SalaryCase{"InnerBlank", Summary("4 月度給与"), 4},
+        SalaryCase{"April", Summary("4月度給与"), 4}, SalaryCase{"December", Summary("12月度給与"), 12},
+        SalaryCase{"Quoted", Summary("\"4月度給与\""), 4}, SalaryCase{"InnerBlank", Summary("4 月度給与"), 4},
         SalaryCase{"LeadingZero", Summary("04月度給与"), 4},
         SalaryCase{"FullWidthSpaceAfterNumber", Summary("4　月度給与"), 4},
         SalaryCase{"FurtherText", Summary("4月度給与（本社）"), 4},
-        SalaryCase{"MonthThirteen", Summary("13月度給与"), -1},
-        SalaryCase{"MonthZero", Summary("0月度給与"), -1},
-        SalaryCase{"EraYearFirst", Summary("令和6年4月度給与"), -1},
-        SalaryCase{"BonusLabel", Summary("夏期賞与"), -2},
+        SalaryCase{"MonthThirteen", Summary("13月度給与"), -1}, SalaryCase{"MonthZero", Summary("0月度給与"), -1},
+        SalaryCase{"EraYearFirst", Summary("令和6年4月度給与"), -1}, SalaryCase{"BonusLabel", Summary("夏期賞与"), -2},
         SalaryCase{"EmployeeListOfSameCompany", kEmployeeList, -2},
         SalaryCase{"OtherCompany", Summary("4月度給与", kHeadings, "集計表,別会社"), -1},
         SalaryCase{"QuotedCompany", Summary("4月度給与", kHeadings, "集計表,\"サンプル商事\""), -1},
         SalaryCase{"TitleOnly", "集計表\r\n\r\n4月度給与\r\n", -1},
-        SalaryCase{"EndsBeforeLabel", "集計表,サンプル商事\r\n\r\n", -1},
-        SalaryCase{"Empty", "", -1},
+        SalaryCase{"EndsBeforeLabel", "集計表,サンプル商事\r\n\r\n", -1}, SalaryCase{"Empty", "", -1},
         SalaryCase{"NulByte", Summary("4月度給与") + std::string(1, '\0'), -1}),
     [](const auto& param) { return std::string(param.param.name); });
 

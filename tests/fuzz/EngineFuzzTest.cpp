@@ -118,7 +118,8 @@ TEST_F(EngineFuzz, UnwritableBytesAreRefusedNamingEmployeeAndColumnWithNothingWr
     Rng rng(0x5EED0402);
     const auto targets = Targets();
     const std::string earlier = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n<REPORT/>\r\n";
-    const std::string earlierSettings = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n他社,支給合計,9,,-1,,-1,,-1\r\n";
+    const std::string earlierSettings =
+        "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n他社,支給合計,9,,-1,,-1,,-1\r\n";
     const int count = Count(600);
     for (int n = 0; n < count; ++n) {
         RandomExports exports = RandomExports::Make(rng, 8);
@@ -165,18 +166,19 @@ TEST_F(EngineFuzz, UnwritableCompanyNameOrFilingYearIsRefused)
     exports.company = "サンプル\x1B商事";
     WriteExports(exports);
     ASSERT_FALSE(Convert(exports).converted);
-    EXPECT_EQ(box.Texts(), std::vector<std::string>{
-                               "従業員一覧表の関与先名に、中間ファイルに書き込めない文字（16進数 1B）が含まれています。\n"
-                               "\nソルマ給与で関与先名を修正してから、もう一度エクスポートしてください。\n"
-                               "\n中間ファイルは作成されていません。"});
+    EXPECT_EQ(box.Texts(),
+              std::vector<std::string>{
+                  "従業員一覧表の関与先名に、中間ファイルに書き込めない文字（16進数 1B）が含まれています。\n"
+                  "\nソルマ給与で関与先名を修正してから、もう一度エクスポートしてください。\n"
+                  "\n中間ファイルは作成されていません。"});
 
     box.Clear();
     exports.company = company;
     WriteExports(exports);
     ASSERT_FALSE(Convert(exports, "6\x81").converted);
-    EXPECT_EQ(box.Texts(), std::vector<std::string>{
-                               "申告年度に、中間ファイルに書き込めない文字（16進数 81）が含まれています。\n"
-                               "\n正しい申告年度を指定してください。\n\n中間ファイルは作成されていません。"});
+    EXPECT_EQ(box.Texts(),
+              std::vector<std::string>{"申告年度に、中間ファイルに書き込めない文字（16進数 81）が含まれています。\n"
+                                       "\n正しい申告年度を指定してください。\n\n中間ファイルは作成されていません。"});
     EXPECT_EQ(dir.Listing(), "employees.txt\nsalary-04.txt\n");
 }
 

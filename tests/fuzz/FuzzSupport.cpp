@@ -114,10 +114,12 @@ std::string Alphabet::Text(Rng& rng, std::size_t maxChars, bool separators) cons
 
 void Mutate(Rng& rng, std::string& bytes, std::string_view donor)
 {
-    static const char* const kTokens[] = {",", "\"", "\"\"", ",\"", "\r", "\r\n", "\n", "\n\n", "\x81", "\x82\r\n", "\xFF",
-                                          "\x80", "\xA0", "\x1A", "\x01", "\t", "\x81\x40",
-                                          "\x83\x5C", "\x95\x5C", "従業員(一覧表)", "月度給与", "コード",
-                                          "・", "･", "課税支給合計", "所得税", "-1", "99999999999"};
+    static const char* const kTokens[] = {",",        "\"",       "\"\"",       ",\"",      "\r",
+                                          "\r\n",     "\n",       "\n\n",       "\x81",     "\x82\r\n",
+                                          "\xFF",     "\x80",     "\xA0",       "\x1A",     "\x01",
+                                          "\t",       "\x81\x40", "\x83\x5C",   "\x95\x5C", "従業員(一覧表)",
+                                          "月度給与", "コード",   "・",         "･",        "課税支給合計",
+                                          "所得税",   "-1",       "99999999999"};
     const std::size_t at = rng.Below(bytes.size() + 1);
     switch (rng.Below(9)) {
     case 0:
@@ -170,8 +172,9 @@ std::string UnwritableByte(Rng& rng)
     case 0: {
         // C0 controls but tab, LF and CR; LF would end the export's line,
         // and 0x1A its text.
-        static const char kControls[] = "\x01\x02\x03\x04\x05\x06\x07\x08\x0B\x0C\x0E\x0F\x10\x11\x12\x13\x14"
-                                        "\x15\x16\x17\x18\x19\x1B\x1C\x1D\x1E\x1F";
+        static const char kControls[] =
+            "\x01\x02\x03\x04\x05\x06\x07\x08\x0B\x0C\x0E\x0F\x10\x11\x12\x13\x14"
+            "\x15\x16\x17\x18\x19\x1B\x1C\x1D\x1E\x1F";
         return std::string(1, kControls[rng.Below(sizeof kControls - 1)]);
     }
     case 1:

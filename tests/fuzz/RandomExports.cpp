@@ -37,15 +37,15 @@ std::string AmountField(Rng& rng)
 
 const std::vector<std::string>& RandomExports::ListColumns()
 {
-    static const std::vector<std::string> columns{"コード", "氏名", "フリガナ･姓", "フリガナ･名", "所属部門", "住所",
-                                                  "役職名", "住民税･納付先", "郵便番号", "分類１"};
+    static const std::vector<std::string> columns{"コード", "氏名",   "フリガナ･姓",   "フリガナ･名", "所属部門",
+                                                  "住所",   "役職名", "住民税･納付先", "郵便番号",    "分類１"};
     return columns;
 }
 
 const std::vector<std::string>& RandomExports::SalaryColumns()
 {
-    static const std::vector<std::string> columns{"コード", "行項目名", "課税支給合計", "社会保険料計",
-                                                  "扶養人数", "所得税", "住民税"};
+    static const std::vector<std::string> columns{"コード",   "行項目名", "課税支給合計", "社会保険料計",
+                                                  "扶養人数", "所得税",   "住民税"};
     return columns;
 }
 

@@ -21,7 +21,8 @@ namespace corvane::fuzz {
 namespace {
 
 const char* const kEmployeeColumns[] = {"氏名", "コード", "所属部門", "住所", "生年月日", "住民税･納付先", "郵便番号"};
-const char* const kPayItems[] = {"コード", "課税支給合計", "社会保険料計", "扶養人数", "所得税", "財形貯蓄", "無い項目"};
+const char* const kPayItems[] = {"コード", "課税支給合計", "社会保険料計", "扶養人数",
+                                 "所得税", "財形貯蓄",     "無い項目"};
 
 class ReaderFuzz : public ::testing::Test {
 protected:
@@ -85,8 +86,9 @@ TEST_F(ReaderFuzz, ReaderKeepsItsPromisesOnMutatedExports)
         for (int slot = 0; slot < 17; ++slot) {
             if (rng.OneIn(3))
                 continue;
-            const std::string source = slot < 12 ? (slot < 9 ? "salary-0" : "salary-") + std::to_string(slot + 1) + ".txt"
-                                                 : names[rng.Below(names.size())];
+            const std::string source = slot < 12
+                                           ? (slot < 9 ? "salary-0" : "salary-") + std::to_string(slot + 1) + ".txt"
+                                           : names[rng.Below(names.size())];
             paths[static_cast<std::size_t>(slot)] =
                 dir.Write("slot" + std::to_string(slot) + ".txt", Mutated(rng, source, rng.Below(3)));
         }
@@ -117,7 +119,8 @@ TEST_F(ReaderFuzz, ReaderKeepsItsPromisesOnMutatedExports)
                     }
                 }
             }
-            const std::string& department = reader.GetDepartmentCode(std::string(reader.GetEmployeeValueView(code, "所属部門")));
+            const std::string& department =
+                reader.GetDepartmentCode(std::string(reader.GetEmployeeValueView(code, "所属部門")));
             EXPECT_TRUE(department.empty() || department.size() >= 4) << department;
         }
         EXPECT_EQ(reader.GetEmployeeValueView("no such code", "氏名"), "");

@@ -43,11 +43,11 @@ std::string ReadBytes(const std::string& path);
 
 // A QTest main with the program's own appearance (font, style, Qt's
 // Japanese texts).
-#define CORVANE_GUI_TEST_MAIN(TestClass)                 \
-    int main(int argc, char** argv)                      \
-    {                                                    \
-        QApplication app(argc, argv);                    \
-        corvane::qt::SetUpAppearance(app);               \
-        TestClass test;                                  \
-        return QTest::qExec(&test, argc, argv);          \
+#define CORVANE_GUI_TEST_MAIN(TestClass)        \
+    int main(int argc, char** argv)             \
+    {                                           \
+        QApplication app(argc, argv);           \
+        corvane::qt::SetUpAppearance(app);      \
+        TestClass test;                         \
+        return QTest::qExec(&test, argc, argv); \
     }

@@ -103,9 +103,9 @@ void TestControlView::codePage932TextsAndPathsCrossTheBoundary_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("label, code page 932") << int(ControlId::OutputPageText)
-                                          << QByteArray::fromStdString(Cp932(u8"[完了]ボタン\n年調･法定"))
-                                          << QStringLiteral(u"[完了]ボタン\n年調･法定");
+    QTest::newRow("label, code page 932")
+        << int(ControlId::OutputPageText) << QByteArray::fromStdString(Cp932(u8"[完了]ボタン\n年調･法定"))
+        << QStringLiteral(u"[完了]ボタン\n年調･法定");
     QTest::newRow("edit, code page 932") << int(ControlId::YearEdit) << QByteArray::fromStdString(Cp932(u8"26年"))
                                          << QStringLiteral(u"26年");
     QTest::newRow("path field, UTF-8") << int(ControlId::EmployeePath)

@@ -90,8 +90,9 @@ void TestDrops::aFolderOnTheEmployeePageFillsEveryPage()
     QCOMPARE(messages[0].icon, corvane::platform::Icon::Information);
     QVERIFY2(messages[0].text.contains(QStringLiteral(u"給与集計表：12か月分\n賞与集計表：2回分")),
              qPrintable(messages[0].text));
-    QVERIFY2(messages[0].text.endsWith(QStringLiteral(u"読み込みませんでした。\n") + folder + QStringLiteral("/notes.pdf")),
-             qPrintable(messages[0].text));
+    QVERIFY2(
+        messages[0].text.endsWith(QStringLiteral(u"読み込みませんでした。\n") + folder + QStringLiteral("/notes.pdf")),
+        qPrintable(messages[0].text));
 }
 
 void TestDrops::filesOnTheSalaryListAndOnBonusRowsGoWhereTheyLand()
@@ -142,11 +143,12 @@ void TestDrops::longPathsShowTheirFileNameWholeAndTheWholePathAsTooltip()
     GuiSandbox sandbox;
     QVERIFY(sandbox.Ready());
     const QString root = QFileInfo(Q(sandbox.Export(QStringLiteral("employees.txt")))).path();
-    const QString deep = root + QStringLiteral(u"/令和6年分 年末調整/関与先 株式会社サンプル商事 本社経理部/"
-                                               u"給与計算システムからのエクスポート 2024年12月作成");
+    const QString deep = root + QStringLiteral(
+                                    u"/令和6年分 年末調整/関与先 株式会社サンプル商事 本社経理部/"
+                                    u"給与計算システムからのエクスポート 2024年12月作成");
     QVERIFY(QDir().mkpath(deep));
-    for (const QString& name : {QStringLiteral("employees.txt"), QStringLiteral("salary-04.txt"),
-                               QStringLiteral("bonus-1.txt")})
+    for (const QString& name :
+         {QStringLiteral("employees.txt"), QStringLiteral("salary-04.txt"), QStringLiteral("bonus-1.txt")})
         QVERIFY(QFile::copy(root + QLatin1Char('/') + name, deep + QLatin1Char('/') + name));
 
     std::ostringstream reply;

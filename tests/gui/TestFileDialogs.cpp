@@ -41,13 +41,13 @@ void TestFileDialogs::nameFilters_data()
     QTest::addColumn<QByteArray>("filter");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("export files") << QByteArray::fromStdString(corvane::ExportFileFilter())
-                                  << QStringList({QStringLiteral(u"TXTﾌｧｲﾙ(*.TXT)"), QStringLiteral(u"すべてのﾌｧｲﾙ(*.*)")});
+                                  << QStringList(
+                                         {QStringLiteral(u"TXTﾌｧｲﾙ(*.TXT)"), QStringLiteral(u"すべてのﾌｧｲﾙ(*.*)")});
     QTest::newRow("intermediate file") << QByteArray::fromStdString(corvane::IntermediateFileFilter())
                                        << QStringList({QStringLiteral(u"中間ファイル(*.XML)"),
                                                        QStringLiteral(u"全てのファイル(*.*)")});
-    QTest::newRow("patterns not in the description")
-        << QByteArray::fromStdString(Cp932(u8"集計表|*.txt;*.csv||"))
-        << QStringList({QStringLiteral(u"集計表 (*.txt *.csv)")});
+    QTest::newRow("patterns not in the description") << QByteArray::fromStdString(Cp932(u8"集計表|*.txt;*.csv||"))
+                                                     << QStringList({QStringLiteral(u"集計表 (*.txt *.csv)")});
     QTest::newRow("other patterns in the description")
         << QByteArray("Text (*.a)|*.b||") << QStringList({QStringLiteral("Text (*.a) (*.b)")});
     QTest::newRow("empty") << QByteArray() << QStringList();

@@ -47,8 +47,10 @@ void TestGuides::aGuideBecomesAPdfWithItsPicturesAndFont()
     QImage wide(2000, 300, QImage::Format_RGB32);
     wide.fill(Qt::darkBlue);
     QVERIFY(wide.save(dir.filePath(QStringLiteral("wide.png"))));
-    WriteText(dir.filePath(QStringLiteral("guide.md")),
-              QStringLiteral("# 作成方法\n\n従業員一覧表のページ\n\n![画面](wide.png)\n\n| 行 | 内容 |\n|---|---|\n| 1 | 表題行 |\n"));
+    WriteText(
+        dir.filePath(QStringLiteral("guide.md")),
+        QStringLiteral(
+            "# 作成方法\n\n従業員一覧表のページ\n\n![画面](wide.png)\n\n| 行 | 内容 |\n|---|---|\n| 1 | 表題行 |\n"));
     const QString pdf = dir.filePath(QStringLiteral("guide.PDF"));
     QCOMPARE(WriteGuidePdf(dir.filePath(QStringLiteral("guide.md")), pdf), QString());
 
@@ -65,7 +67,8 @@ void TestGuides::aGuideBecomesAPdfWithItsPicturesAndFont()
 void TestGuides::aMissingPictureOrSourceIsAnError()
 {
     QTemporaryDir dir;
-    WriteText(dir.filePath(QStringLiteral("guide.md")), QStringLiteral("# 作成方法\n\n![画面](../screenshots/none.png)\n"));
+    WriteText(dir.filePath(QStringLiteral("guide.md")),
+              QStringLiteral("# 作成方法\n\n![画面](../screenshots/none.png)\n"));
     const QString pdf = dir.filePath(QStringLiteral("guide.PDF"));
     const QString error = WriteGuidePdf(dir.filePath(QStringLiteral("guide.md")), pdf);
     QVERIFY2(error.contains(QStringLiteral("none.png")), qPrintable(error));

@@ -92,12 +92,14 @@ QString Overflow(const QWidget* w)
             return QString();
         if (label->wordWrap()) {
             const int needed = label->heightForWidth(label->width());
-            return needed > label->height() ? QStringLiteral("needs %1 px of height, has %2").arg(needed).arg(label->height())
-                                            : QString();
+            return needed > label->height()
+                       ? QStringLiteral("needs %1 px of height, has %2").arg(needed).arg(label->height())
+                       : QString();
         }
         const int needed = fm.size(Qt::TextShowMnemonic, label->text()).width();
-        return needed > label->contentsRect().width() ? QStringLiteral("needs %1 px, has %2").arg(needed).arg(label->width())
-                                                      : QString();
+        return needed > label->contentsRect().width()
+                   ? QStringLiteral("needs %1 px, has %2").arg(needed).arg(label->width())
+                   : QString();
     }
     if (const auto* radio = qobject_cast<const QRadioButton*>(w))
         return radio->sizeHint().width() > radio->width() ? QStringLiteral("radio cut") : QString();
@@ -119,7 +121,8 @@ QString Overflow(const QWidget* w)
         for (int c = 0; c < table->columnCount(); ++c) {
             const int width = table->columnWidth(c);
             if (table->horizontalHeader()->fontMetrics().horizontalAdvance(table->horizontalHeaderItem(c)->text()) +
-                    kTextPadding > width)
+                    kTextPadding >
+                width)
                 return QStringLiteral("header %1 cut").arg(c);
             for (int r = 0; r < table->rowCount(); ++r) {
                 const QTableWidgetItem* item = table->item(r, c);

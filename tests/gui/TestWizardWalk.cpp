@@ -28,13 +28,11 @@ using corvane::test::GuiSandbox;
 
 namespace {
 
-
 // corvane-convert on the same files: the batch converter's document.
 std::string BatchConvert(GuiSandbox& sandbox, const std::vector<std::string>& salary,
                          const std::vector<std::string>& bonus, const std::string& out)
 {
-    std::vector<std::string> args = {"--employees", sandbox.Export(QStringLiteral("employees.txt")),
-                                     "--out",       out,
+    std::vector<std::string> args = {"--employees", sandbox.Export(QStringLiteral("employees.txt")), "--out", out,
                                      "--settings",  sandbox.Root(QStringLiteral("batch.ENV"))};
     for (const auto& f : salary)
         args.insert(args.end(), {"--salary", f});
@@ -398,8 +396,10 @@ void TestWizardWalk::salaryListTakesSeveralRowsForClear()
                                           sandbox.Export(QStringLiteral("salary-04.txt")),
                                           sandbox.Export(QStringLiteral("salary-06.txt"))});
         user.Press(ControlId::SalaryBrowse);
-        QCOMPARE(user.Cell(ControlId::SalaryList, 3, 1), QString::fromStdString(sandbox.Export(QStringLiteral("salary-04.txt"))));
-        QCOMPARE(user.Cell(ControlId::SalaryList, 5, 1), QString::fromStdString(sandbox.Export(QStringLiteral("salary-06.txt"))));
+        QCOMPARE(user.Cell(ControlId::SalaryList, 3, 1),
+                 QString::fromStdString(sandbox.Export(QStringLiteral("salary-04.txt"))));
+        QCOMPARE(user.Cell(ControlId::SalaryList, 5, 1),
+                 QString::fromStdString(sandbox.Export(QStringLiteral("salary-06.txt"))));
 
         // Rows 04, 05 and the empty 08 selected with the mouse: the two filled ones are emptied.
         user.SelectRows(ControlId::SalaryList, {3, 4, 7});

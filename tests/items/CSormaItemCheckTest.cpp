@@ -114,13 +114,14 @@ TEST(DefaultSettingsPath, TheUsersFolderFollowsTheXdgRules)
 
 TEST_F(ItemCheckTest, SettingsRoundTrip)
 {
-    WriteSettings("anything at all here\n"
-                  "会社Ａ,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\n"
-                  "\n"
-                  "  \"商事,株式会社\",支給額,7,,-1,扶養人数,9,所得税,10  \r\n"
-                  "標準会社,課税支給合計,0,社会保険料計,1,扶養人数,2,所得税,3\r\n"
-                  "会社Ａ,課税支給合計,6,社会保険料計,7,扶養人数,8,所得税,9\r\n"
-                  "短い会社,課税支給合計");
+    WriteSettings(
+        "anything at all here\n"
+        "会社Ａ,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\n"
+        "\n"
+        "  \"商事,株式会社\",支給額,7,,-1,扶養人数,9,所得税,10  \r\n"
+        "標準会社,課税支給合計,0,社会保険料計,1,扶養人数,2,所得税,3\r\n"
+        "会社Ａ,課税支給合計,6,社会保険料計,7,扶養人数,8,所得税,9\r\n"
+        "短い会社,課税支給合計");
     items.LoadSettings();
     ASSERT_EQ(items.StoredLines().size(), 6u);
     EXPECT_EQ(items.StoredLines()[1], (Line{""}));
@@ -259,14 +260,15 @@ TEST_F(ItemCheckTest, PrepareChoicesSkipsThePageForTheStandardLayout)
 
 TEST_F(ItemCheckTest, PrepareChoicesRestoresTheStoredLine)
 {
-    WriteSettings(kHeader + "会社,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\r\n"
-                            "会社,課税支給合計,2,控除計,3,扶養人数,9,扶養人数,4\r\n");
+    WriteSettings(kHeader +
+                  "会社,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\r\n"
+                  "会社,課税支給合計,2,控除計,3,扶養人数,9,扶養人数,4\r\n");
     items.LoadSettings();
     // 控除計 is gone, so its entry takes its usual heading; 扶養人数 is found
     // again though 9 is past the end; 4 is 扶養人数 (restored though it is not 所得税).
     EXPECT_FALSE(items.PrepareChoices(Reference("コード,氏名,課税支給合計,社会保険料計,扶養人数,所得税"), "会社"));
-    EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 2}, {"社会保険料計", 3}, {"扶養人数", 4},
-                                                   {"扶養人数", 4}}));
+    EXPECT_EQ(Choices(items),
+              (std::vector<Choice>{{"課税支給合計", 2}, {"社会保険料計", 3}, {"扶養人数", 4}, {"扶養人数", 4}}));
 }
 
 TEST_F(ItemCheckTest, PrepareChoicesGivesMissingPairsTheirUsualHeading)
@@ -293,8 +295,8 @@ TEST_F(ItemCheckTest, PrepareChoicesTakesUniqueHeadingsOnTheFirstRun)
 {
     WriteSettings(kHeader + "他社,課税支給合計,2,社会保険料計,3,扶養人数,4,所得税,5\r\n");
     items.LoadSettings();
-    EXPECT_FALSE(items.PrepareChoices(
-        Reference("コード,行項目名,扶養人数,課税支給合計,住民税,扶養人数,社会保険料計"), "会社"));
+    EXPECT_FALSE(
+        items.PrepareChoices(Reference("コード,行項目名,扶養人数,課税支給合計,住民税,扶養人数,社会保険料計"), "会社"));
     EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 3}, {"社会保険料計", 6}, {"", -1}, {"", -1}}));
 }
 
@@ -320,8 +322,7 @@ TEST_F(ItemCheckTest, PrepareChoicesChecksEarlierChoicesAgainstOtherFiles)
     EXPECT_FALSE(items.PrepareChoices(
         Reference("コード,行項目名,課税支給合計,所得税,社会保険料計,扶養人数,扶養人数,基本給"), "会社"));
     // Still in place; moved to its one new place; standing twice; gone.
-    EXPECT_EQ(Choices(items),
-              (std::vector<Choice>{{"課税支給合計", 2}, {"社会保険料計", 4}, {"", -1}, {"", -1}}));
+    EXPECT_EQ(Choices(items), (std::vector<Choice>{{"課税支給合計", 2}, {"社会保険料計", 4}, {"", -1}, {"", -1}}));
 }
 
 TEST_F(ItemCheckTest, UnreadableReferenceGivesNoChoice)

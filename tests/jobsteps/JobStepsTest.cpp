@@ -40,7 +40,8 @@ TEST(JobMessages, FixedTextsAreWorded)
     EXPECT_EQ(messages::NotASummarySection(), "[不正なファイル（集計表のファイルではない、関与先名が異なる場合等）]\n");
     EXPECT_EQ(messages::NotSalarySection(), "[給与データ以外のファイルが選択されている場合等]\n");
     EXPECT_EQ(messages::SameMonthSection(), "[同じ支給月のデータを重複して選択している場合等]\n");
-    EXPECT_EQ(messages::NotSameConditionsSection(), "[不正なファイル（同一の条件で出力していない可能性があります。）]\n");
+    EXPECT_EQ(messages::NotSameConditionsSection(),
+              "[不正なファイル（同一の条件で出力していない可能性があります。）]\n");
     EXPECT_EQ(messages::BonusNotASummarySection(),
               "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n");
     EXPECT_EQ(messages::Utf8Note(),
@@ -52,7 +53,8 @@ TEST(JobMessages, FixedTextsAreWorded)
     EXPECT_EQ(messages::MissingSummariesSection(), "[給与・賞与ファイル]\n");
     EXPECT_EQ(messages::OutputIsAnExport(),
               "中間ファイルの保存先に、読み込むエクスポートファイルと同じファイルが指定されています。\n");
-    EXPECT_EQ(messages::OutputIsTheSettings(), "中間ファイルの保存先に、設定ファイルと同じファイルが指定されています。\n");
+    EXPECT_EQ(messages::OutputIsTheSettings(),
+              "中間ファイルの保存先に、設定ファイルと同じファイルが指定されています。\n");
     EXPECT_EQ(messages::ChooseAnotherOutput(), "別の保存先または名前を指定してください。\n\n");
     EXPECT_EQ(messages::SettingsIsAnExport(),
               "設定ファイルに、読み込むエクスポートファイルと同じファイルが指定されています。\n"
@@ -168,9 +170,9 @@ TEST_F(JobSteps, AFileGoesIntoOneSlotOnly)
 
     // A salary month does not take a file that a bonus slot holds.
     slots[13].path = april;
-    EXPECT_EQ(job::PlaceSalaryFiles(list, {april}, slots, messenger),
-              messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::NotASummarySection() + april +
-                  "\n");
+    EXPECT_EQ(
+        job::PlaceSalaryFiles(list, {april}, slots, messenger),
+        messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::NotASummarySection() + april + "\n");
     EXPECT_EQ(slots[3].path, "");
     slots[13].path.clear();
     EXPECT_EQ(job::PlaceSalaryFiles(list, {april}, slots, messenger), "");
@@ -183,24 +185,27 @@ TEST_F(JobSteps, RefusedUnicodeFilesGetALineOnTheirCharacterCode)
     const std::string& utf8Note = messages::Utf8Note();
     const std::string& utf16Note = messages::Utf16Note();
     // 従業員(一覧表),サンプル商事 in UTF-8, with and without a byte-order mark.
-    const std::string utf8Title = "\xE5\xBE\x93\xE6\xA5\xAD\xE5\x93\xA1(\xE4\xB8\x80\xE8\xA6\xA7\xE8\xA1\xA8),"
-                                  "\xE3\x82\xB5\xE3\x83\xB3\xE3\x83\x97\xE3\x83\xAB\xE5\x95\x86\xE4\xBA\x8B\r\n";
+    const std::string utf8Title =
+        "\xE5\xBE\x93\xE6\xA5\xAD\xE5\x93\xA1(\xE4\xB8\x80\xE8\xA6\xA7\xE8\xA1\xA8),"
+        "\xE3\x82\xB5\xE3\x83\xB3\xE3\x83\x97\xE3\x83\xAB\xE5\x95\x86\xE4\xBA\x8B\r\n";
     const std::string refusedList = messages::NotCorrectFile() + messages::ChooseEmployeeList();
     const auto utf8 = dir.Write("utf8.txt", utf8Title + "\r\n");
-    const auto utf16 = dir.Write("utf16.txt", std::string("\xFF\xFE" "1\0,\0", 6));
+    const auto utf16 = dir.Write("utf16.txt", std::string("\xFF\xFE"
+                                                          "1\0,\0",
+                                                          6));
     const auto cp932 = dir.Write("cp932.txt", Summary("4月度給与"));
     EXPECT_EQ(job::EmployeeListRefusedMessage(utf8),
               messages::NotCorrectFile() + utf8Note + messages::ChooseEmployeeList());
     EXPECT_EQ(job::EmployeeListRefusedMessage(cp932), refusedList);
-    EXPECT_EQ(job::BonusFileRefusedMessage(utf16),
-              messages::NotCorrectFile() + utf16Note +
-                  job::BonusFileRefusedMessage().substr(refusedList.find('\n') + 1));
+    EXPECT_EQ(
+        job::BonusFileRefusedMessage(utf16),
+        messages::NotCorrectFile() + utf16Note + job::BonusFileRefusedMessage().substr(refusedList.find('\n') + 1));
     EXPECT_EQ(job::BonusFileRefusedMessage(cp932), job::BonusFileRefusedMessage());
 
     // Among several refused files, the first Unicode one gives the line.
     EXPECT_EQ(job::PlaceSalaryFiles(list, {cp932, utf16, utf8}, slots, messenger),
-              messages::NotCorrectFile() + utf16Note + messages::ChooseSalarySummary() + messages::NotASummarySection() +
-                  utf16 + "\n" + utf8 + "\n");
+              messages::NotCorrectFile() + utf16Note + messages::ChooseSalarySummary() +
+                  messages::NotASummarySection() + utf16 + "\n" + utf8 + "\n");
     slots[0].path = utf8;
     EXPECT_NE(job::CheckAllConditions(list, slots, messenger).find(utf8Note), std::string::npos);
 }
@@ -214,7 +219,8 @@ TEST_F(JobSteps, MissingFilesAreReportedWithTheirSlotLabels)
     slots[13].path = "/data/gone-b2.txt";
     EXPECT_EQ(job::MissingFilesMessage("/data/gone-list.txt", slots, exists, messenger),
               messages::MissingFilesHead() + messages::MissingEmployeeListSection() + "/data/gone-list.txt\n" +
-                  messages::MissingSummariesSection() + "(給与 04月分)/data/gone04.txt\n(賞与 02回分)/data/gone-b2.txt\n");
+                  messages::MissingSummariesSection() +
+                  "(給与 04月分)/data/gone04.txt\n(賞与 02回分)/data/gone-b2.txt\n");
 }
 
 struct YearCase {
@@ -234,13 +240,13 @@ TEST_P(FilingYear, LeadingNumberFromOneTo98)
     EXPECT_EQ(job::IsValidFilingYear(GetParam().text), GetParam().valid) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, FilingYear,
-    ::testing::Values(YearCase{"26", true}, YearCase{"1", true}, YearCase{"98", true}, YearCase{"26年", true},
-                      YearCase{" 26", true}, YearCase{"0", false}, YearCase{"99", false}, YearCase{"", false},
-                      YearCase{"abc", false}, YearCase{"-5", false},
-                      // Numbers too long for 32 bits must not wrap into the range.
-                      YearCase{"4294967322", false}, YearCase{"99999999999999999999999", false}));
+INSTANTIATE_TEST_SUITE_P(Texts, FilingYear,
+                         ::testing::Values(YearCase{"26", true}, YearCase{"1", true}, YearCase{"98", true},
+                                           YearCase{"26年", true}, YearCase{" 26", true}, YearCase{"0", false},
+                                           YearCase{"99", false}, YearCase{"", false}, YearCase{"abc", false},
+                                           YearCase{"-5", false},
+                                           // Numbers too long for 32 bits must not wrap into the range.
+                                           YearCase{"4294967322", false}, YearCase{"99999999999999999999999", false}));
 
 TEST(DefaultFilingYear, IsTheYearOfTheEraOfTheLocalDate)
 {
@@ -253,8 +259,9 @@ TEST(DefaultFilingYear, IsTheYearOfTheEraOfTheLocalDate)
 
 TEST_F(JobSteps, SuccessfulConversionStoresTheCompanyLine)
 {
-    CSormaItemCheck items(dir.Write("Corvane.ENV", "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n"
-                                                   "別会社,基本給,3,,-1,,-1,,-1\r\n"));
+    CSormaItemCheck items(dir.Write("Corvane.ENV",
+                                    "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n"
+                                    "別会社,基本給,3,,-1,,-1,,-1\r\n"));
     items.LoadSettings();
     slots[3].path = dir.Write("m4.txt", Summary("4月度給与"));
     items.Entries()[0].chosenPayrollItem = "課税支給合計";
@@ -284,8 +291,8 @@ TEST_F(JobSteps, FailedConversionLeavesTheSettingsFile)
     CSormaItemCheck items(dir.Write("Corvane.ENV", settings));
     items.LoadSettings();
     const auto empty = dir.Write("empty-list.txt", "従業員(一覧表),サンプル商事\r\n\r\nコード,氏名\r\n");
-    const auto outcome = job::RunConversion(messenger, empty, slots, dir.File("out.XML"), 0, 1, items, "6",
-                                            "サンプル商事");
+    const auto outcome =
+        job::RunConversion(messenger, empty, slots, dir.File("out.XML"), 0, 1, items, "6", "サンプル商事");
     EXPECT_FALSE(outcome.converted);
     EXPECT_EQ(ReadFileBytes(items.SettingsPath()), settings);
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML")));
@@ -296,12 +303,13 @@ TEST_F(JobSteps, FailedConversionLeavesTheSettingsFile)
 
 TEST_F(JobSteps, ConversionWithoutSummaryFilesKeepsTheCompanyLine)
 {
-    const std::string settings = "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n"
-                                 "サンプル商事,基本給,3,,-1,,-1,,-1\r\n";
+    const std::string settings =
+        "会社名,総支給金額,,社会保険料等の控除額,,扶養親族等の数,,算出税額\r\n"
+        "サンプル商事,基本給,3,,-1,,-1,,-1\r\n";
     CSormaItemCheck items(dir.Write("Corvane.ENV", settings));
     items.LoadSettings();
-    const auto outcome = job::RunConversion(messenger, list, slots, dir.File("out.XML"), 1, 3, items, "8",
-                                            "サンプル商事");
+    const auto outcome =
+        job::RunConversion(messenger, list, slots, dir.File("out.XML"), 1, 3, items, "8", "サンプル商事");
     EXPECT_TRUE(outcome.converted);
     EXPECT_EQ(ReadFileBytes(items.SettingsPath()), settings);
     ASSERT_NE(items.StoredLineFor("サンプル商事"), nullptr);

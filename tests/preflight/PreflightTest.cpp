@@ -127,8 +127,9 @@ TEST_F(Preflight, TheBundledSampleExportsAreClean)
 TEST_F(Preflight, SummaryCodesMissingFromTheEmployeeListAreNamedPerFile)
 {
     // A spreadsheet dropped the leading zeros of the summary's codes.
-    auto findings = Check(kEmployees, kSummaryHead + "1,山田太郎,300000,45000,2,5000\r\n"
-                                                     "2,佐藤花子,250000,37000,0,4000\r\n");
+    auto findings = Check(kEmployees, kSummaryHead +
+                                          "1,山田太郎,300000,45000,2,5000\r\n"
+                                          "2,佐藤花子,250000,37000,0,4000\r\n");
     ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::UnlistedCodes, FindingKind::NoFigures}));
     EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
     EXPECT_EQ(findings[0].count, 2u);
@@ -155,9 +156,10 @@ TEST_F(Preflight, ListedEmployeesWithoutAnySummaryRowAreNamedOnlyWhenSummariesWe
     EXPECT_TRUE(Contains(findings[0].text, "0003 鈴木一郎"));
     EXPECT_TRUE(Check(employees).empty());
     // Who left may have left before the chosen months.
-    const std::string withStatus = "従業員(一覧表),テスト商事\r\n\r\nコード,氏名,就業状況,退職年月日\r\n"
-                                   "0001,山田太郎,在職,\r\n0002,佐藤花子,在職,\r\n"
-                                   "0003,鈴木一郎,退職(普通),\r\n0004,高橋三郎,在職,2026年 3月31日\r\n";
+    const std::string withStatus =
+        "従業員(一覧表),テスト商事\r\n\r\nコード,氏名,就業状況,退職年月日\r\n"
+        "0001,山田太郎,在職,\r\n0002,佐藤花子,在職,\r\n"
+        "0003,鈴木一郎,退職(普通),\r\n0004,高橋三郎,在職,2026年 3月31日\r\n";
     EXPECT_TRUE(Check(withStatus, kSalary).empty());
 }
 
@@ -165,10 +167,11 @@ TEST_F(Preflight, RowsWithAnotherNumberOfFieldsOrUnpairedQuotesAreNamedByLine)
 {
     // Quotes deleted from an amount: one field more. A stray quote in a name
     // shifts the rest of its row.
-    auto findings = Check(kEmployees + "0003,\"鈴木,,,\r\n", kSummaryHead + "0001,山田太郎,300,000,45000,2,5000\r\n"
-                                                                          "0002,佐藤花子,250000,37000,0,4000\r\n");
-    ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::NoFigures, FindingKind::FieldCount,
-                                            FindingKind::UnpairedQuotes}));
+    auto findings = Check(kEmployees + "0003,\"鈴木,,,\r\n", kSummaryHead +
+                                                                 "0001,山田太郎,300,000,45000,2,5000\r\n"
+                                                                 "0002,佐藤花子,250000,37000,0,4000\r\n");
+    ASSERT_EQ(Kinds(findings),
+              (std::vector{FindingKind::NoFigures, FindingKind::FieldCount, FindingKind::UnpairedQuotes}));
     EXPECT_EQ(findings[1].file, dir.File("salary-04.txt"));
     EXPECT_EQ(findings[1].line, 6);
     EXPECT_EQ(findings[1].employee, "0001");
@@ -204,11 +207,12 @@ TEST_F(Preflight, ACodeTwiceInOneFileIsNamedWithItsLines)
 
 TEST_F(Preflight, DatesThatConvertToNoDateAreNamedPerColumn)
 {
-    const std::string employees = "従業員(一覧表),テスト商事\r\n\r\n"
-                                  "コード,氏名,生年月日,入社年月日,退職年月日\r\n"
-                                  "0001,山田太郎,1962/10/2,1962年10月2日,\r\n"
-                                  "0002,佐藤花子,1975年13月 3日,令和 2年 4月 1日,平成31年 4月30日\r\n"
-                                  "0003,鈴木一郎,慶応 3年 1月 1日,,\r\n";
+    const std::string employees =
+        "従業員(一覧表),テスト商事\r\n\r\n"
+        "コード,氏名,生年月日,入社年月日,退職年月日\r\n"
+        "0001,山田太郎,1962/10/2,1962年10月2日,\r\n"
+        "0002,佐藤花子,1975年13月 3日,令和 2年 4月 1日,平成31年 4月30日\r\n"
+        "0003,鈴木一郎,慶応 3年 1月 1日,,\r\n";
     const auto findings = Check(employees, kSalary + "0003,鈴木一郎,1,1,0,1\r\n");
     ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::BadDate, FindingKind::BadDate}));
     EXPECT_EQ(findings[0].count, 3u);
@@ -220,12 +224,14 @@ TEST_F(Preflight, DatesThatConvertToNoDateAreNamedPerColumn)
 
 TEST_F(Preflight, ChosenFiguresThatAreNoNumberAreNamedPerFileAndColumn)
 {
-    const auto findings = Check(kEmployees, kSummaryHead + "0001,山田太郎,３０００００,45000,2,5000\r\n"
-                                                           "0002,佐藤花子,250000,37000,二,4000\r\n");
+    const auto findings = Check(kEmployees, kSummaryHead +
+                                                "0001,山田太郎,３０００００,45000,2,5000\r\n"
+                                                "0002,佐藤花子,250000,37000,二,4000\r\n");
     ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::NotANumber, FindingKind::NotANumber}));
     EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
     EXPECT_EQ(findings[0].employee, "0001");
-    EXPECT_TRUE(Contains(findings[0].text, "総支給金額（課税支給合計）に数値でない値が1件あります（0001「３０００００」）"));
+    EXPECT_TRUE(
+        Contains(findings[0].text, "総支給金額（課税支給合計）に数値でない値が1件あります（0001「３０００００」）"));
     EXPECT_EQ(findings[1].employee, "0002");
     EXPECT_TRUE(Contains(findings[1].text, "（扶養人数）"));
 }

@@ -27,8 +27,8 @@ TEST(ReconciliationReport, OneRowPerEmployeeWithPeriodsAndSumsThenTheFindings)
     for (int period = 1; period <= 18; ++period) {
         if (period == 13)
             continue;
-        store.SetKyuuyoShouyo("0002", period == 4   ? Figures(4, "300000", "45000", "2", "5000")
-                                      : period == 5 ? Figures(5, "310000", "46000", "2", "abc")
+        store.SetKyuuyoShouyo("0002", period == 4    ? Figures(4, "300000", "45000", "2", "5000")
+                                      : period == 5  ? Figures(5, "310000", "46000", "2", "abc")
                                       : period == 14 ? Figures(14, "500000", "70000", "", "20000")
                                                      : Figures(period, "", "", "", ""));
     }

@@ -134,8 +134,11 @@ TEST_F(ExportFault, BinaryEmployeeListIsNoEmployeeList)
 TEST_F(ExportFault, EmployeeListCutAfterItsHeaderHasNobodyToConvert)
 {
     const auto lines = Lines(test::ReadFileBytes(list));
-    Expect([&] { WriteBytes(list, Joined({lines[0], lines[1], lines[2]})); }, false,
-           {CSormaKyuuyo::NoEmployeesMessage() + list});
+    Expect(
+        [&] {
+            WriteBytes(list, Joined({lines[0], lines[1], lines[2]}));
+        },
+        false, {CSormaKyuuyo::NoEmployeesMessage() + list});
     ReportFaults(1);
 }
 

@@ -98,10 +98,9 @@ protected:
     {
         std::ostringstream stdoutText;
         std::ostringstream stderrText;
-        const int status =
-            convert::RunConvert({"--employees", list, "--salary", slots[3].path, "--bonus", slots[12].path,
-                                 "--year", "6", "--out", output, "--settings", settings},
-                                stdoutText, stderrText);
+        const int status = convert::RunConvert({"--employees", list, "--salary", slots[3].path, "--bonus",
+                                                slots[12].path, "--year", "6", "--out", output, "--settings", settings},
+                                               stdoutText, stderrText);
         printed = stdoutText.str();
         errors = stderrText.str();
         return status;

@@ -123,20 +123,22 @@ TEST_P(EmployeeHeaderTest, MatchesColumnsByExactName)
     EXPECT_EQ(reader.GetEmployeeValueView("001", GetParam().column), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Headers, EmployeeHeaderTest, ::testing::Values(
-    HeaderCase{"OnlyNamedColumnsAreFilled", "コード,氏名", "001,山田", "氏名", "山田"},
-    HeaderCase{"UnnamedColumnIsEmpty", "コード,氏名", "001,山田", "所属部門", ""},
-    HeaderCase{"UnknownColumnName", "コード,氏名", "001,山田", "存在しない列", ""},
-    HeaderCase{"AnyOrder", "所属部門,住所,氏名,コード", "営業部,東京都,山田,001", "氏名", "山田"},
-    HeaderCase{"FullWidthDotMatches", "コード,フリガナ・姓", "001,ﾔﾏﾀﾞ", "フリガナ･姓", "ﾔﾏﾀﾞ"},
-    HeaderCase{"QuotedNameDoesNotMatch", "コード,\"氏名\"", "001,山田", "氏名", ""},
-    HeaderCase{"NameWithSpaceDoesNotMatch", "コード,氏名 ,住所", "001,山田,東京都", "氏名", ""},
-    HeaderCase{"AmountLosesQuotesAndCommas", "コード,住民税･6月", "001,\"1,234\"", "住民税･6月", "1234"},
-    HeaderCase{"TextKeepsQuotesAndCommas", "コード,氏名", "001,\"1,234\"", "氏名", "\"1,234\""},
-    HeaderCase{"QuotedCommaStaysInTheField", "コード,氏名,住所", "001,\"山田,太郎\",東京都", "氏名",
-               "\"山田,太郎\""},
-    HeaderCase{"FieldsAreNotTrimmed", "コード,氏名,住所", "001, 山田 ,東京都", "氏名", " 山田 "},
-    HeaderCase{"ShortRowGivesEmptyFields", "コード,氏名,住所", "001,山田", "住所", ""}),
+INSTANTIATE_TEST_SUITE_P(
+    Headers, EmployeeHeaderTest,
+    ::testing::Values(HeaderCase{"OnlyNamedColumnsAreFilled", "コード,氏名", "001,山田", "氏名", "山田"},
+                      HeaderCase{"UnnamedColumnIsEmpty", "コード,氏名", "001,山田", "所属部門", ""},
+                      HeaderCase{"UnknownColumnName", "コード,氏名", "001,山田", "存在しない列", ""},
+                      HeaderCase{"AnyOrder", "所属部門,住所,氏名,コード", "営業部,東京都,山田,001", "氏名", "山田"},
+                      HeaderCase{"FullWidthDotMatches", "コード,フリガナ・姓", "001,ﾔﾏﾀﾞ", "フリガナ･姓", "ﾔﾏﾀﾞ"},
+                      HeaderCase{"QuotedNameDoesNotMatch", "コード,\"氏名\"", "001,山田", "氏名", ""},
+                      HeaderCase{"NameWithSpaceDoesNotMatch", "コード,氏名 ,住所", "001,山田,東京都", "氏名", ""},
+                      HeaderCase{"AmountLosesQuotesAndCommas", "コード,住民税･6月", "001,\"1,234\"", "住民税･6月",
+                                 "1234"},
+                      HeaderCase{"TextKeepsQuotesAndCommas", "コード,氏名", "001,\"1,234\"", "氏名", "\"1,234\""},
+                      HeaderCase{"QuotedCommaStaysInTheField", "コード,氏名,住所", "001,\"山田,太郎\",東京都", "氏名",
+                                 "\"山田,太郎\""},
+                      HeaderCase{"FieldsAreNotTrimmed", "コード,氏名,住所", "001, 山田 ,東京都", "氏名", " 山田 "},
+                      HeaderCase{"ShortRowGivesEmptyFields", "コード,氏名,住所", "001,山田", "住所", ""}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ReaderTest, PayItemsFollowTheirAmountFlag)
@@ -334,21 +336,17 @@ TEST_P(SalaryLabelTest, SalaryEntryTakesThePeriodOfItsLabel)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Labels, SalaryLabelTest, ::testing::Values(
-    LabelCase{"Exact", "4月度給与", 4},
-    LabelCase{"Quoted", "\"4月度給与\"", 4},
-    LabelCase{"SurroundedBySpaces", "  4月度給与  ", 4},
-    LabelCase{"Twelve", "12月度給与", 12},
-    LabelCase{"SummerBonus", "夏期賞与", 14},
-    LabelCase{"WinterBonus", "冬期賞与", 15},
-    // Labels that the salary file check accepts for a month are read as that month.
-    LabelCase{"TextAfterTheLabel", "4月度給与(追加)", 4},
-    LabelCase{"InnerSpace", "4 月度給与", 4},
-    LabelCase{"LeadingZero", "04月度給与", 4},
-    LabelCase{"FullWidthSpaceAfterTheNumber", "4　月度給与", 4},
-    LabelCase{"NoNumber", "平成月度給与", -1},
-    LabelCase{"MonthOutOfRange", "13月度給与", -1},
-    LabelCase{"OtherSummary", "年間集計", -1}),
+INSTANTIATE_TEST_SUITE_P(
+    Labels, SalaryLabelTest,
+    ::testing::Values(LabelCase{"Exact", "4月度給与", 4}, LabelCase{"Quoted", "\"4月度給与\"", 4},
+                      LabelCase{"SurroundedBySpaces", "  4月度給与  ", 4}, LabelCase{"Twelve", "12月度給与", 12},
+                      LabelCase{"SummerBonus", "夏期賞与", 14}, LabelCase{"WinterBonus", "冬期賞与", 15},
+                      // Labels that the salary file check accepts for a month are read as that month.
+                      LabelCase{"TextAfterTheLabel", "4月度給与(追加)", 4}, LabelCase{"InnerSpace", "4 月度給与", 4},
+                      LabelCase{"LeadingZero", "04月度給与", 4},
+                      LabelCase{"FullWidthSpaceAfterTheNumber", "4　月度給与", 4},
+                      LabelCase{"NoNumber", "平成月度給与", -1}, LabelCase{"MonthOutOfRange", "13月度給与", -1},
+                      LabelCase{"OtherSummary", "年間集計", -1}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(PeriodFromLabel, MatchesOnlyTheExactLabels)

@@ -33,8 +33,17 @@ Texts Expected(const Texts& all, const Positions& positions)
 TEST(PickCsvFields, GivesTheFieldsOfSplitCsvLine)
 {
     const std::string lines[] = {
-        "", "   ", ",", "a,b,,c", "  a , b \r\n", "\"山田,太郎\",\"1,234\",x", "a\"b,c,d",
-        "ソ,表,能", "\"\",\"\"\"\",x", "\t001,社員Ａ,300000,45000,2,5000\t", "　,全角空白　, ",
+        "",
+        "   ",
+        ",",
+        "a,b,,c",
+        "  a , b \r\n",
+        "\"山田,太郎\",\"1,234\",x",
+        "a\"b,c,d",
+        "ソ,表,能",
+        "\"\",\"\"\"\",x",
+        "\t001,社員Ａ,300000,45000,2,5000\t",
+        "　,全角空白　, ",
         "\x81,\x81\",a,b",  // a lead byte without its trail byte
         "0001,abcdefgh,,,,,,,,,,,,,,ijklmnopqrstu,1,22,333,4444,55555,666666,7777777,88888888,x",
         "1234567,\"a,b,c,d,e,f,g,h,i\",12345678,\"12345678\",1,\"\",,\"x\"y\"z\",last field,,",

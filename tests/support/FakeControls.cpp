@@ -100,8 +100,7 @@ std::string FakeControls::ListCell(ControlId list, int row, int column) const
     if (it == m_lists.end() || row < 0 || row >= static_cast<int>(it->second.rows.size()) || column < 0)
         return std::string();
     const auto& cells = it->second.rows[static_cast<std::size_t>(row)];
-    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)]
-                                                            : std::string();
+    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : std::string();
 }
 
 std::vector<int> FakeControls::ListSelectedRows(ControlId list) const

@@ -16,8 +16,7 @@ std::string ControlName(ControlId id)
 
 FakeWizard::FakeWizard(FakePlatform& platform, platform::WizardLogic& wizard, FakeControls& controls)
     : m_platform(platform), m_wizard(wizard), m_controls(controls), m_navigator(wizard)
-{
-}
+{}
 
 void FakeWizard::Start()
 {
@@ -179,8 +178,7 @@ void FakeWizard::ForceClose()
 
 FakeDialog::FakeDialog(FakePlatform& platform, platform::DialogLogic& dialog, FakeControls& controls)
     : m_platform(platform), m_dialog(dialog), m_controls(controls)
-{
-}
+{}
 
 void FakeDialog::Apply(DialogOutcome outcome)
 {

@@ -68,8 +68,8 @@ inline ::testing::AssertionResult SameDocument(const std::string& expectedRelati
             ++line;
         ++i;
     }
-    return ::testing::AssertionFailure() << "differs from " << expectedRelative << " at line " << line
-                                         << " (byte " << i << "); actual bytes kept in " << name
+    return ::testing::AssertionFailure() << "differs from " << expectedRelative << " at line " << line << " (byte " << i
+                                         << "); actual bytes kept in " << name
                                          << ".actual (CORVANE_UPDATE_GOLDEN=1 rewrites the expected file)";
 }
 

@@ -19,8 +19,8 @@ public:
         platform::Buttons buttons;
     };
 
-    platform::Answer ShowMessage(const std::string& caption, const std::string& text,
-                                 platform::Icon icon, platform::Buttons buttons) override;
+    platform::Answer ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
+                                 platform::Buttons buttons) override;
 
     void QueueAnswer(platform::Answer answer) { m_answers.push_back(answer); }
     const std::vector<Shown>& Messages() const { return m_shown; }

@@ -18,8 +18,8 @@ TempDir::TempDir()
     std::random_device rd;
     const auto base = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const auto candidate = base / ("corvane-test-" + std::to_string(rd()) + "-" +
-                                       std::to_string(counter.fetch_add(1)));
+        const auto candidate =
+            base / ("corvane-test-" + std::to_string(rd()) + "-" + std::to_string(counter.fetch_add(1)));
         if (std::filesystem::create_directory(candidate)) {
             m_path = candidate.string();
             return;
@@ -31,8 +31,7 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     std::error_code ec;
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(m_path, ec);
 }
 

@@ -88,13 +88,14 @@ TEST(Cp932, PairsThatCodePage932DoesNotMapAreIllFormed)
 {
     // Shaped like double-byte characters, but no character: unassigned rows and cells.
     for (const char* pair : {"\x85\x40", "\x82\x4A", "\x81\xB3", "\xEB\x40", "\xEF\x9F", "\xFC\x4C"}) {
-        EXPECT_FALSE(IsWellFormedText(std::string("a") + pair + "b")) << std::hex << (static_cast<unsigned>(pair[0]) & 0xFF);
+        EXPECT_FALSE(IsWellFormedText(std::string("a") + pair + "b"))
+            << std::hex << (static_cast<unsigned>(pair[0]) & 0xFF);
         EXPECT_EQ(FindIllFormedByte(std::string("a") + pair), 1u);
         EXPECT_EQ(CharLengthAt(pair, 0), 2u);  // splitting still goes by the bytes' shape
     }
     // JIS rows, NEC specials, NEC-selected and IBM extensions, the user-defined area.
-    for (const char* pair : {"\x81\x40", "\x82\x4F", "\x87\x40", "\xED\x40", "\xFA\x40", "\xFC\x4B",
-                             "\xF0\x40", "\xF9\xFC"})
+    for (const char* pair :
+         {"\x81\x40", "\x82\x4F", "\x87\x40", "\xED\x40", "\xFA\x40", "\xFC\x4B", "\xF0\x40", "\xF9\xFC"})
         EXPECT_TRUE(IsWellFormedText(pair)) << std::hex << (static_cast<unsigned>(pair[0]) & 0xFF);
 #ifdef _WIN32
     // The whole table against the system's own code page 932.

@@ -20,8 +20,7 @@ TEST(SplitCsvLine, TrimsTheLineButNotTheFields)
 
 TEST(SplitCsvLine, CommasInsideQuotesStayAndQuotesAreKept)
 {
-    EXPECT_EQ(SplitCsvLine("\"山田,太郎\",\"1,234\",x"),
-              (Fields{"\"山田,太郎\"", "\"1,234\"", "x"}));
+    EXPECT_EQ(SplitCsvLine("\"山田,太郎\",\"1,234\",x"), (Fields{"\"山田,太郎\"", "\"1,234\"", "x"}));
     // An odd number of quotes keeps the rest of the line in one field.
     EXPECT_EQ(SplitCsvLine("a\"b,c,d"), (Fields{"a\"b,c,d"}));
 }

@@ -24,8 +24,12 @@ std::string Utf16(const std::string& ascii, bool little)
 
 TEST(DetectUnicodeForm, ByteOrderMarks)
 {
-    EXPECT_EQ(DetectUnicodeForm("\xEF\xBB\xBF" "a,b"), UnicodeForm::Utf8);
-    EXPECT_EQ(DetectUnicodeForm("\xFF\xFE" "a"), UnicodeForm::Utf16);
+    EXPECT_EQ(DetectUnicodeForm("\xEF\xBB\xBF"
+                                "a,b"),
+              UnicodeForm::Utf8);
+    EXPECT_EQ(DetectUnicodeForm("\xFF\xFE"
+                                "a"),
+              UnicodeForm::Utf16);
     EXPECT_EQ(DetectUnicodeForm("\xFE\xFF"), UnicodeForm::Utf16);
 }
 
@@ -42,8 +46,9 @@ TEST(DetectUnicodeForm, Utf16WithoutMarkByItsNuls)
 TEST(DetectUnicodeForm, Utf8ThatIsNoCodePage932)
 {
     // 従業員(一覧表),サンプル商事 in UTF-8.
-    const std::string title = "\xE5\xBE\x93\xE6\xA5\xAD\xE5\x93\xA1(\xE4\xB8\x80\xE8\xA6\xA7\xE8\xA1\xA8),"
-                              "\xE3\x82\xB5\xE3\x83\xB3\xE3\x83\x97\xE3\x83\xAB\xE5\x95\x86\xE4\xBA\x8B\r\n";
+    const std::string title =
+        "\xE5\xBE\x93\xE6\xA5\xAD\xE5\x93\xA1(\xE4\xB8\x80\xE8\xA6\xA7\xE8\xA1\xA8),"
+        "\xE3\x82\xB5\xE3\x83\xB3\xE3\x83\x97\xE3\x83\xAB\xE5\x95\x86\xE4\xBA\x8B\r\n";
     EXPECT_EQ(DetectUnicodeForm(title), UnicodeForm::Utf8);
     // Cut inside a character at the end of the bytes read.
     EXPECT_EQ(DetectUnicodeForm(title + "\xE3\x82"), UnicodeForm::Utf8);

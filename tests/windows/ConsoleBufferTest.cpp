@@ -56,7 +56,12 @@ TEST(ConsoleBuffer, RedirectedUtf8BecomesTheCodePageWithCrLf)
     // Without a line end the rest goes out when the buffer ends.
     EXPECT_EQ(Redirected(932, [&](std::ostream& out) { out << "a\r\n" << utf8; }), "a\r\n" + done);
     // What code page 932 cannot hold becomes "?", and UTF-8 passes unchanged.
-    EXPECT_EQ(Redirected(932, [](std::ostream& out) { out << "\xF0\xA0\xAE\xB7" "\xE7\x94\xB0\n"; }), "?田\r\n");
+    EXPECT_EQ(Redirected(932,
+                         [](std::ostream& out) {
+                             out << "\xF0\xA0\xAE\xB7"
+                                    "\xE7\x94\xB0\n";
+                         }),
+              "?田\r\n");
     EXPECT_EQ(Redirected(CP_UTF8, [&](std::ostream& out) { out << utf8 << '\n'; }), utf8 + "\r\n");
 }
 

@@ -70,8 +70,8 @@ protected:
 TEST_F(WidePaths, StatusAndTheLineReaderSeeFilesAndFolders)
 {
     const std::string file = m_folder + P("\\社員表.TXT");
-    HANDLE h = CreateFileW(WidePath(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h =
+        CreateFileW(WidePath(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     WriteFile(h, "12\r\n45", 6, &written, nullptr);

@@ -13,8 +13,8 @@ using platform::Icon;
 using platform::PageId;
 
 const std::string& kRefused = job::BonusFileRefusedMessage();
-const std::string kConditions = job::messages::NotCorrectFile() + job::messages::ChooseBonusSummary() +
-                                job::messages::NotSameConditionsSection();
+const std::string kConditions =
+    job::messages::NotCorrectFile() + job::messages::ChooseBonusSummary() + job::messages::NotSameConditionsSection();
 
 // A summary in the standard layout: the four usual headings come first.
 std::string StandardLayoutBonus()

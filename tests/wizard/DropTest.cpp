@@ -14,7 +14,8 @@ using platform::ControlId;
 using platform::Icon;
 
 const char kEmployeeRefused[] =
-    "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>のエクスポートファイルを選択してください。";
+    "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>"
+    "のエクスポートファイルを選択してください。";
 const std::string kBonusRefused =
     "選択されたファイルは正しいファイルではありません。\n正しい集計表のエクスポートファイルを選択してください。\n\n"
     "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n";
@@ -132,8 +133,8 @@ TEST_F(Drops, AFolderFillsTheListAndTheSlotsAsTheirPagesWouldAndSaysWhatItRead)
     ASSERT_EQ(fake.FolderRequests().size(), 1u);
     EXPECT_EQ(fake.FolderRequests()[0].title, "エクスポートファイルのフォルダーを選択");
     EXPECT_EQ(fake.FolderRequests()[0].initialFolder, dir.Path());
-    const std::string summary = Summary(In(folder, "employees.txt"), "給与集計表：3か月分\n賞与集計表：2回分",
-                                        {In(folder, "notes.pdf")});
+    const std::string summary =
+        Summary(In(folder, "employees.txt"), "給与集計表：3か月分\n賞与集計表：2回分", {In(folder, "notes.pdf")});
     EXPECT_EQ(Texts(), (std::vector<std::string>{summary, summary}));
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Information);
     EXPECT_EQ(fake.Messages()[0].waitDepth, 0);
@@ -155,10 +156,10 @@ TEST_F(Drops, SeveralFilesOnTheEmployeePageAreSortedLikeAFolder)
         w.Cancel();
     });
     ExpectNoErrors();
-    EXPECT_EQ(Texts(), (std::vector<std::string>{
-                           Summary(In(loose, "employees.txt"), "給与集計表：なし\n賞与集計表：なし", {}),
-                           Summary(In(folder, "employees.txt"), "給与集計表：1か月分\n賞与集計表：なし",
-                                   {In(folder, "notes.pdf"), loose})}));
+    EXPECT_EQ(Texts(),
+              (std::vector<std::string>{Summary(In(loose, "employees.txt"), "給与集計表：なし\n賞与集計表：なし", {}),
+                                        Summary(In(folder, "employees.txt"), "給与集計表：1か月分\n賞与集計表：なし",
+                                                {In(folder, "notes.pdf"), loose})}));
     EXPECT_EQ(sheet->Slots()[3].path, In(folder, "salary-04.txt"));
 }
 
@@ -189,10 +190,11 @@ TEST_F(Drops, AFolderOrFilesThatMakeNoJobAreRefusedAndChangeNothing)
     ExpectNoErrors();
     const auto texts = Texts();
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0], "フォルダーに従業員(一覧表)のエクスポートファイルが2つ以上あります。どちらを使うか決められません。\n\n" +
-                            In(twoLists, "a.txt") + "\n" + In(twoLists, "b.txt"));
-    EXPECT_EQ(texts[1], "3月度の給与集計表が2つ以上あります。\n\n" + In(twoMarches, "m1.txt") + "\n" +
-                            In(twoMarches, "m2.txt"));
+    EXPECT_EQ(texts[0],
+              "フォルダーに従業員(一覧表)のエクスポートファイルが2つ以上あります。どちらを使うか決められません。\n\n" +
+                  In(twoLists, "a.txt") + "\n" + In(twoLists, "b.txt"));
+    EXPECT_EQ(texts[1],
+              "3月度の給与集計表が2つ以上あります。\n\n" + In(twoMarches, "m1.txt") + "\n" + In(twoMarches, "m2.txt"));
     EXPECT_EQ(texts[2], "ドロップされたファイルに従業員(一覧表)のエクスポートファイルがありません。");
     for (const auto& message : fake.Messages())
         EXPECT_EQ(message.icon, Icon::Warning);
@@ -219,7 +221,8 @@ TEST_F(Drops, FilesOnTheSalaryPageAreOneBrowseAction)
     EXPECT_EQ(fake.OpenRequests().size(), 1u);
     ASSERT_EQ(fake.Messages().size(), 1u);
     EXPECT_EQ(fake.Messages()[0].text,
-              "選択されたファイルは正しいファイルではありません。\n正しい給与の集計表のエクスポートファイルを選択してください。"
+              "選択されたファイルは正しいファイルではありません。\n正しい給与の集計表のエクスポートファイルを選択してく"
+              "ださい。"
               "\n\n[給与データ以外のファイルが選択されている場合等]\n" +
                   bonus + "\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);

@@ -28,7 +28,8 @@ protected:
         EXPECT_EQ(dialog.OnCommand(ControlId::SearchButton), DialogOutcome::Stay);
     }
 
-    std::vector<std::string> headings{"コード", "行項目名", "健康保険料", "基本給", "介護保険料", "厚生年金保険", "所得税"};
+    std::vector<std::string> headings{"コード",     "行項目名",     "健康保険料", "基本給",
+                                      "介護保険料", "厚生年金保険", "所得税"};
     RecordingMessageBox box;
     platform::Messenger messenger{box};
     CDlg001 dialog{messenger};
@@ -65,15 +66,13 @@ TEST_P(InitialChoice, SelectsTheEntryOfThePositionAndOkGivesItBack)
     EXPECT_EQ(dialog.ChosenPosition(), c.chosenOnOk);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, InitialChoice,
-                         ::testing::Values(Initial{"None", -1, 0, "既定", -1},
-                                           Initial{"HeadingZero", 0, -1, "コード", 0},
-                                           Initial{"HeadingOne", 1, 0, "行項目名", -1},
-                                           Initial{"Offered", 4, 3, "介護保険料", 4},
-                                           Initial{"Last", 6, 5, "所得税", 6},
-                                           Initial{"BeyondTheHeadings", 7, 0, "既定", -1},
-                                           Initial{"OtherNegative", -3, 0, "既定", -1}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InitialChoice,
+    ::testing::Values(Initial{"None", -1, 0, "既定", -1}, Initial{"HeadingZero", 0, -1, "コード", 0},
+                      Initial{"HeadingOne", 1, 0, "行項目名", -1}, Initial{"Offered", 4, 3, "介護保険料", 4},
+                      Initial{"Last", 6, 5, "所得税", 6}, Initial{"BeyondTheHeadings", 7, 0, "既定", -1},
+                      Initial{"OtherNegative", -3, 0, "既定", -1}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ItemDialog, SearchStepsThroughTheMatchesAndWrapsAround)
 {
@@ -148,12 +147,15 @@ TEST_F(ItemDialog, WithoutHeadingsItSaysSoAndStaysOpenWithAnEmptyList)
 TEST_F(ItemDialog, TheExplanationNamesTheLedgerColumnOfTheRow)
 {
     const std::pair<std::int32_t, std::string> cases[] = {
-        {0, "下記に該当するソルマ給与側の項目を指定します。\n『一人別源泉徴収簿』[課税支給合計]欄\n"
-            "※ソルマ給与との初期対応項目は｢課税支給合計｣です。"},
-        {1, "下記に該当するソルマ給与側の項目を指定します。\n『一人別源泉徴収簿』[社会保険料等の控除額]欄\n"
-            "※ソルマ給与との初期対応項目は｢社会保険料計｣です。"},
-        {3, "下記に該当するソルマ給与側の項目を指定します。\n『一人別源泉徴収簿』[算出税額]欄\n"
-            "※ソルマ給与との初期対応項目は｢所得税｣です。"},
+        {0,
+         "下記に該当するソルマ給与側の項目を指定します。\n『一人別源泉徴収簿』[課税支給合計]欄\n"
+         "※ソルマ給与との初期対応項目は｢課税支給合計｣です。"},
+        {1,
+         "下記に該当するソルマ給与側の項目を指定します。\n『一人別源泉徴収簿』[社会保険料等の控除額]欄\n"
+         "※ソルマ給与との初期対応項目は｢社会保険料計｣です。"},
+        {3,
+         "下記に該当するソルマ給与側の項目を指定します。\n『一人別源泉徴収簿』[算出税額]欄\n"
+         "※ソルマ給与との初期対応項目は｢所得税｣です。"},
         {-1, ""},
         {4, ""},
     };

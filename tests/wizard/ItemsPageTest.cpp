@@ -17,9 +17,9 @@ protected:
     ItemsPage()
         : employees(Employees()),
           // Headings: コード, 行項目名, 課税支給額, 社会保険料計, 扶養人数, 所得税.
-          salary(Write("salary.txt", Replaced(TestDataBytes("engine/edge/salary-04.txt"), "課税支給合計", "課税支給額")))
-    {
-    }
+          salary(
+              Write("salary.txt", Replaced(TestDataBytes("engine/edge/salary-04.txt"), "課税支給合計", "課税支給額")))
+    {}
 
     // Runs `steps` on the correspondence page, then cancels.
     void OnPage(const std::function<void(FakeWizard&)>& steps)

@@ -121,16 +121,11 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"LowerCaseExtensionKept", "abc.xml", true, "abc.xml"},
                       NameCase{"ExtensionKept", "abc.XML", true, "abc.XML"},
                       NameCase{"OtherExtensionGetsXml", "abc.txt", true, "abc.txt.XML"},
-                      NameCase{"SameName", "old.XML", true, "old.XML"},
-                      NameCase{"Empty", "", false, "old.XML"},
-                      NameCase{"Question", "a?b", false, "old.XML"},
-                      NameCase{"Backslash", "a\\b", false, "old.XML"},
-                      NameCase{"Slash", "a/b", false, "old.XML"},
-                      NameCase{"Colon", "a:b", false, "old.XML"},
-                      NameCase{"Star", "a*b", false, "old.XML"},
-                      NameCase{"Quote", "a\"b", false, "old.XML"},
-                      NameCase{"Less", "a<b", false, "old.XML"},
-                      NameCase{"Greater", "a>b", false, "old.XML"},
+                      NameCase{"SameName", "old.XML", true, "old.XML"}, NameCase{"Empty", "", false, "old.XML"},
+                      NameCase{"Question", "a?b", false, "old.XML"}, NameCase{"Backslash", "a\\b", false, "old.XML"},
+                      NameCase{"Slash", "a/b", false, "old.XML"}, NameCase{"Colon", "a:b", false, "old.XML"},
+                      NameCase{"Star", "a*b", false, "old.XML"}, NameCase{"Quote", "a\"b", false, "old.XML"},
+                      NameCase{"Less", "a<b", false, "old.XML"}, NameCase{"Greater", "a>b", false, "old.XML"},
                       NameCase{"Bar", "a|b", false, "old.XML"},
                       // 表 ends in 0x5C in code page 932; a path name holds it in UTF-8.
                       NameCase{"TrailByteLikeBackslash", kHyouji, true, std::string(kHyouji) + ".XML"}),
@@ -187,10 +182,9 @@ TEST_F(OutputPage, MissingFilesAreListedAndNothingIsConverted)
             EXPECT_EQ(w.Finish(), kOutput);
         },
         1, output, salary);
-    EXPECT_EQ(Texts(), std::vector<std::string>{job::messages::MissingFilesHead() +
-                                                job::messages::MissingEmployeeListSection() + employees + "\n" +
-                                                job::messages::MissingSummariesSection() + "(給与 04月分)" + salary +
-                                                "\n"});
+    EXPECT_EQ(Texts(), std::vector<std::string>{
+                           job::messages::MissingFilesHead() + job::messages::MissingEmployeeListSection() + employees +
+                           "\n" + job::messages::MissingSummariesSection() + "(給与 04月分)" + salary + "\n"});
     EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
     EXPECT_EQ(fake.Messages()[0].waitDepth, 0);
     EXPECT_FALSE(fileio::FileExists(output));
@@ -210,8 +204,7 @@ TEST_F(OutputPage, BackStoresTheYearAndPassesOverTheCorrespondencePageWhenNotNee
 
 TEST_F(OutputPage, BackWithANonStandardReferenceGoesToTheCorrespondencePage)
 {
-    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Back(), static_cast<int>(PageId::ItemCorrespondence)); }, 1, "",
-           Salary(4));
+    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Back(), static_cast<int>(PageId::ItemCorrespondence)); }, 1, "", Salary(4));
 }
 
 TEST_F(OutputPage, StartedWithAPathWithoutFolderFinishCanNeverBeEnabled)
@@ -308,10 +301,11 @@ TEST_F(OutputPage, AnOutputFileThatIsAnExportIsRefusedBeforeTheConversion)
     const std::string salary = Salary(4);
     const std::string before = ReadFileBytes(salary);
     // The salary export, named through a detour that the path alone does not show.
-    const std::string detour = dir.File(".") + fileio::PathSeparator() + std::filesystem::path(salary).filename().string();
+    const std::string detour =
+        dir.File(".") + fileio::PathSeparator() + std::filesystem::path(salary).filename().string();
     OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Finish(), kOutput); }, 1, detour, salary);
-    EXPECT_EQ(Texts(), std::vector<std::string>{
-                           job::messages::OutputIsAnExport() + job::messages::ChooseAnotherOutput() + detour});
+    EXPECT_EQ(Texts(), std::vector<std::string>{job::messages::OutputIsAnExport() +
+                                                job::messages::ChooseAnotherOutput() + detour});
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
     EXPECT_EQ(ReadFileBytes(salary), before);
     EXPECT_FALSE(fileio::FileExists(SettingsPath()));

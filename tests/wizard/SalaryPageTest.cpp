@@ -91,8 +91,7 @@ TEST_F(SalaryPage, TwoFilesForOneMonthEmptyItAndLeaveTheOthers)
         EXPECT_EQ(PathShown(w, 5), "");
     });
     ASSERT_EQ(fake.Messages().size(), 1u);
-    EXPECT_EQ(fake.Messages()[0].text, kHead + messages::SameMonthSection() + "[05月]\n" + mayA +
-                                           "\n" + mayB + "\n");
+    EXPECT_EQ(fake.Messages()[0].text, kHead + messages::SameMonthSection() + "[05月]\n" + mayA + "\n" + mayB + "\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
     EXPECT_EQ(sheet->Slots()[4].path, "");
 }
@@ -151,8 +150,7 @@ TEST_P(ClearMonths, AsksBeforeEmptyingTheSelectedFilledMonths)
         EXPECT_EQ(PathShown(w, 4), c.aprilKept ? april : "");
         EXPECT_EQ(PathShown(w, 5), c.mayKept ? may : "");
         const bool cleared = !c.aprilKept || !c.mayKept;
-        EXPECT_EQ(w.Controls().ListSelectedRows(ControlId::SalaryList),
-                  cleared ? std::vector<int>{} : c.selectedRows);
+        EXPECT_EQ(w.Controls().ListSelectedRows(ControlId::SalaryList), cleared ? std::vector<int>{} : c.selectedRows);
     });
     EXPECT_EQ(Texts(), c.messages);
     for (const auto& m : fake.Messages())
@@ -183,9 +181,9 @@ TEST_F(SalaryPage, NextWithoutSalaryFilesGoesOn)
 TEST_F(SalaryPage, NextStaysWhenOutputConditionsDiffer)
 {
     const std::string april = Salary(4);
-    const std::string may = Write("may.txt", Replaced(Replaced(TestDataBytes("engine/edge/salary-04.txt"), "4月度給与",
-                                                               "5月度給与"),
-                                                      ",所得税", ",所得税,住民税"));
+    const std::string may =
+        Write("may.txt", Replaced(Replaced(TestDataBytes("engine/edge/salary-04.txt"), "4月度給与", "5月度給与"),
+                                  ",所得税", ",所得税,住民税"));
     const std::string june = Write("june.txt", Replaced(ReadFileBytes(may), "5月度給与", "6月度給与"));
     const std::string july = Salary(7);
     OnPage([&](FakeWizard& w) {
@@ -193,8 +191,7 @@ TEST_F(SalaryPage, NextStaysWhenOutputConditionsDiffer)
         EXPECT_EQ(w.Next(), 2);
     });
     ASSERT_EQ(fake.Messages().size(), 1u);
-    EXPECT_EQ(fake.Messages()[0].text,
-              kHead + messages::NotSameConditionsSection() + may + "\n" + june + "\n");
+    EXPECT_EQ(fake.Messages()[0].text, kHead + messages::NotSameConditionsSection() + may + "\n" + june + "\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
     EXPECT_EQ(sheet->Slots()[4].path, may);
 }

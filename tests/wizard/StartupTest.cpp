@@ -40,8 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, StartParameter,
     ::testing::Values(
         ParameterCase{"Example", "100,32769,3,C:\\Data\\out.XML", true, 100, 32769, 3, "C:\\Data\\out.XML"},
-        ParameterCase{"ThreeFields", "100,32769,3", false, 0, 0, 0, ""},
-        ParameterCase{"Empty", "", false, 0, 0, 0, ""},
+        ParameterCase{"ThreeFields", "100,32769,3", false, 0, 0, 0, ""}, ParameterCase{"Empty", "", false, 0, 0, 0, ""},
         ParameterCase{"NoPath", "100,32769,3,   ", false, 0, 0, 0, ""},
         ParameterCase{"NotANumber", "abc,32769,3,x", false, 0, 0, 0, ""},
         ParameterCase{"BlankBeforeComma", "100 ,32769,3,x", false, 0, 0, 0, ""},

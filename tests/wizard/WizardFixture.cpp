@@ -35,8 +35,8 @@ std::string WizardTest::CleanEmployees(const std::string& name)
 std::string WizardTest::Salary(int month, const std::string& name)
 {
     const std::string file = name.empty() ? text::Format("salary-%02d.txt", month) : name;
-    return dir.Write(file, Replaced(TestDataBytes("engine/edge/salary-04.txt"), "4月度給与",
-                                    text::Format("%d月度給与", month)));
+    return dir.Write(
+        file, Replaced(TestDataBytes("engine/edge/salary-04.txt"), "4月度給与", text::Format("%d月度給与", month)));
 }
 
 std::string WizardTest::Bonus(const std::string& name)

@@ -204,11 +204,11 @@ TEST_F(WholeRun, OnItsOwnWalksAllSixPagesAndWritesTheFileAndTheSettings)
     const std::string converted = other.File("converted.XML");
     std::ostringstream convertOut, convertErr;
     const convert::Environment env{fake, platform::SystemTextCodec()};
-    ASSERT_EQ(convert::RunConvert({"--employees", employees, "--salary", s04, "--salary", s05, "--salary", s06,
-                                   "--bonus", b1, "--year", "26", "--mode", "normal", "--settings", settingsCopy,
-                                   "--out", converted},
-                                  convertOut, convertErr, env),
-              0)
+    ASSERT_EQ(
+        convert::RunConvert({"--employees", employees, "--salary", s04, "--salary", s05, "--salary", s06, "--bonus", b1,
+                             "--year", "26", "--mode", "normal", "--settings", settingsCopy, "--out", converted},
+                            convertOut, convertErr, env),
+        0)
         << convertErr.str();
     const std::string xml = ReadFileBytes(output);
     EXPECT_EQ(xml, ReadFileBytes(converted));
@@ -314,8 +314,8 @@ TEST_F(WholeRun, AFailedFinishKeepsTheWizardOpenAndASecondFinishReadsEverythingA
     RunApp("100,32769,3," + output);
     ExpectNoErrors();
     ASSERT_EQ(Texts().size(), 2u);
-    EXPECT_EQ(Texts()[0], job::messages::MissingFilesHead() + job::messages::MissingSummariesSection() + "(給与 04月分)" +
-                              salary + "\n");
+    EXPECT_EQ(Texts()[0], job::messages::MissingFilesHead() + job::messages::MissingSummariesSection() +
+                              "(給与 04月分)" + salary + "\n");
     ExpectFindingsQuestion(fake.Messages()[1]);
     EXPECT_EQ(ReadFileBytes(output), TestDataBytes("engine/edge/expected.XML"));
     EXPECT_EQ(replies.str(), "POSTMESSAGE hwnd=100 msg=32769 wparam=3 lparam=0\n");

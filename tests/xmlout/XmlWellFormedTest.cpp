@@ -104,11 +104,11 @@ TEST_P(XmlWellFormedTest, ParsesAndDecodesAsShiftJis)
     EXPECT_EQ(XPath(file, "string(/REPORT/DATA/SYAIN[1]/@CODE)"), "A&1\"'");
     EXPECT_EQ(XPath(file, "string(/REPORT/DATA/SYAIN[1]/@NAME)"), Utf8(u8"山田 <太郎> & \"'"));
     EXPECT_EQ(XPath(file, "string(//KOMONSAKINAME)"), Utf8(u8"株式会社<A&B> \"x\""));
-    EXPECT_EQ(XPath(file, "string(/REPORT/DATA/SYAIN[1]//SYOZOKU_NAME)"),
-              Utf8(u8"営業部 <第1> & \"表ソ\" 'x'"));
+    EXPECT_EQ(XPath(file, "string(/REPORT/DATA/SYAIN[1]//SYOZOKU_NAME)"), Utf8(u8"営業部 <第1> & \"表ソ\" 'x'"));
     EXPECT_EQ(XPath(file, "string(/REPORT/DATA/SYAIN[1]//HAIGUUSYASYOTOKU)"), "1&2");
-    EXPECT_EQ(XPath(file, "concat(//KYUUYO[1]/SOUSIKYUUGAKU, //KYUUYO[1]/HOKENKOUJOGAKU, "
-                          "//KYUUYO[1]/FUYOUSINZOKUSUU, //KYUUYO[1]/SANSYUTUZEIGAKU)"),
+    EXPECT_EQ(XPath(file,
+                    "concat(//KYUUYO[1]/SOUSIKYUUGAKU, //KYUUYO[1]/HOKENKOUJOGAKU, "
+                    "//KYUUYO[1]/FUYOUSINZOKUSUU, //KYUUYO[1]/SANSYUTUZEIGAKU)"),
               "<1>&\"'");
     EXPECT_EQ(XPath(file, "string(/REPORT/DATA/SYAIN[401]/@NAME)"), Utf8(u8"社員<399>"));
     EXPECT_EQ(XPath(file, "count(//SYAIN)"), "401");

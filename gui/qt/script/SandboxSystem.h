@@ -13,8 +13,7 @@ class SandboxSystem final : public platform::SystemService {
 public:
     SandboxSystem(std::string executablePath, platform::LocalDate today, std::string commandLine = std::string())
         : m_host(commandLine), m_executablePath(std::move(executablePath)), m_today(today)
-    {
-    }
+    {}
 
     std::string ExecutablePath() const override { return m_executablePath; }
     bool FileExists(const std::string& path) const override { return m_host.FileExists(path); }

@@ -28,7 +28,8 @@ void Click(QWidget* widget)
     if (!widget)
         return;
     // A radio button or check box reacts only to its indicator and caption.
-    if (auto* box = qobject_cast<QAbstractButton*>(widget); box && box->isCheckable() && !qobject_cast<QPushButton*>(box)) {
+    if (auto* box = qobject_cast<QAbstractButton*>(widget);
+        box && box->isCheckable() && !qobject_cast<QPushButton*>(box)) {
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(widget->height() / 2, widget->height() / 2));
         return;
     }

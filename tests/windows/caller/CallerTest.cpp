@@ -46,8 +46,8 @@ HWND CreateCallerWindow()
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     RegisterClassW(&cls);
     // Away from the screen's corner, so that a wizard placed at the corner is told from one centred on it.
-    HWND window = CreateWindowW(cls.lpszClassName, L"Corvane test caller", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300,
-                                220, 500, 380, nullptr, nullptr, cls.hInstance, nullptr);
+    HWND window = CreateWindowW(cls.lpszClassName, L"Corvane test caller", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 220,
+                                500, 380, nullptr, nullptr, cls.hInstance, nullptr);
     PumpFor(200);
     return window;
 }
@@ -153,8 +153,8 @@ void IncompleteParameterRunsOnItsOwn(Checks& checks, HWND caller, const std::wst
 {
     g_reply = Reply{};
     WizardProcess wizard;
-    const std::wstring parameter = std::to_wstring(reinterpret_cast<std::intptr_t>(caller)) + L"," +
-                                   std::to_wstring(kReplyMessage) + L",3";
+    const std::wstring parameter =
+        std::to_wstring(reinterpret_cast<std::intptr_t>(caller)) + L"," + std::to_wstring(kReplyMessage) + L",3";
     // On its own the wizard is centred on the work area of the monitor with the mouse.
     SetCursorPos(150, 120);
     checks.Expect(wizard.Start(exe, parameter), "corvane.exe starts with three fields");

@@ -20,8 +20,7 @@ public:
         m_dc = CreateCompatibleDC(nullptr);
         m_dpi = GetDeviceCaps(m_dc, LOGPIXELSY);
         m_font = CreateFontW(-MulDiv(9, m_dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                             L"MS UI Gothic");
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
         m_old = SelectObject(m_dc, m_font);
         // The dialog base units as the dialog manager takes them from the font.
         SIZE size{};
@@ -44,8 +43,7 @@ public:
     int WrappedHeight(const std::wstring& text, int width) const
     {
         RECT rect{0, 0, width, 0};
-        DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &rect,
-                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+        DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
         return rect.bottom - rect.top;
     }
     SIZE LineSize(const std::wstring& text) const
@@ -134,8 +132,8 @@ void MakeDpiAware()
 {
     using SetContext = BOOL(WINAPI*)(HANDLE);
     auto* user32 = GetModuleHandleW(L"user32.dll");
-    auto setContext = reinterpret_cast<SetContext>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
+    auto setContext =
+        reinterpret_cast<SetContext>(reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
     // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
     if (!setContext || !setContext(reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4))))
         SetProcessDPIAware();

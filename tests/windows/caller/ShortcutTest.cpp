@@ -25,8 +25,7 @@ std::wstring ShortcutTarget(const wchar_t* lnk)
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
         wchar_t path[MAX_PATH] = {};
-        if (SUCCEEDED(file->Load(lnk, STGM_READ)) &&
-            SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)))
+        if (SUCCEEDED(file->Load(lnk, STGM_READ)) && SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)))
             target = path;
         file->Release();
     }

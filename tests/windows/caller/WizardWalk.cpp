@@ -226,8 +226,7 @@ void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::functi
             if (shown[0])
                 Fail("the folder dialog's cancel chose something");
             ChooseFolder(folder);
-        }
-        else
+        } else
             DropFiles(kEmployeePath, {folder});
         done(L"2-employee-file");
         done(L"3-salary-files");

@@ -12,7 +12,10 @@
 namespace corvane::testcaller {
 
 // Ids of the wizard's controls, as the dialog functions take them.
-constexpr int Id(platform::ControlId id) { return static_cast<int>(id); }
+constexpr int Id(platform::ControlId id)
+{
+    return static_cast<int>(id);
+}
 constexpr int kStandardModeRadio = Id(platform::ControlId::StandardModeRadio);
 constexpr int kSimpleModeRadio = Id(platform::ControlId::SimpleModeRadio);
 constexpr int kEmployeePath = Id(platform::ControlId::EmployeePath);

@@ -32,9 +32,10 @@ int wmain(int argc, wchar_t** argv)
     }
     if ((argc == 3 || argc == 4) && std::wcscmp(argv[1], L"shortcut") == 0)
         return corvane::testcaller::RunShortcutTest(argv[2], argc == 4 ? argv[3] : nullptr) == 0 ? 0 : 1;
-    std::fprintf(stderr, "usage: corvane-testcaller caller <corvane.exe> <data folder>\n"
-                         "       corvane-testcaller dialogs <corvane.exe>\n"
-                         "       corvane-testcaller screenshots <corvane.exe> <data folder> <out folder> [files|folder|drop]\n"
-                         "       corvane-testcaller shortcut <program.lnk> [picture.bmp]\n");
+    std::fprintf(stderr,
+                 "usage: corvane-testcaller caller <corvane.exe> <data folder>\n"
+                 "       corvane-testcaller dialogs <corvane.exe>\n"
+                 "       corvane-testcaller screenshots <corvane.exe> <data folder> <out folder> [files|folder|drop]\n"
+                 "       corvane-testcaller shortcut <program.lnk> [picture.bmp]\n");
     return 2;
 }
