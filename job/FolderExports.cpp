@@ -230,6 +230,7 @@ std::vector<std::string> InPaymentOrder(const std::vector<std::string>& paths)
         return a.first != b.first ? a.first < b.first : FileNameOf(a.second) < FileNameOf(b.second);
     });
     std::vector<std::string> ordered;
+    ordered.reserve(keyed.size());
     for (const auto& [date, path] : keyed)
         ordered.push_back(path);
     return ordered;

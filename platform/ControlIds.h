@@ -9,8 +9,8 @@ enum class ControlId : int {
     None = 0,
 
 // The pages' and the item dialog's controls, from the one list.
-#define CORVANE_PAGE_CONTROL(name, id, resource) name = id,
-#define CORVANE_DIALOG_CONTROL(name, id, resource) name = id,
+#define CORVANE_PAGE_CONTROL(name, id, resource) name = (id),
+#define CORVANE_DIALOG_CONTROL(name, id, resource) name = (id),
 #include "platform/ControlIdList.h"
 #undef CORVANE_PAGE_CONTROL
 #undef CORVANE_DIALOG_CONTROL

@@ -21,7 +21,7 @@ void AppendElementLine(std::string& out, std::string_view tag, std::string_view 
 // ending with CR LF. After the sink fails, everything is dropped.
 class XmlLineWriter {
 public:
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 
     explicit XmlLineWriter(fileio::ByteSink& sink);
     XmlLineWriter(const XmlLineWriter&) = delete;
