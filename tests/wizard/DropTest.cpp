@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "fileio/FileStatus.h"
+#include "job/JobSteps.h"
 #include "text/Format.h"
 #include "wizard/WizardFixture.h"
 
@@ -13,12 +14,8 @@ namespace {
 using platform::ControlId;
 using platform::Icon;
 
-const char kEmployeeRefused[] =
-    "選択されたファイルは正しいファイルではありません。\n正しい従業員<一覧表>"
-    "のエクスポートファイルを選択してください。";
-const std::string kBonusRefused =
-    "選択されたファイルは正しいファイルではありません。\n正しい集計表のエクスポートファイルを選択してください。\n\n"
-    "[不正なファイル（集計表のファイルではない、関与先が異なる等の可能性があります。）]\n";
+const std::string& kEmployeeRefused = job::EmployeeListRefusedMessage();
+const std::string& kBonusRefused = job::BonusFileRefusedMessage();
 
 class Drops : public WizardTest {
 protected:
