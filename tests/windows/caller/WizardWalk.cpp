@@ -221,9 +221,9 @@ void WizardWalk::ChooseSampleFiles(const std::wstring& folder, const std::functi
         // The folder fills the three pages at once.
         if (handover == Handover::Folder) {
             ChooseFolder(L"");
-            wchar_t shown[16] = {};
-            SendMessageW(FindPageControl(kEmployeePath), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(shown));
-            if (shown[0])
+            wchar_t path[16] = {};
+            SendMessageW(FindPageControl(kEmployeePath), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(path));
+            if (path[0])
                 Fail("the folder dialog's cancel chose something");
             ChooseFolder(folder);
         } else
