@@ -94,6 +94,25 @@ void ConfigureSaveDialog(QFileDialog& dialog, const platform::SaveFileRequest& r
                     startFolder);
 }
 
+namespace {
+
+// The next scripted answer; none for a cancel, and for a request that found
+// no answer queued (a fault of the script).
+template <typename T>
+std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers, QStringList& faults, const QString& dialog,
+                            const std::string& title)
+{
+    if (answers.empty()) {
+        faults << QStringLiteral("no answer queued for the %1 dialog: ").arg(dialog) + FromText(title);
+        return std::nullopt;
+    }
+    std::optional<T> answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 bool FitsSelectionBuffer(const platform::OpenFileRequest& request, const std::vector<std::string>& paths)
 {
     return request.selectionBufferBytes == 0 || platform::SelectionBufferBytes(paths) <= request.selectionBufferBytes;
@@ -104,16 +123,10 @@ std::optional<std::vector<std::string>> QtFileDialogs::OpenFiles(const platform:
     m_openRequests.push_back(request);
     std::vector<std::string> paths;
     if (m_scripted) {
-        if (m_openAnswers.empty()) {
-            m_faults << QStringLiteral("no answer queued for the open dialog: ") + FromText(request.title);
+        auto answer = NextAnswer(m_openAnswers, m_faults, QStringLiteral("open"), request.title);
+        if (!answer)
             return std::nullopt;
-        }
-        const bool cancelled = !m_openAnswers.front().has_value();
-        if (!cancelled)
-            paths = std::move(*m_openAnswers.front());
-        m_openAnswers.pop_front();
-        if (cancelled)
-            return std::nullopt;
+        paths = std::move(*answer);
     } else {
         QFileDialog dialog(QApplication::activeModalWidget());
         ConfigureOpenDialog(dialog, request, m_lastFolder);
@@ -135,16 +148,10 @@ std::optional<std::string> QtFileDialogs::SaveFile(const platform::SaveFileReque
     m_saveRequests.push_back(request);
     std::string path;
     if (m_scripted) {
-        if (m_saveAnswers.empty()) {
-            m_faults << QStringLiteral("no answer queued for the save dialog: ") + FromText(request.title);
+        auto answer = NextAnswer(m_saveAnswers, m_faults, QStringLiteral("save"), request.title);
+        if (!answer)
             return std::nullopt;
-        }
-        const bool cancelled = !m_saveAnswers.front().has_value();
-        if (!cancelled)
-            path = std::move(*m_saveAnswers.front());
-        m_saveAnswers.pop_front();
-        if (cancelled)
-            return std::nullopt;
+        path = std::move(*answer);
     } else {
         QFileDialog dialog(QApplication::activeModalWidget());
         ConfigureSaveDialog(dialog, request, m_lastFolder);
@@ -161,16 +168,10 @@ std::optional<std::string> QtFileDialogs::ChooseFolder(const platform::FolderReq
     m_folderRequests.push_back(request);
     std::string path;
     if (m_scripted) {
-        if (m_folderAnswers.empty()) {
-            m_faults << QStringLiteral("no answer queued for the folder dialog: ") + FromText(request.title);
+        auto answer = NextAnswer(m_folderAnswers, m_faults, QStringLiteral("folder"), request.title);
+        if (!answer)
             return std::nullopt;
-        }
-        const bool cancelled = !m_folderAnswers.front().has_value();
-        if (!cancelled)
-            path = std::move(*m_folderAnswers.front());
-        m_folderAnswers.pop_front();
-        if (cancelled)
-            return std::nullopt;
+        path = std::move(*answer);
     } else {
         const QString start = request.initialFolder.empty() ? m_lastFolder : FromPath(request.initialFolder);
         const QString chosen =
