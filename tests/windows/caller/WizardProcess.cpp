@@ -66,11 +66,15 @@ bool WizardProcess::Start(const std::wstring& exe, const std::wstring& parameter
                           &m_process) != 0;
 }
 
-HWND WizardProcess::WaitForDialog(DWORD timeoutMs, HWND except) const
+namespace {
+
+// Polls for a visible window of the process as `search` describes, pumping
+// messages meanwhile; null after the time-out.
+HWND WaitFor(Search search, DWORD timeoutMs)
 {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     do {
-        Search search{m_process.dwProcessId, except, nullptr};
+        search.found = nullptr;
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found)
             return search.found;
@@ -79,17 +83,16 @@ HWND WizardProcess::WaitForDialog(DWORD timeoutMs, HWND except) const
     return nullptr;
 }
 
+}  // namespace
+
+HWND WizardProcess::WaitForDialog(DWORD timeoutMs, HWND except) const
+{
+    return WaitFor(Search{m_process.dwProcessId, except, nullptr}, timeoutMs);
+}
+
 HWND WizardProcess::WaitForWindow(const wchar_t* className, DWORD timeoutMs) const
 {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    do {
-        Search search{m_process.dwProcessId, nullptr, nullptr, className};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
-        PumpFor(50);
-    } while (GetTickCount64() < end);
-    return nullptr;
+    return WaitFor(Search{m_process.dwProcessId, nullptr, nullptr, className}, timeoutMs);
 }
 
 int WizardProcess::WaitForExit(DWORD timeoutMs)

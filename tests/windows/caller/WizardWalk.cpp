@@ -88,17 +88,29 @@ void MoveCursor(POINT point)
 
 }  // namespace
 
-bool WizardWalk::ChooseFolder(const std::wstring& folder)
+HWND WizardWalk::PressForDialog(int buttonId, const char* noButton, const char* noDialog)
 {
-    HWND button = FindPageControl(kEmployeeFolder);
-    if (!button)
-        return Fail("folder button not found");
+    HWND button = FindPageControl(buttonId);
+    if (!button) {
+        Fail(noButton);
+        return nullptr;
+    }
     SetFocus(button);
     PostMessageW(button, BM_CLICK, 0, 0);
     HWND dialog = m_wizard.WaitForDialog(20000, m_sheet);
-    if (!dialog)
-        return Fail("no folder dialog");
+    if (!dialog) {
+        Fail(noDialog);
+        return nullptr;
+    }
     PumpFor(500);
+    return dialog;
+}
+
+bool WizardWalk::ChooseFolder(const std::wstring& folder)
+{
+    HWND dialog = PressForDialog(kEmployeeFolder, "folder button not found", "no folder dialog");
+    if (!dialog)
+        return false;
     if (folder.empty()) {
         // キャンセル: the page stays as it was, without a message.
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -186,15 +198,9 @@ std::wstring WizardWalk::TooltipAt(POINT point)
 
 bool WizardWalk::ChooseFiles(int buttonId, const std::wstring& names)
 {
-    HWND button = FindPageControl(buttonId);
-    if (!button)
-        return Fail("button not found");
-    SetFocus(button);
-    PostMessageW(button, BM_CLICK, 0, 0);
-    HWND dialog = m_wizard.WaitForDialog(20000, m_sheet);
+    HWND dialog = PressForDialog(buttonId, "button not found", "no file dialog");
     if (!dialog)
-        return Fail("no file dialog");
-    PumpFor(500);
+        return false;
     HWND field = GetDlgItem(dialog, kFileNameCombo);
     if (!field)
         field = GetDlgItem(dialog, kFileNameEdit);

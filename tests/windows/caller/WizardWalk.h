@@ -67,6 +67,9 @@ public:
     // The index of the page shown.
     int CurrentPage() const;
     HWND FindPageControl(int id) const;
+    // Presses a page's button and waits for the dialog it opens; null (and a
+    // failure) when the button or the dialog is missing.
+    HWND PressForDialog(int buttonId, const char* noButton, const char* noDialog);
     bool Fail(const char* what);
 
     HWND Sheet() const { return m_sheet; }
