@@ -71,6 +71,21 @@ void ConfigureCommon(QFileDialog& dialog, const std::string& title, const std::s
         dialog.selectFile(info.fileName());
 }
 
+// The next scripted answer; none for a cancel, and for a request that found
+// no answer queued (a fault of the script).
+template <typename T>
+std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers, QStringList& faults, const QString& dialog,
+                            const std::string& title)
+{
+    if (answers.empty()) {
+        faults << QStringLiteral("no answer queued for the %1 dialog: ").arg(dialog) + FromText(title);
+        return std::nullopt;
+    }
+    std::optional<T> answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
 }  // namespace
 
 void ConfigureOpenDialog(QFileDialog& dialog, const platform::OpenFileRequest& request, const QString& startFolder)
@@ -93,25 +108,6 @@ void ConfigureSaveDialog(QFileDialog& dialog, const platform::SaveFileRequest& r
     ConfigureCommon(dialog, request.title, request.filter, request.defaultExtension, request.initialFileName,
                     startFolder);
 }
-
-namespace {
-
-// The next scripted answer; none for a cancel, and for a request that found
-// no answer queued (a fault of the script).
-template <typename T>
-std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers, QStringList& faults, const QString& dialog,
-                            const std::string& title)
-{
-    if (answers.empty()) {
-        faults << QStringLiteral("no answer queued for the %1 dialog: ").arg(dialog) + FromText(title);
-        return std::nullopt;
-    }
-    std::optional<T> answer = std::move(answers.front());
-    answers.pop_front();
-    return answer;
-}
-
-}  // namespace
 
 bool FitsSelectionBuffer(const platform::OpenFileRequest& request, const std::vector<std::string>& paths)
 {
