@@ -382,6 +382,19 @@ std::string CExchangeFromSormaToVeld::ConvertDate(const std::string& text)
     return DateOf(text);
 }
 
+const std::vector<std::string>& CExchangeFromSormaToVeld::DateColumns()
+{
+    static const std::vector<std::string> columns = [] {
+        std::vector<std::string> dates;
+        for (const EmployeeRow& row : kEmployeeRows) {
+            if (row.conversion == Conversion::Date && std::find(dates.begin(), dates.end(), row.column) == dates.end())
+                dates.emplace_back(row.column);
+        }
+        return dates;
+    }();
+    return columns;
+}
+
 std::string CExchangeFromSormaToVeld::SplitAtByte(const std::string& text, int position, bool left)
 {
     return PartAtByte(text, position, left);

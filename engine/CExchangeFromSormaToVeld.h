@@ -41,6 +41,9 @@ public:
     void ExchangeSyain(const std::string& code);
 
     static std::string ConvertDate(const std::string& text);
+    // The employee list's columns that are converted by ConvertDate, each
+    // once, in the order of the conversion's table.
+    static const std::vector<std::string>& DateColumns();
     static std::string SplitAtByte(const std::string& text, int position, bool left);
 
 private:

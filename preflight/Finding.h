@@ -7,15 +7,18 @@ namespace corvane::preflight {
 
 // What a check of the exports found that would make the written figures
 // wrong or missing. The order is the order in which findings are listed.
+// Give no values: the kinds are numbered from 0 in this order, which is how
+// AllFindingKinds() lists them. Each kind's title and description are in
+// preflight/FindingText.cpp, in switches that the compiler checks are complete.
 enum class FindingKind {
-    UnlistedCodes,   // summary rows whose employee code the employee list lacks
-    NoFigures,       // listed employees without a row in any summary file
-    FieldCount,      // rows whose number of fields differs from the heading line's
-    UnpairedQuotes,  // rows whose double quotes do not pair up
-    CutOff,          // a file that ends part-way through a row
-    RepeatedCode,    // one employee code on two rows of one file
-    BadDate,         // an employee list date that converts to no date
-    NotANumber,      // a figure of a chosen pay column that is no number
+    UnlistedCodes,
+    NoFigures,
+    FieldCount,
+    UnpairedQuotes,
+    CutOff,
+    RepeatedCode,
+    BadDate,
+    NotANumber,
 };
 
 struct Finding {

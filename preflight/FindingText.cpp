@@ -1,22 +1,80 @@
 #include "preflight/FindingText.h"
 
-#include <map>
-
 namespace corvane::preflight {
+
+namespace {
+
+// No default in these switches: a new kind does not compile without its
+// title and description. nullptr for a number that names no kind, which is
+// where AllFindingKinds() stops.
+const char* Title(FindingKind kind)
+{
+    switch (kind) {
+    case FindingKind::UnlistedCodes:
+        return "従業員一覧表にない従業員コード";
+    case FindingKind::NoFigures:
+        return "集計表に行がない従業員";
+    case FindingKind::FieldCount:
+        return "項目の数が合わない行";
+    case FindingKind::UnpairedQuotes:
+        return "ダブルクォーテーションが合わない行";
+    case FindingKind::CutOff:
+        return "途中で切れたファイル";
+    case FindingKind::RepeatedCode:
+        return "重複した従業員コード";
+    case FindingKind::BadDate:
+        return "日付に変換できない値";
+    case FindingKind::NotANumber:
+        return "数値でない金額";
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const std::vector<FindingKind>& AllFindingKinds()
+{
+    static const std::vector<FindingKind> kinds = [] {
+        std::vector<FindingKind> all;
+        for (int number = 0; Title(static_cast<FindingKind>(number)) != nullptr; ++number)
+            all.push_back(static_cast<FindingKind>(number));
+        return all;
+    }();
+    return kinds;
+}
 
 const std::string& KindTitle(FindingKind kind)
 {
-    static const std::map<FindingKind, std::string> titles = {
-        {FindingKind::UnlistedCodes, "従業員一覧表にない従業員コード"},
-        {FindingKind::NoFigures, "集計表に行がない従業員"},
-        {FindingKind::FieldCount, "項目の数が合わない行"},
-        {FindingKind::UnpairedQuotes, "ダブルクォーテーションが合わない行"},
-        {FindingKind::CutOff, "途中で切れたファイル"},
-        {FindingKind::RepeatedCode, "重複した従業員コード"},
-        {FindingKind::BadDate, "日付に変換できない値"},
-        {FindingKind::NotANumber, "数値でない金額"},
-    };
-    return titles.at(kind);
+    static const std::vector<std::string> titles = [] {
+        std::vector<std::string> all;
+        for (const FindingKind each : AllFindingKinds())
+            all.emplace_back(Title(each));
+        return all;
+    }();
+    return titles.at(static_cast<std::size_t>(kind));
+}
+
+const char* KindDescription(FindingKind kind)
+{
+    switch (kind) {
+    case FindingKind::UnlistedCodes:
+        return "summary rows whose employee code the employee list lacks";
+    case FindingKind::NoFigures:
+        return "listed employees without a row in any summary file";
+    case FindingKind::FieldCount:
+        return "rows whose number of fields differs from the heading line's";
+    case FindingKind::UnpairedQuotes:
+        return "rows whose double quotes do not pair up";
+    case FindingKind::CutOff:
+        return "a file that ends part-way through a row";
+    case FindingKind::RepeatedCode:
+        return "one employee code on two rows of one file";
+    case FindingKind::BadDate:
+        return "an employee list date that converts to no date";
+    case FindingKind::NotANumber:
+        return "a figure of a chosen pay column that is no number";
+    }
+    return "";
 }
 
 std::string FindingBlock(const Finding& finding, const PathDisplay& display)

@@ -11,8 +11,12 @@ namespace corvane::preflight {
 // Shows an export's path inside a message (code page 932).
 using PathDisplay = std::function<std::string(const std::string& path)>;
 
+// Every kind of finding, in the order of the enumeration.
+const std::vector<FindingKind>& AllFindingKinds();
 // The short name of a kind of finding, code page 932.
 const std::string& KindTitle(FindingKind kind);
+// What a kind of finding is about, in English (the converter's --help).
+const char* KindDescription(FindingKind kind);
 
 // One finding as a block of lines: its kind, the file and line it concerns,
 // and what was found.

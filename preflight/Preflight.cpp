@@ -25,7 +25,6 @@ const char* const kNameColumn = "氏名";
 const char* const kStatusColumn = "就業状況";
 const char* const kLeftColumn = "退職年月日";
 const std::string_view kLeftStatus = "退職";
-const char* const kDateColumns[] = {"生年月日", "入社年月日", "退職年月日"};
 
 // A short list of what a finding concerns: the first few, then "ほか" when there are more.
 class Examples {
@@ -266,7 +265,7 @@ void BadDates(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
     if (!list)
         return;
     const std::int32_t nameColumn = reader.EmployeeColumnNumber(kNameColumn);
-    for (const char* column : kDateColumns) {
+    for (const std::string& column : CExchangeFromSormaToVeld::DateColumns()) {
         const std::int32_t number = reader.EmployeeColumnNumber(column);
         Examples people;
         std::string first;
@@ -283,7 +282,7 @@ void BadDates(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
         if (people.Count() == 0)
             continue;
         findings.push_back(Make(FindingKind::BadDate, list->path, 0, first, people.Count(),
-                                std::string(column) + "が日付に変換できない従業員が" + std::to_string(people.Count()) +
+                                column + "が日付に変換できない従業員が" + std::to_string(people.Count()) +
                                     "人います（" + people.Text() +
                                     "）。中間ファイルでは空欄になります。日付は「1975年 4月 3日」や"
                                     "「昭和50年 4月 3日」の形でエクスポートしてください。"));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <set>
 
 #include "items/CSormaItemCheck.h"
 #include "preflight/Figure.h"
@@ -261,6 +262,27 @@ TEST(PreflightText, TheQuestionCountsEachKindAndTheDetailsNameFileAndLine)
               "【項目の数が合わない行】\n[a.txt]（6行目）\n一\n\n"
               "【項目の数が合わない行】\n[b.txt]（9行目）\n二\n\n"
               "【日付に変換できない値】\n三\n");
+}
+
+TEST(PreflightText, EveryKindHasATitleAndADescriptionOfItsOwn)
+{
+    const auto& kinds = preflight::AllFindingKinds();
+    ASSERT_FALSE(kinds.empty());
+    std::set<std::string> titles;
+    std::set<std::string> descriptions;
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(kinds[i]), i) << "the kinds in the enumeration's order";
+        EXPECT_FALSE(preflight::KindTitle(kinds[i]).empty());
+        EXPECT_TRUE(titles.insert(preflight::KindTitle(kinds[i])).second) << preflight::KindDescription(kinds[i]);
+        EXPECT_TRUE(descriptions.insert(preflight::KindDescription(kinds[i])).second)
+            << preflight::KindDescription(kinds[i]);
+    }
+    EXPECT_FALSE(descriptions.count(""));
+    // A kind given a number out of order would end the list early.
+    for (const auto kind :
+         {FindingKind::UnlistedCodes, FindingKind::NoFigures, FindingKind::FieldCount, FindingKind::UnpairedQuotes,
+          FindingKind::CutOff, FindingKind::RepeatedCode, FindingKind::BadDate, FindingKind::NotANumber})
+        EXPECT_NE(std::find(kinds.begin(), kinds.end(), kind), kinds.end());
 }
 
 }  // namespace
