@@ -17,6 +17,12 @@ struct Environment {
     bool progress = false;  // --batch shows a progress line on `err` (a terminal)
 };
 
+// corvane-convert's exit codes.
+constexpr int kExitConverted = 0;     // --batch: every company, none with findings
+constexpr int kExitRefused = 1;       // refused or failed, nothing written; --batch: at least one company
+constexpr int kExitUsage = 2;         // or the output, the settings file and the exports not all different
+constexpr int kExitWithFindings = 3;  // --batch: every company converted, some with findings
+
 // corvane-convert with the arguments after the program name. Messages go to
 // `err` as UTF-8 (information, the completion message, to `out`). Returns the
 // exit code: 0 converted, 1 refused or failed (nothing written), 2 a usage
@@ -25,8 +31,5 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
                const Environment& environment);
 // The same on the running system.
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-// The usage text, UTF-8.
-std::string UsageText(const platform::TextCodec& codec);
 
 }  // namespace corvane::convert

@@ -1,5 +1,8 @@
 #include "convert/ConvertOptions.h"
 
+#include <algorithm>
+
+#include "preflight/FindingText.h"
 #include "sormaexport/ExportLayout.h"
 
 namespace corvane::convert {
@@ -18,15 +21,250 @@ bool ParseItemChoice(const std::string& value, ItemChoice& choice)
     return true;
 }
 
+std::string SetMode(ConvertOptions& o, const std::string& value)
+{
+    if (value == "normal")
+        o.mode = Mode::Normal;
+    else if (value == "easy")
+        o.mode = Mode::Easy;
+    else
+        return "--mode takes normal or easy, not " + value;
+    return std::string();
+}
+
+std::string SetJobs(ConvertOptions& o, const std::string& value)
+{
+    const bool digits =
+        !value.empty() && value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos;
+    o.jobs = digits ? std::stoi(value) : 0;
+    if (o.jobs < 1)
+        return "--jobs takes a number of companies from 1 to 9999, not " + value;
+    return std::string();
+}
+
+std::string SetItem(ConvertOptions& o, const std::string& value)
+{
+    ItemChoice choice;
+    if (!ParseItemChoice(value, choice))
+        return "--item takes N=HEADING with N from 1 to 4, not " + value;
+    o.items.push_back(choice);
+    return std::string();
+}
+
+// A value that must not be empty: "" when it is not, else `why`.
+std::string Required(std::optional<std::string>& target, const std::string& value, const char* why)
+{
+    if (value.empty())
+        return why;
+    target = value;
+    return std::string();
+}
+
+// clang-format off
+const ConvertOption kOptions[] = {
+    {"--employees", Takes::Value, "PATH",
+     "従業員一覧表のエクスポートファイル",
+     "the employee list export (従業員一覧表)",
+     [](ConvertOptions& o, const std::string& v) { o.employees = v; return std::string(); }},
+    {"--out", Takes::Value, "PATH",
+     "作成する中間ファイル（あれば置き換えます）",
+     "the XML file to write (an existing file is replaced)",
+     [](ConvertOptions& o, const std::string& v) { o.out = v; return std::string(); }},
+    {"--salary", Takes::Values, "PATH",
+     "給与の集計表。月はファイルの見出しで決まります",
+     "a salary summary export; its own label names its month",
+     [](ConvertOptions& o, const std::string& v) { o.salary.push_back(v); return std::string(); }},
+    {"--bonus", Takes::Values, "PATH",
+     "賞与の集計表。指定した順に賞与1～5になります",
+     "a bonus summary export: bonus 1 to 5 in the order given",
+     [](ConvertOptions& o, const std::string& v) {
+         if (o.bonus.size() == kMaxBonusFiles)
+             return std::string("at most five --bonus files");
+         o.bonus.push_back(v);
+         return std::string();
+     }},
+    {"--year", Takes::Value, "N",
+     "申告年度（1～98）。省略時は今年の令和の年",
+     "the filing year (申告年度), 1 to 98; default: the year of the\n"
+     "current era (令和: this year minus 2018)",
+     [](ConvertOptions& o, const std::string& v) { o.year = v; return std::string(); }},
+    {"--mode", Takes::Value, "MODE",
+     "normal（標準モード、省略時）または easy（簡易モード）",
+     "normal (標準モード, the default) or easy (簡易モード)",
+     SetMode},
+    {"--settings", Takes::Value, "PATH",
+     "設定ファイル。省略時はプログラムと同じフォルダーの\n"
+     "Corvane.ENV（書き込めないときは ~/.config/corvane/）",
+     "the settings file; default: Corvane.ENV next to the program, or\n"
+     "~/.config/corvane/ when that folder is not writable (Linux)",
+     [](ConvertOptions& o, const std::string& v) { o.settings = v; return std::string(); }},
+    {"--item", Takes::Values, "N=HEADING",
+     "N 番目の金額を集計表の列 HEADING から取ります",
+     "take figure N from the summary column HEADING:\n"
+     "1 総支給金額, 2 社会保険料等の控除額, 3 扶養親族等の数, 4 算出税額;\n"
+     "N= leaves figure N without a column",
+     SetItem},
+    {"--allow-unmapped", Takes::Nothing, "",
+     "列のない金額があっても変換します",
+     "convert even when a figure has no column",
+     [](ConvertOptions& o, const std::string&) { o.allowUnmapped = true; return std::string(); }},
+    {"--strict", Takes::Nothing, "",
+     "エクスポートファイルの確認事項があれば変換しません",
+     "refuse the conversion when the check of the exports finds\n"
+     "anything (without it the findings are warnings)",
+     [](ConvertOptions& o, const std::string&) { o.strict = true; return std::string(); }},
+    {"--report", Takes::Value, "PATH",
+     "照合表（CSV）も書き込みます",
+     "also write a reconciliation table (CSV, Shift_JIS, CR LF): one\n"
+     "row per employee with the months and bonuses that have figures\n"
+     "and the year's sums, then the findings; written whenever the\n"
+     "exports were read, also when --strict refuses",
+     [](ConvertOptions& o, const std::string& v) { return Required(o.report, v, "--report needs a path"); }},
+    {"--folder", Takes::Value, "DIR",
+     "フォルダー内のファイルを振り分けて使います",
+     "take the exports from the files in DIR, sorted by the same\n"
+     "checks: the employee list, the salary files by the month of\n"
+     "their label, the bonus files by their payment date (支給日),\n"
+     "else by name; other files are listed and left out",
+     [](ConvertOptions& o, const std::string& v) { return Required(o.folder, v, "--folder needs a folder"); }},
+    {"--batch", Takes::Value, "ROOT",
+     "ROOT のサブフォルダーを1社ずつ変換します",
+     "convert each subfolder of ROOT as with --folder, one company\n"
+     "each, into --out-dir as <company>.XML (<company>_<folder>.XML\n"
+     "when two companies' names give one file); a refused company\n"
+     "does not stop the others; the summary table goes to stdout",
+     [](ConvertOptions& o, const std::string& v) { return Required(o.batch, v, "--batch needs a folder"); }},
+    {"--out-dir", Takes::Value, "DIR",
+     "--batch の出力先フォルダー（なければ作成します）",
+     "where --batch writes (created when missing)",
+     [](ConvertOptions& o, const std::string& v) { o.outDir = v; return std::string(); }},
+    {"--jobs", Takes::Value, "N",
+     "同時に変換する会社の数。省略時はプロセッサーの数",
+     "companies converted at once; default: one per processor",
+     SetJobs},
+    {"--summary", Takes::Value, "PATH",
+     "一覧を CSV でも書き込みます",
+     "also write the summary as CSV (Shift_JIS, CR LF)",
+     [](ConvertOptions& o, const std::string& v) { return Required(o.summary, v, "--summary needs a path"); }},
+    {"--help", Takes::Nothing, "",
+     "この説明を表示します",
+     "show this text",
+     [](ConvertOptions& o, const std::string&) { o.help = true; return std::string(); }},
+};
+// clang-format on
+
+const ConvertOption* FindOption(const std::string& name)
+{
+    const auto found =
+        std::find_if(std::begin(kOptions), std::end(kOptions), [&](const auto& option) { return name == option.name; });
+    return found == std::end(kOptions) ? nullptr : &*found;
+}
+
+// The combinations of options that make a job, checked once every option is
+// taken; "" when they do. `given` tells whether an option was given.
+template <typename Given>
+std::string CheckCombination(const ConvertOptions& o, const Given& given)
+{
+    const bool explicitFiles = given("--employees") || !o.salary.empty() || !o.bonus.empty();
+    if (o.batch) {
+        if (o.folder || explicitFiles || given("--out") || o.report || !o.items.empty())
+            return "--batch takes none of --folder, --employees, --salary, --bonus, --out, --report, --item";
+        if (o.outDir.empty())
+            return "--batch needs --out-dir";
+        return std::string();
+    }
+    if (!o.outDir.empty() || o.jobs != 0 || o.summary)
+        return "--out-dir, --jobs and --summary go with --batch only";
+    if (o.folder) {
+        if (explicitFiles)
+            return "--folder takes none of --employees, --salary, --bonus";
+        if (o.out.empty())
+            return "--out is required";
+        return std::string();
+    }
+    if (o.employees.empty())
+        return "--employees is required";
+    if (o.out.empty())
+        return "--out is required";
+    return std::string();
+}
+
+const char kSynopsis[] =
+    "Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
+    "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
+    "                       [--item N=HEADING]... [--allow-unmapped] [--strict]\n"
+    "                       [--report PATH] [--help]\n"
+    "       corvane-convert --folder DIR --out PATH [the options above but\n"
+    "                       --employees, --salary, --bonus]\n"
+    "       corvane-convert --batch ROOT --out-dir DIR [--jobs N] [--summary PATH]\n"
+    "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
+    "                       [--allow-unmapped] [--strict]\n"
+    "\n"
+    "ソルマ給与のエクスポートファイルから、ヴェルドが取り込む中間ファイルを作成します。\n"
+    "Converts the payroll exports into the intermediate XML file, with the wizard's\n"
+    "checks and messages and no window.\n"
+    "\n";
+
+const char kFindingsIntro[] =
+    "Before anything is written, the exports are checked for what would make the\n"
+    "figures wrong. Each finding is a warning on stderr, titled by its kind:\n";
+
+const char kExitStatus[] =
+    "Exit status: 0 converted; 1 refused or failed, nothing written (the message is on\n"
+    "stderr); 2 usage error, or --out, --settings and the exports are not all different\n"
+    "files. With --batch: 0 every company converted without findings; 3 every company\n"
+    "converted, some with findings; 1 at least one company refused or failed; 2 usage\n"
+    "error.\n";
+
+constexpr std::size_t kHelpColumn = 20;  // where an option's help starts
+
+// `text`'s lines, each after `indent` spaces but the first, which follows what is already there.
+std::string Indented(const std::string& text, std::size_t indent)
+{
+    std::string indented;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        indented += text.substr(start, end + 1 - start) + std::string(indent, ' ');
+    return indented + text.substr(start) + "\n";
+}
+
+// An option's lines of the help: its name and value, then the Japanese and the English help.
+std::string OptionHelp(const ConvertOption& option)
+{
+    std::string line = std::string("  ") + option.name;
+    if (option.takes != Takes::Nothing)
+        line += std::string(" ") + option.placeholder;
+    line += line.size() + 2 <= kHelpColumn ? std::string(kHelpColumn - line.size(), ' ')
+                                           : "\n" + std::string(kHelpColumn, ' ');
+    return line + Indented(option.japanese, kHelpColumn) + std::string(kHelpColumn, ' ') +
+           Indented(option.english, kHelpColumn);
+}
+
+// Each kind of finding that the check before writing reports: its title, then what it is about.
+std::string FindingKindsHelp()
+{
+    std::string text = kFindingsIntro;
+    for (const auto kind : preflight::AllFindingKinds())
+        text += "  【" + preflight::KindTitle(kind) + "】\n      " + preflight::KindDescription(kind) + "\n";
+    return text;
+}
+
 }  // namespace
+
+std::span<const ConvertOption> ConvertOptionTable()
+{
+    return kOptions;
+}
 
 ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
 {
     ParsedOptions parsed;
     ConvertOptions& o = parsed.options;
-    bool haveEmployees = false;
-    bool haveOut = false;
-    bool haveMode = false;
+    std::vector<const ConvertOption*> given;
+    const auto wasGiven = [&given](const std::string& name) {
+        return std::any_of(given.begin(), given.end(),
+                           [&](const ConvertOption* option) { return name == option->name; });
+    };
     auto fail = [&parsed](std::string why) {
         parsed.error = std::move(why);
         return parsed;
@@ -34,128 +272,35 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
-        if (name == "--help") {
-            o.help = true;
-            continue;
-        }
-        if (name == "--allow-unmapped") {
-            o.allowUnmapped = true;
-            continue;
-        }
-        if (name == "--strict") {
-            o.strict = true;
-            continue;
-        }
-        const bool takesValue = name == "--employees" || name == "--out" || name == "--salary" || name == "--bonus" ||
-                                name == "--year" || name == "--mode" || name == "--settings" || name == "--item" ||
-                                name == "--report" || name == "--folder" || name == "--batch" || name == "--out-dir" ||
-                                name == "--jobs" || name == "--summary";
-        if (!takesValue)
+        const ConvertOption* option = FindOption(name);
+        if (!option)
             return fail("unknown option: " + name);
-        if (i + 1 >= args.size())
-            return fail(name + " needs a value");
-        const std::string& value = args[++i];
-
-        // A single-valued option given twice is refused rather than guessed at.
-        auto once = [&](bool& seen) {
-            if (seen)
-                return false;
-            seen = true;
-            return true;
-        };
-        if (name == "--employees") {
-            if (!once(haveEmployees))
-                return fail("--employees given twice");
-            o.employees = value;
-        } else if (name == "--out") {
-            if (!once(haveOut))
-                return fail("--out given twice");
-            o.out = value;
-        } else if (name == "--salary") {
-            o.salary.push_back(value);
-        } else if (name == "--bonus") {
-            if (o.bonus.size() == kMaxBonusFiles)
-                return fail("at most five --bonus files");
-            o.bonus.push_back(value);
-        } else if (name == "--year") {
-            if (o.year)
-                return fail("--year given twice");
-            o.year = value;
-        } else if (name == "--mode") {
-            if (!once(haveMode))
-                return fail("--mode given twice");
-            if (value == "normal")
-                o.mode = Mode::Normal;
-            else if (value == "easy")
-                o.mode = Mode::Easy;
-            else
-                return fail("--mode takes normal or easy, not " + value);
-        } else if (name == "--report") {
-            if (o.report)
-                return fail("--report given twice");
-            if (value.empty())
-                return fail("--report needs a path");
-            o.report = value;
-        } else if (name == "--folder" || name == "--batch") {
-            std::optional<std::string>& folder = name == "--folder" ? o.folder : o.batch;
-            if (folder)
-                return fail(name + " given twice");
-            if (value.empty())
-                return fail(name + " needs a folder");
-            folder = value;
-        } else if (name == "--out-dir") {
-            if (!o.outDir.empty())
-                return fail("--out-dir given twice");
-            o.outDir = value;
-        } else if (name == "--jobs") {
-            if (o.jobs != 0)
-                return fail("--jobs given twice");
-            const bool digits =
-                !value.empty() && value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos;
-            o.jobs = digits ? std::stoi(value) : 0;
-            if (o.jobs < 1)
-                return fail("--jobs takes a number of companies from 1 to 9999, not " + value);
-        } else if (name == "--summary") {
-            if (o.summary)
-                return fail("--summary given twice");
-            if (value.empty())
-                return fail("--summary needs a path");
-            o.summary = value;
-        } else if (name == "--settings") {
-            if (o.settings)
-                return fail("--settings given twice");
-            o.settings = value;
-        } else {
-            ItemChoice choice;
-            if (!ParseItemChoice(value, choice))
-                return fail("--item takes N=HEADING with N from 1 to 4, not " + value);
-            o.items.push_back(choice);
+        std::string value;
+        if (option->takes != Takes::Nothing) {
+            if (i + 1 >= args.size())
+                return fail(name + " needs a value");
+            value = args[++i];
         }
+        // A single-valued option given twice is refused rather than guessed at.
+        if (option->takes == Takes::Value && wasGiven(name))
+            return fail(name + " given twice");
+        given.push_back(option);
+        std::string why = option->set(o, value);
+        if (!why.empty())
+            return fail(std::move(why));
     }
     if (o.help)
         return parsed;
-    const bool explicitFiles = haveEmployees || !o.salary.empty() || !o.bonus.empty();
-    if (o.batch) {
-        if (o.folder || explicitFiles || haveOut || o.report || !o.items.empty())
-            return fail("--batch takes none of --folder, --employees, --salary, --bonus, --out, --report, --item");
-        if (o.outDir.empty())
-            return fail("--batch needs --out-dir");
-        return parsed;
-    }
-    if (!o.outDir.empty() || o.jobs != 0 || o.summary)
-        return fail("--out-dir, --jobs and --summary go with --batch only");
-    if (o.folder) {
-        if (explicitFiles)
-            return fail("--folder takes none of --employees, --salary, --bonus");
-        if (!haveOut || o.out.empty())
-            return fail("--out is required");
-        return parsed;
-    }
-    if (!haveEmployees || o.employees.empty())
-        return fail("--employees is required");
-    if (!haveOut || o.out.empty())
-        return fail("--out is required");
+    parsed.error = CheckCombination(o, wasGiven);
     return parsed;
+}
+
+std::string UsageText(const platform::TextCodec& codec)
+{
+    std::string text = kSynopsis;
+    for (const ConvertOption& option : kOptions)
+        text += OptionHelp(option);
+    return codec.TextToUtf8(text + "\n" + FindingKindsHelp() + "\n" + kExitStatus);
 }
 
 }  // namespace corvane::convert

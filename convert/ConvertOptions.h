@@ -1,8 +1,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "platform/TextCodec.h"
 
 namespace corvane::convert {
 
@@ -11,6 +14,8 @@ namespace corvane::convert {
 struct ItemChoice {
     int entry = 0;
     std::string heading;
+
+    bool operator==(const ItemChoice&) const = default;
 };
 
 enum class Mode { Normal, Easy };
@@ -33,6 +38,8 @@ struct ConvertOptions {
     int jobs = 0;                        // --batch: companies at once; 0: one per processor
     std::optional<std::string> summary;  // --batch: the summary table as CSV
     bool help = false;
+
+    bool operator==(const ConvertOptions&) const = default;
 };
 
 struct ParsedOptions {
@@ -40,8 +47,33 @@ struct ParsedOptions {
     std::string error;  // "" when the arguments are valid
 };
 
+// What an option takes from the command line.
+enum class Takes {
+    Nothing,  // a flag
+    Value,    // the next argument; the option may be given once
+    Values,   // the next argument; the option may be given again
+};
+
+// One option of the converter: both the parsing and --help go by the table
+// of these (ConvertOptionTable).
+struct ConvertOption {
+    const char* name;  // "--out"
+    Takes takes;
+    const char* placeholder;  // the value's name in the help ("PATH"); "" for a flag
+    const char* japanese;     // the help, code page 932; '\n' between its lines
+    const char* english;
+    // Stores the value (a flag ignores it); "" when it is taken, else the usage error.
+    std::string (*set)(ConvertOptions& options, const std::string& value);
+};
+
+// Every option, in the order of the help.
+std::span<const ConvertOption> ConvertOptionTable();
+
 // Parses the arguments after the program name. Every option takes its value
 // as the next argument.
 ParsedOptions ParseConvertOptions(const std::vector<std::string>& args);
+
+// The usage text, UTF-8.
+std::string UsageText(const platform::TextCodec& codec);
 
 }  // namespace corvane::convert

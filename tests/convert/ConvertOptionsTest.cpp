@@ -4,6 +4,7 @@
 
 #include "convert/Convert.h"
 #include "convert/ConvertOptions.h"
+#include "preflight/FindingText.h"
 #include "support/TempDir.h"
 
 namespace convert = corvane::convert;
@@ -96,6 +97,68 @@ TEST(ConvertOptions, HelpGoesToStandardOutput)
                         "                       [--report PATH] [--help]\n",
                         0),
         0u);
+}
+
+std::string Utf8(const std::string& text)
+{
+    return corvane::platform::SystemTextCodec().TextToUtf8(text);
+}
+
+std::string FirstLine(const std::string& text)
+{
+    return text.substr(0, text.find('\n'));
+}
+
+// A value that the option's own rule takes, from a few of the usual shapes; "" when none is.
+std::string SampleValue(const convert::ConvertOption& option)
+{
+    for (const char* value : {"x", "2", "easy", "1=x"}) {
+        convert::ConvertOptions options;
+        if (option.set(options, value).empty())
+            return value;
+    }
+    return std::string();
+}
+
+// Each option of the table: its lines of the help, its value taken, and the
+// given-twice rule.
+TEST(ConvertOptions, EveryOptionOfTheTableIsInTheHelpAndParses)
+{
+    const std::string usage = convert::UsageText(corvane::platform::SystemTextCodec());
+    for (const convert::ConvertOption& option : convert::ConvertOptionTable()) {
+        SCOPED_TRACE(option.name);
+        const bool flag = option.takes == convert::Takes::Nothing;
+        const std::string heading =
+            "\n  " + std::string(option.name) + (flag ? "" : " " + std::string(option.placeholder));
+        const std::size_t at = usage.find(heading + " ");
+        ASSERT_NE(at, std::string::npos);
+        const std::string help = usage.substr(at, usage.find("\n  --", at + 1) - at);
+        EXPECT_NE(help.find(Utf8(FirstLine(option.japanese))), std::string::npos) << help;
+        EXPECT_NE(help.find(Utf8(FirstLine(option.english))), std::string::npos) << help;
+
+        std::vector<std::string> args = {option.name};
+        if (!flag) {
+            EXPECT_EQ(convert::ParseConvertOptions(args).error, std::string(option.name) + " needs a value");
+            const std::string sample = SampleValue(option);
+            ASSERT_NE(sample, "") << "add a value that " << option.name << " takes to SampleValue";
+            args.push_back(sample);
+        }
+        EXPECT_FALSE(convert::ParseConvertOptions(args).options == convert::ConvertOptions{}) << "sets nothing";
+        const std::vector<std::string> once = args;
+        args.insert(args.end(), once.begin(), once.end());
+        const bool twiceRefused = convert::ParseConvertOptions(args).error == std::string(option.name) + " given twice";
+        EXPECT_EQ(twiceRefused, option.takes == convert::Takes::Value);
+    }
+}
+
+TEST(ConvertOptions, HelpNamesEveryKindOfFinding)
+{
+    const std::string usage = convert::UsageText(corvane::platform::SystemTextCodec());
+    for (const auto kind : corvane::preflight::AllFindingKinds()) {
+        const std::string line = Utf8("  【" + corvane::preflight::KindTitle(kind) + "】\n      ") +
+                                 corvane::preflight::KindDescription(kind) + "\n";
+        EXPECT_NE(usage.find(line), std::string::npos) << line;
+    }
 }
 
 }  // namespace

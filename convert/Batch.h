@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "convert/Convert.h"
+#include "convert/ConvertOptions.h"
+
+namespace corvane::convert {
+
+// What a batch's summary needs of one company's run.
+struct JobReport {
+    int employees = -1;  // -1: the exports were not read
+    int findings = 0;
+    bool failed = false;  // a fault rather than a refusal
+    std::string message;  // the last message other than information
+};
+
+// Runs one company's job (the single job, its folder sorted into the
+// options) with its messages going to `out` and `err`; returns its exit code.
+using RunJob =
+    std::function<int(const ConvertOptions& options, std::ostream& out, std::ostream& err, JobReport& report)>;
+
+// --batch: sorts each subfolder of the root as a company's exports, runs the
+// companies on threads through `runJob`, and prints the summary table.
+int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
+             const RunJob& runJob);
+
+}  // namespace corvane::convert
