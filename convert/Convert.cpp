@@ -12,6 +12,7 @@
 #include "convert/ConvertOptions.h"
 #include "convert/SafeFileName.h"
 #include "job/FolderExports.h"
+#include "job/OwnOutputs.h"
 #include "convert/StreamMessageBox.h"
 #include "fileio/FileLock.h"
 #include "fileio/FileStatus.h"
@@ -246,7 +247,7 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
     for (std::size_t i = 0; i < options.bonus.size(); ++i) {
         const int slot = kSalarySlotCount + static_cast<int>(i);
         if (!job::AcceptBonusFile(options.employees, options.bonus[i], slots, slot)) {
-            messenger.Show(job::BonusFileRefusedMessage(options.bonus[i]), platform::Icon::Warning);
+            messenger.Show(job::BonusFileRefusedMessage(options.bonus[i], messenger), platform::Icon::Warning);
             return kExitRefused;
         }
         slots[static_cast<std::size_t>(slot)].path = options.bonus[i];
@@ -315,12 +316,19 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
 }
 
 const char kIgnoredMark[] = "エクスポートファイルではないため使いません: ";
+const char kOwnOutputMark[] = "このプログラムが作成した照合表または一覧のため使いません: ";
 
-// Lists the files that are no export and shows the refusal, if any; false when the folder makes no job.
+// Lists the files that are left out and the bonus files placed by name, and
+// shows the refusal, if any; false when the folder makes no job.
 bool ReportSorting(const job::FolderExports& sorted, const platform::Messenger& messenger)
 {
     for (const auto& path : sorted.ignored)
         messenger.Show(kIgnoredMark + messenger.DisplayPath(path), platform::Icon::None);
+    for (const auto& path : sorted.ownOutputs)
+        messenger.Show(kOwnOutputMark + messenger.DisplayPath(path), platform::Icon::None);
+    const std::string undated = job::UndatedBonusNote(sorted, messenger);
+    if (!undated.empty())
+        messenger.Show(undated, platform::Icon::None);
     if (sorted.refusal.empty())
         return true;
     messenger.Warn(sorted.refusal);
@@ -433,14 +441,11 @@ std::vector<std::string> SummaryRow(const Company& company, const platform::Text
             message};
 }
 
-const std::vector<std::string> kSummaryHeadings = {"会社名",     "フォルダー", "従業員数", "給与の月数",
-                                                   "賞与の回数", "確認事項",   "結果",     "メッセージ"};
-
 // The summary table with its headings, code page 932.
 std::vector<std::vector<std::string>> SummaryRows(const std::vector<Company>& companies,
                                                   const platform::TextCodec& codec)
 {
-    std::vector<std::vector<std::string>> rows = {kSummaryHeadings};
+    std::vector<std::vector<std::string>> rows = {job::BatchSummaryHeadings()};
     for (const Company& company : companies)
         rows.push_back(SummaryRow(company, codec));
     return rows;

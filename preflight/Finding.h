@@ -8,6 +8,7 @@ namespace corvane::preflight {
 // What a check of the exports found that would make the written figures
 // wrong or missing. The order is the order in which findings are listed.
 enum class FindingKind {
+    SameContent,     // an export whose bytes another export of the job holds: one payment counted twice
     UnlistedCodes,   // summary rows whose employee code the employee list lacks
     NoFigures,       // listed employees without a row in any summary file
     FieldCount,      // rows whose number of fields differs from the heading line's

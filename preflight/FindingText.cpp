@@ -7,6 +7,7 @@ namespace corvane::preflight {
 const std::string& KindTitle(FindingKind kind)
 {
     static const std::map<FindingKind, std::string> titles = {
+        {FindingKind::SameContent, "同じ内容のエクスポートファイル"},
         {FindingKind::UnlistedCodes, "従業員一覧表にない従業員コード"},
         {FindingKind::NoFigures, "集計表に行がない従業員"},
         {FindingKind::FieldCount, "項目の数が合わない行"},
