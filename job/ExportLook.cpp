@@ -68,8 +68,8 @@ ExportLook Damaged(bool employeeListTitle, const std::string& damage)
 
 ExportLook Unreadable()
 {
-    return Damaged(false,
-                   "ファイルを開けません。読み取りの権限があるか、ほかのプログラムで開いていないか確認してください。");
+    return Damaged(
+        false, "ファイルを読み取れません。読み取りの権限があるか、ほかのプログラムで開いていないか確認してください。");
 }
 
 }  // namespace
@@ -102,7 +102,7 @@ ExportLook LookAtFile(const std::string& path)
     }
 
     // An export: its NUL bytes anywhere make it no text for the checks.
-    bool nul = std::memchr(head.data(), '\0', head.size()) != nullptr;
+    bool nul = head.find('\0') != std::string::npos;
     while (!failed && !nul && read == block.size()) {
         read = std::fread(block.data(), 1, block.size(), file);
         nul = std::memchr(block.data(), '\0', read) != nullptr;

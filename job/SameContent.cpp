@@ -1,8 +1,10 @@
 #include "job/SameContent.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -40,16 +42,22 @@ std::vector<std::vector<std::string>> SameContentGroups(const std::vector<std::s
         if (info && info->isRegular)
             bySize[info->size].push_back(i);
     }
-    std::map<std::size_t, std::vector<std::string>> groups;  // by the index of their first path
+    // Groups by the index of their first path. Files are hashed one at a
+    // time and compared two at a time, so that large exports of one size are
+    // never all held at once.
+    std::map<std::size_t, std::vector<std::string>> groups;
     for (const auto& [size, indexes] : bySize) {
         if (indexes.size() < 2)
             continue;
-        std::map<std::string, std::size_t> firstWithBytes;
+        std::map<std::size_t, std::vector<std::size_t>> firstsByHash;  // the first path of each content
         for (const std::size_t i : indexes) {
-            auto bytes = Bytes(paths[i]);
+            const auto bytes = Bytes(paths[i]);
             if (!bytes)
                 continue;
-            const std::size_t first = firstWithBytes.emplace(std::move(*bytes), i).first->second;
+            auto& firsts = firstsByHash[std::hash<std::string>{}(*bytes)];
+            const auto same = std::find_if(firsts.begin(), firsts.end(),
+                                           [&](std::size_t first) { return Bytes(paths[first]) == bytes; });
+            const std::size_t first = same == firsts.end() ? firsts.emplace_back(i) : *same;
             groups[first].push_back(paths[i]);
         }
     }
