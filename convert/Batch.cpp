@@ -15,6 +15,7 @@
 #include "fileio/AtomicFile.h"
 #include "fileio/FileStatus.h"
 #include "job/FolderExports.h"
+#include "job/OwnOutputs.h"
 #include "platform/Messenger.h"
 #include "text/Cp932.h"
 #include "text/CsvRow.h"
@@ -117,14 +118,11 @@ std::vector<std::string> SummaryRow(const Company& company, const platform::Text
             message};
 }
 
-const std::vector<std::string> kSummaryHeadings = {"会社名",     "フォルダー", "従業員数", "給与の月数",
-                                                   "賞与の回数", "確認事項",   "結果",     "メッセージ"};
-
 // The summary table with its headings, code page 932.
 std::vector<std::vector<std::string>> SummaryRows(const std::vector<Company>& companies,
                                                   const platform::TextCodec& codec)
 {
-    std::vector<std::vector<std::string>> rows = {kSummaryHeadings};
+    std::vector<std::vector<std::string>> rows = {job::BatchSummaryHeadings()};
     for (const Company& company : companies)
         rows.push_back(SummaryRow(company, codec));
     return rows;

@@ -165,7 +165,7 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
     for (std::size_t i = 0; i < options.bonus.size(); ++i) {
         const int slot = kSalarySlotCount + static_cast<int>(i);
         if (!job::AcceptBonusFile(options.employees, options.bonus[i], slots, slot)) {
-            messenger.Show(job::BonusFileRefusedMessage(options.bonus[i]), platform::Icon::Warning);
+            messenger.Show(job::BonusFileRefusedMessage(options.bonus[i], messenger), platform::Icon::Warning);
             return kExitRefused;
         }
         slots[static_cast<std::size_t>(slot)].path = options.bonus[i];

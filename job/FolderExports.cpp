@@ -13,6 +13,8 @@
 #include "text/Format.h"
 #include "text/LineReader.h"
 #include "job/CSyuukeiDataFile.h"
+#include "job/ExportLook.h"
+#include "job/SameContent.h"
 
 namespace corvane::job {
 
@@ -51,6 +53,135 @@ std::string PathList(const std::vector<std::string>& paths, const platform::Mess
     for (const auto& path : paths)
         list += "\n" + messenger.DisplayPath(path);
     return list;
+}
+
+// An export that the folder cannot use, and why (code page 932).
+struct Unusable {
+    std::string path;
+    std::string why;
+};
+
+std::string UnusableMessage(const std::vector<Unusable>& files, const platform::Messenger& messenger)
+{
+    std::string message =
+        "エクスポートファイルのようですが、読み取れないファイルがあります。中間ファイルは作成できません。"
+        "ファイルを確かめるか、ソルマ給与からエクスポートし直してください。\n";
+    for (const auto& file : files)
+        message += "\n" + messenger.DisplayPath(file.path) + "\n　" + file.why;
+    return message;
+}
+
+// The refusals of one folder, one paragraph each.
+std::string Joined(const std::vector<std::string>& refusals)
+{
+    std::string joined;
+    for (const auto& refusal : refusals)
+        joined += (joined.empty() ? "" : "\n\n") + refusal;
+    return joined;
+}
+
+// What SortExports learns of the files on its way, before it places them.
+struct Sorting {
+    std::vector<Unusable> unusable;
+    bool unusableList = false;  // one of them has the employee list's title
+    // The others, for the checks: path, whether it has an export's title.
+    std::vector<std::pair<std::string, bool>> candidates;
+    std::map<int, std::vector<std::string>> months;
+    std::vector<std::string> bonuses;
+    std::vector<std::string> otherCompany;
+    std::vector<std::string> noMonth;
+};
+
+// The refusal when the files hold no employee list, or two.
+std::string ListRefusal(const std::vector<std::string>& lists, const Sorting& sorting, ExportsSource source,
+                        const platform::Messenger& messenger)
+{
+    const std::string where = source == ExportsSource::Folder ? "フォルダーに" : "ドロップされたファイルに";
+    std::vector<std::string> refusals;
+    if (!sorting.unusable.empty())
+        refusals.push_back(UnusableMessage(sorting.unusable, messenger));
+    // A list that cannot be read is named above; "no list" would mislead.
+    if (lists.empty() && !sorting.unusableList)
+        refusals.push_back(where + "従業員(一覧表)のエクスポートファイルがありません。");
+    if (lists.size() > 1)
+        refusals.push_back(where +
+                           "従業員(一覧表)のエクスポートファイルが2つ以上あります。"
+                           "どちらを使うか決められません。\n" +
+                           PathList(lists, messenger));
+    return Joined(refusals);
+}
+
+// Sorts the candidates other than the employee list into months, bonuses,
+// files of another company and files left out. A file with an export's title
+// that the checks cannot place is unusable, with why; one without is
+// clearly something else.
+void PlaceSummaries(CSormaFileCheck& check, FolderExports& sorted, Sorting& sorting)
+{
+    for (const auto& [path, titled] : sorting.candidates) {
+        if (path == sorted.employees)
+            continue;
+        const auto unplaced = [&, &path = path, titled = titled](const char* why) {
+            if (titled)
+                sorting.unusable.push_back({path, why});
+            else
+                sorted.ignored.push_back(path);
+        };
+        const auto lines =
+            CSormaFileCheck::IsTextFile(path) ? LeadingLines(path, kHeadingIndex + 1) : std::vector<std::string>();
+        const auto title = lines.empty() ? std::vector<std::string>() : SplitCsvLine(lines[kTitleIndex]);
+        if (title.size() < 2) {
+            unplaced("1行目に関与先名がありません。");
+            continue;
+        }
+        if (title[1] != sorted.company) {
+            (titled || LooksLikeSummary(lines) ? sorting.otherCompany : sorted.ignored).push_back(path);
+            continue;
+        }
+        const int month = check.CheckSalaryFile(sorted.employees, path, false, false);
+        if (month >= 1 && month <= kSalarySlotCount)
+            sorting.months[month].push_back(path);
+        else if (month == -1 && lines.size() > kLabelIndex)
+            // Its label names a salary month, but none from 1 to 12: no bonus either.
+            sorting.noMonth.push_back(path);
+        else if (month == -1)
+            unplaced("3行目（月度や賞与の区分）がありません。ファイルが途中で切れている可能性があります。");
+        else if (check.CheckBonusFile(sorted.employees, path, false, false) == 1)
+            sorting.bonuses.push_back(path);
+        else
+            unplaced("給与・賞与の集計表として読み取れません。");
+    }
+}
+
+// The refusal once the summaries are placed; "" when they make a job.
+std::string SummaryRefusal(const std::string& employees, const Sorting& sorting, const platform::Messenger& messenger)
+{
+    std::vector<std::string> refusals;
+    if (!sorting.unusable.empty())
+        refusals.push_back(UnusableMessage(sorting.unusable, messenger));
+    if (!sorting.otherCompany.empty())
+        refusals.push_back("従業員(一覧表)と関与先名が異なるエクスポートファイルがあります。\n" +
+                           PathList(sorting.otherCompany, messenger));
+    std::vector<std::string> used = {employees};
+    for (const auto& [month, files] : sorting.months) {
+        if (files.size() > 1)
+            refusals.push_back(text::Format("%d月度の給与集計表が2つ以上あります。\n", month) +
+                               PathList(files, messenger));
+        else
+            used.push_back(files.front());
+    }
+    if (!sorting.noMonth.empty())
+        refusals.push_back("月度を読み取れない給与集計表があります。\n" + PathList(sorting.noMonth, messenger));
+    used.insert(used.end(), sorting.bonuses.begin(), sorting.bonuses.end());
+    for (const auto& same : SameContentGroups(used))
+        refusals.push_back(
+            "同じ内容のエクスポートファイルがあります。同じ支給を2回数えることになるため、"
+            "中間ファイルは作成できません。1つだけを残し、ほかはフォルダーから移してください。\n" +
+            PathList(same, messenger));
+    if (sorting.bonuses.size() > kMaxBonusFiles)
+        refusals.push_back(text::Format("賞与集計表が%d個あります。賞与は5回分までです。\n",
+                                        static_cast<int>(sorting.bonuses.size())) +
+                           PathList(sorting.bonuses, messenger));
+    return Joined(refusals);
 }
 
 // Skips ASCII and full-width spaces from `at`.
@@ -136,87 +267,59 @@ int BonusPaymentDate(const std::string& path)
 FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger,
                           ExportsSource source)
 {
-    const std::string where = source == ExportsSource::Folder ? "フォルダーに" : "ドロップされたファイルに";
     FolderExports sorted;
+    Sorting sorting;
+    for (const auto& path : paths) {
+        const ExportLook look = LookAtFile(path);
+        if (look.kind == ExportLook::Kind::OwnOutput) {
+            sorted.ownOutputs.push_back(path);
+        } else if (!look.damage.empty()) {
+            sorting.unusable.push_back({path, look.damage});
+            sorting.unusableList = sorting.unusableList || look.employeeListTitle;
+        } else {
+            sorting.candidates.emplace_back(path, look.kind == ExportLook::Kind::Export);
+        }
+    }
+
     CSormaFileCheck check;
     std::vector<std::string> lists;
-    for (const auto& path : paths) {
+    for (const auto& [path, titled] : sorting.candidates) {
         std::string company;
         if (check.CheckEmployeeList(path, company)) {
             lists.push_back(path);
             sorted.company = company;
         }
     }
-    if (lists.empty()) {
+    if (lists.size() != 1) {
         sorted.company.clear();
-        sorted.refusal = where + "従業員(一覧表)のエクスポートファイルがありません。";
-        return sorted;
-    }
-    if (lists.size() > 1) {
-        sorted.company.clear();
-        sorted.refusal = where +
-                         "従業員(一覧表)のエクスポートファイルが2つ以上あります。"
-                         "どちらを使うか決められません。\n" +
-                         PathList(lists, messenger);
+        sorted.refusal = ListRefusal(lists, sorting, source, messenger);
         return sorted;
     }
     sorted.employees = lists.front();
 
-    std::map<int, std::vector<std::string>> months;
-    std::vector<std::string> bonuses;
-    std::vector<std::string> otherCompany;
-    std::vector<std::string> noMonth;
-    for (const auto& path : paths) {
-        if (path == sorted.employees)
-            continue;
-        const auto lines =
-            CSormaFileCheck::IsTextFile(path) ? LeadingLines(path, kHeadingIndex + 1) : std::vector<std::string>();
-        const auto title = lines.empty() ? std::vector<std::string>() : SplitCsvLine(lines[kTitleIndex]);
-        if (title.size() < 2) {
-            sorted.ignored.push_back(path);
-            continue;
-        }
-        if (title[1] != sorted.company) {
-            (LooksLikeSummary(lines) ? otherCompany : sorted.ignored).push_back(path);
-            continue;
-        }
-        const int month = check.CheckSalaryFile(sorted.employees, path, false, false);
-        if (month >= 1 && month <= kSalarySlotCount)
-            months[month].push_back(path);
-        else if (month == -1)
-            // Its label names a salary month, but none from 1 to 12: no bonus either.
-            (lines.size() > kLabelIndex ? noMonth : sorted.ignored).push_back(path);
-        else if (check.CheckBonusFile(sorted.employees, path, false, false) == 1)
-            bonuses.push_back(path);
-        else
-            sorted.ignored.push_back(path);
-    }
-
-    std::vector<std::string> refusals;
-    if (!otherCompany.empty())
-        refusals.push_back("従業員(一覧表)と関与先名が異なるエクスポートファイルがあります。\n" +
-                           PathList(otherCompany, messenger));
-    for (const auto& [month, files] : months) {
-        if (files.size() > 1)
-            refusals.push_back(text::Format("%d月度の給与集計表が2つ以上あります。\n", month) +
-                               PathList(files, messenger));
-    }
-    if (!noMonth.empty())
-        refusals.push_back("月度を読み取れない給与集計表があります。\n" + PathList(noMonth, messenger));
-    if (bonuses.size() > kMaxBonusFiles)
-        refusals.push_back(
-            text::Format("賞与集計表が%d個あります。賞与は5回分までです。\n", static_cast<int>(bonuses.size())) +
-            PathList(bonuses, messenger));
-    if (!refusals.empty()) {
-        for (const auto& refusal : refusals)
-            sorted.refusal += (sorted.refusal.empty() ? "" : "\n\n") + refusal;
+    PlaceSummaries(check, sorted, sorting);
+    sorted.refusal = SummaryRefusal(sorted.employees, sorting, messenger);
+    if (!sorted.refusal.empty())
         return sorted;
-    }
-
-    for (const auto& [month, files] : months)
+    for (const auto& [month, files] : sorting.months)
         sorted.salary.push_back(files.front());
-    sorted.bonus = InPaymentOrder(bonuses);
+    sorted.bonus = InPaymentOrder(sorting.bonuses);
+    for (const auto& path : sorted.bonus) {
+        if (BonusPaymentDate(path) == 0)
+            sorted.undatedBonus.push_back(path);
+    }
     return sorted;
+}
+
+std::string UndatedBonusNote(const FolderExports& exports, const platform::Messenger& messenger)
+{
+    if (exports.bonus.size() < 2 || exports.undatedBonus.empty())
+        return std::string();
+    const std::string how =
+        exports.undatedBonus.size() == exports.bonus.size()
+            ? "賞与集計表に支給日がないため、ファイル名の順に並べました。"
+            : "次の賞与集計表には支給日がないため、支給日のある賞与の後に、ファイル名の順に並べました。";
+    return how + "賞与の順番が正しいか確認してください。\n" + PathList(exports.undatedBonus, messenger);
 }
 
 std::vector<std::string> InPaymentOrder(const std::vector<std::string>& paths)

@@ -15,7 +15,12 @@ struct FolderExports {
     std::vector<std::string> salary;   // paths, in month order
     std::vector<std::string> bonus;    // paths, in payment date order
     std::vector<std::string> ignored;  // paths of files that are no export
-    std::string refusal;               // the message when the folder makes no job (code page 932); "" otherwise
+    // Paths of the reconciliation tables and batch summaries this program
+    // wrote, left out as no export.
+    std::vector<std::string> ownOutputs;
+    // The paths in `bonus` without a payment date: after the dated ones, by file name.
+    std::vector<std::string> undatedBonus;
+    std::string refusal;  // the message when the folder makes no job (code page 932); "" otherwise
 };
 
 // Where the files come from, for the refusals' wording.
@@ -26,14 +31,22 @@ enum class ExportsSource { Folder, DroppedFiles };
 // employee list, the salary files by the month their label names, the bonus
 // files by the payment date in their label lines (by file name when a file
 // has none). Refuses, naming the files, a folder without or with two employee
-// lists, two files for one month, more than five bonus files, and exports of
-// another company.
+// lists, two files for one month, more than five bonus files, exports of
+// another company, two exports with the same bytes, and a file that cannot be
+// read or that has an export's title (ExportLook) but cannot be read as one.
+// Only files that are clearly no export, and this program's own tables, are
+// left out.
 FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger,
                           ExportsSource source = ExportsSource::Folder);
 
 // SortExports over the regular files of `folder` (not its subfolders, no
 // hidden files); a refusal when the folder cannot be read.
 FolderExports SortFolder(const std::string& folder, const platform::Messenger& messenger);
+
+// The note that the bonus files without a payment date were put after the
+// dated ones by file name, naming them; "" when there is one bonus file or
+// every one has a date.
+std::string UndatedBonusNote(const FolderExports& exports, const platform::Messenger& messenger);
 
 // The payment date that a bonus summary's label lines name
 // ("支給日：令和 6年 7月10日"), as year * 10000 + month * 100 + day of the

@@ -7,6 +7,7 @@
 #include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
 #include "job/JobMessages.h"
+#include "job/SameContent.h"
 #include "preflight/FindingText.h"
 #include "preflight/Preflight.h"
 #include "sormaexport/CSormaFileCheck.h"
@@ -159,9 +160,9 @@ const std::string& BonusFileRefusedMessage()
     return text;
 }
 
-std::string BonusFileRefusedMessage(const std::string& path)
+std::string BonusFileRefusedMessage(const std::string& path, const platform::Messenger& messenger)
 {
-    return WithCharacterCodeNote(BonusFileRefusedMessage(), {path});
+    return WithCharacterCodeNote(BonusFileRefusedMessage(), {path}) + messenger.DisplayPath(path) + "\n";
 }
 
 std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,
@@ -294,7 +295,12 @@ ConversionOutcome RunConversion(const platform::Messenger& messenger, const std:
         CExchangeFromSormaToVeld engine(messenger);
         if (review) {
             engine.SetBeforeWrite([&](const CSormaKyuuyo& reader, const CExportXMLVeld& store) {
-                outcome.declined = !review(preflight::VerifyExports(reader, items), store);
+                // The check of the exports sees what the reader read, not the
+                // files: copies are told here, where the job's files are known.
+                auto findings = SameContentFindings(ExportPaths(employeeList, slots), messenger);
+                const auto verified = preflight::VerifyExports(reader, items);
+                findings.insert(findings.end(), verified.begin(), verified.end());
+                outcome.declined = !review(findings, store);
                 return !outcome.declined;
             });
         }

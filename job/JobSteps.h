@@ -49,8 +49,10 @@ std::string CheckSalaryConditions(const std::string& employeeList, const Summary
 // when the bonus check accepts it and no other slot holds the same file.
 bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots, int slot);
 const std::string& BonusFileRefusedMessage();
-// The same for the file at `path`, with the character code line when it applies.
-std::string BonusFileRefusedMessage(const std::string& path);
+// The same for the file at `path`, with the character code line when it
+// applies, naming the file: a bonus refused without a row to show it (from a
+// folder, a symlink to a file that another slot holds) is told by its name.
+std::string BonusFileRefusedMessage(const std::string& path, const platform::Messenger& messenger);
 
 // Bonus files page, next: the output conditions over all seventeen slots.
 std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,

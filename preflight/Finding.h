@@ -11,6 +11,7 @@ namespace corvane::preflight {
 // AllFindingKinds() lists them. Each kind's title and description are in
 // preflight/FindingText.cpp, in switches that the compiler checks are complete.
 enum class FindingKind {
+    SameContent,
     UnlistedCodes,
     NoFigures,
     FieldCount,

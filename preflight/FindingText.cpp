@@ -10,6 +10,8 @@ namespace {
 const char* Title(FindingKind kind)
 {
     switch (kind) {
+    case FindingKind::SameContent:
+        return "同じ内容のエクスポートファイル";
     case FindingKind::UnlistedCodes:
         return "従業員一覧表にない従業員コード";
     case FindingKind::NoFigures:
@@ -57,6 +59,8 @@ const std::string& KindTitle(FindingKind kind)
 const char* KindDescription(FindingKind kind)
 {
     switch (kind) {
+    case FindingKind::SameContent:
+        return "an export whose bytes another export of the job holds: one payment counted twice";
     case FindingKind::UnlistedCodes:
         return "summary rows whose employee code the employee list lacks";
     case FindingKind::NoFigures:

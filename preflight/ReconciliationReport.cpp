@@ -41,12 +41,25 @@ struct Year {
 
 }  // namespace
 
+const std::vector<std::string>& ReconciliationHeadings()
+{
+    static const std::vector<std::string> headings = {"コード",
+                                                      "氏名",
+                                                      "給与の月",
+                                                      "賞与の回",
+                                                      "総支給金額（給与）",
+                                                      "社会保険料等の控除額（給与）",
+                                                      "算出税額（給与）",
+                                                      "総支給金額（賞与）",
+                                                      "社会保険料等の控除額（賞与）",
+                                                      "算出税額（賞与）"};
+    return headings;
+}
+
 std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Finding>& findings,
                               const PathDisplay& display)
 {
-    std::string csv =
-        text::CsvRow({"コード", "氏名", "給与の月", "賞与の回", "総支給金額（給与）", "社会保険料等の控除額（給与）",
-                      "算出税額（給与）", "総支給金額（賞与）", "社会保険料等の控除額（賞与）", "算出税額（賞与）"});
+    std::string csv = text::CsvRow(ReconciliationHeadings());
     for (const auto& syain : store.Syain()) {
         Year salaries;
         Year bonuses;

@@ -1,5 +1,6 @@
 #include "sormaexport/ExportLayout.h"
 
+#include "text/Cp932.h"
 #include "text/Format.h"
 
 namespace corvane::exportlayout {
@@ -14,6 +15,12 @@ const std::string& SalaryLabelMark()
 {
     static const std::string mark = "月度給与";
     return mark;
+}
+
+bool IsExportTitle(const std::string& field)
+{
+    static const std::string kSummaryMark = "集計表";
+    return text::Contains(field, EmployeeListTitle()) || text::Contains(field, kSummaryMark);
 }
 
 std::string SalarySlotLabel(int month)

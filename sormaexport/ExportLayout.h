@@ -45,6 +45,11 @@ constexpr bool IsBonusPeriod(int period)
 const std::string& EmployeeListTitle();
 // What a salary summary's label holds after its month: 「月度給与」.
 const std::string& SalaryLabelMark();
+// Whether the first field of a file's title line names an export: it holds
+// the employee list's title or 「集計表」 (給与集計表, 賞与集計表). The checks
+// take a summary of any title; this tells an export from a file that is
+// clearly something else.
+bool IsExportTitle(const std::string& field);
 // A summary slot's label: 「給与 04月分」 for month 4, 「賞与 02回分」 for bonus 2.
 std::string SalarySlotLabel(int month);
 std::string BonusSlotLabel(int bonus);

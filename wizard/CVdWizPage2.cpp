@@ -137,7 +137,7 @@ void CVdWizPage2::TakeExports(const job::FolderExports& exports)
         if (job::AcceptBonusFile(list, path, slots, slot))
             slots[static_cast<std::size_t>(slot++)].path = path;
         else
-            Messenger().Show(job::BonusFileRefusedMessage(path), platform::Icon::None);
+            Messenger().Show(job::BonusFileRefusedMessage(path, Messenger()), platform::Icon::None);
     }
 
     const auto filled = [&](int from, int to) {
@@ -155,6 +155,14 @@ void CVdWizPage2::TakeExports(const job::FolderExports& exports)
         for (const auto& path : exports.ignored)
             summary += "\n" + Messenger().DisplayPath(path);
     }
+    if (!exports.ownOutputs.empty()) {
+        summary += "\n\nこのプログラムが作成した照合表または一覧のため、次のファイルは読み込みませんでした。";
+        for (const auto& path : exports.ownOutputs)
+            summary += "\n" + Messenger().DisplayPath(path);
+    }
+    const std::string undated = job::UndatedBonusNote(exports, Messenger());
+    if (!undated.empty())
+        summary += "\n\n" + undated;
     Messenger().Show(summary, platform::Icon::Information);
 }
 

@@ -50,7 +50,7 @@ void CVdWizPage301::ChooseBonusFile()
     if (!chosen || chosen->empty())
         return;
     if (!PlaceBonusFile(row, chosen->front()))
-        Messenger().Show(job::BonusFileRefusedMessage(chosen->front()), platform::Icon::None);
+        Messenger().Show(job::BonusFileRefusedMessage(chosen->front(), Messenger()), platform::Icon::None);
 }
 
 bool CVdWizPage301::PlaceBonusFile(int row, const std::string& path)
@@ -93,9 +93,7 @@ void CVdWizPage301::OnDropFiles(ControlId target, int /*row*/, const std::vector
             refused.push_back(path);
     }
 
-    if (paths.size() == 1 && !refused.empty()) {
-        Messenger().Show(job::BonusFileRefusedMessage(refused.front()), platform::Icon::None);
-    } else if (!refused.empty()) {
+    if (!refused.empty()) {
         std::string message = job::WithCharacterCodeNote(job::BonusFileRefusedMessage(), refused);
         for (const auto& path : refused)
             message += Messenger().DisplayPath(path) + "\n";

@@ -12,10 +12,16 @@
 #include "fileio/FileStatus.h"
 #include "fileio/OpenFile.h"
 #include "platform/TextCodec.h"
+#include "preflight/FindingText.h"
 #include "support/TempDir.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
 #include "tools/samplegen/SampleExports.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace convert = corvane::convert;
 namespace samplegen = corvane::samplegen;
@@ -57,6 +63,20 @@ std::string Utf8(const std::string& text)
 {
     return corvane::platform::SystemTextCodec().TextToUtf8(text);
 }
+
+#ifndef _WIN32
+// Makes the file at `path` one that cannot be read: without the right to read
+// it, or for root, whom no right stops, a link to a file whose reading fails.
+void MakeUnreadable(const std::string& path)
+{
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+        return;
+    }
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink("/proc/self/mem", path);
+}
+#endif
 
 class FolderBatch : public ::testing::Test {
 protected:
@@ -151,13 +171,174 @@ TEST_F(FolderBatch, FolderRefusalsNameTheFiles)
     std::filesystem::remove(In(folder, "april.txt"));
     std::filesystem::remove(In(folder, "other.txt"));
 
+    // Six payments: each its own label, since a copy would be the same payment.
     for (int i = 3; i <= 6; ++i)
-        dir.Write(corvane::text::Format("company/bonus-%d.txt", i), ReadFileBytes(In(folder, "bonus-1.txt")));
+        dir.Write(corvane::text::Format("company/bonus-%d.txt", i),
+                  corvane::text::ReplaceAll(ReadFileBytes(In(folder, "bonus-1.txt")), "夏期賞与",
+                                            corvane::text::Format("臨時賞与%d", i)));
     std::string bonuses;
     for (int i = 1; i <= 6; ++i)
         bonuses += "\n" + In(folder, corvane::text::Format("bonus-%d.txt", i));
     refused("賞与集計表が6個あります。賞与は5回分までです。\n" + bonuses);
 }
+
+TEST_F(FolderBatch, AnExportThatCannotBeReadRefusesTheFolderAsItsOptionRefusesIt)
+{
+    const std::string folder = Company("company");
+    const std::string damaged = In(folder, "bonus-2.txt");
+    const std::string bonus = ReadFileBytes(damaged);
+    const std::size_t titleEnd = bonus.find("\r\n");
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const std::vector<Case> cases = {
+        {"a NUL byte", bonus.substr(0, 300) + std::string(1, '\0') + bonus.substr(301)},
+        {"0x1A first", "\x1A" + bonus},
+        {"CR-only line ends", corvane::text::ReplaceAll(bonus, "\r\n", "\r")},
+        {"mixed line ends", bonus.substr(0, titleEnd) + "\r" + bonus.substr(titleEnd + 2)},
+        {"only its title", bonus.substr(0, titleEnd + 2)},
+    };
+    const std::vector<std::string> folderJob = {"--folder", folder,   "--out", dir.File("out.XML"), "--settings",
+                                                settings,   "--year", "6",     "--strict"};
+    const std::vector<std::string> explicitJob = {"--employees", In(folder, "employees.txt"),
+                                                  "--bonus",     In(folder, "bonus-1.txt"),
+                                                  "--bonus",     damaged,
+                                                  "--out",       dir.File("out.XML"),
+                                                  "--settings",  settings,
+                                                  "--year",      "6"};
+    const auto refused = [&](const std::string& what) {
+        EXPECT_EQ(Run(explicitJob), 1) << what;
+        EXPECT_EQ(Run(folderJob), 1) << what;
+        EXPECT_NE(Err().find(Utf8("読み取れないファイルがあります。")), std::string::npos) << what << Err();
+        EXPECT_NE(Err().find("\n" + damaged + "\n"), std::string::npos) << what << Err();
+        EXPECT_EQ(Err().find(Utf8("エクスポートファイルではないため")), std::string::npos) << what << Err();
+        EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML"))) << what;
+    };
+    for (const auto& c : cases) {
+        dir.Write("company/bonus-2.txt", c.bytes);
+        refused(c.what);
+    }
+#ifndef _WIN32
+    MakeUnreadable(damaged);
+    refused("unreadable");
+    std::filesystem::remove(damaged);
+#endif
+
+    // In a batch the company is refused, and says why.
+    std::filesystem::create_directory(dir.File("root"));
+    std::filesystem::rename(folder, In(dir.File("root"), "company"));
+    dir.Write("root/company/bonus-2.txt", "\x1A" + bonus);
+    EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("out"), "--settings", settings, "--strict"}), 1);
+    EXPECT_NE(stdoutText.str().find(Utf8("\t拒否\tエクスポートファイルのようですが、")), std::string::npos)
+        << stdoutText.str();
+
+    // A file that is clearly something else, binary or not, is still left out.
+    std::filesystem::remove(dir.File("root/company/bonus-2.txt"));
+    dir.Write("root/company/notes.xlsx", std::string("PK\x03\x04\0\0\x14\0", 8));
+    EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("out"), "--settings", settings, "--strict"}), 0)
+        << Err();
+    EXPECT_NE(Err().find(Utf8("エクスポートファイルではないため使いません: ") +
+                         In(In(dir.File("root"), "company"), "notes.xlsx")),
+              std::string::npos)
+        << Err();
+}
+
+TEST_F(FolderBatch, ACopyOfAnExportIsTheSamePaymentNotASecondOne)
+{
+    const std::string folder = Company("company");
+    const std::string original = In(folder, "bonus-1.txt");
+    const std::string copy = In(folder, Utf8("bonus-1 - コピー.txt"));
+    dir.Write("company/" + Utf8("bonus-1 - コピー.txt"), ReadFileBytes(original));
+
+    // In a folder: refused, naming both files.
+    EXPECT_EQ(Run({"--folder", folder, "--out", dir.File("out.XML"), "--settings", settings, "--year", "6"}), 1);
+    EXPECT_NE(Err().find(Utf8("同じ内容のエクスポートファイルがあります。")), std::string::npos) << Err();
+    EXPECT_NE(Err().find("\n" + copy + "\n" + original), std::string::npos) << Err();
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML")));
+
+    // Given as two bonuses: a finding, a warning that --strict refuses.
+    std::vector<std::string> job = {"--employees", In(folder, "employees.txt"), "--bonus",    original, "--bonus", copy,
+                                    "--out",       dir.File("out.XML"),         "--settings", settings, "--year",  "6",
+                                    "--report",    dir.File("report.csv")};
+    const std::string warning =
+        Utf8("警告: 【" + corvane::preflight::KindTitle(corvane::preflight::FindingKind::SameContent) + "】\n") + copy +
+        "\n";
+    ASSERT_EQ(Run(job), 0) << Err();
+    EXPECT_NE(Err().find(warning), std::string::npos) << Err();
+    job.push_back("--strict");
+    std::filesystem::remove(dir.File("out.XML"));
+    EXPECT_EQ(Run(job), 1);
+    EXPECT_NE(Err().find(warning), std::string::npos) << Err();
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML")));
+    EXPECT_NE(ReadFileBytes(dir.File("report.csv"))
+                  .find(corvane::preflight::KindTitle(corvane::preflight::FindingKind::SameContent) + "," +
+                        corvane::platform::SystemTextCodec().PathToText(copy)),
+              std::string::npos);
+}
+
+TEST_F(FolderBatch, TheProgramsOwnTablesInAFolderAreLeftOutAndSaidSo)
+{
+    Company("root/a");
+    const std::string root = dir.File("root");
+    const std::string a = In(root, "a");
+    const std::vector<std::string> folderJob = {"--folder",   a,        "--out",  dir.File("a.XML"),
+                                                "--settings", settings, "--year", "6"};
+    // The reconciliation table and the batch summary, written elsewhere and
+    // then saved in the company's folder.
+    auto report = folderJob;
+    report.insert(report.end(), {"--report", dir.File("report.csv")});
+    ASSERT_EQ(Run(report), 0) << Err();
+    ASSERT_EQ(Run({"--batch", root, "--out-dir", dir.File("out"), "--settings", settings, "--year", "6", "--summary",
+                   dir.File("summary.csv")}),
+              0)
+        << Err();
+    std::filesystem::copy_file(dir.File("report.csv"), In(a, "report.csv"));
+    std::filesystem::copy_file(dir.File("summary.csv"), In(a, "summary.csv"));
+    EXPECT_EQ(Run(folderJob), 0);
+    const std::string own = Utf8("このプログラムが作成した照合表または一覧のため使いません: ");
+    EXPECT_EQ(Err(), own + In(a, "report.csv") + "\n" + own + In(a, "summary.csv") + "\n");
+    EXPECT_EQ(Run({"--batch", root, "--out-dir", dir.File("out"), "--settings", settings, "--year", "6"}), 0) << Err();
+}
+
+TEST_F(FolderBatch, BonusesWithoutAPaymentDateAreNamedWhereTheyWerePlaced)
+{
+    Company("root/a");
+    const std::string root = dir.File("root");
+    const std::string a = In(root, "a");
+    // The summer bonus without its payment date goes after the winter one.
+    const std::string summer = In(a, "bonus-1.txt");
+    const std::string bytes = ReadFileBytes(summer);
+    const std::size_t date = bytes.find("支給日");
+    dir.Write("root/a/bonus-1.txt", bytes.substr(0, date) + bytes.substr(bytes.find("\r\n", date)));
+    const std::string note =
+        Utf8(
+            "次の賞与集計表には支給日がないため、支給日のある賞与の後に、ファイル名の順に並べました。"
+            "賞与の順番が正しいか確認してください。\n\n") +
+        summer + "\n";
+    EXPECT_EQ(Run({"--folder", a, "--out", dir.File("a.XML"), "--settings", settings, "--year", "6"}), 0);
+    EXPECT_EQ(Err(), note);
+    EXPECT_EQ(Run({"--batch", root, "--out-dir", dir.File("out"), "--settings", settings, "--year", "6"}), 0);
+    EXPECT_NE(Err().find(note), std::string::npos) << Err();
+}
+
+#ifndef _WIN32
+TEST_F(FolderBatch, ALinkedBonusFileIsRefusedByItsName)
+{
+    const std::string a = Company("a");
+    const std::vector<std::string> folderJob = {"--folder",   a,        "--out",  dir.File("a.XML"),
+                                                "--settings", settings, "--year", "6"};
+    // In the folder: one payment under two names.
+    std::filesystem::create_symlink("bonus-2.txt", In(a, "z-link.txt"));
+    EXPECT_EQ(Run(folderJob), 1);
+    EXPECT_NE(Err().find("\n" + In(a, "bonus-2.txt") + "\n" + In(a, "z-link.txt")), std::string::npos) << Err();
+    // Given as a second bonus: the refusal names it.
+    EXPECT_EQ(Run({"--employees", In(a, "employees.txt"), "--bonus", In(a, "bonus-2.txt"), "--bonus",
+                   In(a, "z-link.txt"), "--out", dir.File("a.XML"), "--settings", settings}),
+              1);
+    EXPECT_NE(Err().find("]\n" + In(a, "z-link.txt") + "\n"), std::string::npos) << Err();
+}
+#endif
 
 TEST_F(FolderBatch, PaymentDatesAndFileNames)
 {

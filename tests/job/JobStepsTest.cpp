@@ -197,10 +197,11 @@ TEST_F(JobSteps, RefusedUnicodeFilesGetALineOnTheirCharacterCode)
     EXPECT_EQ(job::EmployeeListRefusedMessage(utf8),
               messages::NotCorrectFile() + utf8Note + messages::ChooseEmployeeList());
     EXPECT_EQ(job::EmployeeListRefusedMessage(cp932), refusedList);
-    EXPECT_EQ(
-        job::BonusFileRefusedMessage(utf16),
-        messages::NotCorrectFile() + utf16Note + job::BonusFileRefusedMessage().substr(refusedList.find('\n') + 1));
-    EXPECT_EQ(job::BonusFileRefusedMessage(cp932), job::BonusFileRefusedMessage());
+    // The bonus refusal names its file after the section line.
+    EXPECT_EQ(job::BonusFileRefusedMessage(utf16, messenger),
+              messages::NotCorrectFile() + utf16Note +
+                  job::BonusFileRefusedMessage().substr(refusedList.find('\n') + 1) + utf16 + "\n");
+    EXPECT_EQ(job::BonusFileRefusedMessage(cp932, messenger), job::BonusFileRefusedMessage() + cp932 + "\n");
 
     // Among several refused files, the first Unicode one gives the line.
     EXPECT_EQ(job::PlaceSalaryFiles(list, {cp932, utf16, utf8}, slots, messenger),

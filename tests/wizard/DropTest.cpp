@@ -3,7 +3,11 @@
 #include <filesystem>
 
 #include "fileio/FileStatus.h"
+#include "job/FolderExports.h"
 #include "job/JobSteps.h"
+#include "preflight/ReconciliationReport.h"
+#include "support/RecordingMessageBox.h"
+#include "text/CsvRow.h"
 #include "text/Format.h"
 #include "wizard/WizardFixture.h"
 
@@ -140,6 +144,38 @@ TEST_F(Drops, AFolderFillsTheListAndTheSlotsAsTheirPagesWouldAndSaysWhatItRead)
     EXPECT_EQ(sheet->Slots()[13].path, In(folder, "a-winter.txt"));
 }
 
+TEST_F(Drops, TheSummarySaysWhatWasLeftOutAndWhichBonusesWentByName)
+{
+    const std::string folder = CompanyFolder();
+    const std::string undated =
+        Write("company/c-bonus.txt", Replaced(TestDataBytes("engine/edge/bonus-1.txt"), "夏期賞与", "決算賞与"));
+    const std::string report = Write("company/report.csv", text::CsvRow(preflight::ReconciliationHeadings()));
+    RunSheet([&](FakeWizard& w) {
+        w.Next();
+        w.Drop({folder});
+        EXPECT_EQ(sheet->Slots()[14].path, undated);
+        // An export that cannot be read refuses the folder; the job stays.
+        Write("company/d-bonus.txt", "\x1A" + TestDataBytes("engine/edge/bonus-1.txt"));
+        w.Drop({folder});
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    const auto texts = Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    job::FolderExports sorted;
+    sorted.bonus = {In(folder, "b-summer.txt"), In(folder, "a-winter.txt"), undated};
+    sorted.undatedBonus = {undated};
+    RecordingMessageBox box;
+    EXPECT_EQ(
+        texts[0],
+        Summary(In(folder, "employees.txt"), "給与集計表：3か月分\n賞与集計表：3回分", {In(folder, "notes.pdf")}) +
+            "\n\nこのプログラムが作成した照合表または一覧のため、次のファイルは読み込みませんでした。\n" + report +
+            "\n\n" + job::UndatedBonusNote(sorted, platform::Messenger(box)));
+    EXPECT_NE(texts[1].find(In(folder, "d-bonus.txt")), std::string::npos) << texts[1];
+    EXPECT_EQ(fake.Messages()[1].icon, Icon::Warning);
+    EXPECT_EQ(sheet->Slots()[14].path, undated);
+}
+
 TEST_F(Drops, SeveralFilesOnTheEmployeePageAreSortedLikeAFolder)
 {
     const std::string folder = CompanyFolder();
@@ -260,7 +296,7 @@ TEST_F(Drops, FilesOnABonusRowFillItAndTheEmptyRowsBelowInPaymentOrder)
     const auto texts = Texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0], kBonusRefused + april + "\n");
-    EXPECT_EQ(texts[1], kBonusRefused);
+    EXPECT_EQ(texts[1], kBonusRefused + april + "\n");
     EXPECT_EQ(texts[2], "賞与の空いている欄がないため、次のファイルは設定しませんでした。\n\n" + extra2);
     EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
     EXPECT_EQ(fake.Messages()[2].icon, Icon::Warning);
