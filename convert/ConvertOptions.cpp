@@ -85,9 +85,9 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
             if (!once(haveMode))
                 return fail("--mode given twice");
             if (value == "normal")
-                o.mode = Mode::Normal;
+                o.mode = TransferMode::Normal;
             else if (value == "easy")
-                o.mode = Mode::Easy;
+                o.mode = TransferMode::Easy;
             else
                 return fail("--mode takes normal or easy, not " + value);
         } else if (name == "--report") {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "xmlout/TransferMode.h"
+
 namespace corvane::convert {
 
 // --item N=HEADING: entry N (1 to 4) takes the column HEADING; an empty
@@ -13,15 +15,13 @@ struct ItemChoice {
     std::string heading;
 };
 
-enum class Mode { Normal, Easy };
-
 struct ConvertOptions {
     std::string employees;
     std::string out;
     std::vector<std::string> salary;
     std::vector<std::string> bonus;
     std::optional<std::string> year;
-    Mode mode = Mode::Normal;
+    TransferMode mode = TransferMode::Normal;
     std::optional<std::string> settings;
     std::vector<ItemChoice> items;
     bool allowUnmapped = false;

@@ -222,7 +222,8 @@ TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
         a.insert(a.end(), extra);
         return a;
     };
-    const std::string bonusRefused = job::BonusFileRefusedMessage() + "\n";
+    // A refused bonus file is named.
+    const auto bonusRefused = [](const std::string& path) { return job::BonusFileRefusedMessage() + path + "\n\n"; };
     // The employee list saved as UTF-8 by an editor.
     const auto utf8List = dir.Write("utf8.txt", Utf8(ReadFileBytes(Export("employees.txt"))));
     const std::vector<Case> cases = {
@@ -234,10 +235,12 @@ TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
         {jobWith({"--salary", Export("salary-04.txt"), "--salary", Export("salary-04.txt")}),
          notCorrect + messages::ChooseSalarySummary() + messages::SameMonthSection() + "[04月]\n" +
              Export("salary-04.txt") + "\n" + Export("salary-04.txt") + "\n\n"},
-        {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", dir.File("other.txt")}), bonusRefused},
+        {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", dir.File("other.txt")}),
+         bonusRefused(dir.File("other.txt"))},
         // A bonus slot takes neither a salary summary nor a file that another slot holds.
-        {jobWith({"--bonus", Export("salary-04.txt")}), bonusRefused},
-        {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", exports + "/./bonus-1.txt"}), bonusRefused},
+        {jobWith({"--bonus", Export("salary-04.txt")}), bonusRefused(Export("salary-04.txt"))},
+        {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", exports + "/./bonus-1.txt"}),
+         bonusRefused(exports + "/./bonus-1.txt")},
         {{"--employees", utf8List, "--out", out, "--settings", settings},
          notCorrect + messages::Utf8Note() + messages::ChooseEmployeeList() + "\n"},
         {with({"--year", "99"}), job::FilingYearRefusedMessage() + "\n"},

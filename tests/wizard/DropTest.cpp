@@ -79,7 +79,7 @@ TEST_F(Drops, OneFileOnTheEmployeePageIsABrowseChoiceOfIt)
         w.Back();
         // The same list again keeps the slots; a refused file empties everything.
         w.Drop({employees}, ControlId::EmployeePath);
-        EXPECT_EQ(sheet->Slots()[3].path, salary);
+        EXPECT_EQ(sheet->Job().slots[3].path, salary);
         w.Drop({salary});
         EXPECT_EQ(w.Text(ControlId::EmployeePath), "");
         EXPECT_EQ(w.Buttons(), platform::kWizBack);
@@ -87,8 +87,8 @@ TEST_F(Drops, OneFileOnTheEmployeePageIsABrowseChoiceOfIt)
     });
     ExpectNoErrors();
     EXPECT_EQ(fake.OpenRequests().size(), 1u);  // the salary page's only
-    EXPECT_EQ(sheet->EmployeeListPath(), "");
-    EXPECT_EQ(sheet->Slots()[3].path, "");
+    EXPECT_EQ(sheet->Job().employeeList, "");
+    EXPECT_EQ(sheet->Job().slots[3].path, "");
     ASSERT_EQ(fake.Messages().size(), 1u);
     EXPECT_EQ(fake.Messages()[0].text, kEmployeeRefused);
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
@@ -136,8 +136,8 @@ TEST_F(Drops, AFolderFillsTheListAndTheSlotsAsTheirPagesWouldAndSaysWhatItRead)
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Information);
     EXPECT_EQ(fake.Messages()[0].waitDepth, 0);
     EXPECT_EQ(fake.WaitCursorsShown(), 2);
-    EXPECT_EQ(sheet->Slots()[5].path, "");
-    EXPECT_EQ(sheet->Slots()[13].path, In(folder, "a-winter.txt"));
+    EXPECT_EQ(sheet->Job().slots[5].path, "");
+    EXPECT_EQ(sheet->Job().slots[13].path, In(folder, "a-winter.txt"));
 }
 
 TEST_F(Drops, SeveralFilesOnTheEmployeePageAreSortedLikeAFolder)
@@ -157,7 +157,7 @@ TEST_F(Drops, SeveralFilesOnTheEmployeePageAreSortedLikeAFolder)
               (std::vector<std::string>{Summary(In(loose, "employees.txt"), "給与集計表：なし\n賞与集計表：なし", {}),
                                         Summary(In(folder, "employees.txt"), "給与集計表：1か月分\n賞与集計表：なし",
                                                 {In(folder, "notes.pdf"), loose})}));
-    EXPECT_EQ(sheet->Slots()[3].path, In(folder, "salary-04.txt"));
+    EXPECT_EQ(sheet->Job().slots[3].path, In(folder, "salary-04.txt"));
 }
 
 TEST_F(Drops, AFolderOrFilesThatMakeNoJobAreRefusedAndChangeNothing)
@@ -195,8 +195,8 @@ TEST_F(Drops, AFolderOrFilesThatMakeNoJobAreRefusedAndChangeNothing)
     EXPECT_EQ(texts[2], "ドロップされたファイルに従業員(一覧表)のエクスポートファイルがありません。");
     for (const auto& message : fake.Messages())
         EXPECT_EQ(message.icon, Icon::Warning);
-    EXPECT_EQ(sheet->EmployeeListPath(), employees);
-    EXPECT_EQ(sheet->Slots()[3].path, salary);
+    EXPECT_EQ(sheet->Job().employeeList, employees);
+    EXPECT_EQ(sheet->Job().slots[3].path, salary);
 }
 
 TEST_F(Drops, FilesOnTheSalaryPageAreOneBrowseAction)
@@ -254,9 +254,9 @@ TEST_F(Drops, FilesOnABonusRowFillItAndTheEmptyRowsBelowInPaymentOrder)
         w.Cancel();
     });
     ExpectNoErrors();
-    EXPECT_EQ(sheet->Slots()[13].path, summer);
-    EXPECT_EQ(sheet->Slots()[15].path, winter);
-    EXPECT_EQ(sheet->Slots()[16].path, extra1);
+    EXPECT_EQ(sheet->Job().slots[13].path, summer);
+    EXPECT_EQ(sheet->Job().slots[15].path, winter);
+    EXPECT_EQ(sheet->Job().slots[16].path, extra1);
     const auto texts = Texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0], kBonusRefused + april + "\n");
