@@ -23,6 +23,8 @@ struct Job {
     int functionId = 0;
     std::string filingYear;   // as typed: a leading number from 1 to 98
     std::string companyName;  // the employee list's company
+
+    bool operator==(const Job&) const = default;
 };
 
 }  // namespace corvane::job

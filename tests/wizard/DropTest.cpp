@@ -3,7 +3,10 @@
 #include <filesystem>
 
 #include "fileio/FileStatus.h"
+#include "job/FolderExports.h"
 #include "job/JobSteps.h"
+#include "job/PlaceExports.h"
+#include "support/RecordingMessageBox.h"
 #include "text/Format.h"
 #include "wizard/WizardFixture.h"
 
@@ -197,6 +200,65 @@ TEST_F(Drops, AFolderOrFilesThatMakeNoJobAreRefusedAndChangeNothing)
         EXPECT_EQ(message.icon, Icon::Warning);
     EXPECT_EQ(sheet->Job().employeeList, employees);
     EXPECT_EQ(sheet->Job().slots[3].path, salary);
+}
+
+// The folder button places a folder's files as job::PlaceExports does (the
+// converter's FolderBatchTest shows the same of --folder).
+TEST_F(Drops, TheFolderButtonPlacesAFolderAsPlaceExportsPlacesIt)
+{
+    const std::string employees = Employees();
+    const std::string salary = Salary(4);
+    const std::string folder = CompanyFolder();
+    RecordingMessageBox box;
+    const platform::Messenger messenger(box);
+    const auto place = [&](job::Job& job) {
+        return job::PlaceExports(job::SortFolder(folder, messenger), job, messenger).refusal;
+    };
+    job::Job clean;
+    ASSERT_EQ(place(clean), "");
+    std::string refusal;
+    const std::string link = In(folder, "c-summer.txt");
+#ifndef _WIN32
+    // A second name (a hard link) of the summer bonus, paid on the same day:
+    // PlaceExports refuses it by name.
+    std::filesystem::create_hard_link(In(folder, "b-summer.txt"), link);
+    job::Job refused;
+    refusal = place(refused);
+    EXPECT_NE(refusal.find(link), std::string::npos) << refusal;
+#endif
+    RunSheet([&](FakeWizard& w) {
+        w.Next();
+        ChooseFiles(fake, w, ControlId::EmployeeBrowse, {employees});
+        w.Next();
+        ChooseFiles(fake, w, ControlId::SalaryBrowse, {salary});
+        w.Back();
+        const job::Job before = sheet->Job();
+        if (!refusal.empty()) {
+            // Refused: every earlier choice stays.
+            fake.QueueFolder(folder);
+            w.Press(ControlId::EmployeeFolder);
+            EXPECT_EQ(sheet->Job(), before);
+            EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
+            EXPECT_TRUE(w.CanNext());
+            std::filesystem::remove(link);
+        }
+        fake.QueueFolder(folder);
+        w.Press(ControlId::EmployeeFolder);
+        job::Job placed = before;
+        placed.employeeList = clean.employeeList;
+        placed.companyName = clean.companyName;
+        placed.slots = clean.slots;
+        EXPECT_EQ(sheet->Job(), placed);
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    const auto& shown = fake.Messages();
+    ASSERT_EQ(shown.size(), refusal.empty() ? 1u : 2u);
+    if (!refusal.empty()) {
+        EXPECT_EQ(shown[0].text, refusal);
+        EXPECT_EQ(shown[0].icon, Icon::Warning);
+    }
+    EXPECT_EQ(shown.back().icon, Icon::Information);
 }
 
 TEST_F(Drops, FilesOnTheSalaryPageAreOneBrowseAction)
