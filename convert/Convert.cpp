@@ -198,7 +198,7 @@ std::string FileClash(const ConvertOptions& options, const job::FolderExports& e
     std::vector<std::string> taken = {exports.employees};
     taken.insert(taken.end(), exports.salary.begin(), exports.salary.end());
     taken.insert(taken.end(), exports.bonus.begin(), exports.bonus.end());
-    const std::string clash = job::SameFileMessage(options.out, taken, settingsPath, messenger);
+    std::string clash = job::SameFileMessage(options.out, taken, settingsPath, messenger);
     if (!clash.empty() || !options.report)
         return clash;
     taken.push_back(options.out);
@@ -244,7 +244,7 @@ std::string ChooseItems(const ConvertOptions& options, const job::Job& job, CSor
     const std::string reference = job::ReferenceFile(job.slots);
     if (reference.empty())
         return std::string();
-    const std::string missing = ApplyItemChoices(options.items, items, reference, messenger);
+    std::string missing = ApplyItemChoices(options.items, items, reference, messenger);
     if (!missing.empty() || options.allowUnmapped)
         return missing;
     return UnmappedEntriesMessage(items);
