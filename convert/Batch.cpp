@@ -176,7 +176,7 @@ private:
 }  // namespace
 
 int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
-             const RunJob& runJob)
+             const JobRunner& runJob)
 {
     StreamMessageBox box(out, err, env.codec);
     const platform::Messenger messenger(box, &env.codec);

@@ -19,12 +19,12 @@ struct JobReport {
 
 // Runs one company's job (the single job, its folder sorted into the
 // options) with its messages going to `out` and `err`; returns its exit code.
-using RunJob =
+using JobRunner =
     std::function<int(const ConvertOptions& options, std::ostream& out, std::ostream& err, JobReport& report)>;
 
 // --batch: sorts each subfolder of the root as a company's exports, runs the
 // companies on threads through `runJob`, and prints the summary table.
 int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
-             const RunJob& runJob);
+             const JobRunner& runJob);
 
 }  // namespace corvane::convert

@@ -4,6 +4,8 @@
 #include "convert/ConvertOptions.h"
 #include "convert/FolderSorting.h"
 #include "job/FolderExports.h"
+#include "job/Job.h"
+#include "job/PlaceExports.h"
 #include "convert/StreamMessageBox.h"
 #include "fileio/AtomicFile.h"
 #include "fileio/FileLock.h"
@@ -99,9 +101,87 @@ std::string ConvertTexts(ConvertOptions& options, const platform::TextCodec& cod
     return std::string();
 }
 
-// `jobReport`: a company of a batch, whose settings file other threads rewrite meanwhile.
-int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
-        JobReport* jobReport = nullptr)
+// The exports that the options name, handed over as a folder's sorting would.
+job::FolderExports ExportsOf(const ConvertOptions& options)
+{
+    job::FolderExports exports;
+    exports.employees = options.employees;
+    exports.salary = options.salary;
+    exports.bonus = options.bonus;
+    return exports;
+}
+
+// Before anything is read: the message when the output, the settings file,
+// the report and the exports are not all different files; "" when they are.
+std::string FileClash(const ConvertOptions& options, const job::FolderExports& exports, const std::string& settingsPath,
+                      const platform::Messenger& messenger)
+{
+    std::vector<std::string> taken = {exports.employees};
+    taken.insert(taken.end(), exports.salary.begin(), exports.salary.end());
+    taken.insert(taken.end(), exports.bonus.begin(), exports.bonus.end());
+    std::string clash = job::SameFileMessage(options.out, taken, settingsPath, messenger);
+    if (!clash.empty() || !options.report)
+        return clash;
+    taken.push_back(options.out);
+    taken.push_back(settingsPath);
+    for (const auto& path : taken) {
+        if (fileio::SameFile(*options.report, path))
+            return "照合表の保存先に、中間ファイル、設定ファイルまたはエクスポートファイルと同じファイルが"
+                   "指定されています。\n別の保存先を指定してください。\n\n" +
+                   messenger.DisplayPath(*options.report);
+    }
+    return std::string();
+}
+
+// `shared`: other threads of a batch rewrite the settings file meanwhile.
+void LoadSettings(CSormaItemCheck& items, bool shared)
+{
+    if (!shared) {
+        items.LoadSettings();
+        return;
+    }
+    // Read under the lock that the savers hold: on Windows a file open for
+    // reading cannot be replaced, and a file being replaced cannot be opened.
+    fileio::FileLock lock(items.SettingsPath() + ".lock");
+    lock.Acquire();
+    items.LoadSettings();
+}
+
+// The job of the options, without its files (job::PlaceExports places them).
+job::Job JobOf(const ConvertOptions& options, const Environment& env)
+{
+    job::Job job;
+    job.outputPath = options.out;
+    job.mode = options.mode;
+    job.functionId = job::kStartedByUser;
+    job.filingYear = options.year ? *options.year : job::DefaultFilingYear(env.system.Today());
+    return job;
+}
+
+// --item and --allow-unmapped, once the choices are prepared; "" when the job may go on.
+std::string ChooseItems(const ConvertOptions& options, const job::Job& job, CSormaItemCheck& items,
+                        const platform::Messenger& messenger)
+{
+    const std::string reference = job::ReferenceFile(job.slots);
+    if (reference.empty())
+        return std::string();
+    std::string missing = ApplyItemChoices(options.items, items, reference, messenger);
+    if (!missing.empty() || options.allowUnmapped)
+        return missing;
+    return UnmappedEntriesMessage(items);
+}
+
+int Refuse(const job::Refusal& refusal, const platform::Messenger& messenger)
+{
+    messenger.Show(refusal.message, refusal.icon);
+    return kExitRefused;
+}
+
+// The single job over `exports` (a folder's, or the options' own files),
+// through the steps of job/JobSteps.h in their order. `jobReport`: a company
+// of a batch, whose settings file other threads rewrite meanwhile.
+int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std::ostream& out, std::ostream& err,
+           const Environment& env, JobReport* jobReport = nullptr)
 {
     StreamMessageBox box(out, err, env.codec);
     JobReport unused;
@@ -115,95 +195,30 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
 
     CSormaItemCheck items(options.settings ? *options.settings
                                            : CSormaItemCheck::DefaultSettingsPath(env.system.ExecutablePath()));
-    std::vector<std::string> exports = {options.employees};
-    exports.insert(exports.end(), options.salary.begin(), options.salary.end());
-    exports.insert(exports.end(), options.bonus.begin(), options.bonus.end());
-    const std::string clash = job::SameFileMessage(options.out, exports, items.SettingsPath(), messenger);
+    const std::string clash = FileClash(options, exports, items.SettingsPath(), messenger);
     if (!clash.empty()) {
         messenger.Warn(clash);
         return kExitUsage;
     }
-    if (options.report) {
-        std::vector<std::string> taken = exports;
-        taken.push_back(options.out);
-        taken.push_back(items.SettingsPath());
-        for (const auto& path : taken) {
-            if (fileio::SameFile(*options.report, path)) {
-                messenger.Warn(
-                    "照合表の保存先に、中間ファイル、設定ファイルまたはエクスポートファイルと同じファイルが"
-                    "指定されています。\n別の保存先を指定してください。\n\n" +
-                    messenger.DisplayPath(*options.report));
-                return kExitUsage;
-            }
-        }
-    }
-    if (jobReport) {
-        // Read under the lock that the savers hold: on Windows a file open for
-        // reading cannot be replaced, and a file being replaced cannot be opened.
-        fileio::FileLock lock(items.SettingsPath() + ".lock");
-        lock.Acquire();
-        items.LoadSettings();
-    } else {
-        items.LoadSettings();
-    }
+    LoadSettings(items, jobReport != nullptr);
 
-    CSormaFileCheck check;
-    std::string company;
-    if (!check.CheckEmployeeList(options.employees, company)) {
-        messenger.Warn(job::EmployeeListRefusedMessage(options.employees));
-        return kExitRefused;
-    }
+    job::Job job = JobOf(options, env);
+    const job::Placement placed = job::PlaceExports(exports, job, messenger);
+    if (!placed.refusal.empty())
+        return Refuse({placed.refusal}, messenger);
+    const job::PreparedChoices prepared = job::PrepareItemChoices(job, items, messenger);
+    if (prepared.refusal)
+        return Refuse(prepared.refusal, messenger);
+    const std::string unchosen = ChooseItems(options, job, items, messenger);
+    if (!unchosen.empty())
+        return Refuse({unchosen}, messenger);
+    const job::Refusal beforeConversion = job::CheckBeforeConversion(
+        job, items.SettingsPath(), [&env](const std::string& path) { return env.system.FileExists(path); }, messenger);
+    if (beforeConversion)
+        return Refuse(beforeConversion, messenger);
+    if (!job::IsValidFilingYear(job.filingYear))
+        return Refuse({job::FilingYearRefusedMessage(), platform::Icon::None}, messenger);
 
-    SummarySlots slots = MakeSummarySlots();
-    if (!options.salary.empty()) {
-        const std::string message = job::PlaceSalaryFiles(options.employees, options.salary, slots, messenger);
-        if (!message.empty()) {
-            messenger.Warn(message);
-            return kExitRefused;
-        }
-    }
-    for (std::size_t i = 0; i < options.bonus.size(); ++i) {
-        const int slot = kSalarySlotCount + static_cast<int>(i);
-        if (!job::AcceptBonusFile(options.employees, options.bonus[i], slots, slot)) {
-            messenger.Show(job::BonusFileRefusedMessage(options.bonus[i], messenger), platform::Icon::Warning);
-            return kExitRefused;
-        }
-        slots[static_cast<std::size_t>(slot)].path = options.bonus[i];
-    }
-
-    const std::string reference = job::ReferenceFile(slots);
-    if (!reference.empty()) {
-        const std::string conditions = job::CheckAllConditions(options.employees, slots, messenger);
-        if (!conditions.empty()) {
-            messenger.Warn(conditions);
-            return kExitRefused;
-        }
-        items.PrepareChoices(reference, company);
-        const std::string missing = ApplyItemChoices(options.items, items, reference, messenger);
-        if (!missing.empty()) {
-            messenger.Warn(missing);
-            return kExitRefused;
-        }
-        const std::string unmapped = UnmappedEntriesMessage(items);
-        if (!unmapped.empty() && !options.allowUnmapped) {
-            messenger.Warn(unmapped);
-            return kExitRefused;
-        }
-    }
-
-    const std::string missingFiles = job::MissingFilesMessage(
-        options.employees, slots, [&env](const std::string& path) { return env.system.FileExists(path); }, messenger);
-    if (!missingFiles.empty()) {
-        messenger.Show(missingFiles, platform::Icon::None);
-        return kExitRefused;
-    }
-    const std::string year = options.year ? *options.year : job::DefaultFilingYear(env.system.Today());
-    if (!job::IsValidFilingYear(year)) {
-        messenger.Show(job::FilingYearRefusedMessage(), platform::Icon::None);
-        return kExitRefused;
-    }
-
-    const int standardModeFlag = options.mode == Mode::Normal ? 1 : 0;
     bool reportFailed = false;
     const auto review = [&](const std::vector<preflight::Finding>& findings, const CExportXMLVeld& store) {
         const auto display = [&messenger](const std::string& path) { return messenger.DisplayPath(path); };
@@ -222,8 +237,7 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
         }
         return true;
     };
-    const job::ConversionOutcome outcome = job::RunConversion(messenger, options.employees, slots, options.out,
-                                                              standardModeFlag, 1, items, year, company, review);
+    const job::ConversionOutcome outcome = job::RunConversion(job, items, messenger, review);
     if (!outcome.converted) {
         report.failed = !outcome.declined || reportFailed;
         return kExitRefused;
@@ -233,17 +247,11 @@ int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, con
     return kExitConverted;
 }
 
-// --folder: the folder's exports sorted into the explicit options; false,
-// after the message, when the folder makes no job.
-bool TakeFolder(ConvertOptions& options, const job::FolderExports& sorted, const platform::Messenger& messenger)
+// The job of the options' own files (--employees, --salary, --bonus).
+int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
+        JobReport* jobReport = nullptr)
 {
-    if (!ReportSorting(sorted, messenger))
-        return false;
-    options.folder.reset();
-    options.employees = sorted.employees;
-    options.salary = sorted.salary;
-    options.bonus = sorted.bonus;
-    return true;
+    return RunJob(options, ExportsOf(options), out, err, env, jobReport);
 }
 
 }  // namespace
@@ -270,8 +278,10 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (parsed.options.folder) {
         StreamMessageBox box(out, err, environment.codec);
         const platform::Messenger messenger(box, &environment.codec);
-        if (!TakeFolder(parsed.options, job::SortFolder(*parsed.options.folder, messenger), messenger))
+        const job::FolderExports sorted = job::SortFolder(*parsed.options.folder, messenger);
+        if (!ReportSorting(sorted, messenger))
             return kExitRefused;
+        return RunJob(parsed.options, sorted, out, err, environment);
     }
     return Run(parsed.options, out, err, environment);
 }

@@ -24,9 +24,9 @@ bool ParseItemChoice(const std::string& value, ItemChoice& choice)
 std::string SetMode(ConvertOptions& o, const std::string& value)
 {
     if (value == "normal")
-        o.mode = Mode::Normal;
+        o.mode = TransferMode::Normal;
     else if (value == "easy")
-        o.mode = Mode::Easy;
+        o.mode = TransferMode::Easy;
     else
         return "--mode takes normal or easy, not " + value;
     return std::string();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/TextCodec.h"
+#include "xmlout/TransferMode.h"
 
 namespace corvane::convert {
 
@@ -18,15 +19,13 @@ struct ItemChoice {
     bool operator==(const ItemChoice&) const = default;
 };
 
-enum class Mode { Normal, Easy };
-
 struct ConvertOptions {
     std::string employees;
     std::string out;
     std::vector<std::string> salary;
     std::vector<std::string> bonus;
     std::optional<std::string> year;
-    Mode mode = Mode::Normal;
+    TransferMode mode = TransferMode::Normal;
     std::optional<std::string> settings;
     std::vector<ItemChoice> items;
     bool allowUnmapped = false;

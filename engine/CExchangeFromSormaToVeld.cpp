@@ -257,7 +257,7 @@ CExchangeFromSormaToVeld::CExchangeFromSormaToVeld(const platform::Messenger& me
 CExchangeFromSormaToVeld::~CExchangeFromSormaToVeld() = default;
 
 bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, int count, const std::string& outputPath,
-                                        int mode, const std::string& functionId, const CSormaItemCheck& items,
+                                        TransferMode mode, const std::string& functionId, const CSormaItemCheck& items,
                                         const std::string& filingYear)
 {
     // The reader never looks past the list it is given.

@@ -31,7 +31,7 @@ public:
     // False: nothing was written (an existing output is untouched). A value
     // that no XML document may carry is refused with a message naming the
     // employee and the column, before anything is written.
-    bool Exchange(const std::vector<std::string>& paths, int count, const std::string& outputPath, int mode,
+    bool Exchange(const std::vector<std::string>& paths, int count, const std::string& outputPath, TransferMode mode,
                   const std::string& functionId, const CSormaItemCheck& items, const std::string& filingYear);
     // Called once every employee is converted and found writable, before
     // anything is written; false stops the job with nothing written.

@@ -11,6 +11,8 @@ namespace corvane {
 struct CSyuukeiDataFile {
     std::string label;  // exportlayout::SalarySlotLabel or BonusSlotLabel
     std::string path;   // "" for an empty slot
+
+    bool operator==(const CSyuukeiDataFile&) const = default;
 };
 
 constexpr int kSalarySlotCount = exportlayout::kSalaryMonths;

@@ -33,6 +33,15 @@ CSyuukeiDataFile& SalarySlot(SummarySlots& slots, int month)
 
 }  // namespace
 
+std::optional<std::string> EmployeeListCompany(const std::string& path)
+{
+    CSormaFileCheck check;
+    std::string company;
+    if (!check.CheckEmployeeList(path, company))
+        return std::nullopt;
+    return company;
+}
+
 const std::string& EmployeeListRefusedMessage()
 {
     static const std::string text = messages::NotCorrectFile() + messages::ChooseEmployeeList();
@@ -162,7 +171,12 @@ const std::string& BonusFileRefusedMessage()
 
 std::string BonusFileRefusedMessage(const std::string& path, const platform::Messenger& messenger)
 {
-    return WithCharacterCodeNote(BonusFileRefusedMessage(), {path}) + messenger.DisplayPath(path) + "\n";
+    return BonusFilesRefusedMessage({path}, messenger);
+}
+
+std::string BonusFilesRefusedMessage(const std::vector<std::string>& paths, const platform::Messenger& messenger)
+{
+    return WithCharacterCodeNote(BonusFileRefusedMessage(), paths) + PathLines(paths, messenger);
 }
 
 std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,
@@ -196,6 +210,19 @@ std::string ReferenceFile(const SummarySlots& slots)
     return std::string();
 }
 
+PreparedChoices PrepareItemChoices(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger)
+{
+    PreparedChoices prepared;
+    const std::string reference = ReferenceFile(job.slots);
+    if (reference.empty())
+        return prepared;
+    prepared.refusal = {CheckAllConditions(job.employeeList, job.slots, messenger), platform::Icon::None};
+    if (prepared.refusal)
+        return prepared;
+    prepared.passOver = items.PrepareChoices(reference, job.companyName);
+    return prepared;
+}
+
 std::string MissingFilesMessage(const std::string& employeeList, const SummarySlots& slots,
                                 const std::function<bool(const std::string&)>& fileExists,
                                 const platform::Messenger& messenger)
@@ -218,10 +245,10 @@ std::string MissingFilesMessage(const std::string& employeeList, const SummarySl
     return messages::MissingFilesHead() + report;
 }
 
-std::vector<std::string> ExportPaths(const std::string& employeeList, const SummarySlots& slots)
+std::vector<std::string> ExportPaths(const Job& job)
 {
-    std::vector<std::string> paths = {employeeList};
-    for (const auto& slot : slots) {
+    std::vector<std::string> paths = {job.employeeList};
+    for (const auto& slot : job.slots) {
         if (!slot.path.empty())
             paths.push_back(slot.path);
     }
@@ -242,6 +269,16 @@ std::string SameFileMessage(const std::string& outputPath, const std::vector<std
             return messages::SettingsIsAnExport() + messenger.DisplayPath(settingsPath);
     }
     return std::string();
+}
+
+Refusal CheckBeforeConversion(const Job& job, const std::string& settingsPath,
+                              const std::function<bool(const std::string&)>& fileExists,
+                              const platform::Messenger& messenger)
+{
+    const std::string missing = MissingFilesMessage(job.employeeList, job.slots, fileExists, messenger);
+    if (!missing.empty())
+        return {missing, platform::Icon::None};
+    return {SameFileMessage(job.outputPath, ExportPaths(job), settingsPath, messenger), platform::Icon::Warning};
 }
 
 bool IsValidFilingYear(const std::string& text)
@@ -278,17 +315,15 @@ bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const plat
                          platform::Icon::Warning, platform::Buttons::YesNo) == platform::Answer::Yes;
 }
 
-ConversionOutcome RunConversion(const platform::Messenger& messenger, const std::string& employeeList,
-                                const SummarySlots& slots, const std::string& outputPath, int standardModeFlag,
-                                int functionId, CSormaItemCheck& items, const std::string& filingYear,
-                                const std::string& companyName, const ReviewFindings& review)
+ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,
+                                const ReviewFindings& review)
 {
     std::vector<std::string> paths;
     paths.reserve(kSummarySlotCount + 1);
-    for (const auto& slot : slots)
+    for (const auto& slot : job.slots)
         paths.push_back(slot.path);
-    if (!employeeList.empty())
-        paths.push_back(employeeList);
+    if (!job.employeeList.empty())
+        paths.push_back(job.employeeList);
 
     ConversionOutcome outcome;
     {
@@ -297,23 +332,22 @@ ConversionOutcome RunConversion(const platform::Messenger& messenger, const std:
             engine.SetBeforeWrite([&](const CSormaKyuuyo& reader, const CExportXMLVeld& store) {
                 // The check of the exports sees what the reader read, not the
                 // files: copies are told here, where the job's files are known.
-                auto findings = SameContentFindings(ExportPaths(employeeList, slots), messenger);
+                auto findings = SameContentFindings(ExportPaths(job), messenger);
                 const auto verified = preflight::VerifyExports(reader, items);
                 findings.insert(findings.end(), verified.begin(), verified.end());
                 outcome.declined = !review(findings, store);
                 return !outcome.declined;
             });
         }
-        outcome.converted =
-            engine.Exchange(paths, static_cast<int>(paths.size()), outputPath, standardModeFlag == 1 ? 1 : 2,
-                            text::Format("%d", functionId), items, filingYear);
+        outcome.converted = engine.Exchange(paths, static_cast<int>(paths.size()), job.outputPath, job.mode,
+                                            text::Format("%d", job.functionId), items, job.filingYear);
     }
     if (!outcome.converted)
         return outcome;
     // Without summary files the choices are all empty: storing them would
     // wipe the company's line.
-    if (!ReferenceFile(slots).empty()) {
-        items.StoreCompanyLine(items.CompanyLine(companyName));
+    if (!ReferenceFile(job.slots).empty()) {
+        items.StoreCompanyLine(items.CompanyLine(job.companyName));
         outcome.settingsError = items.SaveSettings();
     }
     return outcome;

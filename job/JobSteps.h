@@ -1,24 +1,48 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "fileio/AtomicFile.h"
+#include "job/Job.h"
 #include "platform/Messenger.h"
 #include "platform/SystemService.h"
 #include "preflight/Finding.h"
-#include "job/CSyuukeiDataFile.h"
 
 namespace corvane {
 
 class CExportXMLVeld;
 class CSormaItemCheck;
 
-// The checks and finish steps that the wizard pages and the batch converter
-// share. Message texts are code page 932 and name paths in their display
+// The checks and finish steps of a job, shared by the wizard's pages and the
+// converter. Message texts are code page 932 and name paths in their display
 // form; "" means nothing to report.
+//
+// Both take a job through the same steps in the same order (the converter's
+// single job in one function, convert/Convert.cpp's RunJob):
+//  1. the employee list (EmployeeListCompany), then the exports in their slots:
+//     PlaceSalaryFiles and AcceptBonusFile one by one, PlaceExports
+//     (job/PlaceExports.h) for a whole folder or the converter's files;
+//  2. PrepareItemChoices: the output conditions over every slot, then the
+//     item choices for the company;
+//  3. CheckBeforeConversion (files gone missing, the output clashing with an
+//     export or the settings), then IsValidFilingYear;
+//  4. RunConversion, and SettingsNotSavedMessage when the settings could not
+//     be rewritten.
 namespace job {
+
+// A step's refusal: the message, and the icon that it is shown with.
+struct Refusal {
+    std::string message;  // "" when the step let the job go on
+    platform::Icon icon = platform::Icon::Warning;
+    explicit operator bool() const { return !message.empty(); }
+};
+
+// The company name (code page 932) of the employee list at `path`; none when
+// the identification check refuses it.
+std::optional<std::string> EmployeeListCompany(const std::string& path);
 
 // Employee-file page: the message for a refused employee list.
 const std::string& EmployeeListRefusedMessage();
@@ -53,6 +77,8 @@ const std::string& BonusFileRefusedMessage();
 // applies, naming the file: a bonus refused without a row to show it (from a
 // folder, a symlink to a file that another slot holds) is told by its name.
 std::string BonusFileRefusedMessage(const std::string& path, const platform::Messenger& messenger);
+// The same naming the refused files at `paths`, one a line.
+std::string BonusFilesRefusedMessage(const std::vector<std::string>& paths, const platform::Messenger& messenger);
 
 // Bonus files page, next: the output conditions over all seventeen slots.
 std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,
@@ -61,19 +87,34 @@ std::string CheckAllConditions(const std::string& employeeList, const SummarySlo
 // The first slot in slot order with a path; "" when none.
 std::string ReferenceFile(const SummarySlots& slots);
 
+// Bonus files page's 次へ, and the converter once the files are placed: with
+// summary files, the output conditions over every slot, then the item
+// choices prepared from the first summary for the job's company.
+struct PreparedChoices {
+    Refusal refusal;       // the conditions' message; none when they hold
+    bool passOver = true;  // the correspondence page has nothing to ask
+};
+PreparedChoices PrepareItemChoices(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger);
+
 // Output page, 完了 step 1: "以下のファイルが存在しません。..." or "".
 std::string MissingFilesMessage(const std::string& employeeList, const SummarySlots& slots,
                                 const std::function<bool(const std::string&)>& fileExists,
                                 const platform::Messenger& messenger);
 
 // The exports of the job: the employee list and the slots' paths.
-std::vector<std::string> ExportPaths(const std::string& employeeList, const SummarySlots& slots);
+std::vector<std::string> ExportPaths(const Job& job);
 
 // Before anything is read or written: the message when the output file, the
 // settings file and the exports are not all different files (the same path
 // or the same file on disk); "" when they are.
 std::string SameFileMessage(const std::string& outputPath, const std::vector<std::string>& exports,
                             const std::string& settingsPath, const platform::Messenger& messenger);
+
+// Output page, 完了, and the converter before converting: MissingFilesMessage
+// (shown without an icon), then SameFileMessage over the job's files.
+Refusal CheckBeforeConversion(const Job& job, const std::string& settingsPath,
+                              const std::function<bool(const std::string&)>& fileExists,
+                              const platform::Messenger& messenger);
 
 // Output page, 完了 step 3: a leading number from 1 to 98.
 bool IsValidFilingYear(const std::string& text);
@@ -104,10 +145,8 @@ struct ConversionOutcome {
     bool declined = false;  // the review stopped the job; nothing was written
     fileio::WriteError settingsError = fileio::WriteError::None;
 };
-ConversionOutcome RunConversion(const platform::Messenger& messenger, const std::string& employeeList,
-                                const SummarySlots& slots, const std::string& outputPath, int standardModeFlag,
-                                int functionId, CSormaItemCheck& items, const std::string& filingYear,
-                                const std::string& companyName, const ReviewFindings& review = {});
+ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,
+                                const ReviewFindings& review = {});
 
 }  // namespace job
 }  // namespace corvane

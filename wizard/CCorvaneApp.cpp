@@ -3,6 +3,7 @@
 #include <climits>
 #include <string_view>
 
+#include "job/Job.h"
 #include "platform/Messenger.h"
 #include "text/AsciiSpace.h"
 #include "wizard/CVdWizSheet.h"
@@ -11,8 +12,6 @@ namespace corvane {
 
 namespace {
 
-constexpr int kStartedByCaller = 3;
-constexpr int kOnItsOwn = 1;
 // The caller's output path field holds 260 bytes with its terminator.
 constexpr std::size_t kMaxStartupPathBytes = 259;
 
@@ -115,17 +114,17 @@ bool CCorvaneApp::InitInstance()
         m_messageNumber = parameter.messageNumber;
         m_functionId = parameter.functionId;
         m_startupPath = parameter.outputPath;
-        if (m_functionId != kStartedByCaller)
+        if (m_functionId != job::kStartedByCaller)
             return false;
     } else {
-        m_functionId = kOnItsOwn;
+        m_functionId = job::kStartedByUser;
     }
 
     const platform::WindowHandle parent = started ? m_callerWindow : platform::kNoWindow;
     CVdWizSheet sheet(m_services, platform::AppTitle(), parent, 0);
-    sheet.SetFunctionId(m_functionId);
+    sheet.Job().functionId = m_functionId;
     if (started) {
-        sheet.SetOutputPath(m_startupPath);
+        sheet.Job().outputPath = m_startupPath;
         m_services.callerWindow.Disable(m_callerWindow);
     }
 

@@ -6,7 +6,8 @@ using platform::ControlId;
 
 void CVdWizPage1::OnInitDialog()
 {
-    View().SetCheck(m_mode == 0 ? ControlId::StandardModeRadio : ControlId::SimpleModeRadio, true);
+    View().SetCheck(
+        Sheet().Job().mode == TransferMode::Normal ? ControlId::StandardModeRadio : ControlId::SimpleModeRadio, true);
 }
 
 void CVdWizPage1::OnSetActive()
@@ -17,10 +18,9 @@ void CVdWizPage1::OnSetActive()
 platform::PageJump CVdWizPage1::OnWizardNext()
 {
     if (View().IsChecked(ControlId::StandardModeRadio))
-        m_mode = 0;
+        Sheet().Job().mode = TransferMode::Normal;
     else if (View().IsChecked(ControlId::SimpleModeRadio))
-        m_mode = 1;
-    Sheet().SetStandardModeFlag(m_mode == 0 ? 1 : 0);
+        Sheet().Job().mode = TransferMode::Easy;
     return platform::PageJump::Default();
 }
 

@@ -1,11 +1,9 @@
 #include "wizard/CVdWizPage2.h"
 
-#include <algorithm>
-
 #include "fileio/FileStatus.h"
 #include "job/FolderExports.h"
 #include "job/JobSteps.h"
-#include "sormaexport/CSormaFileCheck.h"
+#include "job/PlaceExports.h"
 #include "text/Format.h"
 #include "wizard/FileFilters.h"
 #include "wizard/OperationGuide.h"
@@ -16,10 +14,8 @@ using platform::ControlId;
 
 void CVdWizPage2::OnSetActive()
 {
-    CSormaFileCheck check;
-    std::string company;
-    if (check.CheckEmployeeList(Sheet().EmployeeListPath(), company)) {
-        Sheet().SetCompanyName(company);
+    if (const auto company = job::EmployeeListCompany(Sheet().Job().employeeList)) {
+        Sheet().Job().companyName = *company;
         SetWizardButtons(platform::kWizBack | platform::kWizNext);
     } else {
         SetWizardButtons(platform::kWizBack);
@@ -84,72 +80,50 @@ void CVdWizPage2::ChooseFolder()
     TakeExports(sorted);
 }
 
-bool CVdWizPage2::TakeEmployeeList(const std::string& path)
+void CVdWizPage2::TakeEmployeeList(const std::string& path)
 {
     const std::string shown = View().GetText(ControlId::EmployeePath);
+    job::Job& job = Sheet().Job();
 
-    CSormaFileCheck check;
-    std::string company = Sheet().CompanyName();
-    const bool accepted = check.CheckEmployeeList(path, company);
-    if (accepted) {
+    const auto company = job::EmployeeListCompany(path);
+    if (company) {
         SetWizardButtons(platform::kWizBack | platform::kWizNext);
         View().SetText(ControlId::EmployeePath, path);
-        Sheet().SetCompanyName(company);
-        Sheet().SetEmployeeListPath(path);
+        job.companyName = *company;
+        job.employeeList = path;
     } else {
         Messenger().Show(job::EmployeeListRefusedMessage(path), platform::Icon::Warning);
         SetWizardButtons(platform::kWizBack);
         View().SetText(ControlId::EmployeePath, "");
-        Sheet().SetEmployeeListPath("");
+        job.employeeList.clear();
     }
 
     // Everything chosen after the employee list belongs to it.
-    if (!accepted || Sheet().EmployeeListPath() != shown) {
-        for (auto& slot : Sheet().Slots())
-            slot.path.clear();
+    if (!company || job.employeeList != shown) {
+        job.slots = MakeSummarySlots();
         Sheet().Items().ClearChoices();
     }
-    return accepted;
 }
 
 void CVdWizPage2::TakeExports(const job::FolderExports& exports)
 {
-    if (!exports.refusal.empty()) {
-        Messenger().Show(exports.refusal, platform::Icon::Warning);
+    const std::string shown = View().GetText(ControlId::EmployeePath);
+    const job::Placement placed = job::PlaceExports(exports, Sheet().Job(), Messenger());
+    if (!placed.refusal.empty()) {
+        Messenger().Show(placed.refusal, platform::Icon::Warning);
         return;
     }
-    if (!TakeEmployeeList(exports.employees))
-        return;
+    const std::string& list = Sheet().Job().employeeList;
+    SetWizardButtons(platform::kWizBack | platform::kWizNext);
+    View().SetText(ControlId::EmployeePath, list);
+    // The item choices follow the list, as with 参照.
+    if (list != shown)
+        Sheet().Items().ClearChoices();
 
-    // The files handed over are the whole job: no earlier choice stays
-    // beside them (the item choices follow the list, as with 参照).
-    auto& slots = Sheet().Slots();
-    for (auto& slot : slots)
-        slot.path.clear();
-
-    // As the salary and bonus pages would place them, with their messages.
-    const std::string& list = Sheet().EmployeeListPath();
-    const std::string salaryMessage = job::PlaceSalaryFiles(list, exports.salary, slots, Messenger());
-    if (!salaryMessage.empty())
-        Messenger().Show(salaryMessage, platform::Icon::Warning);
-    int slot = kSalarySlotCount;
-    for (const auto& path : exports.bonus) {
-        if (job::AcceptBonusFile(list, path, slots, slot))
-            slots[static_cast<std::size_t>(slot++)].path = path;
-        else
-            Messenger().Show(job::BonusFileRefusedMessage(path, Messenger()), platform::Icon::None);
-    }
-
-    const auto filled = [&](int from, int to) {
-        return static_cast<int>(
-            std::count_if(slots.begin() + from, slots.begin() + to, [](const auto& s) { return !s.path.empty(); }));
-    };
-    const int months = filled(0, kSalarySlotCount);
-    const int bonuses = filled(kSalarySlotCount, kSummarySlotCount);
     std::string summary =
         "エクスポートファイルを読み込みました。\n\n従業員(一覧表)：" + Messenger().DisplayPath(list) + "\n" +
-        (months ? text::Format("給与集計表：%dか月分\n", months) : std::string("給与集計表：なし\n")) +
-        (bonuses ? text::Format("賞与集計表：%d回分", bonuses) : std::string("賞与集計表：なし"));
+        (placed.months ? text::Format("給与集計表：%dか月分\n", placed.months) : std::string("給与集計表：なし\n")) +
+        (placed.bonuses ? text::Format("賞与集計表：%d回分", placed.bonuses) : std::string("賞与集計表：なし"));
     if (!exports.ignored.empty()) {
         summary += "\n\nエクスポートファイルではないため、次のファイルは読み込みませんでした。";
         for (const auto& path : exports.ignored)

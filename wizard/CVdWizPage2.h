@@ -24,8 +24,9 @@ public:
 private:
     void ChooseEmployeeList();
     void ChooseFolder();
-    // The page's check of the list at `path`; true when it was accepted.
-    bool TakeEmployeeList(const std::string& path);
+    // The page's check of the list at `path`.
+    void TakeEmployeeList(const std::string& path);
+    // The exports made the whole job (job::PlaceExports), or a warning and no change.
     void TakeExports(const job::FolderExports& exports);
 };
 

@@ -36,7 +36,7 @@ void CVdWizPage3::RebuildList()
     auto& view = View();
     view.ListDeleteAllRows(ControlId::SalaryList);
     for (int month = 0; month < kSalarySlotCount; ++month) {
-        const auto& slot = Sheet().Slots()[static_cast<std::size_t>(month)];
+        const auto& slot = Sheet().Job().slots[static_cast<std::size_t>(month)];
         view.ListAddRow(ControlId::SalaryList, {slot.label, slot.path});
     }
 }
@@ -65,7 +65,8 @@ void CVdWizPage3::OnDropFiles(ControlId /*target*/, int /*row*/, const std::vect
 
 void CVdWizPage3::PlaceFiles(const std::vector<std::string>& paths)
 {
-    const std::string message = job::PlaceSalaryFiles(Sheet().EmployeeListPath(), paths, Sheet().Slots(), Messenger());
+    const std::string message =
+        job::PlaceSalaryFiles(Sheet().Job().employeeList, paths, Sheet().Job().slots, Messenger());
     if (!message.empty())
         Messenger().Show(message, platform::Icon::Warning);
     RebuildList();
@@ -90,7 +91,7 @@ void CVdWizPage3::ClearSelectedMonths()
         platform::Answer::Ok)
         return;
     for (const int row : filled) {
-        Sheet().Slots()[static_cast<std::size_t>(row)].path.clear();
+        Sheet().Job().slots[static_cast<std::size_t>(row)].path.clear();
         view.ListSetCell(ControlId::SalaryList, row, kPathColumn, "");
     }
     view.ListDeselectAll(ControlId::SalaryList);
@@ -98,7 +99,8 @@ void CVdWizPage3::ClearSelectedMonths()
 
 platform::PageJump CVdWizPage3::OnWizardNext()
 {
-    const std::string message = job::CheckSalaryConditions(Sheet().EmployeeListPath(), Sheet().Slots(), Messenger());
+    const std::string message =
+        job::CheckSalaryConditions(Sheet().Job().employeeList, Sheet().Job().slots, Messenger());
     if (message.empty())
         return platform::PageJump::Default();
     Messenger().Show(message, platform::Icon::Warning);

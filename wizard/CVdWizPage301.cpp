@@ -1,7 +1,5 @@
 #include "wizard/CVdWizPage301.h"
 
-#include <algorithm>
-
 #include "job/FolderExports.h"
 #include "job/JobSteps.h"
 #include "wizard/FileFilters.h"
@@ -13,7 +11,7 @@ using platform::ControlId;
 
 CSyuukeiDataFile& CVdWizPage301::SlotOfRow(int row) const
 {
-    return Sheet().Slots()[static_cast<std::size_t>(kSalarySlotCount + row - 1)];
+    return Sheet().Job().slots[static_cast<std::size_t>(kSalarySlotCount + row - 1)];
 }
 
 void CVdWizPage301::OnSetActive()
@@ -55,7 +53,7 @@ void CVdWizPage301::ChooseBonusFile()
 
 bool CVdWizPage301::PlaceBonusFile(int row, const std::string& path)
 {
-    if (!job::AcceptBonusFile(Sheet().EmployeeListPath(), path, Sheet().Slots(), kSalarySlotCount + row - 1))
+    if (!job::AcceptBonusFile(Sheet().Job().employeeList, path, Sheet().Job().slots, kSalarySlotCount + row - 1))
         return false;
     View().SetText(platform::BonusPathControl(row), path);
     SlotOfRow(row).path = path;
@@ -93,12 +91,8 @@ void CVdWizPage301::OnDropFiles(ControlId target, int /*row*/, const std::vector
             refused.push_back(path);
     }
 
-    if (!refused.empty()) {
-        std::string message = job::WithCharacterCodeNote(job::BonusFileRefusedMessage(), refused);
-        for (const auto& path : refused)
-            message += Messenger().DisplayPath(path) + "\n";
-        Messenger().Show(message, platform::Icon::None);
-    }
+    if (!refused.empty())
+        Messenger().Show(job::BonusFilesRefusedMessage(refused, Messenger()), platform::Icon::None);
     if (!noRoom.empty()) {
         std::string message = "賞与の空いている欄がないため、次のファイルは設定しませんでした。\n";
         for (const auto& path : noRoom)
@@ -120,19 +114,12 @@ void CVdWizPage301::ClearAllRows()
 
 platform::PageJump CVdWizPage301::OnWizardNext()
 {
-    const auto& slots = Sheet().Slots();
-    const bool anyFile = std::any_of(slots.begin(), slots.end(), [](const auto& s) { return !s.path.empty(); });
-    if (!anyFile)
-        return platform::PageJump::To(platform::PageId::Output);
-
-    const std::string message = job::CheckAllConditions(Sheet().EmployeeListPath(), slots, Messenger());
-    if (!message.empty()) {
-        Messenger().Show(message, platform::Icon::None);
+    const job::PreparedChoices prepared = job::PrepareItemChoices(Sheet().Job(), Sheet().Items(), Messenger());
+    if (prepared.refusal) {
+        Messenger().Show(prepared.refusal.message, prepared.refusal.icon);
         return platform::PageJump::Stay();
     }
-    if (Sheet().Items().PrepareChoices(job::ReferenceFile(slots), Sheet().CompanyName()))
-        return platform::PageJump::To(platform::PageId::Output);
-    return platform::PageJump::Default();
+    return prepared.passOver ? platform::PageJump::To(platform::PageId::Output) : platform::PageJump::Default();
 }
 
 }  // namespace corvane

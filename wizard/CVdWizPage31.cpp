@@ -56,7 +56,7 @@ void CVdWizPage31::EditSelectedRow()
     auto& entry = entries[static_cast<std::size_t>(row)];
 
     std::vector<std::string> headings;
-    const std::string reference = job::ReferenceFile(Sheet().Slots());
+    const std::string reference = job::ReferenceFile(Sheet().Job().slots);
     if (!reference.empty())
         Sheet().Items().ReadHeadings(reference, headings);
 

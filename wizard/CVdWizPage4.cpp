@@ -10,17 +10,11 @@ namespace corvane {
 
 using platform::ControlId;
 
-namespace {
-
-constexpr int kStartedByCaller = 3;
-
-}  // namespace
-
 void CVdWizPage4::OnSetActive()
 {
     auto& view = View();
     SetWizardButtons(platform::kWizBack | platform::kWizDisabledFinish);
-    if (Sheet().FunctionId() == kStartedByCaller) {
+    if (Sheet().Job().functionId == job::kStartedByCaller) {
         for (const auto id : {ControlId::LocationEdit, ControlId::NameEdit, ControlId::OutputBrowse,
                               ControlId::OutputGroup, ControlId::LocationLabel, ControlId::NameLabel})
             view.Enable(id, false);
@@ -30,14 +24,14 @@ void CVdWizPage4::OnSetActive()
                      "作成するデータの保存先と名称を入力して、[完了]ボタンを押してください。\n"
                      "年調･法定調書データの作成を開始します。");
     }
-    view.SetText(ControlId::YearEdit, Sheet().FilingYear());
+    view.SetText(ControlId::YearEdit, Sheet().Job().filingYear);
     ShowOutputPath();
 }
 
 void CVdWizPage4::ShowOutputPath()
 {
     auto& view = View();
-    const std::string& path = Sheet().OutputPath();
+    const std::string& path = Sheet().Job().outputPath;
     if (path.empty()) {
         view.SetText(ControlId::LocationEdit, "");
         view.SetText(ControlId::NameEdit, "");
@@ -69,9 +63,10 @@ void CVdWizPage4::CheckName()
         return;
     }
     SetWizardButtons(platform::kWizBack | platform::kWizFinish);
-    if (name == outputpath::FileNameOf(Sheet().OutputPath()))
+    std::string& path = Sheet().Job().outputPath;
+    if (name == outputpath::FileNameOf(path))
         return;
-    Sheet().SetOutputPath(outputpath::WithFileName(Sheet().OutputPath(), name));
+    path = outputpath::WithFileName(path, name);
 }
 
 void CVdWizPage4::OnCommand(ControlId id)
@@ -86,24 +81,24 @@ void CVdWizPage4::Browse()
     request.title = "名前を付けて保存";
     request.filter = IntermediateFileFilter();
     request.defaultExtension = "XML";
-    if (!Sheet().OutputPath().empty()) {
-        request.initialFileName = Sheet().OutputPath();
+    if (!Sheet().Job().outputPath.empty()) {
+        request.initialFileName = Sheet().Job().outputPath;
     } else {
         const auto* codec = Services().codec;
-        const std::string& company = Sheet().CompanyName();
+        const std::string& company = Sheet().Job().companyName;
         request.initialFileName = (codec ? codec->TextToPath(company) : company) + ".XML";
     }
     const auto chosen = Services().fileDialogs.SaveFile(request);
     if (!chosen)
         return;
-    Sheet().SetOutputPath(*chosen);
+    Sheet().Job().outputPath = *chosen;
     ShowOutputPath();
 }
 
 platform::PageJump CVdWizPage4::OnWizardBack()
 {
-    Sheet().SetFilingYear(View().GetText(ControlId::YearEdit));
-    const std::string reference = job::ReferenceFile(Sheet().Slots());
+    Sheet().Job().filingYear = View().GetText(ControlId::YearEdit);
+    const std::string reference = job::ReferenceFile(Sheet().Job().slots);
     if (reference.empty() || Sheet().Items().HeadingsMatchStandardLayout(reference))
         return platform::PageJump::To(platform::PageId::BonusFiles);
     return platform::PageJump::Default();
@@ -111,20 +106,13 @@ platform::PageJump CVdWizPage4::OnWizardBack()
 
 bool CVdWizPage4::OnWizardFinish()
 {
-    auto& sheet = Sheet();
+    job::Job& job = Sheet().Job();
     const auto& system = Services().system;
-    const std::string missing = job::MissingFilesMessage(
-        sheet.EmployeeListPath(), sheet.Slots(), [&system](const std::string& p) { return system.FileExists(p); },
+    const job::Refusal refusal = job::CheckBeforeConversion(
+        job, Sheet().Items().SettingsPath(), [&system](const std::string& p) { return system.FileExists(p); },
         Messenger());
-    if (!missing.empty()) {
-        Messenger().Show(missing, platform::Icon::None);
-        return false;
-    }
-    const std::string clash =
-        job::SameFileMessage(sheet.OutputPath(), job::ExportPaths(sheet.EmployeeListPath(), sheet.Slots()),
-                             sheet.Items().SettingsPath(), Messenger());
-    if (!clash.empty()) {
-        Messenger().Warn(clash);
+    if (refusal) {
+        Messenger().Show(refusal.message, refusal.icon);
         return false;
     }
 
@@ -134,19 +122,17 @@ bool CVdWizPage4::OnWizardFinish()
         Messenger().Show(job::FilingYearRefusedMessage(), platform::Icon::None);
         return false;
     }
-    sheet.SetFilingYear(year);
+    job.filingYear = year;
 
     const auto review = [this](const std::vector<preflight::Finding>& findings, const CExportXMLVeld&) {
         return job::ConfirmFindings(findings, Messenger());
     };
-    const auto outcome = job::RunConversion(Messenger(), sheet.EmployeeListPath(), sheet.Slots(), sheet.OutputPath(),
-                                            sheet.StandardModeFlag(), sheet.FunctionId(), sheet.Items(), year,
-                                            sheet.CompanyName(), review);
+    const auto outcome = job::RunConversion(job, Sheet().Items(), Messenger(), review);
     if (!outcome.converted)
         return false;
     // The intermediate file stands; only the remembered correspondence is lost.
     if (outcome.settingsError != fileio::WriteError::None)
-        Messenger().Warn(job::SettingsNotSavedMessage(sheet.Items().SettingsPath(), Messenger()));
+        Messenger().Warn(job::SettingsNotSavedMessage(Sheet().Items().SettingsPath(), Messenger()));
     return true;
 }
 

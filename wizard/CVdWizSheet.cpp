@@ -17,7 +17,6 @@ CVdWizSheet::CVdWizSheet(const platform::Services& services, std::string caption
       m_caption(std::move(caption)),
       m_parent(parent),
       m_startPage(startPage),
-      m_slots(MakeSummarySlots()),
       m_items(CSormaItemCheck::DefaultSettingsPath(services.system.ExecutablePath())),
       m_page1(std::make_unique<CVdWizPage1>(*this)),
       m_page2(std::make_unique<CVdWizPage2>(*this)),
@@ -26,7 +25,7 @@ CVdWizSheet::CVdWizSheet(const platform::Services& services, std::string caption
       m_page31(std::make_unique<CVdWizPage31>(*this)),
       m_page4(std::make_unique<CVdWizPage4>(*this))
 {
-    m_filingYear = job::DefaultFilingYear(services.system.Today());
+    m_job.filingYear = job::DefaultFilingYear(services.system.Today());
     m_items.LoadSettings();
 }
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "items/CSormaItemCheck.h"
+#include "job/Job.h"
 #include "platform/Messenger.h"
 #include "platform/Services.h"
 #include "platform/WizardLogic.h"
-#include "job/CSyuukeiDataFile.h"
 
 namespace corvane {
 
@@ -18,11 +18,11 @@ class CVdWizPage301;
 class CVdWizPage31;
 class CVdWizPage4;
 
-// The wizard: six pages in a fixed order and the job state that they fill
-// in. Pages read and write the state here directly and keep no copy.
+// The wizard: six pages in a fixed order, the job that they fill in and the
+// item choices.
 class CVdWizSheet final : public platform::WizardLogic {
 public:
-    // Builds the pages and the seventeen slots, sets the default filing year
+    // Builds the pages and the job's seventeen slots, sets the default filing year
     // from the local date and loads the settings file next to the program.
     CVdWizSheet(const platform::Services& services, std::string caption, platform::WindowHandle parent,
                 int startPage = 0);
@@ -43,23 +43,10 @@ public:
     // The view of the shown wizard; only while the host has attached it.
     platform::WizardView& View() const { return *m_view; }
 
-    // The job state.
-    int FunctionId() const { return m_functionId; }
-    void SetFunctionId(int id) { m_functionId = id; }
-    const std::string& OutputPath() const { return m_outputPath; }
-    void SetOutputPath(std::string path) { m_outputPath = std::move(path); }
-    const std::string& CompanyName() const { return m_companyName; }
-    void SetCompanyName(std::string name) { m_companyName = std::move(name); }
-    const std::string& FilingYear() const { return m_filingYear; }
-    void SetFilingYear(std::string year) { m_filingYear = std::move(year); }
-    const std::string& EmployeeListPath() const { return m_employeeListPath; }
-    void SetEmployeeListPath(std::string path) { m_employeeListPath = std::move(path); }
-    SummarySlots& Slots() { return m_slots; }
-    const SummarySlots& Slots() const { return m_slots; }
+    // The job that the pages fill in; they read and write it here and keep no copy.
+    job::Job& Job() { return m_job; }
+    const job::Job& Job() const { return m_job; }
     CSormaItemCheck& Items() { return m_items; }
-    // 1 for 標準モード, 0 for 簡易モード; written by the start page's 次へ.
-    int StandardModeFlag() const { return m_standardModeFlag; }
-    void SetStandardModeFlag(int flag) { m_standardModeFlag = flag; }
 
 private:
     const platform::Services& m_services;
@@ -69,14 +56,8 @@ private:
     int m_startPage;
     platform::WizardView* m_view = nullptr;
 
-    int m_functionId = 0;
-    std::string m_outputPath;
-    std::string m_companyName;
-    std::string m_filingYear;
-    std::string m_employeeListPath;
-    SummarySlots m_slots;
+    job::Job m_job;
     CSormaItemCheck m_items;
-    int m_standardModeFlag = 1;
 
     std::unique_ptr<CVdWizPage1> m_page1;
     std::unique_ptr<CVdWizPage2> m_page2;

@@ -11,6 +11,7 @@
 #include "platform/Messenger.h"
 #include "xmlout/CKyuuyoShouyo.h"
 #include "xmlout/CSyain.h"
+#include "xmlout/TransferMode.h"
 
 namespace corvane {
 
@@ -47,17 +48,17 @@ public:
     // Writes the document atomically to `path`: WriteError::None when the
     // file was written whole; otherwise an existing file is left as it was
     // and no partial file remains. Shows nothing.
-    fileio::WriteError ExportXML(const std::string& path, int mode, const std::string& functionId,
+    fileio::WriteError ExportXML(const std::string& path, TransferMode mode, const std::string& functionId,
                                  const std::string& companyName, const std::string& filingYear) const;
     // The same, with the document passing through `wrap`'s sink; a failure of
     // that sink is WriteError::Write.
-    fileio::WriteError ExportXML(const std::string& path, int mode, const std::string& functionId,
+    fileio::WriteError ExportXML(const std::string& path, TransferMode mode, const std::string& functionId,
                                  const std::string& companyName, const std::string& filingYear,
                                  const SinkWrapper& wrap) const;
 
     // The document's bytes into `sink`; false when the sink failed.
-    bool WriteDocument(fileio::ByteSink& sink, int mode, const std::string& functionId, const std::string& companyName,
-                       const std::string& filingYear) const;
+    bool WriteDocument(fileio::ByteSink& sink, TransferMode mode, const std::string& functionId,
+                       const std::string& companyName, const std::string& filingYear) const;
 
     // One item line ending with a line feed (the file ends its lines with
     // CR LF): 4 x level blanks, then <TAG>escaped value</TAG>, or <TAG/> when

@@ -2,13 +2,13 @@
 
 namespace corvane {
 
-fileio::WriteError CExportXMLVeld::ExportXML(const std::string& path, int mode, const std::string& functionId,
+fileio::WriteError CExportXMLVeld::ExportXML(const std::string& path, TransferMode mode, const std::string& functionId,
                                              const std::string& companyName, const std::string& filingYear) const
 {
     return ExportXML(path, mode, functionId, companyName, filingYear, SinkWrapper());
 }
 
-fileio::WriteError CExportXMLVeld::ExportXML(const std::string& path, int mode, const std::string& functionId,
+fileio::WriteError CExportXMLVeld::ExportXML(const std::string& path, TransferMode mode, const std::string& functionId,
                                              const std::string& companyName, const std::string& filingYear,
                                              const SinkWrapper& wrap) const
 {

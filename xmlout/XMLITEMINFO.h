@@ -3,11 +3,9 @@
 #include <span>
 #include <string_view>
 
-namespace corvane {
+#include "xmlout/TransferMode.h"
 
-// The two transfer modes of the intermediate file.
-inline constexpr int kModeNormal = 1;  // standard mode
-inline constexpr int kModeEasy = 2;    // simple mode
+namespace corvane {
 
 // One item that the intermediate file can carry: its tag and the display
 // name under which the conversion hands its value to the store. Length and
@@ -20,8 +18,7 @@ struct XMLITEMINFO {
     bool normal;            // written in NORMAL mode
     bool easy;              // written in EASY mode
 
-    // Only mode 2 is EASY; any other mode gets the NORMAL layout.
-    bool WrittenIn(int mode) const { return mode == kModeEasy ? easy : normal; }
+    bool WrittenIn(TransferMode mode) const { return mode == TransferMode::Easy ? easy : normal; }
 };
 
 // The groups of the key table, named after the element that encloses them.

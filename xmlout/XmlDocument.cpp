@@ -28,7 +28,7 @@ const std::vector<int>& RowNameNumbers(XmlItemGroup group)
     return numbers[static_cast<std::size_t>(group)];
 }
 
-void WriteGroupItems(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, int mode)
+void WriteGroupItems(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, TransferMode mode)
 {
     const auto rows = XmlItemRows(group);
     const auto& numbers = RowNameNumbers(group);
@@ -38,7 +38,7 @@ void WriteGroupItems(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group
     }
 }
 
-void WriteGroup(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, int mode)
+void WriteGroup(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, TransferMode mode)
 {
     const auto tag = XmlItemGroupTag(group);
     out.Indent(12);
@@ -54,9 +54,9 @@ void WriteGroup(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, int
     out.EndLine();
 }
 
-void WriteDependants(XmlLineWriter& out, const CSyain& syain, int mode)
+void WriteDependants(XmlLineWriter& out, const CSyain& syain, TransferMode mode)
 {
-    if (mode == kModeEasy) {
+    if (mode == TransferMode::Easy) {
         // The head counts are never stored, so these are always empty.
         WriteGroup(out, syain, XmlItemGroup::KazokuJouhou, mode);
         return;
@@ -97,7 +97,7 @@ void WriteFigures(XmlLineWriter& out, std::string_view tag, const CKyuuyoShouyo&
     out.EndLine();
 }
 
-void WriteSyain(XmlLineWriter& out, const CSyain& syain, int mode)
+void WriteSyain(XmlLineWriter& out, const CSyain& syain, TransferMode mode)
 {
     // Code and name are escaped like element values so that any code or name
     // gives a well-formed file.
@@ -126,21 +126,20 @@ void WriteSyain(XmlLineWriter& out, const CSyain& syain, int mode)
     out.Line(8, "</SYAIN>");
 }
 
-std::string_view ModeName(int mode)
+std::string_view ModeName(TransferMode mode)
 {
     switch (mode) {
-    case kModeNormal:
+    case TransferMode::Normal:
         return "NORMAL";
-    case kModeEasy:
+    case TransferMode::Easy:
         return "EASY";
-    default:
-        return {};
     }
+    return {};
 }
 
 }  // namespace
 
-bool CExportXMLVeld::WriteDocument(fileio::ByteSink& sink, int mode, const std::string& functionId,
+bool CExportXMLVeld::WriteDocument(fileio::ByteSink& sink, TransferMode mode, const std::string& functionId,
                                    const std::string& companyName, const std::string& filingYear) const
 {
     XmlLineWriter out(sink);

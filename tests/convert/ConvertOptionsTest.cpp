@@ -78,7 +78,7 @@ TEST(ConvertOptions, CollectsRepeatedOptionsInOrder)
     EXPECT_EQ(o.items[0].heading, "x=y");
     EXPECT_EQ(o.items[1].entry, 4);
     EXPECT_EQ(o.items[1].heading, "");
-    EXPECT_EQ(o.mode, convert::Mode::Easy);
+    EXPECT_EQ(o.mode, corvane::TransferMode::Easy);
     EXPECT_EQ(o.year, "26年");
     EXPECT_TRUE(o.allowUnmapped);
     EXPECT_FALSE(o.settings.has_value());

@@ -9,10 +9,12 @@
 #include "convert/Convert.h"
 #include "convert/SafeFileName.h"
 #include "job/FolderExports.h"
+#include "job/PlaceExports.h"
 #include "fileio/FileStatus.h"
 #include "fileio/OpenFile.h"
 #include "platform/TextCodec.h"
 #include "preflight/FindingText.h"
+#include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
@@ -143,43 +145,78 @@ TEST_F(FolderBatch, FolderGivesTheSameDocumentAsTheExplicitFiles)
     EXPECT_FALSE(std::filesystem::exists(dir.File("c.XML")));
 }
 
-TEST_F(FolderBatch, FolderRefusalsNameTheFiles)
+TEST_F(FolderBatch, AFolderThatMakesNoJobIsRefusedWithTheSortingsMessage)
 {
     const std::string folder = Company("company");
-    const auto refused = [&](const std::string& message) {
+    corvane::test::RecordingMessageBox box;
+    const corvane::platform::Messenger messenger(box, &corvane::platform::SystemTextCodec());
+    const auto refused = [&] {
+        const std::string refusal = corvane::job::SortFolder(folder, messenger).refusal;
+        EXPECT_FALSE(refusal.empty());
         EXPECT_EQ(Run({"--folder", folder, "--out", dir.File("out.XML"), "--settings", settings}), 1);
-        EXPECT_EQ(Err(), Utf8(message) + "\n");
+        EXPECT_EQ(Err(), Utf8(refusal) + "\n");
         EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML")));
     };
     const std::string list = ReadFileBytes(In(folder, "employees.txt"));
 
     dir.Write("company/copy.txt", list);
-    refused("フォルダーに従業員(一覧表)のエクスポートファイルが2つ以上あります。どちらを使うか決められません。\n\n" +
-            In(folder, "copy.txt\n") + In(folder, "employees.txt"));
+    refused();
     std::filesystem::remove(In(folder, "copy.txt"));
 
     std::filesystem::rename(In(folder, "employees.txt"), dir.File("employees.txt"));
-    refused("フォルダーに従業員(一覧表)のエクスポートファイルがありません。");
+    refused();
     std::filesystem::rename(dir.File("employees.txt"), In(folder, "employees.txt"));
 
     // A second April (its label with a leading zero) and a file of another company.
     dir.Write("company/april.txt", ReadFileBytes(In(folder, "salary-04.txt")));
     dir.Write("company/other.txt", corvane::text::ReplaceAll(ReadFileBytes(In(folder, "salary-05.txt")),
                                                              samplegen::SampleCompanyName(), "別会社"));
-    refused("従業員(一覧表)と関与先名が異なるエクスポートファイルがあります。\n\n" + In(folder, "other.txt\n\n") +
-            "4月度の給与集計表が2つ以上あります。\n\n" + In(folder, "april.txt\n") + In(folder, "salary-04.txt"));
+    refused();
     std::filesystem::remove(In(folder, "april.txt"));
     std::filesystem::remove(In(folder, "other.txt"));
 
-    // Six payments: each its own label, since a copy would be the same payment.
     for (int i = 3; i <= 6; ++i)
         dir.Write(corvane::text::Format("company/bonus-%d.txt", i),
                   corvane::text::ReplaceAll(ReadFileBytes(In(folder, "bonus-1.txt")), "夏期賞与",
                                             corvane::text::Format("臨時賞与%d", i)));
-    std::string bonuses;
-    for (int i = 1; i <= 6; ++i)
-        bonuses += "\n" + In(folder, corvane::text::Format("bonus-%d.txt", i));
-    refused("賞与集計表が6個あります。賞与は5回分までです。\n" + bonuses);
+    refused();
+}
+
+// The converter places a folder's files as job::PlaceExports does (the
+// wizard's DropTest shows the same of the employee page's folder button).
+TEST_F(FolderBatch, AFolderIsPlacedAsPlaceExportsPlacesIt)
+{
+    const std::string folder = Company("company");
+    corvane::test::RecordingMessageBox box;
+    const corvane::platform::Messenger messenger(box, &corvane::platform::SystemTextCodec());
+    corvane::job::Job placed;
+    ASSERT_EQ(corvane::job::PlaceExports(corvane::job::SortFolder(folder, messenger), placed, messenger).refusal, "");
+    EXPECT_EQ(placed.slots[12].path, In(folder, "bonus-1.txt"));
+    EXPECT_EQ(placed.slots[13].path, In(folder, "bonus-2.txt"));
+
+    // Placed cleanly: the document of those slots.
+    std::vector<std::string> slotsJob = {
+        "--employees", placed.employeeList, "--out", dir.File("slots.XML"), "--settings", settings, "--year", "6"};
+    for (std::size_t i = 0; i < placed.slots.size(); ++i) {
+        if (!placed.slots[i].path.empty())
+            slotsJob.insert(slotsJob.end(), {i < 12 ? "--salary" : "--bonus", placed.slots[i].path});
+    }
+    ASSERT_EQ(Run(slotsJob), 0) << Err();
+    ASSERT_EQ(Run({"--folder", folder, "--out", dir.File("folder.XML"), "--settings", settings, "--year", "6"}), 0)
+        << Err();
+    EXPECT_EQ(ReadFileBytes(dir.File("folder.XML")), ReadFileBytes(dir.File("slots.XML")));
+
+#ifndef _WIN32
+    // A second name (a hard link) of the summer bonus, paid on the same day:
+    // it is refused with PlaceExports' message naming it, and nothing is written.
+    std::filesystem::create_hard_link(In(folder, "bonus-1.txt"), In(folder, "bonus-3.txt"));
+    const std::string refusal =
+        corvane::job::PlaceExports(corvane::job::SortFolder(folder, messenger), placed, messenger).refusal;
+    EXPECT_NE(refusal.find(In(folder, "bonus-3.txt")), std::string::npos) << refusal;
+    EXPECT_EQ(Run({"--folder", folder, "--out", dir.File("refused.XML"), "--settings", settings}), 1);
+    EXPECT_EQ(Err(), Utf8(refusal) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("refused.XML")));
+#endif
 }
 
 TEST_F(FolderBatch, AnExportThatCannotBeReadRefusesTheFolderAsItsOptionRefusesIt)
@@ -340,17 +377,8 @@ TEST_F(FolderBatch, ALinkedBonusFileIsRefusedByItsName)
 }
 #endif
 
-TEST_F(FolderBatch, PaymentDatesAndFileNames)
+TEST_F(FolderBatch, SafeFileNames)
 {
-    dir.Write("reiwa.txt", "賞与集計表,A\r\n\r\n夏期賞与\r\n支給日：令和 6年 7月10日\r\n");
-    dir.Write("heisei.txt", "賞与集計表,A\r\n\r\n支給日:平成31年４月１日\r\n");
-    dir.Write("western.txt", "賞与集計表,A\r\n\r\n冬期賞与\r\n支給日：　2024年12月 5日\r\n");
-    dir.Write("none.txt", "賞与集計表,A\r\n\r\n夏期賞与\r\n支給日：令和 6年 7月\r\n");
-    EXPECT_EQ(corvane::job::BonusPaymentDate(dir.File("reiwa.txt")), 20240710);
-    EXPECT_EQ(corvane::job::BonusPaymentDate(dir.File("heisei.txt")), 0);  // full-width digits are no number
-    EXPECT_EQ(corvane::job::BonusPaymentDate(dir.File("western.txt")), 20241205);
-    EXPECT_EQ(corvane::job::BonusPaymentDate(dir.File("none.txt")), 0);
-
     EXPECT_EQ(convert::SafeFileName("\"株式会社 表示/試験:A*B?\""), "株式会社 表示_試験_A_B_");
     // 表 and ソ end in byte 0x5C, which is no separator inside them.
     EXPECT_EQ(convert::SafeFileName("ソ表<>|\t"), "ソ表____");

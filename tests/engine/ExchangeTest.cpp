@@ -10,6 +10,7 @@
 
 using corvane::CExchangeFromSormaToVeld;
 using corvane::CSormaItemCheck;
+using corvane::TransferMode;
 using corvane::platform::Icon;
 using corvane::test::ReadFileBytes;
 using corvane::test::RecordingMessageBox;
@@ -49,7 +50,8 @@ protected:
         return paths;
     }
 
-    bool Run(const std::vector<std::string>& paths, const std::string& out, int mode, const std::string& functionId)
+    bool Run(const std::vector<std::string>& paths, const std::string& out, TransferMode mode,
+             const std::string& functionId)
     {
         CExchangeFromSormaToVeld engine(messenger);
         return engine.Exchange(paths, static_cast<int>(paths.size()), out, mode, functionId, items, "6");
@@ -67,7 +69,7 @@ TEST_F(Exchange, ConvertsEveryEmployeeItemAndPayRecord)
     paths[3] = Fixture("salary-04.txt");
     paths[12] = Fixture("bonus-1.txt");
     const auto out = dir.File("out.XML");
-    ASSERT_TRUE(Run(paths, out, 2, "3"));
+    ASSERT_TRUE(Run(paths, out, TransferMode::Easy, "3"));
     // Started by another program: no completion message.
     EXPECT_TRUE(box.Messages().empty());
     EXPECT_TRUE(SameDocument("engine/edge/expected.XML", ReadFileBytes(out)));
@@ -76,7 +78,7 @@ TEST_F(Exchange, ConvertsEveryEmployeeItemAndPayRecord)
 TEST_F(Exchange, EmployeeListAloneGivesSeventeenEmptyRecordsAndTheCompletionMessage)
 {
     const auto out = dir.File("out.XML");
-    ASSERT_TRUE(Run(Paths(Fixture("employees.txt")), out, 1, "1"));
+    ASSERT_TRUE(Run(Paths(Fixture("employees.txt")), out, TransferMode::Normal, "1"));
     const auto xml = ReadFileBytes(out);
     EXPECT_EQ(Count(xml, "<SYAIN "), 4u);
     EXPECT_EQ(Count(xml, "<KYUUYO KUBUN="), 4u * 12);
@@ -94,7 +96,7 @@ TEST_F(Exchange, OnlyFunctionIdOneShowsTheCompletionMessage)
 {
     for (const char* id : {"3", "01", "1 ", ""}) {
         box.Clear();
-        ASSERT_TRUE(Run(Paths(Fixture("employees.txt")), dir.File("out.XML"), 1, id));
+        ASSERT_TRUE(Run(Paths(Fixture("employees.txt")), dir.File("out.XML"), TransferMode::Normal, id));
         EXPECT_TRUE(box.Messages().empty()) << "function id " << id;
     }
 }
@@ -103,7 +105,7 @@ TEST_F(Exchange, NoEmployeeRowsWritesNothingAndSaysSo)
 {
     const auto list = dir.Write("list.txt", "従業員(一覧表),テスト商事\r\n\r\nコード,氏名\r\n");
     const auto out = dir.File("out.XML");
-    EXPECT_FALSE(Run(Paths(list), out, 1, "1"));
+    EXPECT_FALSE(Run(Paths(list), out, TransferMode::Normal, "1"));
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(box.Texts(), std::vector<std::string>{corvane::CSormaKyuuyo::NoEmployeesMessage() + list});
 }
@@ -113,7 +115,7 @@ TEST_F(Exchange, MissingExportFileStopsBeforeWriting)
     auto paths = Paths(Fixture("employees.txt"));
     paths[0] = dir.File("gone.txt");
     const auto out = dir.File("out.XML");
-    EXPECT_FALSE(Run(paths, out, 1, "1"));
+    EXPECT_FALSE(Run(paths, out, TransferMode::Normal, "1"));
     EXPECT_FALSE(std::filesystem::exists(out));
     ASSERT_EQ(box.Texts().size(), 1u);
     EXPECT_EQ(box.Texts()[0], corvane::CSormaKyuuyo::FileMissingMessage());
@@ -125,7 +127,7 @@ TEST_F(Exchange, WriteFailureIsShownWithTheOutputPathAndIsNoSuccess)
     for (const auto& out : {dir.File("no-such-folder/out.XML"), dir.Path()}) {
         box.Clear();
         const auto before = dir.Listing();
-        EXPECT_FALSE(Run(Paths(list), out, 1, "1"));
+        EXPECT_FALSE(Run(Paths(list), out, TransferMode::Normal, "1"));
         ASSERT_EQ(box.Messages().size(), 1u) << out;
         const auto& shown = box.Messages()[0];
         EXPECT_NE(shown.text.find("中間ファイルを作成できませんでした。"), std::string::npos) << shown.text;

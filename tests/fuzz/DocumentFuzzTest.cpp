@@ -77,7 +77,7 @@ TEST_F(DocumentFuzz, RandomStoresGiveWellFormedShiftJisThatReadsBack)
                 e.department = syain->Item("所属名称");
         }
         const std::string company = alphabet.Text(rng, 16);
-        const int mode = rng.OneIn(2) ? kModeNormal : kModeEasy;
+        const TransferMode mode = rng.OneIn(2) ? TransferMode::Normal : TransferMode::Easy;
         ASSERT_EQ(store.ExportXML(file, mode, rng.OneIn(2) ? "1" : "3", company, alphabet.Text(rng, 3)),
                   fileio::WriteError::None);
 

@@ -35,15 +35,19 @@ protected:
 
     job::ConversionOutcome Convert(const RandomExports& exports, const std::string& year = "7")
     {
-        const std::string list = dir.File("employees.txt");
-        SummarySlots slots = MakeSummarySlots();
-        slots[3].path = dir.File("salary-04.txt");
+        job::Job job;
+        job.employeeList = dir.File("employees.txt");
+        job.slots[3].path = dir.File("salary-04.txt");
+        job.outputPath = out;
+        job.functionId = job::kStartedByUser;
+        job.filingYear = year;
+        job.companyName = exports.company;
         CSormaItemCheck items(settings);
         for (std::size_t i = 0; i < 4; ++i) {
             items.Entries()[i].chosenPayrollItem = RandomExports::SalaryColumns()[i + 2];
             items.Entries()[i].chosenPosition = static_cast<std::int32_t>(i + 2);
         }
-        return job::RunConversion(messenger, list, slots, out, 1, 1, items, year, exports.company);
+        return job::RunConversion(job, items, messenger);
     }
 
     test::TempDir dir;

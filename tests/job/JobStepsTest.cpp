@@ -73,6 +73,21 @@ protected:
     RecordingMessageBox box;
     corvane::platform::Messenger messenger{box};
     SummarySlots slots = MakeSummarySlots();
+
+    // The job of company サンプル商事 over `employeeList` and the slots.
+    job::Job JobOf(const std::string& employeeList, const std::string& out, corvane::TransferMode mode, int functionId,
+                   const std::string& year) const
+    {
+        job::Job job;
+        job.employeeList = employeeList;
+        job.slots = slots;
+        job.outputPath = out;
+        job.mode = mode;
+        job.functionId = functionId;
+        job.filingYear = year;
+        job.companyName = "サンプル商事";
+        return job;
+    }
 };
 
 TEST_F(JobSteps, SlotsAreLabelledByMonthAndBonusNumber)
@@ -270,7 +285,7 @@ TEST_F(JobSteps, SuccessfulConversionStoresTheCompanyLine)
     items.Entries()[3].chosenPayrollItem = "所得税";
     items.Entries()[3].chosenPosition = 5;
     const auto out = dir.File("out.XML");
-    const auto outcome = job::RunConversion(messenger, list, slots, out, 1, 3, items, "6", "サンプル商事");
+    const auto outcome = job::RunConversion(JobOf(list, out, corvane::TransferMode::Normal, 3, "6"), items, messenger);
     EXPECT_TRUE(outcome.converted);
     EXPECT_EQ(outcome.settingsError, corvane::fileio::WriteError::None);
     EXPECT_TRUE(std::filesystem::exists(out));
@@ -293,7 +308,7 @@ TEST_F(JobSteps, FailedConversionLeavesTheSettingsFile)
     items.LoadSettings();
     const auto empty = dir.Write("empty-list.txt", "従業員(一覧表),サンプル商事\r\n\r\nコード,氏名\r\n");
     const auto outcome =
-        job::RunConversion(messenger, empty, slots, dir.File("out.XML"), 0, 1, items, "6", "サンプル商事");
+        job::RunConversion(JobOf(empty, dir.File("out.XML"), corvane::TransferMode::Easy, 1, "6"), items, messenger);
     EXPECT_FALSE(outcome.converted);
     EXPECT_EQ(ReadFileBytes(items.SettingsPath()), settings);
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML")));
@@ -310,18 +325,18 @@ TEST_F(JobSteps, ConversionWithoutSummaryFilesKeepsTheCompanyLine)
     CSormaItemCheck items(dir.Write("Corvane.ENV", settings));
     items.LoadSettings();
     const auto outcome =
-        job::RunConversion(messenger, list, slots, dir.File("out.XML"), 1, 3, items, "8", "サンプル商事");
+        job::RunConversion(JobOf(list, dir.File("out.XML"), corvane::TransferMode::Normal, 3, "8"), items, messenger);
     EXPECT_TRUE(outcome.converted);
     EXPECT_EQ(ReadFileBytes(items.SettingsPath()), settings);
     ASSERT_NE(items.StoredLineFor("サンプル商事"), nullptr);
     EXPECT_EQ((*items.StoredLineFor("サンプル商事"))[1], "基本給");
 }
 
-TEST_F(JobSteps, EasyModeAndTheCompletionMessageFollowTheFlagAndFunctionId)
+TEST_F(JobSteps, EasyModeAndTheCompletionMessageFollowTheModeAndFunctionId)
 {
     CSormaItemCheck items(dir.File("Corvane.ENV"));
     const auto out = dir.File("out.XML");
-    ASSERT_TRUE(job::RunConversion(messenger, list, slots, out, 0, 1, items, "6", "サンプル商事").converted);
+    ASSERT_TRUE(job::RunConversion(JobOf(list, out, corvane::TransferMode::Easy, 1, "6"), items, messenger).converted);
     EXPECT_NE(ReadFileBytes(out).find("<MODE>EASY</MODE>"), std::string::npos);
     EXPECT_EQ(box.Texts(), std::vector<std::string>{corvane::ConversionCompletedMessage()});
 }

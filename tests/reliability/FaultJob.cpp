@@ -50,7 +50,14 @@ CSormaItemCheck FaultJob::Items(const std::string& settings) const
 
 job::ConversionOutcome FaultJob::Convert(const std::string& output, CSormaItemCheck& items)
 {
-    return job::RunConversion(messenger, list, slots, output, 1, 1, items, "6", company);
+    job::Job job;
+    job.employeeList = list;
+    job.slots = slots;
+    job.outputPath = output;
+    job.functionId = job::kStartedByUser;
+    job.filingYear = "6";
+    job.companyName = company;
+    return job::RunConversion(job, items, messenger);
 }
 
 job::ConversionOutcome FaultJob::Convert(const std::string& output, const std::string& settings)

@@ -97,7 +97,7 @@ TEST_F(OutputFault, InjectedWriteFailures)
         store.SetKoumoku(code, "営業部", "所属名称");
     }
     fileio::StringSink whole;
-    ASSERT_TRUE(store.WriteDocument(whole, 1, "1", company, "6"));
+    ASSERT_TRUE(store.WriteDocument(whole, TransferMode::Normal, "1", company, "6"));
     const std::size_t size = whole.Bytes().size();
     ASSERT_GT(size, 2u * 64 * 1024);
 
@@ -108,12 +108,13 @@ TEST_F(OutputFault, InjectedWriteFailures)
         const auto wrap = [limit](fileio::ByteSink& file) {
             return std::make_unique<test::FailAfterSink>(file, limit);
         };
-        EXPECT_EQ(store.ExportXML(output, 1, "1", company, "6", wrap), fileio::WriteError::Write) << limit;
+        EXPECT_EQ(store.ExportXML(output, TransferMode::Normal, "1", company, "6", wrap), fileio::WriteError::Write)
+            << limit;
         EXPECT_EQ(Differences(before, Snapshot(dir.Path())), "") << limit;
     }
     // Passing the whole document through the seam writes it.
     const auto pass = [size](fileio::ByteSink& file) { return std::make_unique<test::FailAfterSink>(file, size); };
-    EXPECT_EQ(store.ExportXML(output, 1, "1", company, "6", pass), fileio::WriteError::None);
+    EXPECT_EQ(store.ExportXML(output, TransferMode::Normal, "1", company, "6", pass), fileio::WriteError::None);
     EXPECT_EQ(test::ReadFileBytes(output), whole.Bytes());
     ReportFaults(static_cast<int>(std::size(limits)));
 }

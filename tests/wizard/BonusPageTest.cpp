@@ -63,9 +63,9 @@ TEST_F(BonusPage, EachRowsButtonFillsItsOwnSlot)
         EXPECT_EQ(w.Text(ControlId::BonusPath5), winter);
         EXPECT_EQ(w.Text(ControlId::BonusPath1), "");
     });
-    EXPECT_EQ(sheet->Slots()[14].path, bonus);
-    EXPECT_EQ(sheet->Slots()[16].path, winter);
-    EXPECT_EQ(sheet->Slots()[14].label, "賞与 03回分");
+    EXPECT_EQ(sheet->Job().slots[14].path, bonus);
+    EXPECT_EQ(sheet->Job().slots[16].path, winter);
+    EXPECT_EQ(sheet->Job().slots[14].label, "賞与 03回分");
     EXPECT_TRUE(fake.Messages().empty());
     const auto& r = fake.OpenRequests().back();
     EXPECT_EQ(r.title, "賞与ファイルを選択（TXTファイル）");
@@ -89,8 +89,8 @@ TEST_F(BonusPage, TheFocusedRowDecidesWhichSlotTheFileGoesTo)
         w.Focus(ControlId::BonusIntro);
         w.Command(ControlId::BonusBrowse1);
     });
-    EXPECT_EQ(sheet->Slots()[13].path, bonus);
-    EXPECT_EQ(sheet->Slots()[15].path, "");
+    EXPECT_EQ(sheet->Job().slots[13].path, bonus);
+    EXPECT_EQ(sheet->Job().slots[15].path, "");
     EXPECT_EQ(fake.OpenRequests().size(), 2u);
 }
 
@@ -104,7 +104,7 @@ TEST_F(BonusPage, ARefusedFileLeavesTheRowAsItWas)
         Choose(w, 1, otherCompany);
         EXPECT_EQ(w.Text(ControlId::BonusPath1), bonus);
     });
-    EXPECT_EQ(sheet->Slots()[12].path, bonus);
+    EXPECT_EQ(sheet->Job().slots[12].path, bonus);
     ASSERT_EQ(fake.Messages().size(), 1u);
     EXPECT_EQ(fake.Messages()[0].text, kRefused + otherCompany + "\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
@@ -128,9 +128,9 @@ TEST_F(BonusPage, AFileInAnotherSlotOrASalarySummaryIsRefused)
             EXPECT_EQ(w.Text(ControlId::BonusPath4), "");
         },
         {april});
-    EXPECT_EQ(sheet->Slots()[12].path, bonus);
+    EXPECT_EQ(sheet->Job().slots[12].path, bonus);
     for (std::size_t slot = 13; slot <= 15; ++slot)
-        EXPECT_EQ(sheet->Slots()[slot].path, "");
+        EXPECT_EQ(sheet->Job().slots[slot].path, "");
     EXPECT_EQ(Texts(), (std::vector<std::string>{kRefused + bonus + "\n", kRefused + april + "\n",
                                                  kRefused + aprilCopy + "\n"}));
 }
@@ -149,9 +149,9 @@ TEST_F(BonusPage, ClearAsksAndEmptiesAllFiveRowsOnOk)
             EXPECT_EQ(w.Text(ControlId::BonusPath1), answer == Answer::Ok ? "" : bonus);
             EXPECT_EQ(w.Text(ControlId::BonusPath4), answer == Answer::Ok ? "" : winter);
         });
-        EXPECT_EQ(sheet->Slots()[12].path, answer == Answer::Ok ? "" : bonus);
-        EXPECT_EQ(sheet->Slots()[15].path, answer == Answer::Ok ? "" : winter);
-        EXPECT_EQ(sheet->Slots()[15].label, "賞与 04回分");
+        EXPECT_EQ(sheet->Job().slots[12].path, answer == Answer::Ok ? "" : bonus);
+        EXPECT_EQ(sheet->Job().slots[15].path, answer == Answer::Ok ? "" : winter);
+        EXPECT_EQ(sheet->Job().slots[15].label, "賞与 04回分");
         ASSERT_FALSE(fake.Messages().empty());
         EXPECT_EQ(fake.Messages().back().text, "賞与 1回目～5回目の全ての設定内容をクリアします。\nよろしいですか？");
         EXPECT_EQ(fake.Messages().back().icon, Icon::Exclamation);
@@ -240,7 +240,7 @@ TEST_F(BonusPage, TheFieldsShowTheSlotsAfterTheEmployeeListChanged)
         w.Next();
         EXPECT_EQ(w.Text(ControlId::BonusPath1), "");
     });
-    EXPECT_EQ(sheet->Slots()[12].path, "");
+    EXPECT_EQ(sheet->Job().slots[12].path, "");
 }
 
 }  // namespace

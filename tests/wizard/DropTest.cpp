@@ -5,6 +5,7 @@
 #include "fileio/FileStatus.h"
 #include "job/FolderExports.h"
 #include "job/JobSteps.h"
+#include "job/PlaceExports.h"
 #include "preflight/ReconciliationReport.h"
 #include "support/RecordingMessageBox.h"
 #include "text/CsvRow.h"
@@ -83,7 +84,7 @@ TEST_F(Drops, OneFileOnTheEmployeePageIsABrowseChoiceOfIt)
         w.Back();
         // The same list again keeps the slots; a refused file empties everything.
         w.Drop({employees}, ControlId::EmployeePath);
-        EXPECT_EQ(sheet->Slots()[3].path, salary);
+        EXPECT_EQ(sheet->Job().slots[3].path, salary);
         w.Drop({salary});
         EXPECT_EQ(w.Text(ControlId::EmployeePath), "");
         EXPECT_EQ(w.Buttons(), platform::kWizBack);
@@ -91,8 +92,8 @@ TEST_F(Drops, OneFileOnTheEmployeePageIsABrowseChoiceOfIt)
     });
     ExpectNoErrors();
     EXPECT_EQ(fake.OpenRequests().size(), 1u);  // the salary page's only
-    EXPECT_EQ(sheet->EmployeeListPath(), "");
-    EXPECT_EQ(sheet->Slots()[3].path, "");
+    EXPECT_EQ(sheet->Job().employeeList, "");
+    EXPECT_EQ(sheet->Job().slots[3].path, "");
     ASSERT_EQ(fake.Messages().size(), 1u);
     EXPECT_EQ(fake.Messages()[0].text, kEmployeeRefused);
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
@@ -140,8 +141,8 @@ TEST_F(Drops, AFolderFillsTheListAndTheSlotsAsTheirPagesWouldAndSaysWhatItRead)
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Information);
     EXPECT_EQ(fake.Messages()[0].waitDepth, 0);
     EXPECT_EQ(fake.WaitCursorsShown(), 2);
-    EXPECT_EQ(sheet->Slots()[5].path, "");
-    EXPECT_EQ(sheet->Slots()[13].path, In(folder, "a-winter.txt"));
+    EXPECT_EQ(sheet->Job().slots[5].path, "");
+    EXPECT_EQ(sheet->Job().slots[13].path, In(folder, "a-winter.txt"));
 }
 
 TEST_F(Drops, TheSummarySaysWhatWasLeftOutAndWhichBonusesWentByName)
@@ -153,7 +154,7 @@ TEST_F(Drops, TheSummarySaysWhatWasLeftOutAndWhichBonusesWentByName)
     RunSheet([&](FakeWizard& w) {
         w.Next();
         w.Drop({folder});
-        EXPECT_EQ(sheet->Slots()[14].path, undated);
+        EXPECT_EQ(sheet->Job().slots[14].path, undated);
         // An export that cannot be read refuses the folder; the job stays.
         Write("company/d-bonus.txt", "\x1A" + TestDataBytes("engine/edge/bonus-1.txt"));
         w.Drop({folder});
@@ -173,7 +174,7 @@ TEST_F(Drops, TheSummarySaysWhatWasLeftOutAndWhichBonusesWentByName)
             "\n\n" + job::UndatedBonusNote(sorted, platform::Messenger(box)));
     EXPECT_NE(texts[1].find(In(folder, "d-bonus.txt")), std::string::npos) << texts[1];
     EXPECT_EQ(fake.Messages()[1].icon, Icon::Warning);
-    EXPECT_EQ(sheet->Slots()[14].path, undated);
+    EXPECT_EQ(sheet->Job().slots[14].path, undated);
 }
 
 TEST_F(Drops, SeveralFilesOnTheEmployeePageAreSortedLikeAFolder)
@@ -193,7 +194,7 @@ TEST_F(Drops, SeveralFilesOnTheEmployeePageAreSortedLikeAFolder)
               (std::vector<std::string>{Summary(In(loose, "employees.txt"), "給与集計表：なし\n賞与集計表：なし", {}),
                                         Summary(In(folder, "employees.txt"), "給与集計表：1か月分\n賞与集計表：なし",
                                                 {In(folder, "notes.pdf"), loose})}));
-    EXPECT_EQ(sheet->Slots()[3].path, In(folder, "salary-04.txt"));
+    EXPECT_EQ(sheet->Job().slots[3].path, In(folder, "salary-04.txt"));
 }
 
 TEST_F(Drops, AFolderOrFilesThatMakeNoJobAreRefusedAndChangeNothing)
@@ -231,8 +232,67 @@ TEST_F(Drops, AFolderOrFilesThatMakeNoJobAreRefusedAndChangeNothing)
     EXPECT_EQ(texts[2], "ドロップされたファイルに従業員(一覧表)のエクスポートファイルがありません。");
     for (const auto& message : fake.Messages())
         EXPECT_EQ(message.icon, Icon::Warning);
-    EXPECT_EQ(sheet->EmployeeListPath(), employees);
-    EXPECT_EQ(sheet->Slots()[3].path, salary);
+    EXPECT_EQ(sheet->Job().employeeList, employees);
+    EXPECT_EQ(sheet->Job().slots[3].path, salary);
+}
+
+// The folder button places a folder's files as job::PlaceExports does (the
+// converter's FolderBatchTest shows the same of --folder).
+TEST_F(Drops, TheFolderButtonPlacesAFolderAsPlaceExportsPlacesIt)
+{
+    const std::string employees = Employees();
+    const std::string salary = Salary(4);
+    const std::string folder = CompanyFolder();
+    RecordingMessageBox box;
+    const platform::Messenger messenger(box);
+    const auto place = [&](job::Job& job) {
+        return job::PlaceExports(job::SortFolder(folder, messenger), job, messenger).refusal;
+    };
+    job::Job clean;
+    ASSERT_EQ(place(clean), "");
+    std::string refusal;
+    const std::string link = In(folder, "c-summer.txt");
+#ifndef _WIN32
+    // A second name (a hard link) of the summer bonus, paid on the same day:
+    // PlaceExports refuses it by name.
+    std::filesystem::create_hard_link(In(folder, "b-summer.txt"), link);
+    job::Job refused;
+    refusal = place(refused);
+    EXPECT_NE(refusal.find(link), std::string::npos) << refusal;
+#endif
+    RunSheet([&](FakeWizard& w) {
+        w.Next();
+        ChooseFiles(fake, w, ControlId::EmployeeBrowse, {employees});
+        w.Next();
+        ChooseFiles(fake, w, ControlId::SalaryBrowse, {salary});
+        w.Back();
+        const job::Job before = sheet->Job();
+        if (!refusal.empty()) {
+            // Refused: every earlier choice stays.
+            fake.QueueFolder(folder);
+            w.Press(ControlId::EmployeeFolder);
+            EXPECT_EQ(sheet->Job(), before);
+            EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
+            EXPECT_TRUE(w.CanNext());
+            std::filesystem::remove(link);
+        }
+        fake.QueueFolder(folder);
+        w.Press(ControlId::EmployeeFolder);
+        job::Job placed = before;
+        placed.employeeList = clean.employeeList;
+        placed.companyName = clean.companyName;
+        placed.slots = clean.slots;
+        EXPECT_EQ(sheet->Job(), placed);
+        w.Cancel();
+    });
+    ExpectNoErrors();
+    const auto& shown = fake.Messages();
+    ASSERT_EQ(shown.size(), refusal.empty() ? 1u : 2u);
+    if (!refusal.empty()) {
+        EXPECT_EQ(shown[0].text, refusal);
+        EXPECT_EQ(shown[0].icon, Icon::Warning);
+    }
+    EXPECT_EQ(shown.back().icon, Icon::Information);
 }
 
 TEST_F(Drops, FilesOnTheSalaryPageAreOneBrowseAction)
@@ -290,9 +350,9 @@ TEST_F(Drops, FilesOnABonusRowFillItAndTheEmptyRowsBelowInPaymentOrder)
         w.Cancel();
     });
     ExpectNoErrors();
-    EXPECT_EQ(sheet->Slots()[13].path, summer);
-    EXPECT_EQ(sheet->Slots()[15].path, winter);
-    EXPECT_EQ(sheet->Slots()[16].path, extra1);
+    EXPECT_EQ(sheet->Job().slots[13].path, summer);
+    EXPECT_EQ(sheet->Job().slots[15].path, winter);
+    EXPECT_EQ(sheet->Job().slots[16].path, extra1);
     const auto texts = Texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0], kBonusRefused + april + "\n");

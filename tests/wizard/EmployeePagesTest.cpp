@@ -27,7 +27,7 @@ TEST_F(StartPage, SimpleModeSurvivesGoingBackAndIsStoredAsZero)
         w.Cancel();
     });
     ExpectNoErrors();
-    EXPECT_EQ(sheet->StandardModeFlag(), 0);
+    EXPECT_EQ(sheet->Job().mode, TransferMode::Easy);
 }
 
 class EmployeePage : public WizardTest {
@@ -47,8 +47,8 @@ TEST_F(EmployeePage, AValidListIsShownStoredAndYieldsTheCompany)
         w.Cancel();
     });
     ExpectNoErrors();
-    EXPECT_EQ(sheet->EmployeeListPath(), employees);
-    EXPECT_EQ(sheet->CompanyName(), "テスト&商事<株>");
+    EXPECT_EQ(sheet->Job().employeeList, employees);
+    EXPECT_EQ(sheet->Job().companyName, "テスト&商事<株>");
     ASSERT_EQ(fake.OpenRequests().size(), 1u);
     const auto& r = fake.OpenRequests()[0];
     EXPECT_EQ(r.title, "従業員一覧表ファイルを選択（TXTファイル）");
@@ -77,7 +77,7 @@ TEST_F(EmployeePage, ASalarySummaryIsRefusedAndEmptiesTheField)
     EXPECT_EQ(fake.Messages()[0].text, kRefused);
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
     EXPECT_EQ(fake.Messages()[0].buttons, platform::Buttons::Ok);
-    EXPECT_EQ(sheet->EmployeeListPath(), "");
+    EXPECT_EQ(sheet->Job().employeeList, "");
     // The dialog proposed the file shown before.
     EXPECT_EQ(fake.OpenRequests()[1].initialFileName, employees);
 }
@@ -95,7 +95,7 @@ TEST_F(EmployeePage, CancellingTheDialogChangesNothing)
         w.Cancel();
     });
     ExpectNoErrors();
-    EXPECT_EQ(sheet->EmployeeListPath(), employees);
+    EXPECT_EQ(sheet->Job().employeeList, employees);
 }
 
 // What becomes of the summary slots and the correspondence choices when
@@ -139,9 +139,9 @@ TEST_P(EmployeeListChangedAgain, EmptiesEverythingChosenAfterIt)
         w.Cancel();
     });
     ExpectNoErrors();
-    EXPECT_EQ(sheet->Slots()[3].path, c.slotsKept ? salary : "");
-    EXPECT_EQ(sheet->Slots()[13].path, c.slotsKept ? bonus : "");
-    EXPECT_EQ(sheet->Slots()[3].label, "給与 04月分");
+    EXPECT_EQ(sheet->Job().slots[3].path, c.slotsKept ? salary : "");
+    EXPECT_EQ(sheet->Job().slots[13].path, c.slotsKept ? bonus : "");
+    EXPECT_EQ(sheet->Job().slots[3].label, "給与 04月分");
     EXPECT_EQ(sheet->Items().Entries()[0].chosenPayrollItem, c.slotsKept ? "課税支給合計" : "");
     EXPECT_EQ(sheet->Items().Entries()[0].chosenPosition, c.slotsKept ? 2 : -1);
 }

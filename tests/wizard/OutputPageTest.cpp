@@ -61,7 +61,7 @@ TEST_F(OutputPage, WithoutAnOutputPathNothingEnablesFinish)
         EXPECT_FALSE(w.CanFinish());
         EXPECT_TRUE(w.Enabled(ControlId::OutputBrowse));
     });
-    EXPECT_EQ(sheet->OutputPath(), "");
+    EXPECT_EQ(sheet->Job().outputPath, "");
 }
 
 TEST_F(OutputPage, BrowseProposesTheCompanyNameAndShowsTheChosenPath)
@@ -77,7 +77,7 @@ TEST_F(OutputPage, BrowseProposesTheCompanyNameAndShowsTheChosenPath)
         EXPECT_EQ(w.Text(ControlId::NameEdit), "chosen.XML");
         EXPECT_TRUE(w.CanFinish());
     });
-    EXPECT_EQ(sheet->OutputPath(), chosen);
+    EXPECT_EQ(sheet->Job().outputPath, chosen);
     ASSERT_EQ(fake.SaveRequests().size(), 2u);
     const auto& r = fake.SaveRequests()[0];
     EXPECT_EQ(r.title, "名前を付けて保存");
@@ -112,7 +112,7 @@ TEST_P(NameCheck, TypedNamesChangeTheOutputPathWhenTheyAreFileNames)
             EXPECT_EQ(w.Text(ControlId::NameEdit), c.typed);
         },
         1, old);
-    EXPECT_EQ(sheet->OutputPath(), dir.File(c.fileName));
+    EXPECT_EQ(sheet->Job().outputPath, dir.File(c.fileName));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -151,13 +151,13 @@ TEST_P(FilingYear, OnlyALeadingNumberFrom1To98Passes)
         3, output);
     if (c.accepted) {
         EXPECT_TRUE(fake.Messages().empty());
-        EXPECT_EQ(sheet->FilingYear(), c.typed);
+        EXPECT_EQ(sheet->Job().filingYear, c.typed);
         EXPECT_TRUE(fileio::FileExists(output));
     } else {
         EXPECT_EQ(Texts(), std::vector<std::string>{job::FilingYearRefusedMessage()});
         EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
         EXPECT_EQ(fake.Messages()[0].waitDepth, 1);
-        EXPECT_EQ(sheet->FilingYear(), "26");
+        EXPECT_EQ(sheet->Job().filingYear, "26");
         EXPECT_FALSE(fileio::FileExists(output));
     }
 }
@@ -199,7 +199,7 @@ TEST_F(OutputPage, BackStoresTheYearAndPassesOverTheCorrespondencePageWhenNotNee
         w.Next();
         EXPECT_EQ(w.Text(ControlId::YearEdit), "30");
     });
-    EXPECT_EQ(sheet->FilingYear(), "30");
+    EXPECT_EQ(sheet->Job().filingYear, "30");
 }
 
 TEST_F(OutputPage, BackWithANonStandardReferenceGoesToTheCorrespondencePage)

@@ -93,7 +93,7 @@ TEST_F(SalaryPage, TwoFilesForOneMonthEmptyItAndLeaveTheOthers)
     ASSERT_EQ(fake.Messages().size(), 1u);
     EXPECT_EQ(fake.Messages()[0].text, kHead + messages::SameMonthSection() + "[05月]\n" + mayA + "\n" + mayB + "\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
-    EXPECT_EQ(sheet->Slots()[4].path, "");
+    EXPECT_EQ(sheet->Job().slots[4].path, "");
 }
 
 TEST_F(SalaryPage, RefusedFilesAreListedUnderTheirReasonAndTheGoodOnesPlaced)
@@ -155,9 +155,9 @@ TEST_P(ClearMonths, AsksBeforeEmptyingTheSelectedFilledMonths)
     EXPECT_EQ(Texts(), c.messages);
     for (const auto& m : fake.Messages())
         EXPECT_EQ(m.icon, Icon::Warning);
-    EXPECT_EQ(sheet->Slots()[3].path, c.aprilKept ? april : "");
-    EXPECT_EQ(sheet->Slots()[3].label, "給与 04月分");
-    EXPECT_EQ(sheet->Slots()[4].path, c.mayKept ? may : "");
+    EXPECT_EQ(sheet->Job().slots[3].path, c.aprilKept ? april : "");
+    EXPECT_EQ(sheet->Job().slots[3].label, "給与 04月分");
+    EXPECT_EQ(sheet->Job().slots[4].path, c.mayKept ? may : "");
 }
 
 const std::string kAsk = "選択された月区分の設定内容をクリアします。\nよろしいですか？";
@@ -193,7 +193,7 @@ TEST_F(SalaryPage, NextStaysWhenOutputConditionsDiffer)
     ASSERT_EQ(fake.Messages().size(), 1u);
     EXPECT_EQ(fake.Messages()[0].text, kHead + messages::NotSameConditionsSection() + may + "\n" + june + "\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
-    EXPECT_EQ(sheet->Slots()[4].path, may);
+    EXPECT_EQ(sheet->Job().slots[4].path, may);
 }
 
 TEST_F(SalaryPage, TheGuideIsTheSummaryGuide)

@@ -139,7 +139,7 @@ TEST_F(Startup, TheDefaultFilingYearIsTheYearOfTheLocalDatesEra)
     for (const auto& [today, text] : cases) {
         fake.SetToday(today);
         CVdWizSheet s(services, platform::AppTitle(), platform::kNoWindow);
-        EXPECT_EQ(s.FilingYear(), text);
+        EXPECT_EQ(s.Job().filingYear, text);
     }
 }
 

@@ -48,8 +48,8 @@ platform::WizardResult WizardTest::RunSheet(FakePlatform::WizardScript script, i
                                             const std::string& outputPath)
 {
     sheet = std::make_unique<CVdWizSheet>(services, platform::AppTitle(), platform::kNoWindow);
-    sheet->SetFunctionId(functionId);
-    sheet->SetOutputPath(outputPath);
+    sheet->Job().functionId = functionId;
+    sheet->Job().outputPath = outputPath;
     fake.ScriptWizard(std::move(script));
     return fake.RunWizard(*sheet, platform::kNoWindow);
 }

@@ -33,13 +33,13 @@ protected:
     std::string Document() const
     {
         fileio::StringSink sink;
-        EXPECT_TRUE(store.WriteDocument(sink, 1, "1", "会社", "26"));
+        EXPECT_TRUE(store.WriteDocument(sink, TransferMode::Normal, "1", "会社", "26"));
         return sink.Bytes();
     }
 
     WriteError Export(const std::string& path, const CExportXMLVeld::SinkWrapper& wrap = {}) const
     {
-        return store.ExportXML(path, 1, "1", "会社", "26", wrap);
+        return store.ExportXML(path, TransferMode::Normal, "1", "会社", "26", wrap);
     }
 
     test::TempDir dir;
@@ -54,7 +54,7 @@ TEST_F(ExportXMLTest, FileHoldsTheDocumentAndReplacesAnOldOne)
     ASSERT_GT(document.size(), 3u * 64 * 1024);
     const auto path = dir.Write("out.xml", std::string(document.size() + 1000, 'x'));
 
-    EXPECT_EQ(store.ExportXML(path, 1, "1", "会社", "26"), WriteError::None);
+    EXPECT_EQ(store.ExportXML(path, TransferMode::Normal, "1", "会社", "26"), WriteError::None);
     EXPECT_EQ(ReadFileBytes(path), document);
     EXPECT_EQ(dir.Listing(), "out.xml\n");
     EXPECT_TRUE(box.Messages().empty());

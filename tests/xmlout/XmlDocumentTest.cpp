@@ -36,7 +36,7 @@ void FillTwoEmployees(CExportXMLVeld& store)
     store.SetKoumoku("0002", "1", "現況");
 }
 
-std::string Document(const CExportXMLVeld& store, int mode, const std::string& company = "株式会社テスト")
+std::string Document(const CExportXMLVeld& store, TransferMode mode, const std::string& company = "株式会社テスト")
 {
     fileio::StringSink sink;
     EXPECT_TRUE(store.WriteDocument(sink, mode, "1", company, "26"));
@@ -53,26 +53,26 @@ protected:
 TEST_F(XmlDocumentTest, NormalModeDocumentIsExact)
 {
     FillTwoEmployees(store);
-    EXPECT_TRUE(SameDocument("xmlout/normal.XML", Document(store, 1)));
+    EXPECT_TRUE(SameDocument("xmlout/normal.XML", Document(store, TransferMode::Normal)));
 }
 
 TEST_F(XmlDocumentTest, EasyModeDocumentIsExact)
 {
     FillTwoEmployees(store);
-    EXPECT_TRUE(SameDocument("xmlout/easy.XML", Document(store, 2)));
+    EXPECT_TRUE(SameDocument("xmlout/easy.XML", Document(store, TransferMode::Easy)));
     EXPECT_TRUE(box.Messages().empty());
 }
 
 TEST_F(XmlDocumentTest, EmptyStoreGivesEmptyDataElement)
 {
     fileio::StringSink sink;
-    ASSERT_TRUE(store.WriteDocument(sink, 2, "3", "", "7"));
+    ASSERT_TRUE(store.WriteDocument(sink, TransferMode::Easy, "3", "", "7"));
     EXPECT_TRUE(SameDocument("xmlout/empty-store.XML", sink.Bytes()));
 }
 
 TEST_F(XmlDocumentTest, CompanyNameIsEscapedOnce)
 {
-    const auto document = Document(store, 1, "A&B <C> &amp;");
+    const auto document = Document(store, TransferMode::Normal, "A&B <C> &amp;");
     EXPECT_NE(document.find("\r\n        <KOMONSAKINAME>A&amp;B &lt;C&gt; &amp;amp;</KOMONSAKINAME>\r\n"),
               std::string::npos)
         << document;
@@ -81,7 +81,7 @@ TEST_F(XmlDocumentTest, CompanyNameIsEscapedOnce)
 TEST_F(XmlDocumentTest, SyainAttributesAreEscaped)
 {
     store.SetSyain("A\"1'&", "<山田>");
-    const auto document = Document(store, 1);
+    const auto document = Document(store, TransferMode::Normal);
     EXPECT_NE(document.find("\r\n        <SYAIN CODE=\"A&quot;1&apos;&amp;\" NAME=\"&lt;山田&gt;\">\r\n"),
               std::string::npos)
         << document;

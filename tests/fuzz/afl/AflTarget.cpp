@@ -137,7 +137,7 @@ void Conversion(const test::TempDir& dir, const std::string& input)
     paths.push_back(list);
     CExchangeFromSormaToVeld engine(messenger);
     const std::string out = dir.File("out.XML");
-    if (engine.Exchange(paths, static_cast<int>(paths.size()), out, 1, "3", items, "6")) {
+    if (engine.Exchange(paths, static_cast<int>(paths.size()), out, corvane::TransferMode::Normal, "3", items, "6")) {
         std::ifstream in(out, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         Require(text::IsWellFormedText(bytes), "the document holds only characters XML can carry");

@@ -1,0 +1,60 @@
+#include "job/PlaceExports.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "job/JobSteps.h"
+
+namespace corvane::job {
+
+namespace {
+
+int FilledSlots(const SummarySlots& slots, int from, int to)
+{
+    return static_cast<int>(
+        std::count_if(slots.begin() + from, slots.begin() + to, [](const auto& slot) { return !slot.path.empty(); }));
+}
+
+}  // namespace
+
+Placement PlaceExports(const FolderExports& exports, Job& job, const platform::Messenger& messenger)
+{
+    Placement placement;
+    if (!exports.refusal.empty()) {
+        placement.refusal = exports.refusal;
+        return placement;
+    }
+    const auto company = EmployeeListCompany(exports.employees);
+    if (!company) {
+        placement.refusal = EmployeeListRefusedMessage(exports.employees);
+        return placement;
+    }
+
+    // Placed on a copy: a refused file leaves every earlier choice as it was.
+    Job placed = job;
+    placed.employeeList = exports.employees;
+    placed.companyName = *company;
+    placed.slots = MakeSummarySlots();
+    placement.refusal = PlaceSalaryFiles(placed.employeeList, exports.salary, placed.slots, messenger);
+    std::vector<std::string> refusedBonuses;
+    for (std::size_t i = 0; i < exports.bonus.size(); ++i) {
+        const std::string& path = exports.bonus[i];
+        const int slot = kSalarySlotCount + static_cast<int>(i);
+        if (slot < kSummarySlotCount && AcceptBonusFile(placed.employeeList, path, placed.slots, slot))
+            placed.slots[static_cast<std::size_t>(slot)].path = path;
+        else
+            refusedBonuses.push_back(path);
+    }
+    if (!refusedBonuses.empty())
+        placement.refusal +=
+            (placement.refusal.empty() ? "" : "\n") + BonusFilesRefusedMessage(refusedBonuses, messenger);
+    if (!placement.refusal.empty())
+        return placement;
+
+    job = std::move(placed);
+    placement.months = FilledSlots(job.slots, 0, kSalarySlotCount);
+    placement.bonuses = FilledSlots(job.slots, kSalarySlotCount, kSummarySlotCount);
+    return placement;
+}
+
+}  // namespace corvane::job
