@@ -9,7 +9,7 @@
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "preflight/Figure.h"
 #include "items/CSormaItemCheck.h"
-#include "sormaexport/CSormaKyuuyo.h"
+#include "sormaexport/ReadView.h"
 #include "sormaexport/ExportLayout.h"
 #include "text/Cp932.h"
 
@@ -107,10 +107,10 @@ std::string Loosened(std::string_view code)
     return std::string(code);
 }
 
-std::string Person(const CSormaKyuuyo& reader, const SORMADATA& record, std::int32_t nameColumn)
+std::string Person(const RecordView& record, std::int32_t nameColumn)
 {
-    const std::string_view name = reader.EmployeeValue(record, nameColumn);
-    return name.empty() ? record.code : record.code + " " + std::string(name);
+    const std::string_view name = record.EmployeeValue(nameColumn);
+    return name.empty() ? record.Code() : record.Code() + " " + std::string(name);
 }
 
 const ExportFileFacts* EmployeeListFacts(const std::vector<ExportFileFacts>& files)
@@ -134,33 +134,35 @@ Finding Make(FindingKind kind, const std::string& file, long line, std::string e
     return Finding{kind, file, line, std::move(employee), count, std::move(text)};
 }
 
-void UnlistedCodes(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
+void UnlistedCodes(const ReadView& read, std::vector<Finding>& findings)
 {
-    const auto& files = reader.FileFacts();
+    const auto& files = read.Files();
     struct Unlisted {
         Examples codes;
         std::size_t loose = 0;
         std::string first;
     };
-    std::array<Unlisted, 32> byEntry{};
+    std::array<Unlisted, kMaxTrackedFiles> byEntry{};
     std::unordered_set<std::string> listed;
     bool any = false;
-    for (const auto& record : reader.Records()) {
-        if (reader.IsListed(record) || record.files == 0)
+    for (std::size_t r = 0; r < read.RecordCount(); ++r) {
+        const RecordView record = read.Record(r);
+        if (record.Listed() || record.Files() == 0)
             continue;
         if (!any) {
-            for (const auto& other : reader.Records()) {
-                if (reader.IsListed(other))
-                    listed.insert(Loosened(other.code));
+            for (std::size_t o = 0; o < read.RecordCount(); ++o) {
+                const RecordView other = read.Record(o);
+                if (other.Listed())
+                    listed.insert(Loosened(other.Code()));
             }
             any = true;
         }
-        const bool loose = listed.count(Loosened(record.code)) != 0;
-        for (std::uint32_t bits = record.files; bits != 0; bits &= bits - 1) {
+        const bool loose = listed.count(Loosened(record.Code())) != 0;
+        for (FileMask bits = record.Files(); bits != 0; bits &= bits - 1) {
             Unlisted& unlisted = byEntry[static_cast<std::size_t>(std::countr_zero(bits))];
             if (unlisted.codes.Count() == 0)
-                unlisted.first = record.code;
-            unlisted.codes.Add(record.code);
+                unlisted.first = record.Code();
+            unlisted.codes.Add(record.Code());
             unlisted.loose += loose ? 1 : 0;
         }
     }
@@ -183,26 +185,26 @@ void UnlistedCodes(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
     }
 }
 
-void NoFigures(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
+void NoFigures(const ReadView& read, std::vector<Finding>& findings)
 {
-    const auto& files = reader.FileFacts();
+    const auto& files = read.Files();
     if (std::none_of(files.begin(), files.end(), IsReadSummary))
         return;
-    const std::int32_t nameColumn = reader.EmployeeColumnNumber(kNameColumn);
-    const std::int32_t statusColumn = reader.EmployeeColumnNumber(kStatusColumn);
-    const std::int32_t leftColumn = reader.EmployeeColumnNumber(kLeftColumn);
+    const std::int32_t nameColumn = read.EmployeeColumnNumber(kNameColumn);
+    const std::int32_t statusColumn = read.EmployeeColumnNumber(kStatusColumn);
+    const std::int32_t leftColumn = read.EmployeeColumnNumber(kLeftColumn);
     Examples people;
     std::string first;
-    for (const auto& record : reader.Records()) {
-        if (record.filledPeriods != 0 || !reader.IsListed(record))
+    for (std::size_t r = 0; r < read.RecordCount(); ++r) {
+        const RecordView record = read.Record(r);
+        if (record.HasFigures() || !record.Listed())
             continue;
         // Who left may have left before the months chosen.
-        if (reader.EmployeeValue(record, statusColumn).starts_with(kLeftStatus) ||
-            !reader.EmployeeValue(record, leftColumn).empty())
+        if (record.EmployeeValue(statusColumn).starts_with(kLeftStatus) || !record.EmployeeValue(leftColumn).empty())
             continue;
         if (people.Count() == 0)
-            first = record.code;
-        people.Add(Person(reader, record, nameColumn));
+            first = record.Code();
+        people.Add(Person(record, nameColumn));
     }
     if (people.Count() == 0)
         return;
@@ -260,25 +262,26 @@ void RowShapes(const std::vector<ExportFileFacts>& files, std::vector<Finding>& 
     }
 }
 
-void BadDates(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
+void BadDates(const ReadView& read, std::vector<Finding>& findings)
 {
-    const ExportFileFacts* list = EmployeeListFacts(reader.FileFacts());
+    const ExportFileFacts* list = EmployeeListFacts(read.Files());
     if (!list)
         return;
-    const std::int32_t nameColumn = reader.EmployeeColumnNumber(kNameColumn);
+    const std::int32_t nameColumn = read.EmployeeColumnNumber(kNameColumn);
     for (const char* column : kDateColumns) {
-        const std::int32_t number = reader.EmployeeColumnNumber(column);
+        const std::int32_t number = read.EmployeeColumnNumber(column);
         Examples people;
         std::string first;
-        for (const auto& record : reader.Records()) {
-            if (!reader.IsListed(record))
+        for (std::size_t r = 0; r < read.RecordCount(); ++r) {
+            const RecordView record = read.Record(r);
+            if (!record.Listed())
                 continue;
-            const std::string_view value = reader.EmployeeValue(record, number);
+            const std::string_view value = record.EmployeeValue(number);
             if (value.empty() || IsDate(CExchangeFromSormaToVeld::ConvertDate(std::string(value))))
                 continue;
             if (people.Count() == 0)
-                first = record.code;
-            people.Add(Person(reader, record, nameColumn) + Quoted(value));
+                first = record.Code();
+            people.Add(Person(record, nameColumn) + Quoted(value));
         }
         if (people.Count() == 0)
             continue;
@@ -290,9 +293,9 @@ void BadDates(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
     }
 }
 
-void NotNumbers(const CSormaKyuuyo& reader, const CSormaItemCheck& items, std::vector<Finding>& findings)
+void NotNumbers(const ReadView& read, const CSormaItemCheck& items, std::vector<Finding>& findings)
 {
-    const auto& files = reader.FileFacts();
+    const auto& files = read.Files();
     std::array<const ExportFileFacts*, kLastPeriod + 1> fileOfPeriod{};
     for (const auto& facts : files) {
         if (IsReadSummary(facts) && facts.period >= 1 && facts.period <= kLastPeriod)
@@ -308,17 +311,18 @@ void NotNumbers(const CSormaKyuuyo& reader, const CSormaItemCheck& items, std::v
     std::vector<std::int32_t> numbers;
     numbers.reserve(entries.size());
     for (const auto& entry : entries)
-        numbers.push_back(entry.chosenPosition >= 0 ? reader.PayItemNumber(entry.defaultPayrollItem) : -1);
+        numbers.push_back(entry.chosenPosition >= 0 ? read.PayItemNumber(entry.defaultPayrollItem) : -1);
     const std::size_t used = std::min<std::size_t>(entries.size(), 4);
     numbers.resize(used);
-    for (const auto& record : reader.Records()) {
-        reader.VisitPayValues(record, numbers, [&](int period, std::size_t e, std::string_view value) {
+    for (std::size_t r = 0; r < read.RecordCount(); ++r) {
+        const RecordView record = read.Record(r);
+        record.VisitPayValues(numbers, [&](int period, std::size_t e, std::string_view value) {
             if (IsNumber(value))
                 return;
             Wrong& found = wrong[static_cast<std::size_t>(period)][e];
             if (found.values.Count() == 0)
-                found.first = record.code;
-            found.values.Add(record.code + Quoted(value));
+                found.first = record.Code();
+            found.values.Add(record.Code() + Quoted(value));
         });
     }
     for (int period = 1; period <= kLastPeriod; ++period) {
@@ -338,14 +342,14 @@ void NotNumbers(const CSormaKyuuyo& reader, const CSormaItemCheck& items, std::v
 
 }  // namespace
 
-std::vector<Finding> VerifyExports(const CSormaKyuuyo& reader, const CSormaItemCheck& items)
+std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& items)
 {
     std::vector<Finding> findings;
-    UnlistedCodes(reader, findings);
-    NoFigures(reader, findings);
-    RowShapes(reader.FileFacts(), findings);
-    BadDates(reader, findings);
-    NotNumbers(reader, items, findings);
+    UnlistedCodes(read, findings);
+    NoFigures(read, findings);
+    RowShapes(read.Files(), findings);
+    BadDates(read, findings);
+    NotNumbers(read, items, findings);
     return findings;
 }
 
