@@ -8,7 +8,9 @@ const std::string& KindTitle(FindingKind kind)
 {
     static const std::map<FindingKind, std::string> titles = {
         {FindingKind::UnlistedCodes, "従業員一覧表にない従業員コード"},
+        {FindingKind::ShiftedRow, "従業員コードが読めない行"},
         {FindingKind::NoFigures, "集計表に行がない従業員"},
+        {FindingKind::EmptySummary, "従業員の行がない集計表"},
         {FindingKind::FieldCount, "項目の数が合わない行"},
         {FindingKind::UnpairedQuotes, "ダブルクォーテーションが合わない行"},
         {FindingKind::CutOff, "途中で切れたファイル"},

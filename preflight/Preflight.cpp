@@ -107,10 +107,20 @@ std::string Loosened(std::string_view code)
     return std::string(code);
 }
 
+std::string Person(const std::string& code, std::string_view name)
+{
+    return name.empty() ? code : code + " " + std::string(name);
+}
+
 std::string Person(const RecordView& record, std::int32_t nameColumn)
 {
-    const std::string_view name = record.EmployeeValue(nameColumn);
-    return name.empty() ? record.Code() : record.Code() + " " + std::string(name);
+    return Person(record.Code(), record.EmployeeValue(nameColumn));
+}
+
+// An employee known only by code, named as the employee list names him.
+std::string Person(const ReadView& read, const std::string& code, std::int32_t nameColumn)
+{
+    return Person(code, read.EmployeeValue(code, nameColumn));
 }
 
 const ExportFileFacts* EmployeeListFacts(const std::vector<ExportFileFacts>& files)
@@ -185,6 +195,32 @@ void UnlistedCodes(const ReadView& read, std::vector<Finding>& findings)
     }
 }
 
+void ShiftedRows(const ReadView& read, std::vector<Finding>& findings)
+{
+    const std::int32_t nameColumn = read.EmployeeColumnNumber(kNameColumn);
+    for (const auto& facts : read.Files()) {
+        const auto& sample = facts.shiftedRows;
+        if (sample.count == 0)
+            continue;
+        Examples rows;
+        for (std::size_t i = 0; i < sample.lines.size(); ++i) {
+            const std::string line = std::to_string(sample.lines[i]) + "行目";
+            const std::string& code = sample.codes[i];
+            rows.Add(code.empty() ? line : Person(read, code, nameColumn) + "（" + line + "）");
+        }
+        findings.push_back(
+            Make(FindingKind::ShiftedRow, facts.path, sample.lines.front(), sample.codes.front(), sample.count,
+                 "従業員コードの欄が空で、項目の数かダブルクォーテーション（\"）の数が見出し行（" +
+                     std::to_string(facts.headingLine) + "行目）と合わない行が" + std::to_string(sample.count) +
+                     "行あります（" + rows.Text() + (sample.count > sample.lines.size() ? "ほか" : "") +
+                     "）。行の先頭に余分な「,"
+                     "」や「\"」があり、従業員コードが右にずれたと考えられます。これらの行は読まれず、"
+                     "その従業員の「" +
+                     exportlayout::PeriodLabel(facts.period) +
+                     "」の金額は中間ファイルに入りません。この集計表をエクスポートし直してください。"));
+    }
+}
+
 void NoFigures(const ReadView& read, std::vector<Finding>& findings)
 {
     const auto& files = read.Files();
@@ -215,8 +251,23 @@ void NoFigures(const ReadView& read, std::vector<Finding>& findings)
                                 "）。これらの従業員の金額は空欄になります（退職した従業員は除いています）。"));
 }
 
-void RowShapes(const std::vector<ExportFileFacts>& files, std::vector<Finding>& findings)
+void EmptySummaries(const std::vector<ExportFileFacts>& files, std::vector<Finding>& findings)
 {
+    for (const auto& facts : files) {
+        // Rows left out for a shifted code were named already.
+        if (!IsReadSummary(facts) || facts.rows != 0 || facts.shiftedRows.count != 0)
+            continue;
+        findings.push_back(Make(FindingKind::EmptySummary, facts.path, facts.headingLine, std::string(), 1,
+                                "集計表に従業員の行が1行もありません。中間ファイルには、だれの「" +
+                                    exportlayout::PeriodLabel(facts.period) +
+                                    "」の金額も入りません。エクスポートが途中で止まった可能性があります。"
+                                    "この集計表をエクスポートし直してください。"));
+    }
+}
+
+void RowShapes(const ReadView& read, std::vector<Finding>& findings)
+{
+    const auto& files = read.Files();
     for (const auto& facts : files) {
         const auto& sample = facts.fieldCounts;
         if (sample.count == 0)
@@ -239,11 +290,19 @@ void RowShapes(const std::vector<ExportFileFacts>& files, std::vector<Finding>& 
     for (const auto& facts : files) {
         if (facts.cutOffLine == 0)
             continue;
-        findings.push_back(Make(FindingKind::CutOff, facts.path, facts.cutOffLine, std::string(), 1,
-                                "ファイルが途中で切れています。最後の行（" + std::to_string(facts.cutOffLine) +
-                                    "行目）に改行がなく、項目が" + std::to_string(facts.cutOffFields) +
-                                    "個しかありません（見出し行は" + std::to_string(facts.headingFields) +
-                                    "項目）。コピーや保存が途中で止まった可能性があります。"));
+        const std::string line = std::to_string(facts.cutOffLine);
+        const std::string person = Person(read, facts.cutOffCode, read.EmployeeColumnNumber(kNameColumn));
+        // With every field there, the cut may lie inside the last one.
+        findings.push_back(Make(
+            FindingKind::CutOff, facts.path, facts.cutOffLine, facts.cutOffCode, 1,
+            facts.cutOffFields < facts.headingFields
+                ? "ファイルが途中で切れています。最後の行（" + line + "行目）に改行がなく、項目が" +
+                      std::to_string(facts.cutOffFields) + "個しかありません（見出し行は" +
+                      std::to_string(facts.headingFields) + "項目）。コピーや保存が途中で止まった可能性があります。"
+                : "ファイルが途中で切れている可能性があります。最後の行（" + line + "行目、" + person +
+                      "）に改行がありません。項目の数は見出し行と同じですが、最後の項目の途中で切れていれば、"
+                      "その値は短いまま中間ファイルに入り、この行より後にあった従業員の行は読まれていません。"
+                      "エクスポートし直してください。"));
     }
     for (const auto& facts : files) {
         const auto& sample = facts.repeatedCodes;
@@ -346,8 +405,10 @@ std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& 
 {
     std::vector<Finding> findings;
     UnlistedCodes(read, findings);
+    ShiftedRows(read, findings);
     NoFigures(read, findings);
-    RowShapes(read.Files(), findings);
+    EmptySummaries(read.Files(), findings);
+    RowShapes(read, findings);
     BadDates(read, findings);
     NotNumbers(read, items, findings);
     return findings;

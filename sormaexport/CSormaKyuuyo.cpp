@@ -398,7 +398,7 @@ bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line, long number)
         return false;
     }
     SORMADATA& record = RecordFor(code);
-    m_rowFacts.Row(number, code, shape, record.files);
+    m_rowFacts.Row(number, record.code, shape, record.files);
     BuildRow(m_employeeRow, m_employeeSlotCount, record, 0, record.employeeCount);
     record.values.Replace(0, record.employeeCount, m_row);
     record.employeeCount = static_cast<std::uint32_t>(m_employeeSlotCount);
@@ -418,10 +418,13 @@ void CSormaKyuuyo::ReadPayFields(std::string_view line, int period, long number)
     CsvRowShape shape;
     PickCsvFields(line, m_payRow.positions, m_fields, m_rowFacts.InFile() ? &shape : nullptr);
     const std::string_view code = m_fields[m_payRow.codePick];
-    if (code.empty() || code == kFullWidthSpace)
+    if (code.empty() || code == kFullWidthSpace) {
+        if (code.empty())
+            m_rowFacts.CodelessRow(number, line, shape);
         return;
+    }
     SORMADATA& record = RecordFor(code);
-    m_rowFacts.Row(number, code, shape, record.files);
+    m_rowFacts.Row(number, record.code, shape, record.files);
     if (!IsPeriod(period))
         return;
     const std::uint32_t bit = PeriodBit(period);

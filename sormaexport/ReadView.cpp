@@ -62,4 +62,9 @@ std::int32_t ReadView::PayItemNumber(const std::string& item) const
     return m_reader.PayItemNumber(item);
 }
 
+std::string_view ReadView::EmployeeValue(const std::string& code, std::int32_t column) const
+{
+    return m_reader.GetEmployeeValueView(code, column);
+}
+
 }  // namespace corvane

@@ -57,6 +57,8 @@ public:
     // Numbers of the built-in tables' columns and items; -1 for an unknown name.
     std::int32_t EmployeeColumnNumber(const std::string& column) const;
     std::int32_t PayItemNumber(const std::string& item) const;
+    // The employee field of the record with `code`; "" when there is none.
+    std::string_view EmployeeValue(const std::string& code, std::int32_t column) const;
 
 private:
     const CSormaKyuuyo& m_reader;

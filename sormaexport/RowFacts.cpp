@@ -17,6 +17,7 @@ void RowFactsRecorder::BeginFile(const std::string& path, std::size_t entry)
     m_fileBit = entry < kMaxTrackedFiles ? FileMask{1} << entry : 0;
     m_lastRowLine = 0;
     m_lastRowFields = 0;
+    m_lastRowCode = {};
     m_lastRowSample = nullptr;
 }
 
@@ -48,6 +49,7 @@ void RowFactsRecorder::Row(long line, std::string_view code, const CsvRowShape& 
     ++facts.rows;
     m_lastRowLine = line;
     m_lastRowFields = shape.fields;
+    m_lastRowCode = code;
     m_lastRowSample = nullptr;
     // Unpaired quotes also shift the fields: the row is noted for its quotes only.
     if (!shape.quotesPaired)
@@ -61,15 +63,32 @@ void RowFactsRecorder::Row(long line, std::string_view code, const CsvRowShape& 
     files |= m_fileBit;
 }
 
+void RowFactsRecorder::CodelessRow(long line, std::string_view row, const CsvRowShape& shape)
+{
+    if (!m_file || m_file->headingLine == 0)
+        return;
+    // A row written without a code has the heading's shape; a "," before a
+    // row adds a field, a '"' before it leaves its quotes unpaired.
+    if (shape.quotesPaired && shape.fields == m_file->headingFields)
+        return;
+    // What the stray bytes pushed along begins with the code. A ',', '"' or
+    // ' ' byte is never part of a double-byte character.
+    const std::size_t start = row.find_first_not_of(",\" ");
+    const std::string_view rest = start == std::string_view::npos ? std::string_view() : row.substr(start);
+    m_file->shiftedRows.Add(line, rest.substr(0, rest.find_first_of(",\"")));
+}
+
 void RowFactsRecorder::EndFile(long line, bool ended)
 {
     if (!m_file)
         return;
     ExportFileFacts& facts = *m_file;
-    // A file cut off part-way ends in a row without its line end and its last fields.
-    if (!ended && m_lastRowLine == line && m_lastRowFields < facts.headingFields) {
+    // An export ends every line, the last one too: a last data row without
+    // its line end was cut off, short of fields or inside its last field.
+    if (!ended && m_lastRowLine == line) {
         facts.cutOffLine = m_lastRowLine;
         facts.cutOffFields = m_lastRowFields;
+        facts.cutOffCode = m_lastRowCode;
         if (m_lastRowSample)
             m_lastRowSample->DropLast(m_lastRowLine);
     }

@@ -36,9 +36,11 @@ public:
     void EmployeeList();
     void Heading(long line, std::size_t fields);
     void Period(int period);
-    // A data row that the reader stored under `code`; `files` is the mask of
-    // the record it went to.
+    // A data row that the reader stored under `code` (a view valid until the
+    // file ends); `files` is the mask of the record it went to.
     void Row(long line, std::string_view code, const CsvRowShape& shape, FileMask& files);
+    // A summary row whose code field is empty, which the reader leaves out.
+    void CodelessRow(long line, std::string_view row, const CsvRowShape& shape);
     // The file's last line read was `line`; `ended` when it had its line end.
     void EndFile(long line, bool ended);
     // Between BeginFile and EndFile: only then are rows noted.
@@ -54,6 +56,7 @@ private:
     // The file's last data row so far.
     long m_lastRowLine = 0;
     std::size_t m_lastRowFields = 0;
+    std::string_view m_lastRowCode;
     RowSample* m_lastRowSample = nullptr;  // where that row was noted as faulty
 };
 
