@@ -265,6 +265,21 @@ void EmptySummaries(const std::vector<ExportFileFacts>& files, std::vector<Findi
     }
 }
 
+std::string CutOffText(const ReadView& read, const ExportFileFacts& facts)
+{
+    const std::string line = std::to_string(facts.cutOffLine);
+    if (facts.cutOffFields < facts.headingFields)
+        return "ファイルが途中で切れています。最後の行（" + line + "行目）に改行がなく、項目が" +
+               std::to_string(facts.cutOffFields) + "個しかありません（見出し行は" +
+               std::to_string(facts.headingFields) + "項目）。コピーや保存が途中で止まった可能性があります。";
+    // With every field there, the cut may lie inside the last one.
+    return "ファイルが途中で切れている可能性があります。最後の行（" + line + "行目、" +
+           Person(read, facts.cutOffCode, read.EmployeeColumnNumber(kNameColumn)) +
+           "）に改行がありません。項目の数は見出し行と同じですが、最後の項目の途中で切れていれば、"
+           "その値は短いまま中間ファイルに入り、この行より後にあった従業員の行は読まれていません。"
+           "エクスポートし直してください。";
+}
+
 void RowShapes(const ReadView& read, std::vector<Finding>& findings)
 {
     const auto& files = read.Files();
@@ -290,19 +305,8 @@ void RowShapes(const ReadView& read, std::vector<Finding>& findings)
     for (const auto& facts : files) {
         if (facts.cutOffLine == 0)
             continue;
-        const std::string line = std::to_string(facts.cutOffLine);
-        const std::string person = Person(read, facts.cutOffCode, read.EmployeeColumnNumber(kNameColumn));
-        // With every field there, the cut may lie inside the last one.
-        findings.push_back(Make(
-            FindingKind::CutOff, facts.path, facts.cutOffLine, facts.cutOffCode, 1,
-            facts.cutOffFields < facts.headingFields
-                ? "ファイルが途中で切れています。最後の行（" + line + "行目）に改行がなく、項目が" +
-                      std::to_string(facts.cutOffFields) + "個しかありません（見出し行は" +
-                      std::to_string(facts.headingFields) + "項目）。コピーや保存が途中で止まった可能性があります。"
-                : "ファイルが途中で切れている可能性があります。最後の行（" + line + "行目、" + person +
-                      "）に改行がありません。項目の数は見出し行と同じですが、最後の項目の途中で切れていれば、"
-                      "その値は短いまま中間ファイルに入り、この行より後にあった従業員の行は読まれていません。"
-                      "エクスポートし直してください。"));
+        findings.push_back(
+            Make(FindingKind::CutOff, facts.path, facts.cutOffLine, facts.cutOffCode, 1, CutOffText(read, facts)));
     }
     for (const auto& facts : files) {
         const auto& sample = facts.repeatedCodes;
