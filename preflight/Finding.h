@@ -6,14 +6,18 @@
 namespace corvane::preflight {
 
 // What a check of the exports found that would make the written figures
-// wrong or missing. The order is the order in which findings are listed.
+// wrong or missing. The order is the order in which findings are listed:
+// certain doubles first, then figures left out (rows, employees, whole
+// files), then rows read wrongly, then values.
 // Give no values: the kinds are numbered from 0 in this order, which is how
 // AllFindingKinds() lists them. Each kind's title and description are in
 // preflight/FindingText.cpp, in switches that the compiler checks are complete.
 enum class FindingKind {
     SameContent,
     UnlistedCodes,
+    ShiftedRow,
     NoFigures,
+    EmptySummary,
     FieldCount,
     UnpairedQuotes,
     CutOff,

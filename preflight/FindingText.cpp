@@ -14,8 +14,12 @@ const char* Title(FindingKind kind)
         return "同じ内容のエクスポートファイル";
     case FindingKind::UnlistedCodes:
         return "従業員一覧表にない従業員コード";
+    case FindingKind::ShiftedRow:
+        return "従業員コードが読めない行";
     case FindingKind::NoFigures:
         return "集計表に行がない従業員";
+    case FindingKind::EmptySummary:
+        return "従業員の行がない集計表";
     case FindingKind::FieldCount:
         return "項目の数が合わない行";
     case FindingKind::UnpairedQuotes:
@@ -63,14 +67,18 @@ const char* KindDescription(FindingKind kind)
         return "an export whose bytes another export of the job holds: one payment counted twice";
     case FindingKind::UnlistedCodes:
         return "summary rows whose employee code the employee list lacks";
+    case FindingKind::ShiftedRow:
+        return "summary rows left out: a stray comma or quote before them emptied their code field";
     case FindingKind::NoFigures:
         return "listed employees without a row in any summary file";
+    case FindingKind::EmptySummary:
+        return "a summary file without any employee row";
     case FindingKind::FieldCount:
         return "rows whose number of fields differs from the heading line's";
     case FindingKind::UnpairedQuotes:
         return "rows whose double quotes do not pair up";
     case FindingKind::CutOff:
-        return "a file that ends part-way through a row";
+        return "a file that ends part-way through a row, or without the last row's line end";
     case FindingKind::RepeatedCode:
         return "one employee code on two rows of one file";
     case FindingKind::BadDate:

@@ -9,7 +9,7 @@
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "preflight/Figure.h"
 #include "items/CSormaItemCheck.h"
-#include "sormaexport/CSormaKyuuyo.h"
+#include "sormaexport/ReadView.h"
 #include "sormaexport/ExportLayout.h"
 #include "text/Cp932.h"
 
@@ -106,10 +106,20 @@ std::string Loosened(std::string_view code)
     return std::string(code);
 }
 
-std::string Person(const CSormaKyuuyo& reader, const SORMADATA& record, std::int32_t nameColumn)
+std::string Person(const std::string& code, std::string_view name)
 {
-    const std::string_view name = reader.EmployeeValue(record, nameColumn);
-    return name.empty() ? record.code : record.code + " " + std::string(name);
+    return name.empty() ? code : code + " " + std::string(name);
+}
+
+std::string Person(const RecordView& record, std::int32_t nameColumn)
+{
+    return Person(record.Code(), record.EmployeeValue(nameColumn));
+}
+
+// An employee known only by code, named as the employee list names him.
+std::string Person(const ReadView& read, const std::string& code, std::int32_t nameColumn)
+{
+    return Person(code, read.EmployeeValue(code, nameColumn));
 }
 
 const ExportFileFacts* EmployeeListFacts(const std::vector<ExportFileFacts>& files)
@@ -133,33 +143,35 @@ Finding Make(FindingKind kind, const std::string& file, long line, std::string e
     return Finding{kind, file, line, std::move(employee), count, std::move(text)};
 }
 
-void UnlistedCodes(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
+void UnlistedCodes(const ReadView& read, std::vector<Finding>& findings)
 {
-    const auto& files = reader.FileFacts();
+    const auto& files = read.Files();
     struct Unlisted {
         Examples codes;
         std::size_t loose = 0;
         std::string first;
     };
-    std::array<Unlisted, 32> byEntry{};
+    std::array<Unlisted, kMaxTrackedFiles> byEntry{};
     std::unordered_set<std::string> listed;
     bool any = false;
-    for (const auto& record : reader.Records()) {
-        if (reader.IsListed(record) || record.files == 0)
+    for (std::size_t r = 0; r < read.RecordCount(); ++r) {
+        const RecordView record = read.Record(r);
+        if (record.Listed() || record.Files() == 0)
             continue;
         if (!any) {
-            for (const auto& other : reader.Records()) {
-                if (reader.IsListed(other))
-                    listed.insert(Loosened(other.code));
+            for (std::size_t o = 0; o < read.RecordCount(); ++o) {
+                const RecordView other = read.Record(o);
+                if (other.Listed())
+                    listed.insert(Loosened(other.Code()));
             }
             any = true;
         }
-        const bool loose = listed.count(Loosened(record.code)) != 0;
-        for (std::uint32_t bits = record.files; bits != 0; bits &= bits - 1) {
+        const bool loose = listed.count(Loosened(record.Code())) != 0;
+        for (FileMask bits = record.Files(); bits != 0; bits &= bits - 1) {
             Unlisted& unlisted = byEntry[static_cast<std::size_t>(std::countr_zero(bits))];
             if (unlisted.codes.Count() == 0)
-                unlisted.first = record.code;
-            unlisted.codes.Add(record.code);
+                unlisted.first = record.Code();
+            unlisted.codes.Add(record.Code());
             unlisted.loose += loose ? 1 : 0;
         }
     }
@@ -182,26 +194,52 @@ void UnlistedCodes(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
     }
 }
 
-void NoFigures(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
+void ShiftedRows(const ReadView& read, std::vector<Finding>& findings)
 {
-    const auto& files = reader.FileFacts();
+    const std::int32_t nameColumn = read.EmployeeColumnNumber(kNameColumn);
+    for (const auto& facts : read.Files()) {
+        const auto& sample = facts.shiftedRows;
+        if (sample.count == 0)
+            continue;
+        Examples rows;
+        for (std::size_t i = 0; i < sample.lines.size(); ++i) {
+            const std::string line = std::to_string(sample.lines[i]) + "行目";
+            const std::string& code = sample.codes[i];
+            rows.Add(code.empty() ? line : Person(read, code, nameColumn) + "（" + line + "）");
+        }
+        findings.push_back(
+            Make(FindingKind::ShiftedRow, facts.path, sample.lines.front(), sample.codes.front(), sample.count,
+                 "従業員コードの欄が空で、項目の数かダブルクォーテーション（\"）の数が見出し行（" +
+                     std::to_string(facts.headingLine) + "行目）と合わない行が" + std::to_string(sample.count) +
+                     "行あります（" + rows.Text() + (sample.count > sample.lines.size() ? "ほか" : "") +
+                     "）。行の先頭に余分な「,"
+                     "」や「\"」があり、従業員コードが右にずれたと考えられます。これらの行は読まれず、"
+                     "その従業員の「" +
+                     exportlayout::PeriodLabel(facts.period) +
+                     "」の金額は中間ファイルに入りません。この集計表をエクスポートし直してください。"));
+    }
+}
+
+void NoFigures(const ReadView& read, std::vector<Finding>& findings)
+{
+    const auto& files = read.Files();
     if (std::none_of(files.begin(), files.end(), IsReadSummary))
         return;
-    const std::int32_t nameColumn = reader.EmployeeColumnNumber(kNameColumn);
-    const std::int32_t statusColumn = reader.EmployeeColumnNumber(kStatusColumn);
-    const std::int32_t leftColumn = reader.EmployeeColumnNumber(kLeftColumn);
+    const std::int32_t nameColumn = read.EmployeeColumnNumber(kNameColumn);
+    const std::int32_t statusColumn = read.EmployeeColumnNumber(kStatusColumn);
+    const std::int32_t leftColumn = read.EmployeeColumnNumber(kLeftColumn);
     Examples people;
     std::string first;
-    for (const auto& record : reader.Records()) {
-        if (record.filledPeriods != 0 || !reader.IsListed(record))
+    for (std::size_t r = 0; r < read.RecordCount(); ++r) {
+        const RecordView record = read.Record(r);
+        if (record.HasFigures() || !record.Listed())
             continue;
         // Who left may have left before the months chosen.
-        if (reader.EmployeeValue(record, statusColumn).starts_with(kLeftStatus) ||
-            !reader.EmployeeValue(record, leftColumn).empty())
+        if (record.EmployeeValue(statusColumn).starts_with(kLeftStatus) || !record.EmployeeValue(leftColumn).empty())
             continue;
         if (people.Count() == 0)
-            first = record.code;
-        people.Add(Person(reader, record, nameColumn));
+            first = record.Code();
+        people.Add(Person(record, nameColumn));
     }
     if (people.Count() == 0)
         return;
@@ -212,8 +250,38 @@ void NoFigures(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
                                 "）。これらの従業員の金額は空欄になります（退職した従業員は除いています）。"));
 }
 
-void RowShapes(const std::vector<ExportFileFacts>& files, std::vector<Finding>& findings)
+void EmptySummaries(const std::vector<ExportFileFacts>& files, std::vector<Finding>& findings)
 {
+    for (const auto& facts : files) {
+        // Rows left out for a shifted code were named already.
+        if (!IsReadSummary(facts) || facts.rows != 0 || facts.shiftedRows.count != 0)
+            continue;
+        findings.push_back(Make(FindingKind::EmptySummary, facts.path, facts.headingLine, std::string(), 1,
+                                "集計表に従業員の行が1行もありません。中間ファイルには、だれの「" +
+                                    exportlayout::PeriodLabel(facts.period) +
+                                    "」の金額も入りません。エクスポートが途中で止まった可能性があります。"
+                                    "この集計表をエクスポートし直してください。"));
+    }
+}
+
+std::string CutOffText(const ReadView& read, const ExportFileFacts& facts)
+{
+    const std::string line = std::to_string(facts.cutOffLine);
+    if (facts.cutOffFields < facts.headingFields)
+        return "ファイルが途中で切れています。最後の行（" + line + "行目）に改行がなく、項目が" +
+               std::to_string(facts.cutOffFields) + "個しかありません（見出し行は" +
+               std::to_string(facts.headingFields) + "項目）。コピーや保存が途中で止まった可能性があります。";
+    // With every field there, the cut may lie inside the last one.
+    return "ファイルが途中で切れている可能性があります。最後の行（" + line + "行目、" +
+           Person(read, facts.cutOffCode, read.EmployeeColumnNumber(kNameColumn)) +
+           "）に改行がありません。項目の数は見出し行と同じですが、最後の項目の途中で切れていれば、"
+           "その値は短いまま中間ファイルに入り、この行より後にあった従業員の行は読まれていません。"
+           "エクスポートし直してください。";
+}
+
+void RowShapes(const ReadView& read, std::vector<Finding>& findings)
+{
+    const auto& files = read.Files();
     for (const auto& facts : files) {
         const auto& sample = facts.fieldCounts;
         if (sample.count == 0)
@@ -236,11 +304,8 @@ void RowShapes(const std::vector<ExportFileFacts>& files, std::vector<Finding>& 
     for (const auto& facts : files) {
         if (facts.cutOffLine == 0)
             continue;
-        findings.push_back(Make(FindingKind::CutOff, facts.path, facts.cutOffLine, std::string(), 1,
-                                "ファイルが途中で切れています。最後の行（" + std::to_string(facts.cutOffLine) +
-                                    "行目）に改行がなく、項目が" + std::to_string(facts.cutOffFields) +
-                                    "個しかありません（見出し行は" + std::to_string(facts.headingFields) +
-                                    "項目）。コピーや保存が途中で止まった可能性があります。"));
+        findings.push_back(
+            Make(FindingKind::CutOff, facts.path, facts.cutOffLine, facts.cutOffCode, 1, CutOffText(read, facts)));
     }
     for (const auto& facts : files) {
         const auto& sample = facts.repeatedCodes;
@@ -259,25 +324,26 @@ void RowShapes(const std::vector<ExportFileFacts>& files, std::vector<Finding>& 
     }
 }
 
-void BadDates(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
+void BadDates(const ReadView& read, std::vector<Finding>& findings)
 {
-    const ExportFileFacts* list = EmployeeListFacts(reader.FileFacts());
+    const ExportFileFacts* list = EmployeeListFacts(read.Files());
     if (!list)
         return;
-    const std::int32_t nameColumn = reader.EmployeeColumnNumber(kNameColumn);
+    const std::int32_t nameColumn = read.EmployeeColumnNumber(kNameColumn);
     for (const std::string& column : CExchangeFromSormaToVeld::DateColumns()) {
-        const std::int32_t number = reader.EmployeeColumnNumber(column);
+        const std::int32_t number = read.EmployeeColumnNumber(column);
         Examples people;
         std::string first;
-        for (const auto& record : reader.Records()) {
-            if (!reader.IsListed(record))
+        for (std::size_t r = 0; r < read.RecordCount(); ++r) {
+            const RecordView record = read.Record(r);
+            if (!record.Listed())
                 continue;
-            const std::string_view value = reader.EmployeeValue(record, number);
+            const std::string_view value = record.EmployeeValue(number);
             if (value.empty() || IsDate(CExchangeFromSormaToVeld::ConvertDate(std::string(value))))
                 continue;
             if (people.Count() == 0)
-                first = record.code;
-            people.Add(Person(reader, record, nameColumn) + Quoted(value));
+                first = record.Code();
+            people.Add(Person(record, nameColumn) + Quoted(value));
         }
         if (people.Count() == 0)
             continue;
@@ -289,9 +355,9 @@ void BadDates(const CSormaKyuuyo& reader, std::vector<Finding>& findings)
     }
 }
 
-void NotNumbers(const CSormaKyuuyo& reader, const CSormaItemCheck& items, std::vector<Finding>& findings)
+void NotNumbers(const ReadView& read, const CSormaItemCheck& items, std::vector<Finding>& findings)
 {
-    const auto& files = reader.FileFacts();
+    const auto& files = read.Files();
     std::array<const ExportFileFacts*, kLastPeriod + 1> fileOfPeriod{};
     for (const auto& facts : files) {
         if (IsReadSummary(facts) && facts.period >= 1 && facts.period <= kLastPeriod)
@@ -307,17 +373,18 @@ void NotNumbers(const CSormaKyuuyo& reader, const CSormaItemCheck& items, std::v
     std::vector<std::int32_t> numbers;
     numbers.reserve(entries.size());
     for (const auto& entry : entries)
-        numbers.push_back(entry.chosenPosition >= 0 ? reader.PayItemNumber(entry.defaultPayrollItem) : -1);
+        numbers.push_back(entry.chosenPosition >= 0 ? read.PayItemNumber(entry.defaultPayrollItem) : -1);
     const std::size_t used = std::min<std::size_t>(entries.size(), 4);
     numbers.resize(used);
-    for (const auto& record : reader.Records()) {
-        reader.VisitPayValues(record, numbers, [&](int period, std::size_t e, std::string_view value) {
+    for (std::size_t r = 0; r < read.RecordCount(); ++r) {
+        const RecordView record = read.Record(r);
+        record.VisitPayValues(numbers, [&](int period, std::size_t e, std::string_view value) {
             if (IsNumber(value))
                 return;
             Wrong& found = wrong[static_cast<std::size_t>(period)][e];
             if (found.values.Count() == 0)
-                found.first = record.code;
-            found.values.Add(record.code + Quoted(value));
+                found.first = record.Code();
+            found.values.Add(record.Code() + Quoted(value));
         });
     }
     for (int period = 1; period <= kLastPeriod; ++period) {
@@ -337,14 +404,16 @@ void NotNumbers(const CSormaKyuuyo& reader, const CSormaItemCheck& items, std::v
 
 }  // namespace
 
-std::vector<Finding> VerifyExports(const CSormaKyuuyo& reader, const CSormaItemCheck& items)
+std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& items)
 {
     std::vector<Finding> findings;
-    UnlistedCodes(reader, findings);
-    NoFigures(reader, findings);
-    RowShapes(reader.FileFacts(), findings);
-    BadDates(reader, findings);
-    NotNumbers(reader, items, findings);
+    UnlistedCodes(read, findings);
+    ShiftedRows(read, findings);
+    NoFigures(read, findings);
+    EmptySummaries(read.Files(), findings);
+    RowShapes(read, findings);
+    BadDates(read, findings);
+    NotNumbers(read, items, findings);
     return findings;
 }
 

@@ -3,18 +3,19 @@
 #include <vector>
 
 #include "preflight/Finding.h"
+#include "sormaexport/ReadView.h"
 
 namespace corvane {
 
-class CSormaKyuuyo;
 class CSormaItemCheck;
 
 namespace preflight {
 
 // Looks at what the reader read from one job's exports, and at what it
 // noticed while reading, for whatever would make the written figures wrong
-// or missing. Reads no file. A clean export set gives no findings.
-std::vector<Finding> VerifyExports(const CSormaKyuuyo& reader, const CSormaItemCheck& items);
+// or missing. Reads no file. A clean export set gives no findings. Callers
+// hand over the reader itself (a ReadView is made from it).
+std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& items);
 
 }  // namespace preflight
 }  // namespace corvane

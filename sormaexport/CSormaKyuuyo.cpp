@@ -94,7 +94,7 @@ bool CSormaKyuuyo::Read(const std::vector<std::string>& paths, int count, const 
 {
     m_items = &items;
     m_employeeCodes.clear();
-    m_facts.clear();
+    m_rowFacts.Clear();
     const std::size_t entries = count <= 0 ? 0 : std::min(paths.size(), static_cast<std::size_t>(count));
     std::size_t filesLeft =
         static_cast<std::size_t>(std::count_if(paths.begin(), paths.begin() + static_cast<std::ptrdiff_t>(entries),
@@ -121,20 +121,14 @@ bool CSormaKyuuyo::ReadFile(const std::string& path, std::size_t entry, std::siz
     text::LineReader reader;
     if (!reader.Open(path))
         return false;
-    ExportFileFacts& facts = m_facts.emplace_back();
-    facts.path = path;
-    facts.entry = entry;
-    m_fileFacts = &facts;
-    m_fileBit = entry < 32 ? 1u << entry : 0;
-    m_lastRowLine = 0;
-    m_lastRowSample = nullptr;
-    const bool read = ReadLines(reader, entry, summaryFilesLeft, facts);
-    m_fileFacts = nullptr;
+    m_rowFacts.BeginFile(path, entry);
+    const bool read = ReadLines(reader, entry, summaryFilesLeft, path);
+    m_rowFacts.EndFile(reader.LineNumber(), reader.LineEnded());
     return read;
 }
 
 bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::size_t summaryFilesLeft,
-                             ExportFileFacts& facts)
+                             const std::string& path)
 {
     m_payRowsExpected = std::min<std::size_t>(summaryFilesLeft, kLastPeriod);  // this file and those after it
     m_nextRecord = 0;
@@ -145,7 +139,7 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
     // Without its code column or without one employee a list converts to
     // nothing: that is said, naming the file, rather than failing silently.
     auto refuseList = [&](const char* why) {
-        m_messenger.Warn(why + m_messenger.DisplayPath(facts.path));
+        m_messenger.Warn(why + m_messenger.DisplayPath(path));
         return false;
     };
     auto codePlaced = [this] {
@@ -156,7 +150,6 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
     CsvRowShape heading;
     while (reader.Next(line)) {
         const long number = reader.LineNumber();
-        m_lineNumber = number;
         const std::string_view trimmed = text::TrimRight(line);
         if (IsBlankCsvRow(trimmed))
             continue;
@@ -167,7 +160,7 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
                     return false;
                 m_companyName = fields[1];
                 kind = FileKind::EmployeeList;
-                facts.employeeList = true;
+                m_rowFacts.EmployeeList();
             } else {
                 kind = FileKind::Summary;
             }
@@ -183,15 +176,14 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
             else
                 ParsePayHeader();
             PickCsvFields(trimmed, {}, m_fields, &heading);
-            facts.headingLine = number;
-            facts.headingFields = heading.fields;
+            m_rowFacts.Heading(number, heading.fields);
             continue;
         }
         if (kind == FileKind::Summary && number == exportlayout::kLabelLine) {
             period = LabelPeriod(std::string(trimmed), entry);
             if (period == -1)
                 break;  // not a period that this file can fill
-            facts.period = period;
+            m_rowFacts.Period(period);
             continue;
         }
         if (number < headingLine)
@@ -199,19 +191,12 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
         if (kind == FileKind::EmployeeList) {
             if (!codePlaced())
                 return refuseList(kNoCodeColumnMessage);
-            if (!ReadEmployeeFields(trimmed))
+            if (!ReadEmployeeFields(trimmed, number))
                 return false;
             ++employeeRows;
         } else {
-            ReadPayFields(trimmed, period);
+            ReadPayFields(trimmed, period, number);
         }
-    }
-    // A file cut off part-way ends in a row without its line end and its last fields.
-    if (!reader.LineEnded() && m_lastRowLine == reader.LineNumber() && m_lastRowFields < facts.headingFields) {
-        facts.cutOffLine = m_lastRowLine;
-        facts.cutOffFields = m_lastRowFields;
-        if (m_lastRowSample)
-            m_lastRowSample->DropLast(m_lastRowLine);
     }
     // A read error part-way would silently drop the rest of the file.
     if (reader.Failed())
@@ -219,27 +204,6 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
     if (kind == FileKind::EmployeeList && employeeRows == 0)
         return refuseList(codePlaced() ? kNoEmployeesMessage : kNoCodeColumnMessage);
     return true;
-}
-
-void CSormaKyuuyo::NoteRow(SORMADATA& record, std::string_view code, const CsvRowShape& shape)
-{
-    if (!m_fileFacts)
-        return;
-    ExportFileFacts& facts = *m_fileFacts;
-    ++facts.rows;
-    m_lastRowLine = m_lineNumber;
-    m_lastRowFields = shape.fields;
-    m_lastRowSample = nullptr;
-    // Unpaired quotes also shift the fields: the row is noted for its quotes only.
-    if (!shape.quotesPaired)
-        m_lastRowSample = &facts.unpairedQuotes;
-    else if (facts.headingLine != 0 && shape.fields != facts.headingFields)
-        m_lastRowSample = &facts.fieldCounts;
-    if (m_lastRowSample)
-        m_lastRowSample->Add(m_lineNumber, code);
-    if (record.files & m_fileBit)
-        facts.repeatedCodes.Add(m_lineNumber, code);
-    record.files |= m_fileBit;
 }
 
 int CSormaKyuuyo::LabelPeriod(const std::string& line, std::size_t entry)
@@ -415,10 +379,10 @@ void CSormaKyuuyo::BuildRow(const RowLayout& layout, std::size_t slots, const SO
 
 bool CSormaKyuuyo::ReadEmployeeRow(const std::string& line)
 {
-    return ReadEmployeeFields(line);
+    return ReadEmployeeFields(line, 0);
 }
 
-bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line)
+bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line, long number)
 {
     if (m_employeeCodeColumn < 0)
         return false;
@@ -427,14 +391,14 @@ bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line)
         return false;
     // A row shorter than a header's position reads as "" there.
     CsvRowShape shape;
-    PickCsvFields(line, m_employeeRow.positions, m_fields, m_fileFacts ? &shape : nullptr);
+    PickCsvFields(line, m_employeeRow.positions, m_fields, m_rowFacts.InFile() ? &shape : nullptr);
     const std::string_view code = m_fields[m_employeeRow.codePick];
     if (code.empty()) {
         m_messenger.Warn(kNoCodeMessage);
         return false;
     }
     SORMADATA& record = RecordFor(code);
-    NoteRow(record, code, shape);
+    m_rowFacts.Row(number, record.code, shape, record.files);
     BuildRow(m_employeeRow, m_employeeSlotCount, record, 0, record.employeeCount);
     record.values.Replace(0, record.employeeCount, m_row);
     record.employeeCount = static_cast<std::uint32_t>(m_employeeSlotCount);
@@ -443,21 +407,24 @@ bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line)
 
 void CSormaKyuuyo::ReadPayRow(const std::string& line, int period)
 {
-    ReadPayFields(line, period);
+    ReadPayFields(line, period, 0);
 }
 
-void CSormaKyuuyo::ReadPayFields(std::string_view line, int period)
+void CSormaKyuuyo::ReadPayFields(std::string_view line, int period, long number)
 {
     const std::int32_t codeIndex = m_payTable.columns[0].realIndex;
     if (codeIndex < 0)
         return;  // no summary header yet
     CsvRowShape shape;
-    PickCsvFields(line, m_payRow.positions, m_fields, m_fileFacts ? &shape : nullptr);
+    PickCsvFields(line, m_payRow.positions, m_fields, m_rowFacts.InFile() ? &shape : nullptr);
     const std::string_view code = m_fields[m_payRow.codePick];
-    if (code.empty() || code == kFullWidthSpace)
+    if (code.empty() || code == kFullWidthSpace) {
+        if (code.empty())
+            m_rowFacts.CodelessRow(number, line, shape);
         return;
+    }
     SORMADATA& record = RecordFor(code);
-    NoteRow(record, code, shape);
+    m_rowFacts.Row(number, record.code, shape, record.files);
     if (!IsPeriod(period))
         return;
     const std::uint32_t bit = PeriodBit(period);

@@ -11,7 +11,7 @@
 
 #include "platform/Messenger.h"
 #include "sormaexport/CsvFieldViews.h"
-#include "sormaexport/ExportFileFacts.h"
+#include "sormaexport/RowFacts.h"
 #include "sormaexport/SORMADATA.h"
 #include "sormaexport/SORMATABLEINFO.h"
 
@@ -65,21 +65,6 @@ public:
     const std::string& GetDepartmentCode(const std::string& name) const;
     const std::string& GetPayeeCode(const std::string& name) const;
 
-    // What was noticed while reading, for the checks made before anything is
-    // written: one entry per file read, in the order read.
-    const std::vector<ExportFileFacts>& FileFacts() const { return m_facts; }
-    // Every record, in creation order; a listed one came from an employee
-    // list row (it is in GetEmployeeCodes).
-    const std::deque<SORMADATA>& Records() const { return m_records; }
-    bool IsListed(const SORMADATA& record) const;
-    // A record's employee field by column number, without a lookup of its code.
-    std::string_view EmployeeValue(const SORMADATA& record, std::int32_t column) const;
-    // Calls visit(period, k, value) for the pay item items[k] in every period
-    // the record has a row for, in period order: one pass over the record
-    // for callers that look at every figure.
-    void VisitPayValues(const SORMADATA& record, const std::vector<std::int32_t>& items,
-                        const std::function<void(int period, std::size_t k, std::string_view value)>& visit) const;
-
     // Two of the messages that stop Read: an export that is missing; an
     // employee list without employees (followed by the file's path).
     static const std::string& FileMissingMessage();
@@ -94,6 +79,11 @@ public:
     static std::string RemoveQuotesAndCommas(const std::string& value);
 
 private:
+    // The checks made before writing see the records and the row facts
+    // through these, read-only.
+    friend class ReadView;
+    friend class RecordView;
+
     enum class FileKind { None, EmployeeList, Summary };
 
     // A column (or pay item) that a header placed: which picked field of a
@@ -116,19 +106,18 @@ private:
     };
 
     bool ReadFile(const std::string& path, std::size_t entry, std::size_t summaryFilesLeft);
-    bool ReadLines(text::LineReader& reader, std::size_t entry, std::size_t summaryFilesLeft, ExportFileFacts& facts);
+    bool ReadLines(text::LineReader& reader, std::size_t entry, std::size_t summaryFilesLeft, const std::string& path);
     static int LabelPeriod(const std::string& line, std::size_t entry);
     void ParseEmployeeHeader(const std::string& line);
     void ParsePayHeader();
-    bool ReadEmployeeFields(std::string_view line);
-    void ReadPayFields(std::string_view line, int period);
+    // `number` is the row's line in the file being read (0 outside Read).
+    bool ReadEmployeeFields(std::string_view line, long number);
+    void ReadPayFields(std::string_view line, int period, long number);
     // Builds the values of the slots 0 to slots - 1 in m_row: the row's value
     // for a placed slot, the record's earlier value (from `kept`) for another.
     void BuildRow(const RowLayout& layout, std::size_t slots, const SORMADATA& record, std::size_t kept,
                   std::size_t keptCount);
     void AppendValue(std::string_view value, bool amount);
-    // Notes the shape and the code of a data row of the file being read.
-    void NoteRow(SORMADATA& record, std::string_view code, const CsvRowShape& shape);
     void WidenPayRows(std::size_t stride);
 
     SORMADATA& RecordFor(std::string_view code);
@@ -141,6 +130,16 @@ private:
     void CollectEmployeeCodes();
     void Number(const std::string& column, const char* format,
                 std::unordered_map<std::string, std::string>& numbers) const;
+
+    // For the views: whether the record came from an employee list row (its
+    // code is in GetEmployeeCodes); its employee field by column number,
+    // without a lookup of its code; and visit(period, k, value) for the pay
+    // item items[k] in every period it has a row for, in period order, in one
+    // pass over the record.
+    bool IsListed(const SORMADATA& record) const;
+    std::string_view EmployeeValue(const SORMADATA& record, std::int32_t column) const;
+    void VisitPayValues(const SORMADATA& record, const std::vector<std::int32_t>& items,
+                        const std::function<void(int period, std::size_t k, std::string_view value)>& visit) const;
 
     const platform::Messenger& m_messenger;
     SORMATABLEINFO m_employeeTable;
@@ -175,13 +174,7 @@ private:
     RowLayout m_payRow;
     std::size_t m_payRowsExpected = 0;  // pay rows a new record can still get in this Read
 
-    std::vector<ExportFileFacts> m_facts;
-    ExportFileFacts* m_fileFacts = nullptr;  // of the file being read; null outside ReadFile
-    std::uint32_t m_fileBit = 0;
-    long m_lineNumber = 0;
-    long m_lastRowLine = 0;  // the file's last data row so far
-    std::size_t m_lastRowFields = 0;
-    RowSample* m_lastRowSample = nullptr;  // where that row was noted as faulty
+    RowFactsRecorder m_rowFacts;
 
     std::string m_line;
     std::vector<std::string_view> m_fields;

@@ -49,8 +49,13 @@ struct ExportFileFacts {
     RowSample fieldCounts;     // rows whose number of fields differs from the heading's
     RowSample unpairedQuotes;  // rows whose double quotes do not pair up
     RowSample repeatedCodes;   // rows whose code an earlier row of the file had
-    long cutOffLine = 0;       // the last line, when it lacks a line end and fields
+    // Summary rows left out for an empty code field whose shape differs from
+    // the heading's: a stray "," or '"' before the row pushed its code along.
+    // The code kept is the first text after the stray bytes.
+    RowSample shiftedRows;
+    long cutOffLine = 0;  // the last line, when it is a data row without a line end
     std::size_t cutOffFields = 0;
+    std::string cutOffCode;
 };
 
 }  // namespace corvane

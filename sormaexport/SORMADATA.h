@@ -4,6 +4,7 @@
 #include <string>
 
 #include "sormaexport/PackedValues.h"
+#include "sormaexport/RowFacts.h"
 
 namespace corvane {
 
@@ -22,9 +23,9 @@ struct SORMADATA {
     std::uint32_t employeeCount = 0;
     // Bit p - 1 is set for each period p (1 to 18) that a summary row filled.
     std::uint32_t filledPeriods = 0;
-    // Bit e is set for each entry e of the read's path list (below 32) that
-    // had a row with this code.
-    std::uint32_t files = 0;
+    // Bit e is set for each entry e of the read's path list (below
+    // kMaxTrackedFiles) that had a row with this code.
+    FileMask files = 0;
 };
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 #include "convert/Convert.h"
@@ -379,6 +380,47 @@ TEST_F(ConvertFindings, TheReportListsEmployeesSumsAndFindings)
     EXPECT_EQ(Run(Job(), {"--report", report, "--strict"}), 1);
     EXPECT_TRUE(std::filesystem::exists(report));
     EXPECT_FALSE(Written());
+}
+
+TEST_F(Convert, DamagedRowsThatLoseFiguresAreFindingsThatStrictRefuses)
+{
+    using corvane::preflight::FindingKind;
+    // Where line `number` of `bytes` ends (its CR LF).
+    const auto lineEnd = [](const std::string& bytes, int number) {
+        std::size_t end = 0;
+        for (int line = 1; line <= number; ++line)
+            end = bytes.find("\r\n", line == 1 ? 0 : end + 2);
+        return end;
+    };
+    struct Damage {
+        std::string file;
+        FindingKind kind;
+        std::function<void(std::string&)> apply;
+    };
+    const std::vector<Damage> damages = {
+        // A stray comma before April's first row empties its code field.
+        {"salary-04.txt", FindingKind::ShiftedRow,
+         [&](std::string& bytes) { bytes.insert(lineEnd(bytes, 5) + 2, ","); }},
+        // Cut just after the comma before the last field (a quoted amount) of
+        // bonus 1's second row: every field is there, the rest of the file is not.
+        {"bonus-1.txt", FindingKind::CutOff,
+         [&](std::string& bytes) { bytes.resize(bytes.rfind(",\"", lineEnd(bytes, 7)) + 1); }},
+        // May with its heading and no rows.
+        {"salary-05.txt", FindingKind::EmptySummary, [&](std::string& bytes) { bytes.resize(lineEnd(bytes, 5) + 2); }},
+    };
+    for (const auto& damage : damages) {
+        const std::string path = Export(damage.file);
+        const std::string whole = ReadFileBytes(path);
+        std::string damaged = whole;
+        damage.apply(damaged);
+        dir.Write("exports/" + damage.file, damaged);
+        EXPECT_EQ(Run(SampleJob(), {"--year", "6", "--strict"}), 1) << damage.file;
+        EXPECT_NE(Err().find(Utf8("【" + corvane::preflight::KindTitle(damage.kind) + "】\n") + path),
+                  std::string::npos)
+            << Err();
+        EXPECT_FALSE(Written());
+        dir.Write("exports/" + damage.file, whole);
+    }
 }
 
 }  // namespace

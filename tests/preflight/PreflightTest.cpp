@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -51,9 +52,22 @@ protected:
     // Reads the April salary file (when given) and the employee list, and checks them.
     std::vector<Finding> Check(const std::string& employees, const std::string& salary = "")
     {
-        std::vector<std::string> paths(17);
+        std::map<std::size_t, std::string> summaries;
         if (!salary.empty())
-            paths[3] = dir.Write("salary-04.txt", salary);
+            summaries[3] = salary;
+        return CheckSlots(employees, summaries);
+    }
+
+    // The same with summary files by slot: 0 to 11 the months (salary-04.txt
+    // for April), 12 to 16 the bonuses (bonus-1.txt ...).
+    std::vector<Finding> CheckSlots(const std::string& employees, const std::map<std::size_t, std::string>& summaries)
+    {
+        std::vector<std::string> paths(17);
+        for (const auto& [slot, bytes] : summaries) {
+            const std::string name = slot < 12 ? "salary-" + std::string(slot < 9 ? "0" : "") + std::to_string(slot + 1)
+                                               : "bonus-" + std::to_string(slot - 11);
+            paths[slot] = dir.Write(name + ".txt", bytes);
+        }
         paths.push_back(dir.Write("employees.txt", employees));
         // A reader reads one job.
         reader = std::make_unique<CSormaKyuuyo>(messenger);
@@ -189,8 +203,73 @@ TEST_F(Preflight, AFileCutOffInsideItsLastRowIsNamedOnce)
     ASSERT_EQ(Kinds(findings), std::vector{FindingKind::CutOff});
     EXPECT_EQ(findings[0].line, 7);
     EXPECT_TRUE(Contains(findings[0].text, "項目が3個しかありません（見出し行は6項目）"));
-    // A last row that is whole but lacks its line end is not cut off.
-    EXPECT_TRUE(Check(kEmployees, kSalary.substr(0, kSalary.size() - 2)).empty());
+    // An export ends every line: a last row with every field but no line end
+    // may have been cut inside its last field ("4000" read as "40").
+    findings = Check(kEmployees, kSalary.substr(0, kSalary.size() - 4));
+    ASSERT_EQ(Kinds(findings), std::vector{FindingKind::CutOff});
+    EXPECT_EQ(findings[0].line, 7);
+    EXPECT_EQ(findings[0].employee, "0002");
+    EXPECT_TRUE(Contains(findings[0].text, "最後の行（7行目、0002 佐藤花子）に改行がありません"));
+}
+
+TEST_F(Preflight, EveryCutOfASummaryFileIsNamedUnlessItFallsBetweenTwoWholeRows)
+{
+    // A quoted and an unquoted last field, and the label line kept: a file cut
+    // before its label is refused by the identification checks.
+    const std::string salary = kSummaryHead +
+                               "0001,山田太郎,\"300,000\",45000,2,\"5,000\"\r\n"
+                               "0002,佐藤花子,250000,37000,0,4000\r\n";
+    const std::size_t firstRow = kSummaryHead.size();
+    for (std::size_t length = salary.find("4月度給与") + 9; length < salary.size(); ++length) {
+        const std::string cut = salary.substr(0, length);
+        // Cut just after a whole row, a file is a sound export of fewer employees.
+        if (length > firstRow && cut.ends_with("\r\n"))
+            continue;
+        const auto kinds = Kinds(Check(kEmployees, cut));
+        EXPECT_TRUE(std::count(kinds.begin(), kinds.end(), FindingKind::CutOff) +
+                        std::count(kinds.begin(), kinds.end(), FindingKind::EmptySummary) ==
+                    1)
+            << "cut after " << length << " bytes: ..." << cut.substr(length - std::min<std::size_t>(length, 12));
+    }
+}
+
+TEST_F(Preflight, RowsWhoseCodeAStrayCommaOrQuotePushedAlongAreNamedWithTheirEmployee)
+{
+    // A summary row that begins with "," or ",\"" has an empty code field:
+    // the row is left out, and with it the employee's figures of the month.
+    for (const std::string stray : {",", ",\"", ", \""}) {
+        const auto findings = Check(kEmployees, kSummaryHead + "0001,山田太郎,300000,45000,2,5000\r\n" + stray +
+                                                    "0002,佐藤花子,250000,37000,0,4000\r\n");
+        // April was the employee's only month.
+        ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::ShiftedRow, FindingKind::NoFigures})) << stray;
+        EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
+        EXPECT_EQ(findings[0].line, 7);
+        EXPECT_EQ(findings[0].employee, "0002");
+        EXPECT_TRUE(Contains(findings[0].text, "見出し行（5行目）と合わない行が1行あります（0002 佐藤花子（7行目））"));
+        EXPECT_TRUE(Contains(findings[0].text, "その従業員の「給与 04月分」の金額は中間ファイルに入りません"));
+    }
+    // A row that an export writes without a code keeps the heading's shape: it
+    // is left out without a word, as before.
+    EXPECT_TRUE(Check(kEmployees, kSalary + ",合計,550000,82000,2,9000\r\n").empty());
+}
+
+TEST_F(Preflight, ASummaryFileWithoutRowsIsNamedWithItsMonthOrBonus)
+{
+    std::string may = kSummaryHead;
+    may.replace(may.find("4月度給与"), 9, "5月度給与");
+    const std::string bonus =
+        "賞与集計表,テスト商事\r\n\r\n夏期賞与\r\n\r\n" + kSummaryHead.substr(kSummaryHead.rfind("コード"));
+    auto findings = CheckSlots(kEmployees, {{3, kSalary}, {4, may}, {12, bonus}});
+    ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::EmptySummary, FindingKind::EmptySummary}));
+    EXPECT_EQ(findings[0].file, dir.File("salary-05.txt"));
+    EXPECT_EQ(findings[0].line, 5);
+    EXPECT_TRUE(Contains(findings[0].text, "だれの「給与 05月分」の金額も入りません"));
+    EXPECT_EQ(findings[1].file, dir.File("bonus-1.txt"));
+    EXPECT_TRUE(Contains(findings[1].text, "だれの「賞与 01回分」の金額も入りません"));
+    // Cut before its heading, a file has no rows either.
+    findings = CheckSlots(kEmployees, {{3, kSalary}, {4, may.substr(0, may.find("コード"))}});
+    ASSERT_EQ(Kinds(findings), std::vector{FindingKind::EmptySummary});
+    EXPECT_EQ(findings[0].line, 0);
 }
 
 TEST_F(Preflight, ACodeTwiceInOneFileIsNamedWithItsLines)
