@@ -26,6 +26,32 @@ std::filesystem::path NativePath(const std::string& path)
 #endif
 }
 
+// A file that is not there yet is known only by its path.
+std::filesystem::path NormalPath(const std::filesystem::path& p)
+{
+    std::error_code e;
+    std::filesystem::path full = std::filesystem::weakly_canonical(std::filesystem::absolute(p, e), e);
+    if (e)
+        full = std::filesystem::absolute(p, e).lexically_normal();
+    return full;
+}
+
+bool SamePath(const std::filesystem::path& pa, const std::filesystem::path& pb)
+{
+    std::error_code ec;
+    if (std::filesystem::equivalent(pa, pb, ec) && !ec)
+        return true;
+#ifdef _WIN32
+    // File names on Windows do not tell upper from lower case.
+    const std::wstring na = NormalPath(pa).native();
+    const std::wstring nb = NormalPath(pb).native();
+    return CompareStringOrdinal(na.data(), static_cast<int>(na.size()), nb.data(), static_cast<int>(nb.size()), TRUE) ==
+           CSTR_EQUAL;
+#else
+    return NormalPath(pa) == NormalPath(pb);
+#endif
+}
+
 }  // namespace
 
 std::optional<FileInfo> Status(const std::string& path)
@@ -58,28 +84,21 @@ bool SameFile(const std::string& a, const std::string& b)
 {
     if (a.empty() || b.empty())
         return false;
-    const std::filesystem::path pa = NativePath(a);
-    const std::filesystem::path pb = NativePath(b);
-    std::error_code ec;
-    if (std::filesystem::equivalent(pa, pb, ec) && !ec)
-        return true;
-    // A file that is not there yet is known only by its path.
-    auto normal = [](const std::filesystem::path& p) {
-        std::error_code e;
-        std::filesystem::path full = std::filesystem::weakly_canonical(std::filesystem::absolute(p, e), e);
-        if (e)
-            full = std::filesystem::absolute(p, e).lexically_normal();
-        return full;
-    };
-#ifdef _WIN32
-    // File names on Windows do not tell upper from lower case.
-    const std::wstring na = normal(pa).native();
-    const std::wstring nb = normal(pb).native();
-    return CompareStringOrdinal(na.data(), static_cast<int>(na.size()), nb.data(), static_cast<int>(nb.size()), TRUE) ==
-           CSTR_EQUAL;
-#else
-    return normal(pa) == normal(pb);
-#endif
+    return SamePath(NativePath(a), NativePath(b));
+}
+
+bool LiesInside(const std::string& path, const std::string& folder)
+{
+    if (path.empty() || folder.empty())
+        return false;
+    const std::filesystem::path inner = NormalPath(NativePath(path));
+    const std::filesystem::path outer = NativePath(folder);
+    for (std::filesystem::path at = inner;; at = at.parent_path()) {
+        if (SamePath(at, outer))
+            return true;
+        if (at == at.parent_path() || at.empty())
+            return false;
+    }
 }
 
 bool FolderWritable(const std::string& path)

@@ -28,6 +28,11 @@ bool FileExists(const std::string& path);
 // once made absolute and normalised. False when either is empty.
 bool SameFile(const std::string& a, const std::string& b);
 
+// True when `path` is the folder `folder` or lies anywhere inside it, each
+// folder on the way compared as SameFile does (links followed). False when
+// either is empty.
+bool LiesInside(const std::string& path, const std::string& folder);
+
 // The folder part of `path` (before its last separator), "" when there is none.
 std::string DirectoryOf(const std::string& path);
 

@@ -26,8 +26,9 @@ public:
     void Warn(const std::string& text) const { Show(text, Icon::Warning); }
     void Inform(const std::string& text) const { Show(text, Icon::Information); }
 
-    // A path in the form it takes inside a message (code page 932).
-    std::string DisplayPath(const std::string& osPath) const { return m_codec ? m_codec->PathToText(osPath) : osPath; }
+    // A path in the form it takes inside a message (code page 932); a tab or
+    // line break in a name shows as "?", so that lists of paths keep one a line.
+    std::string DisplayPath(const std::string& osPath) const;
 
     MessageBoxService& Service() const { return m_service; }
     const TextCodec* Codec() const { return m_codec; }

@@ -58,6 +58,30 @@ TEST(FileStatus, SameFileByPathOrByTheFileOnDisk)
 #endif
 }
 
+TEST(FileStatus, LiesInsideAFolderAtAnyDepthByPathOrByLink)
+{
+    TempDir dir;
+    const std::string sep(1, PathSeparator());
+    std::filesystem::create_directories(dir.File("root/c1"));
+    const auto list = dir.Write("root/c1/jugyoin.txt", "x");
+    EXPECT_TRUE(LiesInside(list, dir.File("root")));
+    EXPECT_TRUE(LiesInside(list, dir.File("root/c1")));
+    EXPECT_TRUE(LiesInside(dir.File("root/c1"), dir.File("root/c1")));
+    // Not there yet, and through "..": the normalised path decides.
+    EXPECT_TRUE(LiesInside(dir.File("root/c1/new/out.csv"), dir.File("root")));
+    EXPECT_FALSE(LiesInside(dir.File("root/c1") + sep + ".." + sep + ".." + sep + "s.csv", dir.File("root")));
+    // A name that only begins like the folder's is beside it, not in it.
+    EXPECT_FALSE(LiesInside(dir.File("root2/x.csv"), dir.File("root")));
+    EXPECT_FALSE(LiesInside(dir.File("root"), dir.File("root/c1")));
+    EXPECT_FALSE(LiesInside("", dir.File("root")));
+    EXPECT_FALSE(LiesInside(list, ""));
+#ifndef _WIN32
+    std::filesystem::create_directory_symlink(dir.File("root/c1"), dir.File("link"));
+    EXPECT_TRUE(LiesInside(dir.File("link/jugyoin.txt"), dir.File("root")));
+    EXPECT_TRUE(LiesInside(list, dir.File("link")));
+#endif
+}
+
 TEST(FileStatus, MakeFoldersAndWhetherAFolderTakesFiles)
 {
     TempDir dir;
