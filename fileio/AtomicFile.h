@@ -7,6 +7,8 @@
 
 namespace corvane::fileio {
 
+struct PendingTemporary;
+
 // What went wrong when a file could not be replaced.
 enum class WriteError {
     None,
@@ -55,7 +57,7 @@ private:
     std::FILE* m_file = nullptr;
     WriteError m_error = WriteError::None;
     bool m_committed = false;
-    int m_pendingSlot = -1;  // where an interrupt finds the temporary file; -1 when nowhere
+    PendingTemporary* m_pending = nullptr;  // where an interrupt finds the temporary file
 };
 
 // The name of a temporary file that process `pid` of this machine writes;
@@ -64,7 +66,8 @@ std::string TemporaryFileName(unsigned long pid, unsigned serial);
 
 // From now on an interrupt (SIGINT, SIGTERM, SIGHUP, SIGQUIT; on Windows
 // Ctrl+C, Ctrl+Break, closing the console) removes the temporary files of the
-// AtomicFiles that are open, then ends the process as it would have ended.
+// AtomicFiles that are open, however many on however many threads, then ends
+// the process as it would have ended.
 // Signals that the process ignores stay ignored.
 void RemoveTemporaryFilesOnInterrupt();
 
