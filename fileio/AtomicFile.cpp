@@ -265,20 +265,12 @@ bool AtomicFile::Open()
     RemoveStaleTemporaryFiles(folder);
     for (int attempt = 0; attempt < 8 && !m_file; ++attempt) {
         m_temp = folder + TemporaryFileName(CurrentProcessId(), NextSerial());
-        // Known to the interrupt handler before it exists, so that it is never there unknown.
-        m_pending = AddPending(m_temp);
-        m_file = CreateNewFile(m_temp);
+        // Noted for the interrupt in the same step as it is created, so that it is never there unknown.
+        m_file = CreatePending(m_temp, CreateNewFile);
         if (m_file)
             break;
-        DropPending(m_pending);
         if (!Status(m_temp))
-            break;  // not a name clash: the folder refuses
-    }
-    if (m_file && InterruptUnderway()) {
-        // The interrupt's sweep may have passed before the file existed; the process is ending.
-        Abort();
-        m_error = WriteError::Create;
-        return false;
+            break;  // not a name clash: the folder refuses, or an interrupt ends the process
     }
     if (!m_file) {
         m_temp.clear();
@@ -328,7 +320,7 @@ bool AtomicFile::Commit()
         Abort();
         return false;
     }
-    DropPending(m_pending);
+    ForgetPending(m_temp);
     m_temp.clear();
     m_committed = true;
     return true;
@@ -342,9 +334,9 @@ void AtomicFile::Abort()
     }
     if (!m_temp.empty()) {
         RemoveFile(m_temp);
+        ForgetPending(m_temp);
         m_temp.clear();
     }
-    DropPending(m_pending);
 }
 
 }  // namespace corvane::fileio

@@ -130,8 +130,9 @@ TEST(AtomicFile, InterruptRemovesTheTemporaryFilesOfEveryWriterOnEveryThread)
     const pid_t child = ::fork();
     if (child == 0) {
         corvane::fileio::RemoveTemporaryFilesOnInterrupt();
-        // Forty writers opened on eight threads at once, then ten of them
-        // committed and ten more opened, so that freed entries are taken again.
+        // Forty writers opened on eight threads at once (the threads started
+        // after the call, as the converter's are), then ten of them committed
+        // and ten more opened.
         std::vector<std::unique_ptr<AtomicFile>> files(40);
         std::vector<std::thread> threads;
         for (std::size_t t = 0; t < 8; ++t) {
