@@ -9,6 +9,7 @@
 #include "bench/ChildProcess.h"
 #include "bench/ConversionBench.h"
 #include "bench/IoFloor.h"
+#include "bench/Rounds.h"
 
 namespace corvane::bench {
 
@@ -93,26 +94,15 @@ BatchResult MeasureBatch(const std::string& convert, const std::string& samplege
         return result;
     }
 
-    std::vector<double> one, many, floor, oneRatio, manyRatio;
-    for (int r = 0; r < runs; ++r) {
-        const FloorRun f = BatchFloor(inputs, floorDir, outputBytes);
-        const ChildRun a = RunChild(oneJob, log);
-        const ChildRun b = RunChild(base, log);
-        if (!f.ok || a.exitCode != 0 || b.exitCode != 0) {
-            result.error = !f.ok ? "the I/O floor failed" : "corvane-convert --batch failed: " + a.output + b.output;
-            return result;
-        }
-        one.push_back(a.wallSeconds);
-        many.push_back(b.wallSeconds);
-        floor.push_back(f.Seconds());
-        oneRatio.push_back(a.wallSeconds / f.Seconds());
-        manyRatio.push_back(b.wallSeconds / f.Seconds());
-    }
-    result.oneJobSeconds = SpreadOf(one);
-    result.defaultJobsSeconds = SpreadOf(many);
-    result.floorSeconds = SpreadOf(floor);
-    result.oneJobOverFloor = SpreadOf(oneRatio);
-    result.defaultJobsOverFloor = SpreadOf(manyRatio);
+    const Rounds rounds = MeasureRounds(
+        runs, [&] { return BatchFloor(inputs, floorDir, outputBytes); },
+        {{"corvane-convert --batch --jobs 1", oneJob}, {"corvane-convert --batch", base}}, log, FloorOrder::First);
+    result.error = rounds.error;
+    result.oneJobSeconds = rounds.Seconds(0);
+    result.defaultJobsSeconds = rounds.Seconds(1);
+    result.floorSeconds = rounds.FloorSeconds();
+    result.oneJobOverFloor = rounds.OverFloor(0);
+    result.defaultJobsOverFloor = rounds.OverFloor(1);
     return result;
 }
 

@@ -6,6 +6,7 @@
 
 #include "bench/ChildProcess.h"
 #include "bench/IoFloor.h"
+#include "bench/Rounds.h"
 
 namespace corvane::bench {
 
@@ -102,38 +103,21 @@ SetResult MeasureConversion(const std::string& convert, const SampleSet& set, in
         return result;
     }
 
-    std::vector<double> conversion, rss, floor, floorRead, floorWrite, ratio;
-    for (int r = 0; r < runs; ++r) {
-        FloorRun f;
-        ChildRun c;
-        if (r % 2 == 0) {
-            f = MeasureIoFloor(inputs, floorOut, result.outputBytes);
-            c = RunChild(argv, log);
-        } else {
-            c = RunChild(argv, log);
-            f = MeasureIoFloor(inputs, floorOut, result.outputBytes);
-        }
-        if (c.exitCode != 0 || !f.ok) {
-            result.error = c.exitCode != 0 ? "corvane-convert failed: " + c.output : "the I/O floor failed";
-            return result;
-        }
-        if (static_cast<long long>(fs::file_size(out, ec)) != result.outputBytes) {
-            result.error = "the output changed size between runs";
-            return result;
-        }
-        conversion.push_back(c.wallSeconds);
-        rss.push_back(static_cast<double>(c.peakRssBytes));
-        floor.push_back(f.Seconds());
-        floorRead.push_back(f.readSeconds);
-        floorWrite.push_back(f.writeSeconds);
-        ratio.push_back(c.wallSeconds / f.Seconds());
-    }
-    result.conversionSeconds = SpreadOf(conversion);
-    result.peakRssBytes = SpreadOf(rss);
-    result.floorSeconds = SpreadOf(floor);
-    result.floorReadSeconds = SpreadOf(floorRead);
-    result.floorWriteSeconds = SpreadOf(floorWrite);
-    result.conversionOverFloor = SpreadOf(ratio);
+    const Rounds rounds = MeasureRounds(
+        runs, [&] { return MeasureIoFloor(inputs, floorOut, result.outputBytes); }, {{"corvane-convert", argv}}, log,
+        FloorOrder::Alternating,
+        [&] {
+            return static_cast<long long>(fs::file_size(out, ec)) == result.outputBytes
+                       ? std::string()
+                       : std::string("the output changed size between runs");
+        });
+    result.error = rounds.error;
+    result.conversionSeconds = rounds.Seconds(0);
+    result.peakRssBytes = rounds.PeakRssBytes(0);
+    result.floorSeconds = rounds.FloorSeconds();
+    result.floorReadSeconds = rounds.FloorReadSeconds();
+    result.floorWriteSeconds = rounds.FloorWriteSeconds();
+    result.conversionOverFloor = rounds.OverFloor(0);
     return result;
 }
 

@@ -3,13 +3,13 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "fileio/FileStatus.h"
 #include "fileio/OpenFile.h"
+#include "fileio/PendingTemporaryFiles.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -174,62 +174,6 @@ std::string FollowLinks(const std::string& target)
 #endif
 }
 
-// Temporary files that an interrupt removes: fixed room, filled before the
-// flag is set, so that the handler reads only whole paths.
-constexpr std::size_t kPendingSlots = 8;
-constexpr std::size_t kPendingPathRoom = 4096;
-struct PendingTemporary {
-    std::atomic<bool> used{false};
-    char path[kPendingPathRoom];
-};
-static_assert(std::atomic<bool>::is_always_lock_free, "read inside a signal handler");
-PendingTemporary g_pending[kPendingSlots];
-
-int RegisterPending(const std::string& path)
-{
-    if (path.size() >= kPendingPathRoom)
-        return -1;  // the next writer's sweep removes it
-    for (std::size_t i = 0; i < kPendingSlots; ++i) {
-        PendingTemporary& slot = g_pending[i];
-        if (slot.used.load())
-            continue;
-        std::memcpy(slot.path, path.c_str(), path.size() + 1);
-        slot.used.store(true);
-        return static_cast<int>(i);
-    }
-    return -1;
-}
-
-void UnregisterPending(int& index)
-{
-    if (index >= 0)
-        g_pending[index].used.store(false);
-    index = -1;
-}
-
-#ifdef _WIN32
-BOOL WINAPI OnConsoleEvent(DWORD /*event*/)
-{
-    for (PendingTemporary& slot : g_pending) {
-        // A thread of its own, not a signal handler: converting is allowed here.
-        if (slot.used.load())
-            DeleteFileW(WidePath(slot.path).c_str());
-    }
-    return FALSE;  // the default handler ends the process
-}
-#else
-// Async-signal-safe: unlink and raise only.
-extern "C" void OnInterrupt(int signal)
-{
-    for (PendingTemporary& slot : g_pending) {
-        if (slot.used.load())
-            ::unlink(slot.path);
-    }
-    // SA_RESETHAND restored the default action: the process ends as the signal meant.
-    ::raise(signal);
-}
-#endif
-
 bool ReplaceFile(const std::string& from, const std::string& to)
 {
 #ifdef _WIN32
@@ -299,25 +243,6 @@ std::string TemporaryFileName(unsigned long pid, unsigned serial)
     return name;
 }
 
-void RemoveTemporaryFilesOnInterrupt()
-{
-#ifdef _WIN32
-    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
-#else
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-        struct sigaction old;
-        if (::sigaction(signal, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) || old.sa_handler != SIG_DFL)
-            continue;
-        struct sigaction action;
-        std::memset(&action, 0, sizeof action);
-        action.sa_handler = OnInterrupt;
-        action.sa_flags = SA_RESETHAND;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(signal, &action, nullptr);
-    }
-#endif
-}
-
 AtomicFile::AtomicFile(std::string targetPath) : m_target(std::move(targetPath)) {}
 
 AtomicFile::~AtomicFile()
@@ -340,14 +265,12 @@ bool AtomicFile::Open()
     RemoveStaleTemporaryFiles(folder);
     for (int attempt = 0; attempt < 8 && !m_file; ++attempt) {
         m_temp = folder + TemporaryFileName(CurrentProcessId(), NextSerial());
-        // Known to the interrupt handler before it exists, so that it is never there unknown.
-        m_pendingSlot = RegisterPending(m_temp);
-        m_file = CreateNewFile(m_temp);
+        // Noted for the interrupt in the same step as it is created, so that it is never there unknown.
+        m_file = CreatePending(m_temp, CreateNewFile);
         if (m_file)
             break;
-        UnregisterPending(m_pendingSlot);
         if (!Status(m_temp))
-            break;  // not a name clash: the folder refuses
+            break;  // not a name clash: the folder refuses, or an interrupt ends the process
     }
     if (!m_file) {
         m_temp.clear();
@@ -397,7 +320,7 @@ bool AtomicFile::Commit()
         Abort();
         return false;
     }
-    UnregisterPending(m_pendingSlot);
+    ForgetPending(m_temp);
     m_temp.clear();
     m_committed = true;
     return true;
@@ -411,9 +334,9 @@ void AtomicFile::Abort()
     }
     if (!m_temp.empty()) {
         RemoveFile(m_temp);
+        ForgetPending(m_temp);
         m_temp.clear();
     }
-    UnregisterPending(m_pendingSlot);
 }
 
 }  // namespace corvane::fileio

@@ -55,7 +55,6 @@ private:
     std::FILE* m_file = nullptr;
     WriteError m_error = WriteError::None;
     bool m_committed = false;
-    int m_pendingSlot = -1;  // where an interrupt finds the temporary file; -1 when nowhere
 };
 
 // The name of a temporary file that process `pid` of this machine writes;
@@ -64,8 +63,11 @@ std::string TemporaryFileName(unsigned long pid, unsigned serial);
 
 // From now on an interrupt (SIGINT, SIGTERM, SIGHUP, SIGQUIT; on Windows
 // Ctrl+C, Ctrl+Break, closing the console) removes the temporary files of the
-// AtomicFiles that are open, then ends the process as it would have ended.
-// Signals that the process ignores stay ignored.
+// AtomicFiles that are open, however many on however many threads, then ends
+// the process as it would have ended. Signals that the process ignores stay
+// ignored. Call it before starting any thread: on POSIX the signals are
+// blocked on this thread and the threads it starts, and taken by a thread of
+// the interrupt's own.
 void RemoveTemporaryFilesOnInterrupt();
 
 }  // namespace corvane::fileio

@@ -1,5 +1,7 @@
 #include "fileio/OpenFile.h"
 
+#include "fileio/WideText.h"
+
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -11,24 +13,12 @@ namespace corvane::fileio {
 
 std::wstring WidePath(const std::string& path)
 {
-    const int size = static_cast<int>(path.size());
-    const int n = MultiByteToWideChar(CP_UTF8, 0, path.data(), size, nullptr, 0);
-    if (n <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.data(), size, wide.data(), n);
-    return wide;
+    return Widen(path, CP_UTF8);
 }
 
 std::string Utf8Path(const std::wstring& path)
 {
-    const int size = static_cast<int>(path.size());
-    const int n = WideCharToMultiByte(CP_UTF8, 0, path.data(), size, nullptr, 0, nullptr, nullptr);
-    if (n <= 0)
-        return std::string();
-    std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, path.data(), size, bytes.data(), n, nullptr, nullptr);
-    return bytes;
+    return Narrow(path, CP_UTF8);
 }
 
 std::FILE* OpenFile(const std::string& path, const char* mode)

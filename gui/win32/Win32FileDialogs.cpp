@@ -23,6 +23,48 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
     return folder + L'\\' + name;
 }
 
+// What the open and the save dialog share: the buffer, holding the initial
+// name, and the texts that the structure points into, kept alive with it.
+class FileNameDialog {
+public:
+    // `request`: an OpenFileRequest or a SaveFileRequest.
+    template <typename Request>
+    FileNameDialog(std::size_t bufferChars, const Request& request)
+        : m_buffer(bufferChars, L'\0'),
+          m_title(TextToWide(request.title)),
+          m_filter(FilterString(request.filter)),
+          m_extension(TextToWide(request.defaultExtension))
+    {
+        const std::wstring initial = PathToWide(request.initialFileName);
+        if (initial.size() < m_buffer.size())
+            initial.copy(m_buffer.data(), initial.size());
+        m_ofn.lStructSize = sizeof m_ofn;
+        m_ofn.hwndOwner = GetActiveWindow();
+        m_ofn.lpstrFilter = m_filter.c_str();
+        m_ofn.nFilterIndex = 1;
+        m_ofn.lpstrFile = m_buffer.data();
+        m_ofn.nMaxFile = static_cast<DWORD>(m_buffer.size());
+        m_ofn.lpstrTitle = m_title.c_str();
+        m_ofn.lpstrDefExt = m_extension.empty() ? nullptr : m_extension.c_str();
+        m_ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST;
+        if (request.hideReadOnly)
+            m_ofn.Flags |= OFN_HIDEREADONLY;
+    }
+    // The structure points into the object.
+    FileNameDialog(const FileNameDialog&) = delete;
+    FileNameDialog& operator=(const FileNameDialog&) = delete;
+
+    OPENFILENAMEW& Structure() { return m_ofn; }
+    const wchar_t* Buffer() const { return m_buffer.data(); }
+
+private:
+    std::vector<wchar_t> m_buffer;
+    std::wstring m_title;
+    std::wstring m_filter;
+    std::wstring m_extension;
+    OPENFILENAMEW m_ofn{};
+};
+
 }  // namespace
 
 std::wstring FilterString(const std::string& filter)
@@ -57,30 +99,12 @@ std::optional<std::vector<std::string>> Win32FileDialogs::OpenFiles(const platfo
     // many characters as the request's bytes takes every selection the narrow
     // buffer would; the narrow measure is checked afterwards.
     const std::size_t chars = request.selectionBufferBytes ? request.selectionBufferBytes : kDefaultBufferChars;
-    std::vector<wchar_t> buffer(chars, L'\0');
-    const std::wstring initial = PathToWide(request.initialFileName);
-    if (initial.size() < chars)
-        initial.copy(buffer.data(), initial.size());
-    const std::wstring title = TextToWide(request.title);
-    const std::wstring filter = FilterString(request.filter);
-    const std::wstring extension = TextToWide(request.defaultExtension);
-
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = GetActiveWindow();
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = static_cast<DWORD>(chars);
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST;
+    FileNameDialog dialog(chars, request);
+    OPENFILENAMEW& ofn = dialog.Structure();
     if (request.multiSelect)
         ofn.Flags |= OFN_ALLOWMULTISELECT;
     if (request.fileMustExist)
         ofn.Flags |= OFN_FILEMUSTEXIST;
-    if (request.hideReadOnly)
-        ofn.Flags |= OFN_HIDEREADONLY;
     if (request.resizable)
         ofn.Flags |= OFN_ENABLESIZING;
     // A selection that does not fit the buffer fails like a cancel.
@@ -88,7 +112,7 @@ std::optional<std::vector<std::string>> Win32FileDialogs::OpenFiles(const platfo
         return std::nullopt;
 
     std::vector<std::string> paths;
-    for (const auto& path : SelectedPaths(buffer.data()))
+    for (const auto& path : SelectedPaths(dialog.Buffer()))
         paths.push_back(WideToPath(path));
     if (paths.empty())
         return std::nullopt;
@@ -99,31 +123,13 @@ std::optional<std::vector<std::string>> Win32FileDialogs::OpenFiles(const platfo
 
 std::optional<std::string> Win32FileDialogs::SaveFile(const platform::SaveFileRequest& request)
 {
-    std::vector<wchar_t> buffer(kDefaultBufferChars, L'\0');
-    const std::wstring initial = PathToWide(request.initialFileName);
-    if (initial.size() < buffer.size())
-        initial.copy(buffer.data(), initial.size());
-    const std::wstring title = TextToWide(request.title);
-    const std::wstring filter = FilterString(request.filter);
-    const std::wstring extension = TextToWide(request.defaultExtension);
-
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = GetActiveWindow();
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST;
+    FileNameDialog dialog(kDefaultBufferChars, request);
+    OPENFILENAMEW& ofn = dialog.Structure();
     if (request.confirmOverwrite)
         ofn.Flags |= OFN_OVERWRITEPROMPT;
-    if (request.hideReadOnly)
-        ofn.Flags |= OFN_HIDEREADONLY;
     if (!GetSaveFileNameW(&ofn))
         return std::nullopt;
-    return WideToPath(buffer.data());
+    return WideToPath(dialog.Buffer());
 }
 
 std::optional<std::string> Win32FileDialogs::ChooseFolder(const platform::FolderRequest& request)

@@ -5,7 +5,7 @@
 namespace corvane::win32 {
 
 // GetOpenFileNameW and GetSaveFileNameW; titles and filters are code page
-// 932, names and paths the ANSI code page.
+// 932, names and paths UTF-8.
 class Win32FileDialogs final : public platform::FileDialogService {
 public:
     std::optional<std::vector<std::string>> OpenFiles(const platform::OpenFileRequest& request) override;

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "fileio/WideText.h"
 #include "platform/ControlIds.h"
-#include "platform/win32/WideText.h"
 
 // Conversions between the core's narrow texts and the wide strings that the
 // windows show. Texts are code page 932 whatever the system's code page is;
@@ -15,8 +15,8 @@ namespace corvane::win32 {
 constexpr UINT kTextCodePage = 932;
 constexpr UINT kPathCodePage = CP_UTF8;
 
-using platform::win32::Narrow;
-using platform::win32::Widen;
+using fileio::Narrow;
+using fileio::Widen;
 
 inline std::wstring TextToWide(const std::string& text)
 {

@@ -2,8 +2,8 @@
 
 #include <iostream>
 
+#include "fileio/WideText.h"
 #include "platform/ConsoleOutput.h"
-#include "platform/win32/WideText.h"
 
 namespace corvane::platform::win32 {
 
@@ -70,7 +70,7 @@ void ConsoleBuffer::Write(bool all)
     const std::size_t length = all ? m_pending.size() : CompleteLength(m_pending);
     if (length == 0 || m_handle == nullptr || m_handle == INVALID_HANDLE_VALUE)
         return;
-    const std::wstring wide = Widen(m_pending.substr(0, length), CP_UTF8);
+    const std::wstring wide = fileio::Widen(m_pending.substr(0, length), CP_UTF8);
     m_pending.erase(0, length);
     DWORD written = 0;
     if (m_console) {
@@ -84,7 +84,7 @@ void ConsoleBuffer::Write(bool all)
             lines.push_back(L'\r');
         lines.push_back(ch);
     }
-    const std::string bytes = Narrow(lines, m_codePage);
+    const std::string bytes = fileio::Narrow(lines, m_codePage);
     WriteFile(m_handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "fileio/WideText.h"
 #include "platform/TextCodec.h"
-#include "platform/win32/WideText.h"
 
 namespace corvane::platform {
 
@@ -18,19 +18,19 @@ class Win32TextCodec final : public TextCodec {
 public:
     std::string PathToText(const std::string& osPath) const override
     {
-        return win32::Narrow(win32::Widen(osPath, CP_UTF8), kCoreCodePage);
+        return fileio::Narrow(fileio::Widen(osPath, CP_UTF8), kCoreCodePage);
     }
     std::string TextToPath(const std::string& text) const override
     {
-        return win32::Narrow(win32::Widen(text, kCoreCodePage), CP_UTF8);
+        return fileio::Narrow(fileio::Widen(text, kCoreCodePage), CP_UTF8);
     }
     std::string TextToUtf8(const std::string& text) const override
     {
-        return win32::Narrow(win32::Widen(text, kCoreCodePage), CP_UTF8);
+        return fileio::Narrow(fileio::Widen(text, kCoreCodePage), CP_UTF8);
     }
     std::string Utf8ToText(const std::string& utf8) const override
     {
-        return win32::Narrow(win32::Widen(utf8, CP_UTF8), kCoreCodePage);
+        return fileio::Narrow(fileio::Widen(utf8, CP_UTF8), kCoreCodePage);
     }
 };
 

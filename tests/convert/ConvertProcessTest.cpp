@@ -5,12 +5,14 @@
 #ifndef _WIN32
 #include <fcntl.h>
 #include <pty.h>
+#include <sched.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <regex>
@@ -74,6 +76,29 @@ pid_t StartConverter(const std::vector<std::string>& args, int stdoutFd = -1, in
     return pid;
 }
 
+// Starts as StartConverter does, the converter and its threads confined to
+// one processor: alike jobs then advance in step.
+pid_t StartOnOneProcessor(const std::vector<std::string>& args)
+{
+    cpu_set_t all;
+    if (::sched_getaffinity(0, sizeof all, &all) != 0)
+        return -1;
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+        if (CPU_ISSET(cpu, &all)) {
+            CPU_SET(cpu, &one);
+            break;
+        }
+    }
+    // The child inherits this thread's processors.
+    if (::sched_setaffinity(0, sizeof one, &one) != 0)
+        return -1;
+    const pid_t pid = StartConverter(args);
+    ::sched_setaffinity(0, sizeof all, &all);
+    return pid;
+}
+
 int WaitFor(pid_t pid)
 {
     int status = 0;
@@ -107,7 +132,8 @@ std::string Utf8(const std::string& text)
 std::vector<std::string> TemporaryFilesIn(const std::string& folder)
 {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    std::error_code ec;  // a folder not made yet holds none
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
         if (name.rfind(".corvane-", 0) == 0)
             names.push_back(name);
@@ -141,6 +167,24 @@ protected:
             args.push_back(exports + corvane::text::Format("/bonus-%d.txt", bonus));
         }
         return args;
+    }
+
+    // A folder `root`/<folder> in `dir` for each company, holding the sample
+    // exports `names` with the sample company's name replaced; root's path.
+    std::string MakeCompanies(const std::string& root,
+                              const std::vector<std::pair<std::string, std::string>>& companies,
+                              const std::vector<std::string>& names)
+    {
+        for (const auto& [folder, company] : companies) {
+            std::filesystem::create_directories(dir.File(root + "/" + folder));
+            for (const auto& name : names) {
+                std::string bytes = ReadFileBytes(exports + "/" + name);
+                const std::string& sample = samplegen::SampleCompanyName();
+                bytes.replace(bytes.find(sample), sample.size(), company);
+                dir.Write(root + "/" + folder + "/" + name, bytes);
+            }
+        }
+        return dir.File(root);
     }
 
     TempDir dir;
@@ -229,6 +273,53 @@ TEST_F(ConvertProcess, InterruptWhileWritingLeavesNoTemporaryFileAndTheOldOutput
     EXPECT_FALSE(std::filesystem::exists(settings));
 }
 
+TEST_F(ConvertProcess, InterruptedBatchOfSixteenJobsLeavesNoTemporaryFile)
+{
+    // Sixteen alike companies, whose output is large beside their input (the
+    // employee list and one month), so that their writers overlap.
+    MakeExports(800, 0);
+    std::vector<std::pair<std::string, std::string>> companies;
+    for (int i = 0; i < 16; ++i)
+        companies.emplace_back(corvane::text::Format("c%02d", i), corvane::text::Format("会社%02d", i));
+    const std::string root = MakeCompanies("root", companies, {"employees.txt", "salary-01.txt"});
+    const std::string outDir = dir.File("out");
+    const std::vector<std::string> batch = {"--batch", root,         "--out-dir", outDir,   "--jobs",
+                                            "16",      "--settings", settings,    "--year", "6"};
+    // Interrupted while more than eight writers have their temporary file at once.
+    constexpr std::size_t kWriters = 9;
+    constexpr int kAttempts = 5;
+
+    for (int run = 0; run < 5; ++run) {
+        const int signal = run % 2 == 0 ? SIGINT : SIGTERM;
+        bool interrupted = false;
+        std::size_t most = 0;
+        int status = 0;
+        for (int attempt = 0; attempt < kAttempts && !interrupted; ++attempt) {
+            std::filesystem::remove_all(outDir);
+            const pid_t pid = StartOnOneProcessor(batch);
+            ASSERT_GT(pid, 0);
+            for (;;) {
+                const std::size_t writers = TemporaryFilesIn(outDir).size();
+                most = std::max(most, writers);
+                if (writers >= kWriters) {
+                    ::kill(pid, signal);
+                    status = WaitFor(pid);
+                    interrupted = true;
+                    break;
+                }
+                if (::waitpid(pid, &status, WNOHANG) == pid)
+                    break;
+                ::usleep(200);
+            }
+        }
+        ASSERT_TRUE(interrupted) << "run " << run << ": never " << kWriters << " temporary files at once in "
+                                 << kAttempts << " batches (at most " << most << ")";
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "run " << run << ": status " << status;
+        EXPECT_EQ(TemporaryFilesIn(outDir), std::vector<std::string>{}) << "run " << run;
+        EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{}) << "run " << run;
+    }
+}
+
 TEST_F(ConvertProcess, ClosedStandardOutputDoesNotStopTheSettingsBeingSaved)
 {
     MakeExports(3, 1);
@@ -248,16 +339,10 @@ TEST_F(ConvertProcess, ClosedStandardOutputDoesNotStopTheSettingsBeingSaved)
 TEST_F(ConvertProcess, BatchShowsAProgressLineOnlyWhenStandardErrorIsATerminal)
 {
     MakeExports(3, 0);
-    const std::string root = dir.File("root");
-    for (const auto& [folder, company] : {std::pair{"a", "甲商事"}, std::pair{"b", "乙工業"}}) {
-        std::filesystem::create_directories(root + "/" + folder);
-        for (const auto& entry : std::filesystem::directory_iterator(exports)) {
-            std::string bytes = ReadFileBytes(entry.path().string());
-            const std::string& sample = samplegen::SampleCompanyName();
-            bytes.replace(bytes.find(sample), sample.size(), company);
-            dir.Write("root/" + std::string(folder) + "/" + entry.path().filename().string(), bytes);
-        }
-    }
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(exports))
+        names.push_back(entry.path().filename().string());
+    const std::string root = MakeCompanies("root", {{"a", "甲商事"}, {"b", "乙工業"}}, names);
     const auto batch = [&](const std::string& outDir) {
         return std::vector<std::string>{"--batch", root,         "--out-dir", dir.File(outDir), "--jobs",
                                         "1",       "--settings", settings,    "--year",         "6"};

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
 
 #include <filesystem>
+#include <memory>
+#include <thread>
+#include <vector>
 
 #include "fileio/AtomicFile.h"
 #include "fileio/FileStatus.h"
@@ -116,5 +120,59 @@ TEST(AtomicFile, OpenRemovesTemporaryFilesThatNoRunningProcessOwns)
     for (const auto& name : {ours, foreign, std::string("other.tmp")})
         EXPECT_TRUE(std::filesystem::exists(dir.File(name))) << name;
     file.Abort();
+}
+
+TEST(AtomicFile, InterruptRemovesTheTemporaryFilesOfEveryWriterOnEveryThread)
+{
+    TempDir dir;
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        corvane::fileio::RemoveTemporaryFilesOnInterrupt();
+        // Forty writers opened on eight threads at once (the threads started
+        // after the call, as the converter's are), then ten of them committed
+        // and ten more opened.
+        std::vector<std::unique_ptr<AtomicFile>> files(40);
+        std::vector<std::thread> threads;
+        for (std::size_t t = 0; t < 8; ++t) {
+            threads.emplace_back([&, t] {
+                for (std::size_t i = t; i < files.size(); i += 8) {
+                    files[i] = std::make_unique<AtomicFile>(dir.File("out-" + std::to_string(i) + ".xml"));
+                    if (!files[i]->Open() || !files[i]->Write("x"))
+                        ::_exit(2);
+                }
+            });
+        }
+        for (auto& thread : threads)
+            thread.join();
+        for (std::size_t i = 0; i < 10; ++i) {
+            if (!files[i]->Commit())
+                ::_exit(3);
+            files[i] = std::make_unique<AtomicFile>(dir.File("again-" + std::to_string(i) + ".xml"));
+            if (!files[i]->Open())
+                ::_exit(4);
+        }
+        const char done = 1;
+        if (::write(ready[1], &done, 1) != 1)
+            ::_exit(5);
+        for (;;)
+            ::pause();
+    }
+    ASSERT_GT(child, 0);
+    ::close(ready[1]);
+    char done = 0;
+    ASSERT_EQ(::read(ready[0], &done, 1), 1);
+    ::close(ready[0]);
+    ::kill(child, SIGTERM);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
+    // Only the committed files are left.
+    std::string committed;
+    for (const auto& name : {"out-0.xml", "out-1.xml", "out-2.xml", "out-3.xml", "out-4.xml", "out-5.xml", "out-6.xml",
+                             "out-7.xml", "out-8.xml", "out-9.xml"})
+        committed += std::string(name) + "\n";
+    EXPECT_EQ(dir.Listing(), committed);
 }
 #endif

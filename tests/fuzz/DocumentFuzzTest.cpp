@@ -7,6 +7,7 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "support/RecordingMessageBox.h"
+#include "support/ShellCommand.h"
 #include "support/TempDir.h"
 #include "text/Format.h"
 #include "xmlout/CExportXMLVeld.h"
@@ -26,7 +27,7 @@ class DocumentFuzz : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(RunCommand("xmllint --version").status, 0) << "xmllint is missing (scripts/setup-debian.sh)";
+        ASSERT_EQ(test::RunCommand("xmllint --version").status, 0) << "xmllint is missing (scripts/setup-debian.sh)";
     }
 
     test::TempDir dir;
@@ -84,7 +85,7 @@ TEST_F(DocumentFuzz, RandomStoresGiveWellFormedShiftJisThatReadsBack)
         const std::string bytes = test::ReadFileBytes(file);
         ASSERT_TRUE(Decodes(bytes, "SHIFT_JIS")) << "document " << n;
         ASSERT_TRUE(Decodes(bytes, "CP932")) << "document " << n;
-        ASSERT_EQ(XmllintProblems(file), "") << "document " << n;
+        ASSERT_EQ(test::XmllintProblems(file), "") << "document " << n;
 
         std::vector<std::string> expressions{"string(//KOMONSAKINAME)"};
         std::vector<std::string> expected{ToUtf8(company, "SHIFT_JIS")};

@@ -12,6 +12,7 @@
 #include "fuzz/RandomExports.h"
 #include "items/CSormaItemCheck.h"
 #include "support/RecordingMessageBox.h"
+#include "support/ShellCommand.h"
 #include "support/TempDir.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
@@ -24,7 +25,7 @@ class EngineFuzz : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(RunCommand("xmllint --version").status, 0) << "xmllint is missing (scripts/setup-debian.sh)";
+        ASSERT_EQ(test::RunCommand("xmllint --version").status, 0) << "xmllint is missing (scripts/setup-debian.sh)";
     }
 
     void WriteExports(const RandomExports& exports)
@@ -70,7 +71,7 @@ TEST_F(EngineFuzz, RandomExportsConvertToWellFormedShiftJis)
 
         const std::string bytes = test::ReadFileBytes(out);
         ASSERT_TRUE(Decodes(bytes, "SHIFT_JIS")) << "exports " << n;
-        ASSERT_EQ(XmllintProblems(out), "") << "exports " << n;
+        ASSERT_EQ(test::XmllintProblems(out), "") << "exports " << n;
 
         std::vector<std::string> expressions{"string(//KOMONSAKINAME)", "count(//SYAIN)"};
         std::vector<std::string> expected{ToUtf8(exports.company, "SHIFT_JIS"), std::to_string(exports.rows.size())};

@@ -1,7 +1,6 @@
 #include "fuzz/FuzzSupport.h"
 
 #include <iconv.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -13,6 +12,7 @@
 #include <filesystem>
 #include <map>
 
+#include "support/ShellCommand.h"
 #include "support/TempDir.h"
 
 namespace corvane::fuzz {
@@ -233,29 +233,6 @@ bool Decodes(const std::string& bytes, const char* encoding)
     return bytes.empty() || !ToUtf8(bytes, encoding).empty();
 }
 
-CommandResult RunCommand(const std::string& command)
-{
-    CommandResult run;
-    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::string XmllintProblems(const std::string& file)
-{
-    const CommandResult run = RunCommand("xmllint --noout '" + file + "'");
-    if (run.status == 0 && run.output.empty())
-        return std::string();
-    return "xmllint " + std::to_string(run.status) + ": " + run.output;
-}
-
 std::vector<std::string> XPathStrings(const std::string& file, const std::vector<std::string>& expressions)
 {
     // The values hold no LF (export lines cannot), so LF separates them.
@@ -263,7 +240,7 @@ std::vector<std::string> XPathStrings(const std::string& file, const std::vector
     for (const auto& e : expressions)
         concat += ", " + e + ", \"\n\"";
     concat += ")";
-    const CommandResult run = RunCommand("xmllint --xpath '" + concat + "' '" + file + "'");
+    const test::CommandResult run = test::RunCommand("xmllint --xpath '" + concat + "' '" + file + "'");
     std::vector<std::string> values;
     if (run.status != 0)
         return values;

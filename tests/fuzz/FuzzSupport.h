@@ -68,15 +68,6 @@ bool Decodes(const std::string& bytes, const char* encoding);
 // The UTF-8 form of `bytes` in `encoding`; "" on error.
 std::string ToUtf8(const std::string& bytes, const char* encoding);
 
-struct CommandResult {
-    int status = -1;
-    std::string output;
-};
-// Runs a shell command, standard error joined to the output.
-CommandResult RunCommand(const std::string& command);
-
-// xmllint's verdict on the file: "" when it is well-formed, else its output.
-std::string XmllintProblems(const std::string& file);
 // The UTF-8 string values of the XPath expressions (ASCII, no single quote),
 // read by xmllint in one run; empty when xmllint fails.
 std::vector<std::string> XPathStrings(const std::string& file, const std::vector<std::string>& expressions);

@@ -10,6 +10,7 @@
 #include "reliability/FaultJob.h"
 #include "sormaexport/CSormaKyuuyo.h"
 #include "sormaexport/CsvLine.h"
+#include "support/ShellCommand.h"
 #include "text/AsciiSpace.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
@@ -81,7 +82,7 @@ protected:
             return;
         }
         // A whole new document, and the settings still hold the other companies.
-        EXPECT_EQ(XmllintProblems(kept + "/out.XML"), "");
+        EXPECT_EQ(test::XmllintProblems(kept + "/out.XML"), "");
         EXPECT_TRUE(test::ReadFileBytes(kept + "/Corvane.ENV").starts_with(earlierSettings));
     }
 

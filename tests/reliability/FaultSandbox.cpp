@@ -140,22 +140,6 @@ std::string Differences(const Tree& before, const Tree& after)
     return report;
 }
 
-std::string XmllintProblems(const std::string& path)
-{
-    std::FILE* pipe = ::popen(("xmllint --noout '" + path + "' 2>&1").c_str(), "r");
-    if (!pipe)
-        return "xmllint cannot be started";
-    std::string output;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    if (status == 0 && output.empty())
-        return std::string();
-    return "xmllint " + std::to_string(status) + ": " + output;
-}
-
 void WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -52,9 +52,6 @@ Tree Snapshot(const std::string& folder);
 // The differences, one line each; "" when the trees are equal.
 std::string Differences(const Tree& before, const Tree& after);
 
-// "" when xmllint reads the file as well-formed XML, else what it said.
-std::string XmllintProblems(const std::string& path);
-
 // Writes `bytes` to `path`, replacing it; throws when it cannot.
 void WriteBytes(const std::string& path, const std::string& bytes);
 

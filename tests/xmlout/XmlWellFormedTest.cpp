@@ -1,15 +1,11 @@
 // Reads generated documents back with libxml2's xmllint.
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "support/RecordingMessageBox.h"
+#include "support/ShellCommand.h"
 #include "support/TempDir.h"
 #include "xmlout/CExportXMLVeld.h"
 #include "XmlTestSupport.h"
@@ -17,30 +13,7 @@
 namespace corvane {
 namespace {
 
-struct Run {
-    int status = -1;
-    std::string output;
-};
-
-Run RunCommand(const std::string& command)
-{
-    Run run;
-#ifdef _WIN32
-    // xmllint runs where the POSIX shell does; SetUp skips these tests on Windows.
-    (void)command;
-#else
-    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-    return run;
-}
+using test::RunCommand;
 
 std::string Utf8(std::u8string_view text)
 {

@@ -1,8 +1,15 @@
-#include "platform/win32/WideText.h"
+#include "fileio/WideText.h"
 
-namespace corvane::platform::win32 {
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
-std::wstring Widen(const std::string& bytes, UINT codePage)
+namespace corvane::fileio {
+
+#ifdef _WIN32
+
+std::wstring Widen(const std::string& bytes, unsigned int codePage)
 {
     if (bytes.empty())
         return std::wstring();
@@ -15,7 +22,7 @@ std::wstring Widen(const std::string& bytes, UINT codePage)
     return wide;
 }
 
-std::string Narrow(const std::wstring& input, UINT codePage)
+std::string Narrow(const std::wstring& input, unsigned int codePage)
 {
     if (input.empty())
         return std::string();
@@ -45,4 +52,6 @@ std::string Narrow(const std::wstring& input, UINT codePage)
     return bytes;
 }
 
-}  // namespace corvane::platform::win32
+#endif
+
+}  // namespace corvane::fileio
