@@ -286,7 +286,8 @@ TEST_F(FolderBatch, ACopyOfAnExportIsTheSamePaymentNotASecondOne)
     const std::string folder = Company("company");
     const std::string original = In(folder, "bonus-1.txt");
     const std::string copy = In(folder, Utf8("bonus-1 - コピー.txt"));
-    dir.Write("company/" + Utf8("bonus-1 - コピー.txt"), ReadFileBytes(original));
+    // Named through the wide path on Windows, as the program opens it.
+    std::filesystem::copy_file(original, std::filesystem::path(std::u8string(copy.begin(), copy.end())));
 
     // In a folder: refused, naming both files.
     EXPECT_EQ(Run({"--folder", folder, "--out", dir.File("out.XML"), "--settings", settings, "--year", "6"}), 1);
