@@ -10,10 +10,12 @@
 #include <thread>
 
 #include "convert/FolderSorting.h"
-#include "convert/SafeFileName.h"
+#include "convert/BatchPaths.h"
+#include "convert/OutputNames.h"
 #include "convert/StreamMessageBox.h"
 #include "fileio/AtomicFile.h"
 #include "fileio/FileStatus.h"
+#include "items/CSormaItemCheck.h"
 #include "job/FolderExports.h"
 #include "job/OwnOutputs.h"
 #include "platform/Messenger.h"
@@ -68,34 +70,15 @@ void ForEachParallel(std::size_t count, std::size_t jobs, const std::function<vo
         thread.join();
 }
 
-std::string AsciiLower(std::string s)
+// A cell of the tab-separated summary: a tab or line break in a name would
+// start another column or row.
+std::string OneCell(std::string cell)
 {
-    for (char& c : s) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : cell) {
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
     }
-    return s;
-}
-
-// Output names from the company names; companies whose names would be the
-// same file (also by case, as on Windows) get their folder's name added.
-void NameOutputs(std::vector<Company>& companies, const platform::TextCodec& codec)
-{
-    std::map<std::string, int> uses;
-    for (Company& company : companies) {
-        if (!company.exports.refusal.empty())
-            continue;
-        const std::string safe = SafeFileName(company.exports.company);
-        company.outName = safe.empty() ? company.folder : codec.TextToPath(safe);
-        ++uses[AsciiLower(company.outName)];
-    }
-    for (Company& company : companies) {
-        if (company.exports.refusal.empty() && uses[AsciiLower(company.outName)] > 1 &&
-            company.outName != company.folder)
-            company.outName += "_" + company.folder;
-        if (company.exports.refusal.empty())
-            company.outName += ".XML";
-    }
+    return cell;
 }
 
 // One line of the summary, "" for an empty cell.
@@ -181,21 +164,23 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     StreamMessageBox box(out, err, env.codec);
     const platform::Messenger messenger(box, &env.codec);
     const std::string& root = *options.batch;
-    auto folders = fileio::FolderEntries(root, true);
-    if (folders) {
-        // An output folder inside ROOT is no company.
-        std::erase_if(*folders, [&](const std::string& name) {
-            return fileio::SameFile(fileio::JoinPath(root, name), options.outDir);
-        });
-    }
+    const auto folders = fileio::FolderEntries(root, true);
     if (!folders) {
         messenger.Warn("会社ごとのフォルダーがあるフォルダーを読み取れませんでした。\n\n" +
                        messenger.DisplayPath(root));
         return kExitUsage;
     }
-    if (!fileio::MakeFolders(options.outDir)) {
-        messenger.Warn("出力先のフォルダーを作成できませんでした。\n\n" + messenger.DisplayPath(options.outDir));
-        return kExitRefused;
+    BatchPaths paths{
+        root,
+        {},
+        options.outDir,
+        options.settings ? *options.settings : CSormaItemCheck::DefaultSettingsPath(env.system.ExecutablePath()),
+        options.summary};
+    for (const auto& folder : *folders)
+        paths.companies.push_back(fileio::JoinPath(root, folder));
+    if (const std::string refusal = BatchPathsMessage(paths, messenger); !refusal.empty()) {
+        messenger.Warn(refusal);
+        return kExitUsage;
     }
     std::vector<Company> companies(folders->size());
     const std::size_t jobs =
@@ -212,7 +197,24 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
             company.report.message = companyBox.LastProblem();
         company.messages = said.str();
     });
-    NameOutputs(companies, env.codec);
+    // Every name is chosen before any file is written, so that no company's file replaces another's.
+    std::vector<OutputNameSource> sources;
+    for (const Company& company : companies)
+        sources.push_back({company.exports.company, company.folder, company.exports.refusal.empty()});
+    const std::vector<std::string> names = ChooseOutputNames(sources, env.codec);
+    std::vector<std::string> outputs;
+    for (std::size_t i = 0; i < companies.size(); ++i) {
+        companies[i].outName = names[i];
+        outputs.push_back(names[i].empty() ? std::string() : fileio::JoinPath(options.outDir, names[i]));
+    }
+    if (const std::string clash = OutputClashMessage(paths, outputs, messenger); !clash.empty()) {
+        messenger.Warn(clash);
+        return kExitUsage;
+    }
+    if (!fileio::MakeFolders(options.outDir)) {
+        messenger.Warn("出力先のフォルダーを作成できませんでした。\n\n" + messenger.DisplayPath(options.outDir));
+        return kExitRefused;
+    }
 
     std::mutex writing;
     std::size_t done = 0;
@@ -245,7 +247,8 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         progress.Clear();
         const std::string text = said.str();
         if (!text.empty())
-            err << "[" << company.folder << "] " << env.codec.TextToUtf8(ResultText(company.result)) << "\n"
+            err << "[" << env.codec.TextToUtf8(messenger.DisplayPath(company.folder)) << "] "
+                << env.codec.TextToUtf8(ResultText(company.result)) << "\n"
                 << text << std::flush;
         progress.Update(done, name);
     });
@@ -254,7 +257,7 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     const auto rows = SummaryRows(companies, env.codec);
     for (const auto& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i)
-            out << (i == 0 ? "" : "\t") << env.codec.TextToUtf8(row[i]);
+            out << (i == 0 ? "" : "\t") << env.codec.TextToUtf8(OneCell(row[i]));
         out << '\n';
     }
     out.flush();

@@ -131,20 +131,22 @@ const ConvertOption kOptions[] = {
      "ROOT のサブフォルダーを1社ずつ変換します",
      "convert each subfolder of ROOT as with --folder, one company\n"
      "each, into --out-dir as <company>.XML (<company>_<folder>.XML\n"
-     "when two companies' names give one file); a refused company\n"
-     "does not stop the others; the summary table goes to stdout",
+     "when two companies' names give one file, then _2, _3...); a\n"
+     "refused company does not stop the others; the summary table\n"
+     "goes to stdout, each company's messages to stderr",
      [](ConvertOptions& o, const std::string& v) { return Required(o.batch, v, "--batch needs a folder"); }},
     {"--out-dir", Takes::Value, "DIR",
-     "--batch の出力先フォルダー（なければ作成します）",
-     "where --batch writes (created when missing)",
+     "--batch の出力先フォルダー（なければ作成します。ROOT の外を指定）",
+     "where --batch writes (created when missing); outside ROOT",
      [](ConvertOptions& o, const std::string& v) { o.outDir = v; return std::string(); }},
     {"--jobs", Takes::Value, "N",
      "同時に変換する会社の数。省略時はプロセッサーの数",
      "companies converted at once; default: one per processor",
      SetJobs},
     {"--summary", Takes::Value, "PATH",
-     "一覧を CSV でも書き込みます",
-     "also write the summary as CSV (Shift_JIS, CR LF)",
+     "一覧を CSV でも書き込みます（会社のフォルダーの外を指定）",
+     "also write the summary as CSV (Shift_JIS, CR LF); outside\n"
+     "the company folders, not the settings file or an output",
      [](ConvertOptions& o, const std::string& v) { return Required(o.summary, v, "--summary needs a path"); }},
     {"--help", Takes::Nothing, "",
      "この説明を表示します",
@@ -214,7 +216,10 @@ const char kExitStatus[] =
     "stderr); 2 usage error, or --out, --settings and the exports are not all different\n"
     "files. With --batch: 0 every company converted without findings; 3 every company\n"
     "converted, some with findings; 1 at least one company refused or failed; 2 usage\n"
-    "error.\n";
+    "error, or --out-dir inside ROOT, or --settings or --summary inside a company folder\n"
+    "or on another file the batch writes.\n"
+    "stdout gets the outcome of the run: the completion message of one job, the summary\n"
+    "table of a batch; everything else goes to stderr.\n";
 
 constexpr std::size_t kHelpColumn = 20;  // where an option's help starts
 

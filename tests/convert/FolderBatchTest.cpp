@@ -442,17 +442,97 @@ TEST_F(FolderBatch, BatchConvertsEachCompanyAndSummarises)
     EXPECT_EQ(Run(job), 3) << Err();
     std::filesystem::remove_all(c);
     EXPECT_EQ(Run(job), 0) << Err();
-    // An output folder inside the root is no company.
-    EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("root/out"), "--settings", settings}), 0)
-        << Err();
-    EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("root/out"), "--settings", settings}), 0)
-        << Err();
     // Usage errors.
     EXPECT_EQ(Run({"--batch", dir.File("root")}), 2);
     EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("out"), "--jobs", "0"}), 2);
     EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("out"), "--out", dir.File("x.XML")}), 2);
     EXPECT_EQ(Run({"--folder", dir.File("root/a"), "--out", dir.File("x.XML"), "--jobs", "2"}), 2);
     EXPECT_EQ(Run({"--batch", dir.File("missing"), "--out-dir", dir.File("out")}), 2);
+}
+
+TEST_F(FolderBatch, NothingTheBatchWritesLandsOnAnExportOrAnotherOutput)
+{
+    Company("root/c1", "会社1");
+    Company("root/c2", "会社2");
+    const std::string c1 = In(dir.File("root"), "c1");
+    const std::string list = ReadFileBytes(In(c1, "employees.txt"));
+    const std::string out = dir.File("out");
+    const auto batch = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args = {"--batch", dir.File("root"), "--out-dir", out, "--year", "6"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return Run(args);
+    };
+    // Each is refused as a usage error before anything is read or written.
+    const std::vector<std::vector<std::string>> refused = {
+        {"--settings", settings, "--summary", In(c1, "employees.txt")},     // an export
+        {"--settings", settings, "--summary", In(c1, "summary.csv")},       // beside the exports
+        {"--settings", settings, "--summary", In(out, Utf8("会社1.XML"))},  // a company's output
+        {"--settings", settings, "--summary", settings},                    // the settings file
+        {"--settings", In(c1, "employees.txt")},
+        {"--settings", In(out, Utf8("会社2.XML"))},
+    };
+    for (const auto& extra : refused) {
+        EXPECT_EQ(batch(extra), 2) << extra.back() << "\n" << Err();
+        EXPECT_FALSE(Err().empty());
+        EXPECT_EQ(ReadFileBytes(In(c1, "employees.txt")), list);
+        EXPECT_FALSE(std::filesystem::exists(settings));
+        EXPECT_FALSE(std::filesystem::exists(In(out, Utf8("会社1.XML"))));
+        EXPECT_FALSE(std::filesystem::exists(In(c1, "summary.csv")));
+    }
+    EXPECT_EQ(batch(refused.front()), 2);
+    EXPECT_EQ(Err(), Utf8("一覧（--summary）の保存先が、会社のフォルダーの中にあります。\n"
+                          "エクスポートファイルを上書きしたり、次の変換で会社のエクスポートファイルと"
+                          "取り違えたりしないよう、会社のフォルダーの外を指定してください。\n\n") +
+                         In(c1, "employees.txt\n"));
+    // An output folder inside the root would be read as a company next time,
+    // or mix the outputs into a company's exports.
+    for (const std::string& inside : {dir.File("root/out"), In(c1, "out")}) {
+        EXPECT_EQ(Run({"--batch", dir.File("root"), "--out-dir", inside, "--settings", settings}), 2) << Err();
+        EXPECT_FALSE(std::filesystem::exists(inside));
+    }
+    EXPECT_EQ(batch({"--settings", settings, "--summary", dir.File("summary.csv")}), 0) << Err();
+}
+
+TEST_F(FolderBatch, EveryCompanyGetsAFileOfItsOwnAndTheSummaryKeepsItsColumns)
+{
+    // The clash suffix of the first two is the third company's own name.
+    Company("root/b", "ABC");
+    Company("root/c", "ABC");
+    Company("root/d", "ABC_b");
+    std::string longName;
+    for (int i = 0; i < 100; ++i)
+        longName += "長";
+    Company("root/e", longName);
+    Company("root/h", "Ｈ\tＩ");  // a tab in the company's name
+#ifndef _WIN32
+    // Windows takes no tab or line break in a file name.
+    Company("root/f\tg", "ＦＧ");
+    dir.Write("root/d/read\nme.txt", "not an export\r\n");
+    const long companies = 6;
+#else
+    const long companies = 5;
+#endif
+    ASSERT_EQ(Run({"--batch", dir.File("root"), "--out-dir", dir.File("out"), "--settings", settings, "--year", "6"}),
+              0)
+        << Err();
+    const auto files = corvane::fileio::FolderEntries(dir.File("out"), false).value();
+    ASSERT_EQ(static_cast<long>(files.size()), companies);
+    EXPECT_EQ(std::count(files.begin(), files.end(), "ABC_b.XML"), 1);
+    EXPECT_EQ(std::count(files.begin(), files.end(), "ABC_b_2.XML"), 1);
+    EXPECT_EQ(std::count(files.begin(), files.end(), "ABC_c.XML"), 1);
+    for (const auto& name : files)
+        EXPECT_LE(name.size(), 255u) << name;
+    // One row a company, eight columns each, and the name that is no export on one line.
+    std::istringstream table(stdoutText.str());
+    int rows = 0;
+    for (std::string line; std::getline(table, line); ++rows)
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 7) << line;
+    EXPECT_EQ(rows, companies + 1);
+    EXPECT_NE(stdoutText.str().find(Utf8("Ｈ Ｉ\th\t")), std::string::npos) << stdoutText.str();
+#ifndef _WIN32
+    EXPECT_NE(Err().find("read?me.txt\n"), std::string::npos) << Err();
+    EXPECT_NE(Err().find("[f?g] "), std::string::npos) << Err();
+#endif
 }
 
 TEST_F(FolderBatch, ParallelJobsGiveTheSameFilesAsOneAtATime)
