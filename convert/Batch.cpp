@@ -199,10 +199,12 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     });
     // Every name is chosen before any file is written, so that no company's file replaces another's.
     std::vector<OutputNameSource> sources;
+    sources.reserve(companies.size());
     for (const Company& company : companies)
         sources.push_back({company.exports.company, company.folder, company.exports.refusal.empty()});
     const std::vector<std::string> names = ChooseOutputNames(sources, env.codec);
     std::vector<std::string> outputs;
+    outputs.reserve(companies.size());
     for (std::size_t i = 0; i < companies.size(); ++i) {
         companies[i].outName = names[i];
         outputs.push_back(names[i].empty() ? std::string() : fileio::JoinPath(options.outDir, names[i]));
