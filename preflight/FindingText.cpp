@@ -89,6 +89,19 @@ const char* KindDescription(FindingKind kind)
     return "";
 }
 
+const std::string& LevelTitle(Level level)
+{
+    static const std::string mustFix = "要修正";
+    static const std::string toConfirm = "要確認";
+    switch (level) {
+    case Level::MustFix:
+        return mustFix;
+    case Level::ToConfirm:
+        return toConfirm;
+    }
+    return mustFix;
+}
+
 std::string FindingBlock(const Finding& finding, const PathDisplay& display)
 {
     std::string block = "【" + KindTitle(finding.kind) + "】\n";

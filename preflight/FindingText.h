@@ -17,6 +17,8 @@ const std::vector<FindingKind>& AllFindingKinds();
 const std::string& KindTitle(FindingKind kind);
 // What a kind of finding is about, in English (the converter's --help).
 const char* KindDescription(FindingKind kind);
+// A level's name as the clerk reads it (要修正, 要確認), code page 932.
+const std::string& LevelTitle(Level level);
 
 // One finding as a block of lines: its kind, the file and line it concerns,
 // and what was found.

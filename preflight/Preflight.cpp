@@ -140,7 +140,14 @@ bool IsReadSummary(const ExportFileFacts& facts)
 Finding Make(FindingKind kind, const std::string& file, long line, std::string employee, std::size_t count,
              std::string text)
 {
-    return Finding{kind, file, line, std::move(employee), count, std::move(text)};
+    Finding finding;
+    finding.kind = kind;
+    finding.file = file;
+    finding.line = line;
+    finding.employee = std::move(employee);
+    finding.count = count;
+    finding.text = std::move(text);
+    return finding;
 }
 
 void UnlistedCodes(const ReadView& read, std::vector<Finding>& findings)

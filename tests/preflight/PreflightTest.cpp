@@ -9,6 +9,7 @@
 #include "items/CSormaItemCheck.h"
 #include "preflight/Figure.h"
 #include "preflight/FindingText.h"
+#include "preflight/ListedFinding.h"
 #include "preflight/Preflight.h"
 #include "sormaexport/CSormaKyuuyo.h"
 #include "support/RecordingMessageBox.h"
@@ -330,9 +331,9 @@ TEST(PreflightFigure, NumbersAfterQuotesAndSeparatorsGo)
 TEST(PreflightText, TheQuestionCountsEachKindAndTheDetailsNameFileAndLine)
 {
     const std::vector<Finding> findings = {
-        {FindingKind::FieldCount, "a.txt", 6, "0001", 2, "一"},
-        {FindingKind::FieldCount, "b.txt", 9, "0002", 1, "二"},
-        {FindingKind::BadDate, "", 0, "0003", 4, "三"},
+        Listed(FindingKind::FieldCount, "a.txt", 6, "0001", 2, "一"),
+        Listed(FindingKind::FieldCount, "b.txt", 9, "0002", 1, "二"),
+        Listed(FindingKind::BadDate, "", 0, "0003", 4, "三"),
     };
     const std::string question = preflight::ProceedQuestion(findings);
     EXPECT_TRUE(Contains(question, "・項目の数が合わない行：3件\n・日付に変換できない値：4件\n"));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "preflight/ReconciliationReport.h"
+#include "preflight/ListedFinding.h"
 #include "support/RecordingMessageBox.h"
 #include "xmlout/CExportXMLVeld.h"
 
@@ -34,8 +35,9 @@ TEST(ReconciliationReport, OneRowPerEmployeeWithPeriodsAndSumsThenTheFindings)
     }
     store.SetSyain("0001", "山田太郎");
     const std::vector<preflight::Finding> findings = {
-        {preflight::FindingKind::NotANumber, "salary-05.txt", 0, "0002", 1, "算出税額（所得税）に\"abc\"\n続き"},
-        {preflight::FindingKind::NoFigures, "", 0, "0001", 1, "なし"},
+        preflight::Listed(preflight::FindingKind::NotANumber, "salary-05.txt", 0, "0002", 1,
+                          "算出税額（所得税）に\"abc\"\n続き"),
+        preflight::Listed(preflight::FindingKind::NoFigures, "", 0, "0001", 1, "なし"),
     };
     const std::string csv =
         preflight::ReconciliationCsv(store, findings, [](const std::string& path) { return "C:\\" + path; });
