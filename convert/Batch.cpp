@@ -90,6 +90,8 @@ std::vector<std::string> SummaryRow(const Company& company, const platform::Text
     if (company.result == Result::Refused || company.result == Result::Failed) {
         message = text::ReplaceAll(company.report.message, "\n\n", " ");
         message = text::ReplaceAll(message, "\n", " ");
+    } else if (company.result == Result::WithFindings) {
+        message = company.report.levels;
     }
     return {company.exports.company,
             codec.PathToText(company.folder),

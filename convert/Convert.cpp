@@ -1,8 +1,11 @@
 #include "convert/Convert.h"
 
+#include <algorithm>
+
 #include "convert/Batch.h"
 #include "convert/ConvertOptions.h"
 #include "convert/FolderSorting.h"
+#include "convert/HelpLanguage.h"
 #include "job/FolderExports.h"
 #include "job/Job.h"
 #include "job/PlaceExports.h"
@@ -15,10 +18,12 @@
 #include "platform/HostSystem.h"
 #include "platform/Messenger.h"
 #include "preflight/FindingText.h"
+#include "preflight/PeriodDates.h"
 #include "preflight/ReconciliationReport.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "sormaexport/ExportLayout.h"
 #include "job/CSyuukeiDataFile.h"
+#include "text/Format.h"
 #include "xmlout/CExportXMLVeld.h"
 #include "job/JobSteps.h"
 
@@ -28,7 +33,39 @@ namespace {
 
 const char kWarningMark[] = "警告: ";
 const char kStrictRefusal[] =
-    "--strict が指定されているため、確認事項があるエクスポートファイルからは中間ファイルを作成しません。";
+    "--strict が指定されているため、要修正の確認事項があるエクスポートファイルからは中間ファイルを作成しません。";
+const char kStrictAllRefusal[] =
+    "--strict-all が指定されているため、確認事項があるエクスポートファイルからは中間ファイルを作成しません。";
+// Employees listed per finding on stderr; the report has them all.
+constexpr std::size_t kShownEmployees = 20;
+const char kRestInReport[] = "（--report に全員）";
+
+// The findings as warnings, one per level, 要修正 first: the level with the
+// people it concerns, then every finding of it.
+void WarnFindings(const std::vector<preflight::Finding>& findings, const platform::Messenger& messenger)
+{
+    const auto display = [&messenger](const std::string& path) { return messenger.DisplayPath(path); };
+    for (const auto level : {preflight::Level::MustFix, preflight::Level::ToConfirm}) {
+        std::vector<preflight::Finding> ofLevel;
+        for (const auto& finding : findings) {
+            if (finding.level == level)
+                ofLevel.push_back(finding);
+        }
+        if (ofLevel.empty())
+            continue;
+        std::string text = kWarningMark + preflight::LevelCounts(ofLevel) + "\n";
+        for (const auto& finding : ofLevel)
+            text += "\n" + preflight::FindingBlock(finding, display, kShownEmployees, kRestInReport);
+        messenger.Warn(text);
+    }
+}
+
+// The report's heading block for the job.
+preflight::ReportHeading HeadingOf(const job::Job& job, const std::string& company, const platform::LocalDate& today)
+{
+    return {company, preflight::StatedYear(job::ReferenceFile(job.slots)), job.filingYear,
+            text::Format("%04d/%02d/%02d", today.year, today.month, today.day)};
+}
 
 // Writes the reconciliation table; false, after a message naming the file, when it could not.
 bool WriteReport(const std::string& path, const std::string& csv, const platform::Messenger& messenger)
@@ -224,14 +261,23 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std
         const auto display = [&messenger](const std::string& path) { return messenger.DisplayPath(path); };
         report.employees = static_cast<int>(store.Syain().size());
         report.findings = static_cast<int>(findings.size());
-        for (const auto& finding : findings)
-            messenger.Warn(kWarningMark + preflight::FindingBlock(finding, display));
+        report.levels = findings.empty() ? std::string() : preflight::LevelCounts(findings);
+        WarnFindings(findings, messenger);
         if (options.report)
-            reportFailed =
-                !WriteReport(*options.report, preflight::ReconciliationCsv(store, findings, display), messenger);
+            reportFailed = !WriteReport(*options.report,
+                                        preflight::ReconciliationCsv(store, findings, display,
+                                                                     HeadingOf(job, job.companyName, env.system.Today())),
+                                        messenger);
         if (reportFailed)
             return false;
-        if (options.strict && !findings.empty()) {
+        const bool mustFix = std::any_of(findings.begin(), findings.end(), [](const preflight::Finding& finding) {
+            return finding.level == preflight::Level::MustFix;
+        });
+        if (options.strictAll && !findings.empty()) {
+            messenger.Warn(kStrictAllRefusal);
+            return false;
+        }
+        if (options.strict && mustFix) {
             messenger.Warn(kStrictRefusal);
             return false;
         }
@@ -263,11 +309,11 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (parsed.error.empty() && !parsed.options.help)
         parsed.error = ConvertTexts(parsed.options, environment.codec);
     if (!parsed.error.empty()) {
-        err << "corvane-convert: " << parsed.error << "\n\n" << UsageText(environment.codec);
+        err << "corvane-convert: " << parsed.error << "\n\n" << UsageText(environment.codec, environment.japanese);
         return kExitUsage;
     }
     if (parsed.options.help) {
-        out << UsageText(environment.codec);
+        out << UsageText(environment.codec, environment.japanese);
         return kExitConverted;
     }
     if (parsed.options.batch) {
@@ -290,7 +336,8 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
 {
     const platform::HostSystem system{std::string()};
     return RunConvert(args, out, err,
-                      Environment{system, platform::SystemTextCodec(), platform::ConsoleOutput::ErrorIsTerminal()});
+                      Environment{system, platform::SystemTextCodec(), platform::ConsoleOutput::ErrorIsTerminal(),
+                                  UserReadsJapanese()});
 }
 
 }  // namespace corvane::convert

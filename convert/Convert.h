@@ -15,6 +15,7 @@ struct Environment {
     const platform::SystemService& system;
     const platform::TextCodec& codec;
     bool progress = false;  // --batch shows a progress line on `err` (a terminal)
+    bool japanese = false;  // --help in Japanese
 };
 
 // corvane-convert's exit codes.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "convert/HelpWrap.h"
 #include "preflight/FindingText.h"
 #include "sormaexport/ExportLayout.h"
 
@@ -109,16 +110,24 @@ const ConvertOption kOptions[] = {
      "convert even when a figure has no column",
      [](ConvertOptions& o, const std::string&) { o.allowUnmapped = true; return std::string(); }},
     {"--strict", Takes::Nothing, "",
-     "エクスポートファイルの確認事項があれば変換しません",
-     "refuse the conversion when the check of the exports finds\n"
-     "anything (without it the findings are warnings)",
+     "要修正の確認事項があれば変換しません（指定しなければ警告だけです）",
+     "refuse the conversion when the check of the exports finds anything\n"
+     "要修正 (the output would certainly be wrong for someone); without\n"
+     "it the findings are warnings",
      [](ConvertOptions& o, const std::string&) { o.strict = true; return std::string(); }},
+    {"--strict-all", Takes::Nothing, "",
+     "要確認も含めて、確認事項が一つでもあれば変換しません",
+     "refuse the conversion on any finding, 要確認 (it may be right) too",
+     [](ConvertOptions& o, const std::string&) { o.strictAll = true; return std::string(); }},
     {"--report", Takes::Value, "PATH",
-     "照合表（CSV）も書き込みます",
-     "also write a reconciliation table (CSV, Shift_JIS, CR LF): one\n"
+     "照合表（CSV）も書き込みます。会社名・年分・申告年度・作成日、従業員ごとの"
+     "金額と合計の行、確認事項ごとに区分・ファイル・行・列・従業員・値・出力の内容",
+     "also write a reconciliation table (CSV, Shift_JIS, CR LF): a\n"
+     "heading block (company, the exports' 年分, filing year, date), one\n"
      "row per employee with the months and bonuses that have figures\n"
-     "and the year's sums, then the findings; written whenever the\n"
-     "exports were read, also when --strict refuses",
+     "and the year's sums, a 合計 row, then one row per finding and\n"
+     "employee (level, file, line, column, code, name, value, outcome);\n"
+     "written whenever the exports were read, also when --strict refuses",
      [](ConvertOptions& o, const std::string& v) { return Required(o.report, v, "--report needs a path"); }},
     {"--folder", Takes::Value, "DIR",
      "フォルダー内のファイルを振り分けて使います",
@@ -149,8 +158,8 @@ const ConvertOption kOptions[] = {
      "the company folders, not the settings file or an output",
      [](ConvertOptions& o, const std::string& v) { return Required(o.summary, v, "--summary needs a path"); }},
     {"--help", Takes::Nothing, "",
-     "この説明を表示します",
-     "show this text",
+     "この説明を表示します（日本語の環境では日本語、ほかは英語）",
+     "show this text (in Japanese under a Japanese locale)",
      [](ConvertOptions& o, const std::string&) { o.help = true; return std::string(); }},
 };
 // clang-format on
@@ -195,31 +204,58 @@ const char kSynopsis[] =
     "Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
     "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
     "                       [--item N=HEADING]... [--allow-unmapped] [--strict]\n"
-    "                       [--report PATH] [--help]\n"
+    "                       [--strict-all] [--report PATH] [--help]\n"
     "       corvane-convert --folder DIR --out PATH [the options above but\n"
     "                       --employees, --salary, --bonus]\n"
     "       corvane-convert --batch ROOT --out-dir DIR [--jobs N] [--summary PATH]\n"
     "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
-    "                       [--allow-unmapped] [--strict]\n"
-    "\n"
-    "ソルマ給与のエクスポートファイルから、ヴェルドが取り込む中間ファイルを作成します。\n"
-    "Converts the payroll exports into the intermediate XML file, with the wizard's\n"
-    "checks and messages and no window.\n"
+    "                       [--allow-unmapped] [--strict] [--strict-all]\n"
     "\n";
 
-const char kFindingsIntro[] =
-    "Before anything is written, the exports are checked for what would make the\n"
-    "figures wrong. Each finding is a warning on stderr, titled by its kind:\n";
+// The texts of the help in each language: what the program does, the
+// findings, and the exit status.
+struct HelpTexts {
+    const char* about;
+    const char* findings;
+    const char* exitStatus;
+};
 
-const char kExitStatus[] =
+const HelpTexts kJapanese = {
+    "ソルマ給与のエクスポートファイルから、ヴェルドが取り込む中間ファイルを作成します。"
+    "ウィザードと同じ確認とメッセージで、画面は出しません。\n",
+    "書き込む前に、金額が正しくなくなる原因がないかエクスポートファイルを確認します。"
+    "確認事項は警告として標準エラー出力に、要修正（だれかの出力が確実に正しくない）、"
+    "要確認（正しいかもしれない）の順に、対象の従業員（20人まで。全員は --report に）とともに表示します。"
+    "確認事項の種類：\n",
+    "終了コード：0 変換しました。1 拒否または失敗で、何も書き込んでいません（メッセージは標準エラー出力）。"
+    "2 使い方の誤り、または --out、--settings とエクスポートファイルが別々のファイルではありません。"
+    "--batch では、0 すべての会社を確認事項なしで変換、3 すべての会社を変換し一部に確認事項あり、"
+    "1 拒否または失敗した会社がある、2 使い方の誤り、または --out-dir が ROOT の中にある、"
+    "--settings か --summary が会社のフォルダーの中やバッチが書き込む別のファイルと同じです。\n"
+    "標準出力には実行の結果（1件の変換の最後のメッセージ、バッチの一覧表）を、"
+    "それ以外は標準エラー出力に書きます。\n",
+};
+
+const HelpTexts kEnglish = {
+    "Converts the payroll exports into the intermediate XML file, with the wizard's\n"
+    "checks and messages and no window.\n",
+    "Before anything is written, the exports are checked for what would make the\n"
+    "figures wrong. The findings are warnings on stderr, grouped by level: 要修正\n"
+    "(the output is certainly wrong for someone) first, then 要確認 (it may be\n"
+    "right), each with the employees concerned (the first 20; --report has them\n"
+    "all). Each is titled by its kind:\n",
     "Exit status: 0 converted; 1 refused or failed, nothing written (the message is on\n"
     "stderr); 2 usage error, or --out, --settings and the exports are not all different\n"
     "files. With --batch: 0 every company converted without findings; 3 every company\n"
     "converted, some with findings; 1 at least one company refused or failed; 2 usage\n"
     "error, or --out-dir inside ROOT, or --settings or --summary inside a company folder\n"
     "or on another file the batch writes.\n"
-    "stdout gets the outcome of the run: the completion message of one job, the summary\n"
-    "table of a batch; everything else goes to stderr.\n";
+    "stdout gets the outcome of the run: the last message of one job, the summary\n"
+    "table of a batch; everything else goes to stderr.\n",
+};
+
+// A console of 80 columns shows the help whole; the last is left free.
+constexpr std::size_t kHelpWidth = 79;
 
 constexpr std::size_t kHelpColumn = 20;  // where an option's help starts
 
@@ -233,24 +269,27 @@ std::string Indented(const std::string& text, std::size_t indent)
     return indented + text.substr(start) + "\n";
 }
 
-// An option's lines of the help: its name and value, then the Japanese and the English help.
-std::string OptionHelp(const ConvertOption& option)
+// An option's lines of the help: its name and value, then its help in the language chosen.
+std::string OptionHelp(const ConvertOption& option, bool japanese)
 {
     std::string line = std::string("  ") + option.name;
     if (option.takes != Takes::Nothing)
         line += std::string(" ") + option.placeholder;
     line += line.size() + 2 <= kHelpColumn ? std::string(kHelpColumn - line.size(), ' ')
                                            : "\n" + std::string(kHelpColumn, ' ');
-    return line + Indented(option.japanese, kHelpColumn) + std::string(kHelpColumn, ' ') +
-           Indented(option.english, kHelpColumn);
+    return line + Indented(japanese ? option.japanese : option.english, kHelpColumn);
 }
 
-// Each kind of finding that the check before writing reports: its title, then what it is about.
-std::string FindingKindsHelp()
+// Each kind of finding that the check before writing reports: its title,
+// then (in English) what it is about.
+std::string FindingKindsHelp(bool japanese)
 {
-    std::string text = kFindingsIntro;
-    for (const auto kind : preflight::AllFindingKinds())
-        text += "  【" + preflight::KindTitle(kind) + "】\n      " + preflight::KindDescription(kind) + "\n";
+    std::string text = japanese ? kJapanese.findings : kEnglish.findings;
+    for (const auto kind : preflight::AllFindingKinds()) {
+        text += "  【" + preflight::KindTitle(kind) + "】\n";
+        if (!japanese)
+            text += std::string("      ") + preflight::KindDescription(kind) + "\n";
+    }
     return text;
 }
 
@@ -300,12 +339,14 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
     return parsed;
 }
 
-std::string UsageText(const platform::TextCodec& codec)
+std::string UsageText(const platform::TextCodec& codec, bool japanese)
 {
-    std::string text = kSynopsis;
+    const HelpTexts& texts = japanese ? kJapanese : kEnglish;
+    std::string text = std::string(kSynopsis) + texts.about + "\n";
     for (const ConvertOption& option : kOptions)
-        text += OptionHelp(option);
-    return codec.TextToUtf8(text + "\n" + FindingKindsHelp() + "\n" + kExitStatus);
+        text += OptionHelp(option, japanese);
+    text += "\n" + FindingKindsHelp(japanese) + "\n" + texts.exitStatus;
+    return codec.TextToUtf8(WrapToColumns(text, kHelpWidth, kHelpColumn));
 }
 
 }  // namespace corvane::convert

@@ -29,7 +29,8 @@ struct ConvertOptions {
     std::optional<std::string> settings;
     std::vector<ItemChoice> items;
     bool allowUnmapped = false;
-    bool strict = false;                 // findings of the exports' check refuse the conversion
+    bool strict = false;                 // 要修正 findings of the exports' check refuse the conversion
+    bool strictAll = false;              // any finding refuses it
     std::optional<std::string> report;   // where to write the reconciliation table
     std::optional<std::string> folder;   // --folder: the exports are the files of this folder
     std::optional<std::string> batch;    // --batch: each subfolder is a company's folder
@@ -72,7 +73,7 @@ std::span<const ConvertOption> ConvertOptionTable();
 // as the next argument.
 ParsedOptions ParseConvertOptions(const std::vector<std::string>& args);
 
-// The usage text, UTF-8.
-std::string UsageText(const platform::TextCodec& codec);
+// The usage text, UTF-8: in Japanese or in English, wrapped to 79 columns.
+std::string UsageText(const platform::TextCodec& codec, bool japanese);
 
 }  // namespace corvane::convert

@@ -290,7 +290,7 @@ bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, i
         return false;
     }
     if (functionId == "1")
-        m_messenger.Inform(ConversionCompletedMessage());
+        m_messenger.Inform(m_completion.empty() ? ConversionCompletedMessage() : m_completion);
     return true;
 }
 

@@ -37,6 +37,8 @@ public:
     // anything is written; false stops the job with nothing written.
     using BeforeWrite = std::function<bool(const CSormaKyuuyo& reader, const CExportXMLVeld& store)>;
     void SetBeforeWrite(BeforeWrite check) { m_beforeWrite = std::move(check); }
+    // The message after the file is written in place of ConversionCompletedMessage().
+    void SetCompletionMessage(std::string text) { m_completion = std::move(text); }
     bool ExchangeAllSyain();
     void ExchangeSyain(const std::string& code);
 
@@ -57,6 +59,7 @@ private:
     CSormaKyuuyo m_reader;
     std::optional<UnwritableValue> m_unwritable;
     BeforeWrite m_beforeWrite;
+    std::string m_completion;
     // The reader's numbers of the columns and pay items read for every employee,
     // by entry of the conversion's tables (-1 for a row without a column before).
     std::int32_t m_nameColumn = -1;

@@ -333,9 +333,16 @@ ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const pl
                 // The check of the exports sees what the reader read, not the
                 // files: copies are told here, where the job's files are known.
                 auto findings = SameContentFindings(ExportPaths(job), messenger);
+                for (auto& copy : findings) {
+                    copy.affected = preflight::EmployeesOfFile(reader, copy.file);
+                    copy.count = copy.affected.size();
+                }
                 const auto verified = preflight::VerifyExports(reader, items);
                 findings.insert(findings.end(), verified.begin(), verified.end());
                 outcome.declined = !review(findings, store);
+                // A file written despite findings does not end as a clean one does.
+                if (!outcome.declined && !findings.empty())
+                    engine.SetCompletionMessage(preflight::CompletedWithFindingsMessage(findings));
                 return !outcome.declined;
             });
         }

@@ -13,7 +13,8 @@ const std::vector<std::string>& BatchSummaryHeadings()
 
 bool IsOwnOutputHeading(const std::vector<std::string>& fields)
 {
-    return fields == BatchSummaryHeadings() || fields == preflight::ReconciliationHeadings();
+    return fields == BatchSummaryHeadings() || fields == preflight::ReconciliationHeadings() ||
+           (fields.size() == 1 && fields.front() == preflight::ReconciliationTitle());
 }
 
 }  // namespace corvane::job

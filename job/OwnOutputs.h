@@ -10,8 +10,9 @@ namespace corvane::job {
 // The headings of the converter's batch summary (--summary), code page 932.
 const std::vector<std::string>& BatchSummaryHeadings();
 
-// Whether the fields of a file's first line are the headings of the
-// reconciliation table or of the batch summary.
+// Whether the fields of a file's first line are the reconciliation table's
+// title (or the employees' headings that began it before) or the batch
+// summary's headings.
 bool IsOwnOutputHeading(const std::vector<std::string>& fields);
 
 }  // namespace corvane::job

@@ -77,11 +77,12 @@ std::vector<preflight::Finding> SameContentFindings(const std::vector<std::strin
         for (std::size_t i = 1; i < group.size(); ++i) {
             preflight::Finding finding;
             finding.kind = preflight::FindingKind::SameContent;
+            finding.level = preflight::Level::MustFix;
             finding.file = group[i];
             finding.count = 1;
-            finding.text = "「" + messenger.DisplayPath(group.front()) +
-                           "」と同じ内容です。同じ支給が2回数えられ、中間ファイルの金額が正しくなりません。"
-                           "どちらか一方だけを指定してください。";
+            finding.text = "「" + messenger.DisplayPath(group.front()) + "」と同じ内容です。";
+            finding.outcome = "同じ支給が2回数えられ、この支給を受けた従業員の金額が2倍になる";
+            finding.fix = "どちらか一方だけを指定してください。";
             findings.push_back(std::move(finding));
         }
     }

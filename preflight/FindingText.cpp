@@ -1,5 +1,11 @@
 #include "preflight/FindingText.h"
 
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "preflight/Words.h"
+
 namespace corvane::preflight {
 
 namespace {
@@ -102,39 +108,132 @@ const std::string& LevelTitle(Level level)
     return mustFix;
 }
 
-std::string FindingBlock(const Finding& finding, const PathDisplay& display)
+namespace {
+
+// How many a group of findings concerns: its different employees, or its
+// files when it names none: 「2人」, 「1ファイル」.
+std::string Concerned(const std::vector<const Finding*>& group)
 {
-    std::string block = "【" + KindTitle(finding.kind) + "】\n";
+    std::set<std::pair<std::string, std::string>> people;
+    std::set<std::string> files;
+    for (const Finding* finding : group) {
+        for (const auto& person : finding->affected)
+            people.emplace(person.code, person.name);
+        files.insert(finding->file);
+    }
+    if (!people.empty())
+        return std::to_string(people.size()) + "人";
+    return std::to_string(files.size()) + "ファイル";
+}
+
+std::vector<const Finding*> OfLevel(const std::vector<Finding>& findings, Level level)
+{
+    std::vector<const Finding*> group;
+    for (const auto& finding : findings) {
+        if (finding.level == level)
+            group.push_back(&finding);
+    }
+    return group;
+}
+
+const Level kLevels[] = {Level::MustFix, Level::ToConfirm};
+
+std::string PersonLine(const Affected& person, const std::string& findingOutcome)
+{
+    std::string line = "  " + (person.code.empty() && person.name.empty() ? std::string("（従業員不明）")
+                                                                           : PersonLabel(person));
+    if (person.line > 0)
+        line += "（" + std::to_string(person.line) + "行目）";
+    if (!person.value.empty())
+        line += "「" + person.value + "」";
+    if (!person.outcome.empty() && person.outcome != findingOutcome)
+        line += "：" + person.outcome;
+    return line + "\n";
+}
+
+}  // namespace
+
+std::vector<Finding> ByLevel(std::vector<Finding> findings)
+{
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.level < b.level; });
+    return findings;
+}
+
+std::string FindingBlock(const Finding& finding, const PathDisplay& display, std::size_t shown,
+                         const std::string& restNote)
+{
+    std::string block = "【" + LevelTitle(finding.level) + "】" + KindTitle(finding.kind) + "\n";
     if (!finding.file.empty()) {
         block += display(finding.file);
         if (finding.line > 0)
             block += "（" + std::to_string(finding.line) + "行目）";
         block += "\n";
     }
-    return block + finding.text + "\n";
+    if (!finding.column.empty())
+        block += "列：" + finding.column + "\n";
+    block += finding.text + "\n";
+    if (!finding.outcome.empty())
+        block += "出力：" + finding.outcome + "\n";
+    if (!finding.affected.empty()) {
+        block += "対象：" + Concerned({&finding}) + "\n";
+        const std::size_t listed = std::min(shown, finding.affected.size());
+        for (std::size_t i = 0; i < listed; ++i)
+            block += PersonLine(finding.affected[i], finding.outcome);
+        if (listed < finding.affected.size())
+            block += "  ほか" + std::to_string(finding.affected.size() - listed) + "人" + restNote + "\n";
+    }
+    if (!finding.fix.empty())
+        block += "直し方：" + finding.fix + "\n";
+    return block;
+}
+
+std::string LevelCounts(const std::vector<Finding>& findings)
+{
+    std::string text;
+    for (const Level level : kLevels) {
+        const auto group = OfLevel(findings, level);
+        if (!group.empty())
+            text += (text.empty() ? "" : "、") + LevelTitle(level) + " " + Concerned(group);
+    }
+    return text;
+}
+
+std::string CompletedWithFindingsMessage(const std::vector<Finding>& findings)
+{
+    return "中間ファイルを作成しました。確認事項があります（" + LevelCounts(findings) + "）。";
 }
 
 std::string ProceedQuestion(const std::vector<Finding>& findings)
 {
-    // Kinds in the order of the findings, each with its findings and rows or employees.
-    std::vector<std::pair<FindingKind, std::size_t>> kinds;
-    for (const auto& finding : findings) {
-        if (kinds.empty() || kinds.back().first != finding.kind)
-            kinds.emplace_back(finding.kind, 0);
-        kinds.back().second += finding.count;
+    std::string text = "エクスポートファイルに、次の確認事項があります。\n";
+    for (const Level level : kLevels) {
+        const auto group = OfLevel(findings, level);
+        if (group.empty())
+            continue;
+        text += level == Level::MustFix
+                    ? "\n【要修正】このまま作成すると、中間ファイルの内容が正しくなりません。\n"
+                    : "\n【要確認】中間ファイルの内容が正しいか確かめてください。\n";
+        // Kinds in the order of their findings, each with the people or files it concerns.
+        std::vector<std::pair<FindingKind, std::vector<const Finding*>>> kinds;
+        for (const Finding* finding : group) {
+            const auto same = std::find_if(kinds.begin(), kinds.end(),
+                                           [&](const auto& kind) { return kind.first == finding->kind; });
+            if (same == kinds.end())
+                kinds.emplace_back(finding->kind, std::vector<const Finding*>{finding});
+            else
+                same->second.push_back(finding);
+        }
+        for (const auto& [kind, ofKind] : kinds)
+            text += "・" + KindTitle(kind) + "：" + Concerned(ofKind) + "\n";
     }
-    std::string text =
-        "エクスポートファイルに、次の確認事項があります。\n"
-        "このまま作成すると、中間ファイルの金額や項目が正しくない可能性があります。\n\n";
-    for (const auto& [kind, count] : kinds)
-        text += "・" + KindTitle(kind) + "：" + std::to_string(count) + "件\n";
     return text + "\nこのまま中間ファイルを作成しますか？";
 }
 
 std::string FindingDetails(const std::vector<Finding>& findings, const PathDisplay& display)
 {
     std::string details;
-    for (const auto& finding : findings)
+    for (const auto& finding : ByLevel(findings))
         details += (details.empty() ? "" : "\n") + FindingBlock(finding, display);
     return details;
 }

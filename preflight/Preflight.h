@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "preflight/Finding.h"
@@ -16,6 +17,10 @@ namespace preflight {
 // or missing. Reads no file. A clean export set gives no findings. Callers
 // hand over the reader itself (a ReadView is made from it).
 std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& items);
+
+// Every employee with a row in the export at `path`, in the order of the
+// records, named as the employee list names them.
+std::vector<Affected> EmployeesOfFile(const ReadView& read, const std::string& path);
 
 }  // namespace preflight
 }  // namespace corvane

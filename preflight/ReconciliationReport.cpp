@@ -37,9 +37,21 @@ struct Year {
         deductions += WholeValue(record.HOKENKOUJOGAKU).value_or(0);
         tax += WholeValue(record.SANSYUTUZEIGAKU).value_or(0);
     }
+    void Sum(const Year& other)
+    {
+        gross += other.gross;
+        deductions += other.deductions;
+        tax += other.tax;
+    }
 };
 
 }  // namespace
+
+const std::string& ReconciliationTitle()
+{
+    static const std::string title = "照合表";
+    return title;
+}
 
 const std::vector<std::string>& ReconciliationHeadings()
 {
@@ -57,9 +69,17 @@ const std::vector<std::string>& ReconciliationHeadings()
 }
 
 std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Finding>& findings,
-                              const PathDisplay& display)
+                              const PathDisplay& display, const ReportHeading& heading)
 {
-    std::string csv = text::CsvRow(ReconciliationHeadings());
+    std::string csv = text::CsvRow({ReconciliationTitle()});
+    csv += text::CsvRow({"会社名", heading.company});
+    csv += text::CsvRow({"年分", heading.year});
+    csv += text::CsvRow({"申告年度", heading.filingYear});
+    csv += text::CsvRow({"作成日", heading.date});
+    csv += "\r\n";
+    csv += text::CsvRow(ReconciliationHeadings());
+    Year salaryTotal;
+    Year bonusTotal;
     for (const auto& syain : store.Syain()) {
         Year salaries;
         Year bonuses;
@@ -71,13 +91,29 @@ std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Fin
                              std::to_string(salaries.gross), std::to_string(salaries.deductions),
                              std::to_string(salaries.tax), std::to_string(bonuses.gross),
                              std::to_string(bonuses.deductions), std::to_string(bonuses.tax)});
+        salaryTotal.Sum(salaries);
+        bonusTotal.Sum(bonuses);
     }
+    csv += text::CsvRow({"合計", std::to_string(store.Syain().size()) + "人", "", "",
+                         std::to_string(salaryTotal.gross), std::to_string(salaryTotal.deductions),
+                         std::to_string(salaryTotal.tax), std::to_string(bonusTotal.gross),
+                         std::to_string(bonusTotal.deductions), std::to_string(bonusTotal.tax)});
     csv += "\r\n";
-    csv += text::CsvRow({"確認事項", "ファイル", "行", "従業員コード", "件数", "内容"});
-    for (const auto& finding : findings) {
-        csv += text::CsvRow({KindTitle(finding.kind), finding.file.empty() ? std::string() : display(finding.file),
-                             finding.line > 0 ? std::to_string(finding.line) : std::string(), finding.employee,
-                             std::to_string(finding.count), finding.text});
+    csv += text::CsvRow({"区分", "確認事項", "ファイル", "行", "列", "従業員コード", "氏名", "値", "出力"});
+    const auto row = [&](const Finding& finding, const Affected* person) {
+        const long line = person && person->line > 0 ? person->line : finding.line;
+        const std::string& outcome = person && !person->outcome.empty() ? person->outcome : finding.outcome;
+        csv += text::CsvRow({LevelTitle(finding.level), KindTitle(finding.kind),
+                             finding.file.empty() ? std::string() : display(finding.file),
+                             line > 0 ? std::to_string(line) : std::string(), finding.column,
+                             person ? person->code : std::string(), person ? person->name : std::string(),
+                             person ? person->value : std::string(), outcome});
+    };
+    for (const auto& finding : ByLevel(findings)) {
+        if (finding.affected.empty())
+            row(finding, nullptr);
+        for (const auto& person : finding.affected)
+            row(finding, &person);
     }
     return csv;
 }

@@ -19,6 +19,10 @@ namespace corvane {
 namespace {
 
 const char* const kCodeColumn = "コード";
+const char* const kNameColumn = "氏名";
+// A summary row's code and name fields.
+constexpr std::size_t kSummaryCodeField = 0;
+constexpr std::size_t kSummaryNameField = 1;
 const char* const kDepartmentColumn = "所属部門";
 const char* const kPayeeColumn = "住民税･納付先";
 const char* const kFullWidthSpace = "　";
@@ -72,6 +76,7 @@ CSormaKyuuyo::CSormaKyuuyo(const platform::Messenger& messenger)
       m_employeeTable(EmployeeTable()),
       m_payTable(PayTable()),
       m_employeeCodeColumn(ColumnOf(m_employeeTable, kCodeColumn)),
+      m_employeeNameColumn(ColumnOf(m_employeeTable, kNameColumn)),
       m_employeeSlots(m_employeeTable.columns.size(), -1),
       m_paySlots(m_payTable.columns.size(), -1)
 {}
@@ -163,6 +168,7 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
                 m_rowFacts.EmployeeList();
             } else {
                 kind = FileKind::Summary;
+                m_rowFacts.Title(SplitCsvLine(trimmed));
             }
             continue;
         }
@@ -176,7 +182,9 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
             else
                 ParsePayHeader();
             PickCsvFields(trimmed, {}, m_fields, &heading);
-            m_rowFacts.Heading(number, heading.fields);
+            m_rowFacts.Heading(number, kind == FileKind::EmployeeList
+                                           ? EmployeeRowKeys(heading.fields)
+                                           : RowKeys{heading.fields, kSummaryCodeField, kSummaryNameField, true});
             continue;
         }
         if (kind == FileKind::Summary && number == exportlayout::kLabelLine) {
@@ -186,6 +194,8 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
             m_rowFacts.Period(period);
             continue;
         }
+        if (kind == FileKind::Summary && number == exportlayout::kPeriodLine)
+            m_rowFacts.PeriodLine(trimmed);
         if (number < headingLine)
             continue;
         if (kind == FileKind::EmployeeList) {
@@ -307,6 +317,17 @@ void CSormaKyuuyo::ParseEmployeeHeader(const std::string& line)
     m_employeeRow.Build(codeField < 0 ? 0 : static_cast<std::size_t>(codeField), m_employeeSlotCount);
 }
 
+RowKeys CSormaKyuuyo::EmployeeRowKeys(std::size_t headingFields) const
+{
+    const auto position = [this, headingFields](std::int32_t column) {
+        const std::int32_t index =
+            column < 0 ? -1 : m_employeeTable.columns[static_cast<std::size_t>(column)].realIndex;
+        return index < 0 ? headingFields : static_cast<std::size_t>(index);
+    };
+    const std::size_t code = position(m_employeeCodeColumn);
+    return RowKeys{headingFields, code, position(m_employeeNameColumn), code < headingFields};
+}
+
 void CSormaKyuuyo::ParsePayHeader()
 {
     // The positions come from the item correspondence, not from the header,
@@ -398,7 +419,9 @@ bool CSormaKyuuyo::ReadEmployeeFields(std::string_view line, long number)
         return false;
     }
     SORMADATA& record = RecordFor(code);
-    m_rowFacts.Row(number, record.code, shape, record.files);
+    const std::string_view earlierName =
+        m_rowFacts.Repeats(record.files) ? StoredEmployeeField(record, m_employeeNameColumn) : std::string_view();
+    m_rowFacts.Row(number, record.code, shape, record.files, line, earlierName);
     BuildRow(m_employeeRow, m_employeeSlotCount, record, 0, record.employeeCount);
     record.values.Replace(0, record.employeeCount, m_row);
     record.employeeCount = static_cast<std::uint32_t>(m_employeeSlotCount);
@@ -424,7 +447,7 @@ void CSormaKyuuyo::ReadPayFields(std::string_view line, int period, long number)
         return;
     }
     SORMADATA& record = RecordFor(code);
-    m_rowFacts.Row(number, record.code, shape, record.files);
+    m_rowFacts.Row(number, record.code, shape, record.files, line);
     if (!IsPeriod(period))
         return;
     const std::uint32_t bit = PeriodBit(period);

@@ -110,6 +110,8 @@ private:
     static int LabelPeriod(const std::string& line, std::size_t entry);
     void ParseEmployeeHeader(const std::string& line);
     void ParsePayHeader();
+    // Where the employee list's rows hold the code and the name, by its header.
+    RowKeys EmployeeRowKeys(std::size_t headingFields) const;
     // `number` is the row's line in the file being read (0 outside Read).
     bool ReadEmployeeFields(std::string_view line, long number);
     void ReadPayFields(std::string_view line, int period, long number);
@@ -145,6 +147,7 @@ private:
     SORMATABLEINFO m_employeeTable;
     SORMATABLEINFO m_payTable;
     std::int32_t m_employeeCodeColumn;
+    std::int32_t m_employeeNameColumn;
 
     // Records in creation order; a deque, so that the index's views of their
     // codes stay valid as records are added.

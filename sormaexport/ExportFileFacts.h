@@ -5,34 +5,38 @@
 #include <string_view>
 #include <vector>
 
+#include "sormaexport/RowOwner.h"
+
 namespace corvane {
 
-// Rows with one kind of fault: how many there are, and the first few of them.
+// One row with a fault, as the checks name it.
+struct FaultyRow {
+    long line = 0;
+    std::string code;              // the code the reader stored the row under
+    std::vector<RowOwner> owners;  // whose the row may really be, most likely first (wrong shapes only)
+    std::string name;              // a repeated code: the row's own name field (summaries) or the
+                                   // name the earlier row gave the employee (the employee list)
+};
+
+// Every row of a file with one kind of fault, in file order. A file has as
+// many as it has rows at most: each holds a code and, for a row of the wrong
+// shape, its few readings.
 struct RowSample {
-    static constexpr std::size_t kKept = 5;
+    std::vector<FaultyRow> rows;
 
-    std::size_t count = 0;
-    std::vector<long> lines;         // the first kKept line numbers
-    std::vector<std::string> codes;  // the employee code of each kept line
-
-    void Add(long line, std::string_view code)
+    std::size_t Count() const { return rows.size(); }
+    FaultyRow& Add(long line, std::string_view code)
     {
-        ++count;
-        if (lines.size() < kKept) {
-            lines.push_back(line);
-            codes.emplace_back(code);
-        }
+        FaultyRow& row = rows.emplace_back();
+        row.line = line;
+        row.code.assign(code);
+        return row;
     }
     // Takes back the row at `line` when it was the last one added.
     void DropLast(long line)
     {
-        if (count == 0)
-            return;
-        --count;
-        if (!lines.empty() && lines.back() == line) {
-            lines.pop_back();
-            codes.pop_back();
-        }
+        if (!rows.empty() && rows.back().line == line)
+            rows.pop_back();
     }
 };
 
@@ -56,6 +60,10 @@ struct ExportFileFacts {
     long cutOffLine = 0;  // the last line, when it is a data row without a line end
     std::size_t cutOffFields = 0;
     std::string cutOffCode;
+    // A summary's title line's third field (its 年分, 「令和 6年分」) and its
+    // fourth line (集計期間 or 支給日), as the file holds them; "" for none.
+    std::string yearLabel;
+    std::string periodLine;
 };
 
 }  // namespace corvane

@@ -13,6 +13,8 @@ constexpr long kTitleLine = 1;
 constexpr long kEmployeeHeadingLine = 3;
 // A summary export's period label (「4月度給与」).
 constexpr long kLabelLine = 3;
+// A summary export's dates: 「集計期間：…～…」 (salary) or 「支給日：…」 (bonus).
+constexpr long kPeriodLine = 4;
 // A summary export's heading line; the same line tells the output conditions.
 constexpr long kSummaryHeadingLine = 5;
 

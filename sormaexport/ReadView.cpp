@@ -19,6 +19,11 @@ bool RecordView::HasFigures() const
     return m_record.filledPeriods != 0;
 }
 
+bool RecordView::HasPeriod(int period) const
+{
+    return period >= 1 && period <= 32 && (m_record.filledPeriods & (1u << (period - 1))) != 0;
+}
+
 FileMask RecordView::Files() const
 {
     return m_record.files;
@@ -65,6 +70,19 @@ std::int32_t ReadView::PayItemNumber(const std::string& item) const
 std::string_view ReadView::EmployeeValue(const std::string& code, std::int32_t column) const
 {
     return m_reader.GetEmployeeValueView(code, column);
+}
+
+std::string_view ReadView::PayValue(const std::string& code, int period, std::int32_t item) const
+{
+    return m_reader.GetPayValueView(code, period, item);
+}
+
+std::optional<RecordView> ReadView::Find(const std::string& code) const
+{
+    const SORMADATA* record = m_reader.FindRecord(code);
+    if (!record)
+        return std::nullopt;
+    return RecordView(m_reader, *record);
 }
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,8 @@ public:
     bool Listed() const;
     // Whether a summary row filled some period.
     bool HasFigures() const;
+    // Whether a summary row filled `period`.
+    bool HasPeriod(int period) const;
     // Bit e for each entry e of the path list (below kMaxTrackedFiles) that had a row with this code.
     FileMask Files() const;
     // Its employee field by column number; "" when it holds none.
@@ -59,6 +62,10 @@ public:
     std::int32_t PayItemNumber(const std::string& item) const;
     // The employee field of the record with `code`; "" when there is none.
     std::string_view EmployeeValue(const std::string& code, std::int32_t column) const;
+    // The pay item of the record with `code` in `period`; "" when there is none.
+    std::string_view PayValue(const std::string& code, int period, std::int32_t item) const;
+    // The record with `code`; none when no row had it.
+    std::optional<RecordView> Find(const std::string& code) const;
 
 private:
     const CSormaKyuuyo& m_reader;

@@ -1,5 +1,7 @@
 #include "sormaexport/RowFacts.h"
 
+#include "sormaexport/CsvLine.h"
+
 namespace corvane {
 
 void RowFactsRecorder::Clear()
@@ -19,6 +21,7 @@ void RowFactsRecorder::BeginFile(const std::string& path, std::size_t entry)
     m_lastRowFields = 0;
     m_lastRowCode = {};
     m_lastRowSample = nullptr;
+    m_keys = {};
 }
 
 void RowFactsRecorder::EmployeeList()
@@ -27,12 +30,25 @@ void RowFactsRecorder::EmployeeList()
         m_file->employeeList = true;
 }
 
-void RowFactsRecorder::Heading(long line, std::size_t fields)
+void RowFactsRecorder::Heading(long line, const RowKeys& keys)
 {
     if (!m_file)
         return;
     m_file->headingLine = line;
-    m_file->headingFields = fields;
+    m_file->headingFields = keys.headingFields;
+    m_keys = keys;
+}
+
+void RowFactsRecorder::Title(const std::vector<std::string>& fields)
+{
+    if (m_file && fields.size() > 2)
+        m_file->yearLabel = fields[2];
+}
+
+void RowFactsRecorder::PeriodLine(std::string_view line)
+{
+    if (m_file)
+        m_file->periodLine.assign(line);
 }
 
 void RowFactsRecorder::Period(int period)
@@ -41,7 +57,8 @@ void RowFactsRecorder::Period(int period)
         m_file->period = period;
 }
 
-void RowFactsRecorder::Row(long line, std::string_view code, const CsvRowShape& shape, FileMask& files)
+void RowFactsRecorder::Row(long line, std::string_view code, const CsvRowShape& shape, FileMask& files,
+                           std::string_view row, std::string_view earlierName)
 {
     if (!m_file)
         return;
@@ -56,10 +73,19 @@ void RowFactsRecorder::Row(long line, std::string_view code, const CsvRowShape& 
         m_lastRowSample = &facts.unpairedQuotes;
     else if (facts.headingLine != 0 && shape.fields != facts.headingFields)
         m_lastRowSample = &facts.fieldCounts;
+    // Only rows with a fault are looked at again: a clean file costs nothing here.
     if (m_lastRowSample)
-        m_lastRowSample->Add(line, code);
-    if (files & m_fileBit)
-        facts.repeatedCodes.Add(line, code);
+        m_lastRowSample->Add(line, code).owners = OwnerCandidates(row, m_keys);
+    if (files & m_fileBit) {
+        FaultyRow& repeated = facts.repeatedCodes.Add(line, code);
+        if (facts.employeeList) {
+            repeated.name.assign(earlierName);
+        } else if (m_keys.known) {
+            const auto fields = SplitCsvLine(row);
+            if (m_keys.nameField < fields.size())
+                repeated.name = fields[m_keys.nameField];
+        }
+    }
     files |= m_fileBit;
 }
 

@@ -10,6 +10,7 @@
 
 #include "sormaexport/CsvFieldViews.h"
 #include "sormaexport/ExportFileFacts.h"
+#include "sormaexport/RowOwner.h"
 
 namespace corvane {
 
@@ -34,11 +35,19 @@ public:
     // Until EndFile, what follows concerns this file.
     void BeginFile(const std::string& path, std::size_t entry);
     void EmployeeList();
-    void Heading(long line, std::size_t fields);
+    // The heading line and where the rows hold the code and the name.
+    void Heading(long line, const RowKeys& keys);
+    // A summary's title line's fields and its line of dates (集計期間, 支給日).
+    void Title(const std::vector<std::string>& fields);
+    void PeriodLine(std::string_view line);
     void Period(int period);
-    // A data row that the reader stored under `code` (a view valid until the
-    // file ends); `files` is the mask of the record it went to.
-    void Row(long line, std::string_view code, const CsvRowShape& shape, FileMask& files);
+    // Whether a row stored in a record with `files` repeats a code of this file.
+    bool Repeats(FileMask files) const { return (files & m_fileBit) != 0; }
+    // A data row `row` that the reader stored under `code` (a view valid
+    // until the file ends); `files` is the mask of the record it went to;
+    // `earlierName` the name an earlier row of the file gave the record.
+    void Row(long line, std::string_view code, const CsvRowShape& shape, FileMask& files, std::string_view row,
+             std::string_view earlierName = {});
     // A summary row whose code field is empty, which the reader leaves out.
     void CodelessRow(long line, std::string_view row, const CsvRowShape& shape);
     // The file's last line read was `line`; `ended` when it had its line end.
@@ -52,6 +61,7 @@ public:
 private:
     std::vector<ExportFileFacts> m_files;
     ExportFileFacts* m_file = nullptr;  // the file being read
+    RowKeys m_keys;
     FileMask m_fileBit = 0;
     // The file's last data row so far.
     long m_lastRowLine = 0;
