@@ -201,10 +201,11 @@ std::string CheckCombination(const ConvertOptions& o, const Given& given)
 }
 
 const char kSynopsis[] =
-    "Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
-    "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
-    "                       [--item N=HEADING]... [--allow-unmapped] [--strict]\n"
-    "                       [--strict-all] [--report PATH] [--help]\n"
+    "Usage: corvane-convert --employees PATH --out PATH [--salary PATH]...\n"
+    "                       [--bonus PATH]... [--year N] [--mode normal|easy]\n"
+    "                       [--settings PATH] [--item N=HEADING]...\n"
+    "                       [--allow-unmapped] [--strict] [--strict-all]\n"
+    "                       [--report PATH] [--help]\n"
     "       corvane-convert --folder DIR --out PATH [the options above but\n"
     "                       --employees, --salary, --bonus]\n"
     "       corvane-convert --batch ROOT --out-dir DIR [--jobs N] [--summary PATH]\n"

@@ -203,9 +203,10 @@ private:
             const bool phantom = !owner.code.empty() && owner.code != row.code;
             if (phantom || owner.code.empty())
                 m_phantoms.insert(row.code);
-            std::string name = owner.code.empty() ? std::string() : Name(owner.code);
-            if (name.empty())
-                name = ShortName(owner.name);
+            // A broken list row's own name field is a fragment: its mended reading names him.
+            std::string name = facts.employeeList || owner.code.empty() ? ShortName(owner.name) : Name(owner.code);
+            if (name.empty() && !owner.code.empty())
+                name = Name(owner.code);
             const std::string who = name.empty() ? owner.code : name;
             std::string outcome;
             if (facts.employeeList) {

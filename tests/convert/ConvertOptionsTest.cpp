@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "convert/Convert.h"
 #include "convert/ConvertOptions.h"
+#include "convert/HelpLanguage.h"
 #include "preflight/FindingText.h"
 #include "support/TempDir.h"
 
@@ -91,10 +93,10 @@ TEST(ConvertOptions, HelpGoesToStandardOutput)
     EXPECT_EQ(convert::RunConvert({"--help"}, out, err), 0);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(
-        out.str().rfind("Usage: corvane-convert --employees PATH --out PATH [--salary PATH]... [--bonus PATH]...\n"
-                        "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
-                        "                       [--item N=HEADING]... [--allow-unmapped] [--strict]\n"
-                        "                       [--report PATH] [--help]\n",
+        out.str().rfind("Usage: corvane-convert --employees PATH --out PATH [--salary PATH]...\n"
+                        "                       [--bonus PATH]... [--year N] [--mode normal|easy]\n"
+                        "                       [--settings PATH] [--item N=HEADING]...\n"
+                        "                       [--allow-unmapped] [--strict] [--strict-all]\n",
                         0),
         0u);
 }
@@ -122,19 +124,37 @@ std::string SampleValue(const convert::ConvertOption& option)
 
 // Each option of the table: its lines of the help, its value taken, and the
 // given-twice rule.
+// An option's lines in one language's help, their line breaks and indents gone.
+std::string OptionLines(const std::string& usage, const std::string& heading)
+{
+    const std::size_t at = usage.find(heading + " ");
+    if (at == std::string::npos)
+        return std::string();
+    std::string help = usage.substr(at, usage.find("\n  --", at + 1) - at);
+    for (std::size_t wrap; (wrap = help.find("\n ")) != std::string::npos;) {
+        const std::size_t text = help.find_first_not_of(' ', wrap + 1);
+        // A wrapped English line went on after a blank; a Japanese one, without.
+        help.replace(wrap, text - wrap, static_cast<unsigned char>(help[text]) < 0x80 ? " " : "");
+    }
+    return help;
+}
+
 TEST(ConvertOptions, EveryOptionOfTheTableIsInTheHelpAndParses)
 {
-    const std::string usage = convert::UsageText(corvane::platform::SystemTextCodec());
+    const std::string japanese = convert::UsageText(corvane::platform::SystemTextCodec(), true);
+    const std::string english = convert::UsageText(corvane::platform::SystemTextCodec(), false);
     for (const convert::ConvertOption& option : convert::ConvertOptionTable()) {
         SCOPED_TRACE(option.name);
         const bool flag = option.takes == convert::Takes::Nothing;
         const std::string heading =
             "\n  " + std::string(option.name) + (flag ? "" : " " + std::string(option.placeholder));
-        const std::size_t at = usage.find(heading + " ");
-        ASSERT_NE(at, std::string::npos);
-        const std::string help = usage.substr(at, usage.find("\n  --", at + 1) - at);
-        EXPECT_NE(help.find(Utf8(FirstLine(option.japanese))), std::string::npos) << help;
-        EXPECT_NE(help.find(Utf8(FirstLine(option.english))), std::string::npos) << help;
+        const std::string inJapanese = OptionLines(japanese, heading);
+        const std::string inEnglish = OptionLines(english, heading);
+        ASSERT_NE(inJapanese, "");
+        ASSERT_NE(inEnglish, "");
+        EXPECT_NE(inJapanese.find(Utf8(FirstLine(option.japanese))), std::string::npos) << inJapanese;
+        EXPECT_NE(inEnglish.find(Utf8(FirstLine(option.english))), std::string::npos) << inEnglish;
+        EXPECT_EQ(inEnglish.find(Utf8(FirstLine(option.japanese))), std::string::npos) << "one language each";
 
         std::vector<std::string> args = {option.name};
         if (!flag) {
@@ -153,12 +173,95 @@ TEST(ConvertOptions, EveryOptionOfTheTableIsInTheHelpAndParses)
 
 TEST(ConvertOptions, HelpNamesEveryKindOfFinding)
 {
-    const std::string usage = convert::UsageText(corvane::platform::SystemTextCodec());
+    const std::string english = convert::UsageText(corvane::platform::SystemTextCodec(), false);
+    const std::string japanese = convert::UsageText(corvane::platform::SystemTextCodec(), true);
     for (const auto kind : corvane::preflight::AllFindingKinds()) {
-        const std::string line = Utf8("  【" + corvane::preflight::KindTitle(kind) + "】\n      ") +
-                                 corvane::preflight::KindDescription(kind) + "\n";
-        EXPECT_NE(usage.find(line), std::string::npos) << line;
+        const std::string title = Utf8("  【" + corvane::preflight::KindTitle(kind) + "】\n");
+        // The description follows its title, wrapped at the help's width.
+        const std::size_t at = english.find(title);
+        ASSERT_NE(at, std::string::npos) << title;
+        std::istringstream words(corvane::preflight::KindDescription(kind));
+        std::size_t from = at + title.size();
+        for (std::string word; words >> word; from += word.size()) {
+            const std::size_t found = english.find(word, from);
+            EXPECT_EQ(english.find_first_not_of(" \n", from), found) << word;
+            from = found;
+        }
+        EXPECT_NE(japanese.find(title), std::string::npos) << title;
     }
 }
+
+// Columns on a console: East Asian wide characters take two, half-width katakana one.
+std::size_t Columns(const std::string& utf8)
+{
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        columns += code < 0x1100 || (code >= 0xFF61 && code <= 0xFF9F) ? 1 : 2;
+        i += length;
+    }
+    return columns;
+}
+
+TEST(ConvertOptions, BothHelpsFitAConsoleOfEightyColumns)
+{
+    for (const bool japanese : {true, false}) {
+        const std::string usage = convert::UsageText(corvane::platform::SystemTextCodec(), japanese);
+        std::istringstream lines(usage);
+        std::size_t count = 0;
+        for (std::string line; std::getline(lines, line); ++count) {
+            EXPECT_LE(Columns(line), 79u) << line;
+            // A Japanese line does not begin with a comma or a full stop.
+            EXPECT_FALSE(line.find_first_not_of(' ') != std::string::npos &&
+                         (line.substr(line.find_first_not_of(' ')).starts_with(Utf8("、")) ||
+                          line.substr(line.find_first_not_of(' ')).starts_with(Utf8("。"))))
+                << line;
+        }
+        EXPECT_GT(count, 40u);
+    }
+}
+
+#ifndef _WIN32
+TEST(ConvertOptions, TheHelpsLanguageFollowsTheLocaleVariablesInTheirOrder)
+{
+    struct Saved {
+        const char* name;
+        std::string value;
+        bool set;
+    };
+    std::vector<Saved> saved;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        saved.push_back({name, value ? value : "", value != nullptr});
+    }
+    const auto with = [](const char* all, const char* messages, const char* lang) {
+        const auto put = [](const char* name, const char* value) {
+            if (value)
+                setenv(name, value, 1);
+            else
+                unsetenv(name);
+        };
+        put("LC_ALL", all);
+        put("LC_MESSAGES", messages);
+        put("LANG", lang);
+        return convert::UserReadsJapanese();
+    };
+    EXPECT_TRUE(with(nullptr, nullptr, "ja_JP.UTF-8"));
+    EXPECT_TRUE(with("", "ja_JP.eucJP", "C"));
+    EXPECT_FALSE(with("C.UTF-8", "ja_JP.UTF-8", "ja_JP.UTF-8"));
+    EXPECT_FALSE(with(nullptr, nullptr, "en_US.UTF-8"));
+    EXPECT_FALSE(with(nullptr, nullptr, nullptr));
+    for (const Saved& s : saved) {
+        if (s.set)
+            setenv(s.name, s.value.c_str(), 1);
+        else
+            unsetenv(s.name);
+    }
+}
+#endif
 
 }  // namespace

@@ -315,58 +315,101 @@ protected:
         return {"--employees", employees, "--salary", salary, "--out", out, "--settings", settings, "--year", "8"};
     }
 
-    // What the check before writing says about the row with one field too many.
-    static const std::string& FieldCountTitle()
-    {
-        return corvane::preflight::KindTitle(corvane::preflight::FindingKind::FieldCount);
-    }
-    const std::string fieldCountText =
-        "項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
-        "項目がずれて、別の列の値が読まれている可能性があります。";
-
     std::string employees;
     std::string salary;
 };
 
-TEST_F(ConvertFindings, FindingsAreWarningsUnlessStrictRefuses)
+TEST_F(ConvertFindings, FindingsAreWarningsByLevelUnlessStrictRefuses)
 {
-    const std::string warning =
-        Utf8("警告: 【" + FieldCountTitle() + "】\n") + salary + Utf8("（6行目）\n" + fieldCountText + "\n\n");
     ASSERT_EQ(Run(Job()), 0) << Err();
-    EXPECT_EQ(Err(), warning);
-    EXPECT_EQ(stdoutText.str(), Utf8(ConversionCompletedMessage()) + "\n");
+    // One warning for the level, naming the file, the row's employee and what he gets.
+    const std::string warning = Err();
+    EXPECT_TRUE(warning.starts_with(Utf8("警告: 要修正 1人\n\n【要修正】" +
+                                         corvane::preflight::KindTitle(corvane::preflight::FindingKind::FieldCount))))
+        << warning;
+    EXPECT_NE(warning.find(salary + Utf8("（6行目）")), std::string::npos) << warning;
+    EXPECT_NE(warning.find(Utf8("  0001 山田太郎（6行目）：山田太郎の4月の給与の金額がずれて読まれる（総支給金額 300円")),
+              std::string::npos)
+        << warning;
+    EXPECT_EQ(warning.find(Utf8("要確認")), std::string::npos) << warning;
+    // The last word is not the clean run's.
+    EXPECT_EQ(stdoutText.str(), Utf8("中間ファイルを作成しました。確認事項があります（要修正 1人）。") + "\n");
     EXPECT_TRUE(Written());
 
     std::filesystem::remove(out);
     std::filesystem::remove(settings);
     EXPECT_EQ(Run(Job(), {"--strict"}), 1);
-    EXPECT_EQ(Err(), warning + Utf8("--strict が指定されているため、確認事項があるエクスポートファイルからは"
+    EXPECT_EQ(Err(), warning + Utf8("--strict が指定されているため、要修正の確認事項があるエクスポートファイルからは"
                                     "中間ファイルを作成しません。\n"));
     EXPECT_EQ(stdoutText.str(), "");
     EXPECT_FALSE(Written());
     EXPECT_FALSE(std::filesystem::exists(settings));
 
-    // A clean job passes --strict without a word on stderr.
+    // A clean job passes --strict-all without a word on stderr.
     std::string quoted = ReadFileBytes(salary);
     quoted.replace(quoted.find("300,000"), 7, "\"300,000\"");
     dir.Write("april.txt", quoted);
-    EXPECT_EQ(Run(Job(), {"--strict"}), 0);
+    EXPECT_EQ(Run(Job(), {"--strict-all"}), 0);
     EXPECT_EQ(Err(), "");
+    EXPECT_EQ(stdoutText.str(), Utf8(ConversionCompletedMessage()) + "\n");
     EXPECT_TRUE(Written());
+
+    // An employee without figures may be right: --strict lets it through, --strict-all does not.
+    dir.Write("list.txt", ReadFileBytes(employees) + "0003,鈴木一郎\r\n");
+    std::filesystem::remove(out);
+    EXPECT_EQ(Run(Job(), {"--strict"}), 0) << Err();
+    EXPECT_TRUE(Err().starts_with(Utf8("警告: 要確認 1人\n"))) << Err();
+    EXPECT_EQ(stdoutText.str(), Utf8("中間ファイルを作成しました。確認事項があります（要確認 1人）。") + "\n");
+    std::filesystem::remove(out);
+    EXPECT_EQ(Run(Job(), {"--strict-all"}), 1);
+    EXPECT_NE(Err().find(Utf8("--strict-all が指定されているため、確認事項があるエクスポートファイルからは"
+                              "中間ファイルを作成しません。")),
+              std::string::npos)
+        << Err();
+    EXPECT_FALSE(Written());
+}
+
+TEST_F(ConvertFindings, AWarningListsTwentyEmployeesAndTheReportAll)
+{
+    // Thirty employees whose April rows each lost the quotes around an amount.
+    std::string list = "従業員(一覧表),テスト商事\r\n\r\nコード,氏名\r\n";
+    std::string april = "集計表,テスト商事\r\n\r\n4月度給与\r\n\r\n"
+                        "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税\r\n";
+    for (int i = 1; i <= 30; ++i) {
+        const std::string code = corvane::text::Format("%04d", i);
+        list += code + ",社員" + std::to_string(i) + "\r\n";
+        april += code + ",社員" + std::to_string(i) + ",300,000,45000,2,5000\r\n";
+    }
+    dir.Write("list.txt", list);
+    dir.Write("april.txt", april);
+    const std::string report = dir.File("report.csv");
+    ASSERT_EQ(Run(Job(), {"--report", report}), 0) << Err();
+    EXPECT_NE(Err().find(Utf8("  0020 社員20（25行目）")), std::string::npos) << Err();
+    EXPECT_EQ(Err().find(Utf8("  0021 社員21")), std::string::npos) << Err();
+    EXPECT_NE(Err().find(Utf8("  ほか10人（--report に全員）\n")), std::string::npos) << Err();
+    EXPECT_NE(ReadFileBytes(report).find(",0030,社員30,"), std::string::npos);
 }
 
 TEST_F(ConvertFindings, TheReportListsEmployeesSumsAndFindings)
 {
     const std::string report = dir.File("report.csv");
     ASSERT_EQ(Run(Job(), {"--report", report}), 0) << Err();
-    EXPECT_EQ(ReadFileBytes(report),
-              "コード,氏名,給与の月,賞与の回,総支給金額（給与）,社会保険料等の控除額（給与）,算出税額（給与）,"
-              "総支給金額（賞与）,社会保険料等の控除額（賞与）,算出税額（賞与）\r\n"
-              "0001,山田太郎,4,,300,0,2,0,0,0\r\n"
-              "0002,佐藤花子,4,,250000,37000,4000,0,0,0\r\n"
-              "\r\n"
-              "確認事項,ファイル,行,従業員コード,件数,内容\r\n" +
-                  FieldCountTitle() + "," + salary + ",6,0001,1," + fieldCountText + "\r\n");
+    const std::string csv = ReadFileBytes(report);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n\r\n") + 4),
+              "照合表\r\n会社名,テスト商事\r\n年分,\r\n申告年度,8\r\n作成日,2014/06/01\r\n\r\n");
+    EXPECT_NE(csv.find("コード,氏名,給与の月,賞与の回,総支給金額（給与）,社会保険料等の控除額（給与）,算出税額（給与）,"
+                       "総支給金額（賞与）,社会保険料等の控除額（賞与）,算出税額（賞与）\r\n"
+                       "0001,山田太郎,4,,300,0,2,0,0,0\r\n"
+                       "0002,佐藤花子,4,,250000,37000,4000,0,0,0\r\n"
+                       "合計,2人,,,250300,37000,4002,0,0,0\r\n"
+                       "\r\n"
+                       "区分,確認事項,ファイル,行,列,従業員コード,氏名,値,出力\r\n" +
+                       ("要修正," + corvane::preflight::KindTitle(corvane::preflight::FindingKind::FieldCount) + ",") +
+                       salary +
+                       ",6,,0001,山田太郎,,\"山田太郎の4月の給与の金額がずれて読まれる（総支給金額 300円、"
+                       "社会保険料等の控除額 0円、扶養親族等の数 45,000円、算出税額 2円になる）\"\r\n"),
+              std::string::npos)
+        << csv;
     // A report in the place of the output, the settings or an export is refused before anything is read.
     for (const std::string& taken : {out, settings, salary}) {
         const std::string before = std::filesystem::exists(taken) ? ReadFileBytes(taken) : std::string();
@@ -415,7 +458,7 @@ TEST_F(Convert, DamagedRowsThatLoseFiguresAreFindingsThatStrictRefuses)
         damage.apply(damaged);
         dir.Write("exports/" + damage.file, damaged);
         EXPECT_EQ(Run(SampleJob(), {"--year", "6", "--strict"}), 1) << damage.file;
-        EXPECT_NE(Err().find(Utf8("【" + corvane::preflight::KindTitle(damage.kind) + "】\n") + path),
+        EXPECT_NE(Err().find(Utf8("【要修正】" + corvane::preflight::KindTitle(damage.kind) + "\n") + path),
                   std::string::npos)
             << Err();
         EXPECT_FALSE(Written());

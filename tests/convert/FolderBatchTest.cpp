@@ -300,7 +300,7 @@ TEST_F(FolderBatch, ACopyOfAnExportIsTheSamePaymentNotASecondOne)
                                     "--out",       dir.File("out.XML"),         "--settings", settings, "--year",  "6",
                                     "--report",    dir.File("report.csv")};
     const std::string warning =
-        Utf8("警告: 【" + corvane::preflight::KindTitle(corvane::preflight::FindingKind::SameContent) + "】\n") + copy +
+        Utf8("【要修正】" + corvane::preflight::KindTitle(corvane::preflight::FindingKind::SameContent) + "\n") + copy +
         "\n";
     ASSERT_EQ(Run(job), 0) << Err();
     EXPECT_NE(Err().find(warning), std::string::npos) << Err();
@@ -310,7 +310,7 @@ TEST_F(FolderBatch, ACopyOfAnExportIsTheSamePaymentNotASecondOne)
     EXPECT_NE(Err().find(warning), std::string::npos) << Err();
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.XML")));
     EXPECT_NE(ReadFileBytes(dir.File("report.csv"))
-                  .find(corvane::preflight::KindTitle(corvane::preflight::FindingKind::SameContent) + "," +
+                  .find("要修正," + corvane::preflight::KindTitle(corvane::preflight::FindingKind::SameContent) + "," +
                         corvane::platform::SystemTextCodec().PathToText(copy)),
               std::string::npos);
 }
@@ -419,12 +419,12 @@ TEST_F(FolderBatch, BatchConvertsEachCompanyAndSummarises)
         ",b,,,,,拒否," +
         refusal +
         "\r\n"
-        "Ｃ工業,c,10,12,2,1,確認あり,\r\n";
+        "Ｃ工業,c,10,12,2,1,確認あり,要修正 1人\r\n";
     EXPECT_EQ(ReadFileBytes(dir.File("summary.csv")), csv);
     EXPECT_EQ(stdoutText.str(), Utf8(corvane::text::ReplaceAll(
                                     corvane::text::ReplaceAll(csv.substr(0, csv.size()), ",", "\t"), "\r\n", "\n")));
     EXPECT_NE(Err().find(Utf8("[b] 拒否\nフォルダーに従業員(一覧表)")), std::string::npos) << Err();
-    EXPECT_NE(Err().find("[c] " + Utf8("確認あり\n警告: ")), std::string::npos) << Err();
+    EXPECT_NE(Err().find("[c] " + Utf8("確認あり\n警告: 要修正 1人\n")), std::string::npos) << Err();
     EXPECT_EQ(corvane::fileio::FolderEntries(dir.File("out"), false),
               (std::vector<std::string>{Utf8("Ａ商事.XML"), Utf8("Ｃ工業.XML")}));
     // Every company's columns are kept in the one settings file.

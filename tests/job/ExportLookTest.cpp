@@ -64,7 +64,9 @@ TEST_F(FolderExports, ExportsAreToldFromOtherFilesByTheirFirstLine)
         {"NUL far on", summary + big + std::string(1, '\0'), Kind::Export, true},
         {"UTF-8", "\xEF\xBB\xBF\xE8\xB3\x9E\xE4\xB8\x8E\xE9\x9B\x86\xE8\xA8\x88\xE8\xA1\xA8,A\r\n", Kind::Export, true},
         {"UTF-16", std::string("\xFF\xFE\xC6\x96\x08\x8A\x68\x88,\0", 10), Kind::Export, true},
-        {"reconciliation table", corvane::text::CsvRow(corvane::preflight::ReconciliationHeadings()) + "1,A\r\n",
+        {"reconciliation table", corvane::text::CsvRow({corvane::preflight::ReconciliationTitle()}) + "会社名,A\r\n",
+         Kind::OwnOutput, false},
+        {"reconciliation table of before", corvane::text::CsvRow(corvane::preflight::ReconciliationHeadings()) + "1,A\r\n",
          Kind::OwnOutput, false},
         {"batch summary", corvane::text::CsvRow(job::BatchSummaryHeadings()), Kind::OwnOutput, false},
         {"other text", "メモ,サンプル商事\r\n\r\n夏期賞与\r\n", Kind::Other, false},
@@ -154,9 +156,10 @@ TEST_F(FolderExports, SameBytesMakeOneGroupAndAFindingForEachLaterFile)
     EXPECT_EQ(findings[0].kind, corvane::preflight::FindingKind::SameContent);
     EXPECT_EQ(findings[0].file, c);
     EXPECT_EQ(findings[1].file, e);
-    EXPECT_EQ(findings[1].text, "「" + a +
-                                    "」と同じ内容です。同じ支給が2回数えられ、中間ファイルの金額が正しくなりません。"
-                                    "どちらか一方だけを指定してください。");
+    EXPECT_EQ(findings[1].level, corvane::preflight::Level::MustFix);
+    EXPECT_EQ(findings[1].text, "「" + a + "」と同じ内容です。");
+    EXPECT_EQ(findings[1].outcome, "同じ支給が2回数えられ、この支給を受けた従業員の金額が2倍になる");
+    EXPECT_EQ(findings[1].fix, "どちらか一方だけを指定してください。");
 }
 
 }  // namespace

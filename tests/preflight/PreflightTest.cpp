@@ -96,6 +96,11 @@ bool Contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
+std::string Who(const preflight::Affected& person)
+{
+    return person.code + " " + person.name;
+}
+
 TEST_F(Preflight, CleanExportsGiveNoFindings)
 {
     EXPECT_TRUE(Check(kEmployees, kSalary).empty());
@@ -146,19 +151,24 @@ TEST_F(Preflight, SummaryCodesMissingFromTheEmployeeListAreNamedPerFile)
     auto findings = Check(kEmployees, kSummaryHead +
                                           "1,山田太郎,300000,45000,2,5000\r\n"
                                           "2,佐藤花子,250000,37000,0,4000\r\n");
-    ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::UnlistedCodes, FindingKind::NoFigures}));
+    // The employees are named as the list holds them, with the code the
+    // summary gave; that they have no figures at all is the same cause.
+    ASSERT_EQ(Kinds(findings), std::vector{FindingKind::UnlistedCodes});
     EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
+    EXPECT_EQ(findings[0].level, preflight::Level::MustFix);
     EXPECT_EQ(findings[0].count, 2u);
-    EXPECT_EQ(findings[0].employee, "1");
-    EXPECT_TRUE(Contains(findings[0].text, "（1、2）"));
-    EXPECT_TRUE(Contains(findings[0].text, "うち2件は、先頭の0や前後の空白を除くと"));
-    EXPECT_EQ(findings[1].count, 2u);
-    EXPECT_TRUE(Contains(findings[1].text, "0001 山田太郎、0002 佐藤花子"));
+    ASSERT_EQ(findings[0].affected.size(), 2u);
+    EXPECT_EQ(Who(findings[0].affected[0]), "0001 山田太郎");
+    EXPECT_EQ(findings[0].affected[0].value, "1");
+    EXPECT_EQ(Who(findings[0].affected[1]), "0002 佐藤花子");
+    EXPECT_EQ(findings[0].affected[1].outcome, "4月の給与の金額が入らない");
+    EXPECT_TRUE(Contains(findings[0].text, "うち2人は、先頭の0や前後の空白を除くと"));
 
     // A code that matches nothing, however loosened, gets no hint.
     findings = Check(kEmployees, kSalary + "9999,誰か,1,1,0,1\r\n");
     ASSERT_EQ(Kinds(findings), std::vector{FindingKind::UnlistedCodes});
     EXPECT_EQ(findings[0].count, 1u);
+    EXPECT_EQ(findings[0].employee, "9999");
     EXPECT_FALSE(Contains(findings[0].text, "うち"));
 }
 
@@ -167,11 +177,15 @@ TEST_F(Preflight, ListedEmployeesWithoutAnySummaryRowAreNamedOnlyWhenSummariesWe
     const std::string employees = kEmployees + "0003,鈴木一郎,,,\r\n";
     auto findings = Check(employees, kSalary);
     ASSERT_EQ(Kinds(findings), std::vector{FindingKind::NoFigures});
+    EXPECT_EQ(findings[0].level, preflight::Level::ToConfirm);
     EXPECT_EQ(findings[0].employee, "0003");
     EXPECT_EQ(findings[0].file, dir.File("employees.txt"));
-    EXPECT_TRUE(Contains(findings[0].text, "0003 鈴木一郎"));
+    ASSERT_EQ(findings[0].affected.size(), 1u);
+    EXPECT_EQ(Who(findings[0].affected[0]), "0003 鈴木一郎");
+    EXPECT_EQ(findings[0].outcome, "これらの従業員の給与・賞与の金額が空欄になる");
     EXPECT_TRUE(Check(employees).empty());
-    // Who left may have left before the chosen months.
+    // Who left may have left before the chosen months: without the dates of
+    // the months, a leaver is not expected anywhere.
     const std::string withStatus =
         "従業員(一覧表),テスト商事\r\n\r\nコード,氏名,就業状況,退職年月日\r\n"
         "0001,山田太郎,在職,\r\n0002,佐藤花子,在職,\r\n"
@@ -191,10 +205,17 @@ TEST_F(Preflight, RowsWithAnotherNumberOfFieldsOrUnpairedQuotesAreNamedByLine)
     EXPECT_EQ(findings[1].file, dir.File("salary-04.txt"));
     EXPECT_EQ(findings[1].line, 6);
     EXPECT_EQ(findings[1].employee, "0001");
-    EXPECT_TRUE(Contains(findings[1].text, "見出し行（5行目、6項目）と異なる行が1行あります（6行目）"));
+    EXPECT_TRUE(Contains(findings[1].text, "見出し行（5行目、6項目）と異なる行が1行あります"));
+    ASSERT_EQ(findings[1].affected.size(), 1u);
+    EXPECT_EQ(findings[1].affected[0].line, 6);
+    // What the shifted row gives: 300,000 read as 300, the rest one field along.
+    EXPECT_EQ(findings[1].affected[0].outcome,
+              "山田太郎の4月の給与の金額がずれて読まれる（総支給金額 300円、社会保険料等の控除額 0円、"
+              "扶養親族等の数 45,000円、算出税額 2円になる）");
     EXPECT_EQ(findings[2].file, dir.File("employees.txt"));
     EXPECT_EQ(findings[2].line, 6);
     EXPECT_EQ(findings[2].employee, "0003");
+    EXPECT_EQ(findings[2].affected[0].outcome, "鈴木の項目がずれて読まれ、別の列の値が入る");
 }
 
 TEST_F(Preflight, AFileCutOffInsideItsLastRowIsNamedOnce)
@@ -210,7 +231,9 @@ TEST_F(Preflight, AFileCutOffInsideItsLastRowIsNamedOnce)
     ASSERT_EQ(Kinds(findings), std::vector{FindingKind::CutOff});
     EXPECT_EQ(findings[0].line, 7);
     EXPECT_EQ(findings[0].employee, "0002");
-    EXPECT_TRUE(Contains(findings[0].text, "最後の行（7行目、0002 佐藤花子）に改行がありません"));
+    EXPECT_EQ(Who(findings[0].affected[0]), "0002 佐藤花子");
+    EXPECT_TRUE(Contains(findings[0].text, "最後の行（7行目）に改行がありません"));
+    EXPECT_EQ(findings[0].outcome, "佐藤花子の4月の給与の算出税額が40円になる");
 }
 
 TEST_F(Preflight, EveryCutOfASummaryFileIsNamedUnlessItFallsBetweenTwoWholeRows)
@@ -241,13 +264,16 @@ TEST_F(Preflight, RowsWhoseCodeAStrayCommaOrQuotePushedAlongAreNamedWithTheirEmp
     for (const std::string stray : {",", ",\"", ", \""}) {
         const auto findings = Check(kEmployees, kSummaryHead + "0001,山田太郎,300000,45000,2,5000\r\n" + stray +
                                                     "0002,佐藤花子,250000,37000,0,4000\r\n");
-        // April was the employee's only month.
-        ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::ShiftedRow, FindingKind::NoFigures})) << stray;
+        // April was the employee's only month: that she has no figures is the same cause.
+        ASSERT_EQ(Kinds(findings), std::vector{FindingKind::ShiftedRow}) << stray;
         EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
         EXPECT_EQ(findings[0].line, 7);
         EXPECT_EQ(findings[0].employee, "0002");
-        EXPECT_TRUE(Contains(findings[0].text, "見出し行（5行目）と合わない行が1行あります（0002 佐藤花子（7行目））"));
-        EXPECT_TRUE(Contains(findings[0].text, "その従業員の「給与 04月分」の金額は中間ファイルに入りません"));
+        EXPECT_TRUE(Contains(findings[0].text, "見出し行（5行目）と合わない行が1行あります"));
+        ASSERT_EQ(findings[0].affected.size(), 1u);
+        EXPECT_EQ(Who(findings[0].affected[0]), "0002 佐藤花子");
+        EXPECT_EQ(findings[0].affected[0].line, 7);
+        EXPECT_EQ(findings[0].outcome, "これらの従業員の4月の給与の金額が入らない");
     }
     // A row that an export writes without a code keeps the heading's shape: it
     // is left out without a word, as before.
@@ -264,9 +290,10 @@ TEST_F(Preflight, ASummaryFileWithoutRowsIsNamedWithItsMonthOrBonus)
     ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::EmptySummary, FindingKind::EmptySummary}));
     EXPECT_EQ(findings[0].file, dir.File("salary-05.txt"));
     EXPECT_EQ(findings[0].line, 5);
-    EXPECT_TRUE(Contains(findings[0].text, "だれの「給与 05月分」の金額も入りません"));
+    EXPECT_EQ(findings[0].outcome, "5月の給与の金額がすべて空欄になる");
+    EXPECT_EQ(findings[0].count, 2u);  // every employee
     EXPECT_EQ(findings[1].file, dir.File("bonus-1.txt"));
-    EXPECT_TRUE(Contains(findings[1].text, "だれの「賞与 01回分」の金額も入りません"));
+    EXPECT_EQ(findings[1].outcome, "1回目の賞与の金額がすべて空欄になる");
     // Cut before its heading, a file has no rows either.
     findings = CheckSlots(kEmployees, {{3, kSalary}, {4, may.substr(0, may.find("コード"))}});
     ASSERT_EQ(Kinds(findings), std::vector{FindingKind::EmptySummary});
@@ -279,11 +306,17 @@ TEST_F(Preflight, ACodeTwiceInOneFileIsNamedWithItsLines)
     ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::RepeatedCode, FindingKind::RepeatedCode}));
     EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
     EXPECT_EQ(findings[0].line, 8);
-    EXPECT_TRUE(Contains(findings[0].text, "後の行のものだけが使われます"));
+    EXPECT_EQ(findings[0].affected[0].outcome,
+              "佐藤花子の4月の給与の金額は、後の行（8行目）のものだけが使われる（総支給金額 1円、"
+              "社会保険料等の控除額 1円、扶養親族等の数 0円、算出税額 1円）");
     EXPECT_EQ(findings[1].file, dir.File("employees.txt"));
     EXPECT_EQ(findings[1].line, 6);
     EXPECT_EQ(findings[1].employee, "0001");
-    EXPECT_TRUE(Contains(findings[1].text, "一人分にまとめられます"));
+    // Both people, by the names each row gave.
+    ASSERT_EQ(findings[1].affected.size(), 2u);
+    EXPECT_EQ(Who(findings[1].affected[0]), "0001 山田太郎");
+    EXPECT_EQ(Who(findings[1].affected[1]), "0001 山田次郎");
+    EXPECT_EQ(findings[1].affected[1].outcome, "山田太郎と山田次郎が一人にまとめられ、山田太郎は出力されない");
 }
 
 TEST_F(Preflight, DatesThatConvertToNoDateAreNamedPerColumn)
@@ -298,7 +331,11 @@ TEST_F(Preflight, DatesThatConvertToNoDateAreNamedPerColumn)
     ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::BadDate, FindingKind::BadDate}));
     EXPECT_EQ(findings[0].count, 3u);
     EXPECT_TRUE(Contains(findings[0].text, "生年月日が日付に変換できない従業員が3人います"));
-    EXPECT_TRUE(Contains(findings[0].text, "0001 山田太郎「1962/10/2」、0002 佐藤花子「1975年13月 3日」"));
+    EXPECT_EQ(findings[0].column, "生年月日");
+    EXPECT_EQ(Who(findings[0].affected[0]), "0001 山田太郎");
+    EXPECT_EQ(findings[0].affected[0].value, "1962/10/2");
+    EXPECT_EQ(findings[0].affected[1].value, "1975年13月 3日");
+    EXPECT_EQ(findings[0].affected[1].outcome, "生年月日が空欄になる");
     EXPECT_EQ(findings[1].count, 1u);
     EXPECT_TRUE(Contains(findings[1].text, "入社年月日"));
 }
@@ -311,8 +348,9 @@ TEST_F(Preflight, ChosenFiguresThatAreNoNumberAreNamedPerFileAndColumn)
     ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::NotANumber, FindingKind::NotANumber}));
     EXPECT_EQ(findings[0].file, dir.File("salary-04.txt"));
     EXPECT_EQ(findings[0].employee, "0001");
-    EXPECT_TRUE(
-        Contains(findings[0].text, "総支給金額（課税支給合計）に数値でない値が1件あります（0001「３０００００」）"));
+    EXPECT_TRUE(Contains(findings[0].text, "総支給金額（課税支給合計）に数値でない値が1人分あります"));
+    EXPECT_EQ(findings[0].affected[0].value, "３０００００");
+    EXPECT_EQ(findings[0].affected[0].outcome, "4月の給与の総支給金額が正しく取り込まれない");
     EXPECT_EQ(findings[1].employee, "0002");
     EXPECT_TRUE(Contains(findings[1].text, "（扶養人数）"));
 }
@@ -328,20 +366,51 @@ TEST(PreflightFigure, NumbersAfterQuotesAndSeparatorsGo)
     EXPECT_EQ(preflight::WholeValue("99999999999999999999"), std::nullopt);
 }
 
-TEST(PreflightText, TheQuestionCountsEachKindAndTheDetailsNameFileAndLine)
+TEST(PreflightText, TheQuestionPutsMustFixFirstAndCountsPeopleAndTheDetailsNameEveryone)
 {
-    const std::vector<Finding> findings = {
-        Listed(FindingKind::FieldCount, "a.txt", 6, "0001", 2, "一"),
-        Listed(FindingKind::FieldCount, "b.txt", 9, "0002", 1, "二"),
-        Listed(FindingKind::BadDate, "", 0, "0003", 4, "三"),
+    std::vector<Finding> findings = {
+        Listed(FindingKind::NoFigures, "list.txt", 0, "", 0, "一"),
+        Listed(FindingKind::FieldCount, "a.txt", 6, "", 0, "二"),
+        Listed(FindingKind::FieldCount, "b.txt", 9, "", 0, "三"),
+        Listed(FindingKind::EmptySummary, "c.txt", 5, "", 0, "四"),
     };
+    findings[0].level = preflight::Level::ToConfirm;
+    findings[0].outcome = "空欄になる";
+    for (int i = 1; i <= 7; ++i)
+        findings[0].affected.push_back({"000" + std::to_string(i), "社員" + std::to_string(i), 0, "", ""});
+    findings[1].column = "氏名";
+    findings[1].fix = "直してください。";
+    findings[1].affected = {{"1001", "伊藤　彩", 6, "", "伊藤　彩が出力されない"}, {"", "", 7, "x", ""}};
+    findings[2].affected = {{"1001", "伊藤　彩", 9, "", ""}};  // the same person, counted once
     const std::string question = preflight::ProceedQuestion(findings);
-    EXPECT_TRUE(Contains(question, "・項目の数が合わない行：3件\n・日付に変換できない値：4件\n"));
-    EXPECT_TRUE(question.ends_with("このまま中間ファイルを作成しますか？"));
-    EXPECT_EQ(preflight::FindingDetails(findings, [](const std::string& p) { return "[" + p + "]"; }),
-              "【項目の数が合わない行】\n[a.txt]（6行目）\n一\n\n"
-              "【項目の数が合わない行】\n[b.txt]（9行目）\n二\n\n"
-              "【日付に変換できない値】\n三\n");
+    EXPECT_EQ(question,
+              "エクスポートファイルに、次の確認事項があります。\n"
+              "\n【要修正】このまま作成すると、中間ファイルの内容が正しくなりません。\n"
+              "・項目の数が合わない行：2人\n"
+              "・従業員の行がない集計表：1ファイル\n"
+              "\n【要確認】中間ファイルの内容が正しいか確かめてください。\n"
+              "・集計表に行がない従業員：7人\n"
+              "\nこのまま中間ファイルを作成しますか？");
+    const auto display = [](const std::string& p) { return "[" + p + "]"; };
+    const std::string details = preflight::FindingDetails(findings, display);
+    EXPECT_TRUE(details.starts_with("【要修正】項目の数が合わない行\n[a.txt]（6行目）\n列：氏名\n二\n対象：2人\n"
+                                    "  1001 伊藤　彩（6行目）：伊藤　彩が出力されない\n"
+                                    "  （従業員不明）（7行目）「x」\n"
+                                    "直し方：直してください。\n"))
+        << details;
+    // Every employee, no 「ほか」; the 要確認 last.
+    EXPECT_NE(details.find("\n【要確認】集計表に行がない従業員\n[list.txt]\n一\n出力：空欄になる\n対象：7人\n"
+                           "  0001 社員1\n"),
+              std::string::npos)
+        << details;
+    EXPECT_TRUE(details.ends_with("  0007 社員7\n")) << details;
+    EXPECT_EQ(details.find("ほか"), std::string::npos);
+    // A block cut short says how many are left and where they are.
+    EXPECT_TRUE(preflight::FindingBlock(findings[0], display, 5, "（全員は別に）").ends_with("  0005 社員5\n  ほか2人（全員は別に）\n"));
+
+    EXPECT_EQ(preflight::LevelCounts(findings), "要修正 2人、要確認 7人");
+    EXPECT_EQ(preflight::CompletedWithFindingsMessage({findings[1]}),
+              "中間ファイルを作成しました。確認事項があります（要修正 2人）。");
 }
 
 TEST(PreflightText, EveryKindHasATitleAndADescriptionOfItsOwn)
