@@ -335,14 +335,15 @@ ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const pl
                 auto findings = SameContentFindings(ExportPaths(job), messenger);
                 for (auto& copy : findings) {
                     copy.affected = preflight::EmployeesOfFile(reader, copy.file);
-                    copy.count = copy.affected.size();
+                    copy.count = std::max<std::size_t>(copy.affected.size(), 1);
                 }
                 const auto verified = preflight::VerifyExports(reader, items);
                 findings.insert(findings.end(), verified.begin(), verified.end());
                 outcome.declined = !review(findings, store);
                 // A file written despite findings does not end as a clean one does.
                 if (!outcome.declined && !findings.empty())
-                    engine.SetCompletionMessage(preflight::CompletedWithFindingsMessage(findings));
+                    engine.SetCompletionMessage(
+                        preflight::CompletedWithFindingsMessage(preflight::LevelCounts(findings)));
                 return !outcome.declined;
             });
         }

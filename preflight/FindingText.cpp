@@ -199,9 +199,9 @@ std::string LevelCounts(const std::vector<Finding>& findings)
     return text;
 }
 
-std::string CompletedWithFindingsMessage(const std::vector<Finding>& findings)
+std::string CompletedWithFindingsMessage(const std::string& levelCounts)
 {
-    return "中間ファイルを作成しました。確認事項があります（" + LevelCounts(findings) + "）。";
+    return "中間ファイルを作成しました。確認事項があります（" + levelCounts + "）。";
 }
 
 std::string ProceedQuestion(const std::vector<Finding>& findings)

@@ -34,8 +34,9 @@ std::string FindingBlock(const Finding& finding, const PathDisplay& display,
 
 // The levels found with the people (or files) of each: 「要修正 2人、要確認 1人」.
 std::string LevelCounts(const std::vector<Finding>& findings);
-// The last message of a conversion that wrote its file despite findings.
-std::string CompletedWithFindingsMessage(const std::vector<Finding>& findings);
+// The last message of a conversion that wrote its file despite findings,
+// given their LevelCounts.
+std::string CompletedWithFindingsMessage(const std::string& levelCounts);
 
 // The message asking whether to convert despite the findings: the kinds
 // found under each level, 要修正 first, with the people or files each

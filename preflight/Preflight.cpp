@@ -125,7 +125,8 @@ public:
         NotNumbers(findings);
         for (auto& finding : findings) {
             finding.employee = finding.affected.empty() ? std::string() : finding.affected.front().code;
-            finding.count = finding.affected.size();
+            // A finding that names nobody concerns its file.
+            finding.count = std::max<std::size_t>(finding.affected.size(), 1);
         }
         return findings;
     }
@@ -279,7 +280,7 @@ private:
             for (const std::string& code : byEntry[facts.entry]) {
                 const auto listed = listedByLoose.find(Loosened(code));
                 if (listed == listedByLoose.end()) {
-                    finding.affected.push_back(Person(code, {}, 0, code, lost));
+                    finding.affected.push_back(Person(code, {}, 0, {}, lost));
                     continue;
                 }
                 ++loose;

@@ -409,7 +409,7 @@ TEST(PreflightText, TheQuestionPutsMustFixFirstAndCountsPeopleAndTheDetailsNameE
     EXPECT_TRUE(preflight::FindingBlock(findings[0], display, 5, "（全員は別に）").ends_with("  0005 社員5\n  ほか2人（全員は別に）\n"));
 
     EXPECT_EQ(preflight::LevelCounts(findings), "要修正 2人、要確認 7人");
-    EXPECT_EQ(preflight::CompletedWithFindingsMessage({findings[1]}),
+    EXPECT_EQ(preflight::CompletedWithFindingsMessage(preflight::LevelCounts({findings[1]})),
               "中間ファイルを作成しました。確認事項があります（要修正 2人）。");
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
+#include "preflight/FindingText.h"
 #include "job/JobMessages.h"
 #include "job/JobSteps.h"
 #include "sormaexport/CSormaKyuuyo.h"
@@ -235,7 +236,7 @@ TEST_F(OutputPage, ASettingsFileThatCannotBeWrittenIsReportedAndTheFileStands)
     ExpectFindingsQuestion(fake.Messages()[0]);
     auto texts = Texts();
     texts.erase(texts.begin());
-    EXPECT_EQ(texts, (std::vector<std::string>{ConversionCompletedMessage(),
+    EXPECT_EQ(texts, (std::vector<std::string>{preflight::CompletedWithFindingsMessage("要修正 1人"),
                                                job::messages::SettingsNotSaved() + SettingsPath()}));
     EXPECT_EQ(fake.Messages()[2].icon, Icon::Warning);
     EXPECT_TRUE(fileio::FileExists(output));
@@ -278,14 +279,15 @@ TEST_F(OutputPage, FindingsAreAskedAboutAndNoLeavesEverythingAsEntered)
         const auto& question = fake.Messages()[i];
         ExpectFindingsQuestion(question);
         EXPECT_EQ(question.waitDepth, 1);  // asked inside the finish action
-        EXPECT_NE(question.text.find("・従業員一覧表にない従業員コード：1件\n・日付に変換できない値：2件\n"),
+        // Counted in people: one employee has both dates wrong.
+        EXPECT_NE(question.text.find("・従業員一覧表にない従業員コード：1人\n・日付に変換できない値：1人\n"),
                   std::string::npos)
             << question.text;
-        EXPECT_NE(question.details.find("【従業員一覧表にない従業員コード】\n" + dir.File("salary-04.txt") + "\n"),
+        EXPECT_NE(question.details.find("【要修正】従業員一覧表にない従業員コード\n" + dir.File("salary-04.txt") + "\n"),
                   std::string::npos)
             << question.details;
     }
-    EXPECT_EQ(fake.Messages()[2].text, ConversionCompletedMessage());
+    EXPECT_EQ(fake.Messages()[2].text, preflight::CompletedWithFindingsMessage("要修正 2人"));
     EXPECT_NE(ReadFileBytes(output), "existing");
     EXPECT_TRUE(fileio::FileExists(SettingsPath()));
 }

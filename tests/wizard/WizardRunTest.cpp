@@ -6,6 +6,7 @@
 #include "convert/Convert.h"
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
+#include "preflight/FindingText.h"
 #include "platform/StreamCallerWindow.h"
 #include "platform/TextCodec.h"
 #include "job/JobMessages.h"
@@ -177,7 +178,8 @@ TEST_F(WholeRun, OnItsOwnWalksAllSixPagesAndWritesTheFileAndTheSettings)
         job::messages::NotCorrectFile() + job::messages::ChooseSalarySummary() + job::messages::SameMonthSection() +
             "[06月]\n" + s06 + "\n" + s06b + "\n",
         UnchosenItemsQuestion(),
-        ConversionCompletedMessage(),
+        // Written despite findings: not the clean run's last word.
+        preflight::CompletedWithFindingsMessage("要修正 2人"),
     };
     ASSERT_EQ(fake.Messages().size(), 5u);
     ExpectFindingsQuestion(fake.Messages()[3]);
