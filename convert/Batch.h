@@ -13,7 +13,7 @@ namespace corvane::convert {
 struct JobReport {
     int employees = -1;  // -1: the exports were not read
     int findings = 0;
-    std::string levels;  // the findings' levels and people: 「要修正 2人、要確認 1人」
+    std::string levels;   // the findings' levels and people: 「要修正 2人、要確認 1人」
     bool failed = false;  // a fault rather than a refusal
     std::string message;  // the last message other than information
 };

@@ -264,10 +264,11 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std
         report.levels = findings.empty() ? std::string() : preflight::LevelCounts(findings);
         WarnFindings(findings, messenger);
         if (options.report)
-            reportFailed = !WriteReport(*options.report,
-                                        preflight::ReconciliationCsv(store, findings, display,
-                                                                     HeadingOf(job, job.companyName, env.system.Today())),
-                                        messenger);
+            reportFailed =
+                !WriteReport(*options.report,
+                             preflight::ReconciliationCsv(store, findings, display,
+                                                          HeadingOf(job, job.companyName, env.system.Today())),
+                             messenger);
         if (reportFailed)
             return false;
         const bool mustFix = std::any_of(findings.begin(), findings.end(), [](const preflight::Finding& finding) {

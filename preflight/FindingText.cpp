@@ -140,8 +140,8 @@ const Level kLevels[] = {Level::MustFix, Level::ToConfirm};
 
 std::string PersonLine(const Affected& person, const std::string& findingOutcome)
 {
-    std::string line = "  " + (person.code.empty() && person.name.empty() ? std::string("（従業員不明）")
-                                                                           : PersonLabel(person));
+    std::string line =
+        "  " + (person.code.empty() && person.name.empty() ? std::string("（従業員不明）") : PersonLabel(person));
     if (person.line > 0)
         line += "（" + std::to_string(person.line) + "行目）";
     if (!person.value.empty())
@@ -211,14 +211,13 @@ std::string ProceedQuestion(const std::vector<Finding>& findings)
         const auto group = OfLevel(findings, level);
         if (group.empty())
             continue;
-        text += level == Level::MustFix
-                    ? "\n【要修正】このまま作成すると、中間ファイルの内容が正しくなりません。\n"
-                    : "\n【要確認】中間ファイルの内容が正しいか確かめてください。\n";
+        text += level == Level::MustFix ? "\n【要修正】このまま作成すると、中間ファイルの内容が正しくなりません。\n"
+                                        : "\n【要確認】中間ファイルの内容が正しいか確かめてください。\n";
         // Kinds in the order of their findings, each with the people or files it concerns.
         std::vector<std::pair<FindingKind, std::vector<const Finding*>>> kinds;
         for (const Finding* finding : group) {
-            const auto same = std::find_if(kinds.begin(), kinds.end(),
-                                           [&](const auto& kind) { return kind.first == finding->kind; });
+            const auto same =
+                std::find_if(kinds.begin(), kinds.end(), [&](const auto& kind) { return kind.first == finding->kind; });
             if (same == kinds.end())
                 kinds.emplace_back(finding->kind, std::vector<const Finding*>{finding});
             else

@@ -236,9 +236,10 @@ private:
         const std::string rows = std::to_string(sample.Count()) + "行";
         const std::string heading = "見出し行（" + std::to_string(facts.headingLine) + "行目、" +
                                     std::to_string(facts.headingFields) + "項目）";
-        finding.text = kind == FindingKind::UnpairedQuotes
-                           ? "ダブルクォーテーション（\"）の数が合わない行が" + rows + "あります。その行の項目がずれて読まれます。"
-                           : "項目の数が" + heading + "と異なる行が" + rows + "あります。その行の項目がずれて読まれます。";
+        finding.text =
+            kind == FindingKind::UnpairedQuotes
+                ? "ダブルクォーテーション（\"）の数が合わない行が" + rows + "あります。その行の項目がずれて読まれます。"
+                : "項目の数が" + heading + "と異なる行が" + rows + "あります。その行の項目がずれて読まれます。";
         finding.outcome = facts.employeeList ? "従業員一覧表の行がずれて読まれ、正しい従業員が出力されない"
                                              : PeriodWords(facts.period) + "の金額がずれて読まれる";
         finding.fix = kReExport;
@@ -314,8 +315,7 @@ private:
                 finding.affected.push_back(Person(row.code, Name(row.code), row.line, {}, lost));
             }
             finding.text = "従業員コードの欄が空で、項目の数かダブルクォーテーション（\"）の数が見出し行（" +
-                           std::to_string(facts.headingLine) + "行目）と合わない行が" +
-                           std::to_string(sample.Count()) +
+                           std::to_string(facts.headingLine) + "行目）と合わない行が" + std::to_string(sample.Count()) +
                            "行あります。行の先頭に余分な「,」や「\"」があり、従業員コードが右にずれています。"
                            "これらの行は読まれません。";
             finding.column = "コード";
@@ -378,12 +378,13 @@ private:
                     finding.affected.push_back(Person(record.Code(), Name(record.Code()), 0, {}, lost));
                 }
             }
-            finding.text = short_ ? "ファイルが途中で切れています。最後の行（" + std::to_string(facts.cutOffLine) +
-                                        "行目）に改行がなく、項目が" + std::to_string(facts.cutOffFields) +
-                                        "個しかありません（見出し行は" + std::to_string(facts.headingFields) + "項目）。"
-                                  : "ファイルが途中で切れています。最後の行（" + std::to_string(facts.cutOffLine) +
-                                        "行目）に改行がありません。最後の項目の途中で切れていれば、その値は短いまま入り、"
-                                        "この行より後にあった従業員の行は読まれていません。";
+            finding.text = short_
+                               ? "ファイルが途中で切れています。最後の行（" + std::to_string(facts.cutOffLine) +
+                                     "行目）に改行がなく、項目が" + std::to_string(facts.cutOffFields) +
+                                     "個しかありません（見出し行は" + std::to_string(facts.headingFields) + "項目）。"
+                               : "ファイルが途中で切れています。最後の行（" + std::to_string(facts.cutOffLine) +
+                                     "行目）に改行がありません。最後の項目の途中で切れていれば、その値は短いまま入り、"
+                                     "この行より後にあった従業員の行は読まれていません。";
             finding.outcome = outcome;
             finding.fix = "エクスポートし直して、ファイルを最後までコピーしてください。";
             findings.push_back(std::move(finding));
@@ -507,9 +508,11 @@ private:
             if (finding.affected.empty())
                 continue;
             finding.column = column;
-            finding.text = column + "が日付に変換できない従業員が" + std::to_string(finding.affected.size()) + "人います。";
+            finding.text =
+                column + "が日付に変換できない従業員が" + std::to_string(finding.affected.size()) + "人います。";
             finding.outcome = "これらの従業員の" + column + "が空欄になる";
-            finding.fix = std::string(kReExport) + "日付は「1975年 4月 3日」や「昭和50年 4月 3日」の形でエクスポートされます。";
+            finding.fix =
+                std::string(kReExport) + "日付は「1975年 4月 3日」や「昭和50年 4月 3日」の形でエクスポートされます。";
             findings.push_back(std::move(finding));
         }
     }
@@ -542,8 +545,7 @@ private:
                 if (people.empty())
                     continue;
                 const ExportFileFacts* facts = fileOfPeriod[static_cast<std::size_t>(period)];
-                Finding finding = Make(FindingKind::NotANumber, Level::MustFix,
-                                       facts ? facts->path : std::string(), 0);
+                Finding finding = Make(FindingKind::NotANumber, Level::MustFix, facts ? facts->path : std::string(), 0);
                 finding.column = entries[e].chosenPayrollItem;
                 finding.text = entries[e].targetItem + "（" + entries[e].chosenPayrollItem + "）に数値でない値が" +
                                std::to_string(people.size()) + "人分あります。";

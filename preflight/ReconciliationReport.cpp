@@ -94,10 +94,10 @@ std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Fin
         salaryTotal.Sum(salaries);
         bonusTotal.Sum(bonuses);
     }
-    csv += text::CsvRow({"合計", std::to_string(store.Syain().size()) + "人", "", "",
-                         std::to_string(salaryTotal.gross), std::to_string(salaryTotal.deductions),
-                         std::to_string(salaryTotal.tax), std::to_string(bonusTotal.gross),
-                         std::to_string(bonusTotal.deductions), std::to_string(bonusTotal.tax)});
+    csv += text::CsvRow({"合計", std::to_string(store.Syain().size()) + "人", "", "", std::to_string(salaryTotal.gross),
+                         std::to_string(salaryTotal.deductions), std::to_string(salaryTotal.tax),
+                         std::to_string(bonusTotal.gross), std::to_string(bonusTotal.deductions),
+                         std::to_string(bonusTotal.tax)});
     csv += "\r\n";
     csv += text::CsvRow({"区分", "確認事項", "ファイル", "行", "列", "従業員コード", "氏名", "値", "出力"});
     const auto row = [&](const Finding& finding, const Affected* person) {

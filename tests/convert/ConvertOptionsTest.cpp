@@ -92,13 +92,12 @@ TEST(ConvertOptions, HelpGoesToStandardOutput)
     std::ostringstream err;
     EXPECT_EQ(convert::RunConvert({"--help"}, out, err), 0);
     EXPECT_EQ(err.str(), "");
-    EXPECT_EQ(
-        out.str().rfind("Usage: corvane-convert --employees PATH --out PATH [--salary PATH]...\n"
-                        "                       [--bonus PATH]... [--year N] [--mode normal|easy]\n"
-                        "                       [--settings PATH] [--item N=HEADING]...\n"
-                        "                       [--allow-unmapped] [--strict] [--strict-all]\n",
-                        0),
-        0u);
+    EXPECT_EQ(out.str().rfind("Usage: corvane-convert --employees PATH --out PATH [--salary PATH]...\n"
+                              "                       [--bonus PATH]... [--year N] [--mode normal|easy]\n"
+                              "                       [--settings PATH] [--item N=HEADING]...\n"
+                              "                       [--allow-unmapped] [--strict] [--strict-all]\n",
+                              0),
+              0u);
 }
 
 std::string Utf8(const std::string& text)

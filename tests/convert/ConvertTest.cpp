@@ -328,8 +328,9 @@ TEST_F(ConvertFindings, FindingsAreWarningsByLevelUnlessStrictRefuses)
                                          corvane::preflight::KindTitle(corvane::preflight::FindingKind::FieldCount))))
         << warning;
     EXPECT_NE(warning.find(salary + Utf8("（6行目）")), std::string::npos) << warning;
-    EXPECT_NE(warning.find(Utf8("  0001 山田太郎（6行目）：山田太郎の4月の給与の金額がずれて読まれる（総支給金額 300円")),
-              std::string::npos)
+    EXPECT_NE(
+        warning.find(Utf8("  0001 山田太郎（6行目）：山田太郎の4月の給与の金額がずれて読まれる（総支給金額 300円")),
+        std::string::npos)
         << warning;
     EXPECT_EQ(warning.find(Utf8("要確認")), std::string::npos) << warning;
     // The last word is not the clean run's.
@@ -373,8 +374,9 @@ TEST_F(ConvertFindings, AWarningListsTwentyEmployeesAndTheReportAll)
 {
     // Thirty employees whose April rows each lost the quotes around an amount.
     std::string list = "従業員(一覧表),テスト商事\r\n\r\nコード,氏名\r\n";
-    std::string april = "集計表,テスト商事\r\n\r\n4月度給与\r\n\r\n"
-                        "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税\r\n";
+    std::string april =
+        "集計表,テスト商事\r\n\r\n4月度給与\r\n\r\n"
+        "コード,行項目名,課税支給合計,社会保険料計,扶養人数,所得税\r\n";
     for (int i = 1; i <= 30; ++i) {
         const std::string code = corvane::text::Format("%04d", i);
         list += code + ",社員" + std::to_string(i) + "\r\n";

@@ -393,10 +393,11 @@ TEST(PreflightText, TheQuestionPutsMustFixFirstAndCountsPeopleAndTheDetailsNameE
               "\nこのまま中間ファイルを作成しますか？");
     const auto display = [](const std::string& p) { return "[" + p + "]"; };
     const std::string details = preflight::FindingDetails(findings, display);
-    EXPECT_TRUE(details.starts_with("【要修正】項目の数が合わない行\n[a.txt]（6行目）\n列：氏名\n二\n対象：2人\n"
-                                    "  1001 伊藤　彩（6行目）：伊藤　彩が出力されない\n"
-                                    "  （従業員不明）（7行目）「x」\n"
-                                    "直し方：直してください。\n"))
+    EXPECT_TRUE(
+        details.starts_with("【要修正】項目の数が合わない行\n[a.txt]（6行目）\n列：氏名\n二\n対象：2人\n"
+                            "  1001 伊藤　彩（6行目）：伊藤　彩が出力されない\n"
+                            "  （従業員不明）（7行目）「x」\n"
+                            "直し方：直してください。\n"))
         << details;
     // Every employee, no 「ほか」; the 要確認 last.
     EXPECT_NE(details.find("\n【要確認】集計表に行がない従業員\n[list.txt]\n一\n出力：空欄になる\n対象：7人\n"
@@ -406,7 +407,8 @@ TEST(PreflightText, TheQuestionPutsMustFixFirstAndCountsPeopleAndTheDetailsNameE
     EXPECT_TRUE(details.ends_with("  0007 社員7\n")) << details;
     EXPECT_EQ(details.find("ほか"), std::string::npos);
     // A block cut short says how many are left and where they are.
-    EXPECT_TRUE(preflight::FindingBlock(findings[0], display, 5, "（全員は別に）").ends_with("  0005 社員5\n  ほか2人（全員は別に）\n"));
+    EXPECT_TRUE(preflight::FindingBlock(findings[0], display, 5, "（全員は別に）")
+                    .ends_with("  0005 社員5\n  ほか2人（全員は別に）\n"));
 
     EXPECT_EQ(preflight::LevelCounts(findings), "要修正 2人、要確認 7人");
     EXPECT_EQ(preflight::CompletedWithFindingsMessage(preflight::LevelCounts({findings[1]})),

@@ -44,9 +44,9 @@ TEST(ReconciliationReport, OneRowPerEmployeeWithPeriodsAndSumsThenTheFindings)
     findings[1].column = "所得税";
     findings[1].outcome = "正しく取り込まれない";
     findings[1].affected = {{"0002", "佐藤,花子", 7, "abc", "5月の給与の算出税額が\"abc\"\nのまま"}};
-    const std::string csv = preflight::ReconciliationCsv(store, findings,
-                                                         [](const std::string& path) { return "C:\\" + path; },
-                                                         {"テスト商事", "令和 6年分", "7", "2026/12/09"});
+    const std::string csv =
+        preflight::ReconciliationCsv(store, findings, [](const std::string& path) { return "C:\\" + path; },
+                                     {"テスト商事", "令和 6年分", "7", "2026/12/09"});
     // The heading block, the employees and their 合計, then one row per
     // finding and employee, 要修正 first.
     EXPECT_EQ(csv,

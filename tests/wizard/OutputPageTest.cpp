@@ -283,8 +283,9 @@ TEST_F(OutputPage, FindingsAreAskedAboutAndNoLeavesEverythingAsEntered)
         EXPECT_NE(question.text.find("・従業員一覧表にない従業員コード：1人\n・日付に変換できない値：1人\n"),
                   std::string::npos)
             << question.text;
-        EXPECT_NE(question.details.find("【要修正】従業員一覧表にない従業員コード\n" + dir.File("salary-04.txt") + "\n"),
-                  std::string::npos)
+        EXPECT_NE(
+            question.details.find("【要修正】従業員一覧表にない従業員コード\n" + dir.File("salary-04.txt") + "\n"),
+            std::string::npos)
             << question.details;
     }
     EXPECT_EQ(fake.Messages()[2].text, preflight::CompletedWithFindingsMessage("要修正 2人"));
