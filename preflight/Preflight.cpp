@@ -99,11 +99,6 @@ public:
             if (facts.employeeList)
                 m_list = &facts;
         }
-        for (std::size_t r = 0; r < read.RecordCount(); ++r) {
-            const RecordView record = read.Record(r);
-            if (record.Listed())
-                m_listedCodes.push_back(record.Code());
-        }
     }
 
     std::vector<Finding> Run()
@@ -163,7 +158,7 @@ private:
     // Whose a row of the wrong shape is: the reading whose code lost its
     // rows to this one (unlisted, yet with summary rows), else the code the
     // row went under, else the first reading that has the list's kind of code.
-    RowOwner OwnerOf(const FaultyRow& row) const
+    RowOwner OwnerOf(const FaultyRow& row)
     {
         for (const auto& owner : row.owners) {
             const auto record = m_read.Find(owner.code);
@@ -181,15 +176,30 @@ private:
         return row.owners.empty() ? RowOwner{} : row.owners.front();
     }
 
-    // Digits alone when every listed code is digits alone, and a length the listed codes have.
-    bool LooksLikeAListedCode(const std::string& code) const
+    // The listed codes, gathered when a fault needs them: a clean set never does.
+    const std::vector<std::string>& ListedCodes()
     {
-        if (m_listedCodes.empty())
+        if (!m_listedGathered) {
+            for (std::size_t r = 0; r < m_read.RecordCount(); ++r) {
+                const RecordView record = m_read.Record(r);
+                if (record.Listed())
+                    m_listedCodes.push_back(record.Code());
+            }
+            m_listedGathered = true;
+        }
+        return m_listedCodes;
+    }
+
+    // Digits alone when every listed code is digits alone, and a length the listed codes have.
+    bool LooksLikeAListedCode(const std::string& code)
+    {
+        const auto& listedCodes = ListedCodes();
+        if (listedCodes.empty())
             return false;
         const auto digits = [](const std::string& c) { return std::all_of(c.begin(), c.end(), IsDigit); };
-        const bool allDigits = std::all_of(m_listedCodes.begin(), m_listedCodes.end(), digits);
+        const bool allDigits = std::all_of(listedCodes.begin(), listedCodes.end(), digits);
         return (!allDigits || digits(code)) &&
-               std::any_of(m_listedCodes.begin(), m_listedCodes.end(),
+               std::any_of(listedCodes.begin(), listedCodes.end(),
                            [&](const std::string& listed) { return listed.size() == code.size(); });
     }
 
@@ -258,11 +268,6 @@ private:
 
     void UnlistedCodes(std::vector<Finding>& findings)
     {
-        std::unordered_map<std::string, std::string> listedByLoose;
-        for (const auto& code : m_listedCodes) {
-            if (!m_phantoms.count(code))
-                listedByLoose.emplace(Loosened(code), code);
-        }
         std::array<std::vector<std::string>, kMaxTrackedFiles> byEntry{};
         for (std::size_t r = 0; r < m_read.RecordCount(); ++r) {
             const RecordView record = m_read.Record(r);
@@ -271,6 +276,13 @@ private:
                 continue;
             for (FileMask bits = record.Files(); bits != 0; bits &= bits - 1)
                 byEntry[static_cast<std::size_t>(std::countr_zero(bits))].push_back(record.Code());
+        }
+        std::unordered_map<std::string, std::string> listedByLoose;
+        if (std::any_of(byEntry.begin(), byEntry.end(), [](const auto& codes) { return !codes.empty(); })) {
+            for (const auto& code : ListedCodes()) {
+                if (!m_phantoms.count(code))
+                    listedByLoose.emplace(Loosened(code), code);
+            }
         }
         for (const auto& facts : m_read.Files()) {
             if (!IsReadSummary(facts) || facts.entry >= byEntry.size() || byEntry[facts.entry].empty())
@@ -565,6 +577,7 @@ private:
     std::vector<std::int32_t> m_figures;  // the chosen figures' item numbers; -1 for one without a column
     const ExportFileFacts* m_list = nullptr;
     std::vector<std::string> m_listedCodes;
+    bool m_listedGathered = false;
     // Codes that a broken row made up, and the codes of the employees that
     // such a row took away: named by the broken row's finding alone.
     std::unordered_set<std::string> m_phantoms;
