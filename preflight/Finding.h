@@ -25,6 +25,14 @@ enum class FindingKind {
     RepeatedCode,
     BadDate,
     NotANumber,
+    SummaryYears,
+    FilingYear,
+    BonusOutsideYear,
+    PayAfterLeaving,
+    PayBeforeJoining,
+    ImplausibleColumns,
+    NegativeFigure,
+    BadDependents,
 };
 
 // How sure a finding is that the output is wrong: MustFix (要修正) when it
@@ -48,6 +56,7 @@ struct Affected {
 
 struct Finding {
     FindingKind kind = FindingKind::UnlistedCodes;
+    Level level = Level::MustFix;
     std::string file;                // the export it concerns (operating system's path); "" for none
     long line = 0;                   // the first line it concerns; 0 for none
     std::string employee;            // the first employee code it concerns; "" for none

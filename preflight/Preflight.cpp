@@ -8,6 +8,9 @@
 
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "preflight/Figure.h"
+#include "preflight/FigureChecks.h"
+#include "preflight/PeriodChecks.h"
+#include "preflight/YearChecks.h"
 #include "items/CSormaItemCheck.h"
 #include "sormaexport/ReadView.h"
 #include "sormaexport/ExportLayout.h"
@@ -66,21 +69,6 @@ std::string Quoted(std::string_view value)
     if (text::ClassAt(value, end) == text::ByteClass::Trail)
         --end;
     return "「" + std::string(value.substr(0, end)) + "…」";
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Eight digits yyyymmdd with a month and a day that exist in some year.
-bool IsDate(std::string_view date)
-{
-    if (date.size() != 8 || !std::all_of(date.begin(), date.end(), IsDigit))
-        return false;
-    const int month = (date[4] - '0') * 10 + (date[5] - '0');
-    const int day = (date[6] - '0') * 10 + (date[7] - '0');
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
 // A code as a spreadsheet may have left it: without surrounding blanks
@@ -346,7 +334,8 @@ void BadDates(const ReadView& read, std::vector<Finding>& findings)
             if (!record.Listed())
                 continue;
             const std::string_view value = record.EmployeeValue(number);
-            if (value.empty() || IsDate(CExchangeFromSormaToVeld::ConvertDate(std::string(value))))
+            // The conversion's own rule: what it cannot read, it leaves empty.
+            if (value.empty() || !CExchangeFromSormaToVeld::ConvertDate(std::string(value)).empty())
                 continue;
             if (people.Count() == 0)
                 first = record.Code();
@@ -411,7 +400,7 @@ void NotNumbers(const ReadView& read, const CSormaItemCheck& items, std::vector<
 
 }  // namespace
 
-std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& items)
+std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& items, const std::string& filingYear)
 {
     std::vector<Finding> findings;
     UnlistedCodes(read, findings);
@@ -421,6 +410,9 @@ std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& 
     RowShapes(read, findings);
     BadDates(read, findings);
     NotNumbers(read, items, findings);
+    CheckYears(read, filingYear, findings);
+    CheckEmploymentPeriods(read, items, findings);
+    CheckFigures(read, items, findings);
     return findings;
 }
 

@@ -42,7 +42,12 @@ struct ExportFileFacts {
     std::string path;
     std::size_t entry = 0;  // its place in the path list given to Read
     bool employeeList = false;
-    int period = -1;       // a summary file's period; -1 when its rows were not read
+    int period = -1;  // a summary file's period; -1 when its rows were not read
+    // A summary file's title, label and date lines as read (code page 932):
+    // the year it belongs to and the days it covers; "" when missing.
+    std::string title;
+    std::string label;
+    std::string dateLine;
     long headingLine = 0;  // 0 when the file has no heading line
     std::size_t headingFields = 0;
     std::size_t rows = 0;      // data rows read

@@ -1,5 +1,7 @@
 #include "sormaexport/RowFacts.h"
 
+#include "sormaexport/ExportLayout.h"
+
 namespace corvane {
 
 void RowFactsRecorder::Clear()
@@ -39,6 +41,18 @@ void RowFactsRecorder::Period(int period)
 {
     if (m_file)
         m_file->period = period;
+}
+
+void RowFactsRecorder::SummaryLine(long line, std::string_view text)
+{
+    if (!m_file)
+        return;
+    if (line == exportlayout::kTitleLine)
+        m_file->title = text;
+    else if (line == exportlayout::kLabelLine)
+        m_file->label = text;
+    else if (line == exportlayout::kDateLine)
+        m_file->dateLine = text;
 }
 
 void RowFactsRecorder::Row(long line, std::string_view code, const CsvRowShape& shape, FileMask& files)

@@ -36,6 +36,8 @@ public:
     void EmployeeList();
     void Heading(long line, std::size_t fields);
     void Period(int period);
+    // A summary file's title, label or date line (exportlayout's numbers).
+    void SummaryLine(long line, std::string_view text);
     // A data row that the reader stored under `code` (a view valid until the
     // file ends); `files` is the mask of the record it went to.
     void Row(long line, std::string_view code, const CsvRowShape& shape, FileMask& files);
