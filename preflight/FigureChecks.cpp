@@ -1,5 +1,6 @@
 #include "preflight/FigureChecks.h"
 
+#include <algorithm>
 #include <array>
 
 #include "items/CSormaItemCheck.h"
@@ -105,21 +106,33 @@ void Count(const RecordView& record, std::int32_t nameColumn,
 void Report(const Tally& tally, const std::vector<ITEMMACHTABLE>& entries,
             const std::array<const ExportFileFacts*, kLastPeriod + 1>& fileOf, std::vector<Finding>& findings)
 {
+    // One finding for one correspondence, naming every figure the pay falls below.
+    const ITEMMACHTABLE& pay = entries[kPay];
+    std::string others;
+    std::string targets;
+    std::vector<Affected> below;
     for (const Comparison& comparison : tally.comparisons) {
         if (comparison.below * 2 <= tally.rowsWithPay)
             continue;
-        const ITEMMACHTABLE& pay = entries[kPay];
         const ITEMMACHTABLE& other = entries[comparison.against];
+        others += (others.empty() ? "" : "や") + Heading(other);
+        targets += "、" + other.targetItem;
+        for (const Affected& person : comparison.people) {
+            if (std::none_of(below.begin(), below.end(),
+                             [&person](const Affected& known) { return known.code == person.code; }))
+                below.push_back(person);
+        }
+    }
+    if (!others.empty()) {
         Finding finding = parts::Make(
             FindingKind::ImplausibleColumns, Level::MustFix, std::string(),
-            Heading(pay) + "の値が" + Heading(other) + "の値より小さい行が、金額のある行の大半を占めます（" +
-                std::to_string(comparison.people.size()) + "人: " + parts::People(comparison.people) +
-                "）。項目の対応が正しくないようです。",
-            "中間ファイルの" + pay.targetItem + "と" + other.targetItem + "に、ほかの項目の値が入ります。",
-            "項目の対応（項目の対応の画面、または --item）で、" + pay.targetItem + "と" + other.targetItem +
+            Heading(pay) + "の値が" + others + "の値より小さい行が、金額のある行の大半を占めます（" +
+                std::to_string(below.size()) + "人: " + parts::People(below) + "）。項目の対応が正しくないようです。",
+            "中間ファイルの" + pay.targetItem + targets + "に、ほかの項目の値が入ります。",
+            "項目の対応（項目の対応の画面、または --item）で、" + pay.targetItem + targets +
                 "に正しい項目を選び直してください。");
         finding.column = pay.chosenPayrollItem;
-        finding.affected = comparison.people;
+        finding.affected = std::move(below);
         parts::CountPeople(finding);
         findings.push_back(std::move(finding));
     }

@@ -102,21 +102,21 @@ const char* KindDescription(FindingKind kind)
     case FindingKind::NotANumber:
         return "a figure of a chosen pay column that is no number";
     case FindingKind::SummaryYears:
-        return "summary files of different years (年分) in one job";
+        return "summary files of different years in one job";
     case FindingKind::FilingYear:
-        return "a filing year other than the summary files' year (年分)";
+        return "a filing year other than the summary files' year";
     case FindingKind::BonusOutsideYear:
-        return "a bonus paid (支給日) outside its file's year";
+        return "a bonus paid outside its file's year";
     case FindingKind::PayAfterLeaving:
-        return "figures in a month wholly after the employee left (退職年月日)";
+        return "figures in a month wholly after the employee left";
     case FindingKind::PayBeforeJoining:
-        return "figures in a month wholly before the employee joined (入社年月日)";
+        return "figures in a month wholly before the employee joined";
     case FindingKind::ImplausibleColumns:
         return "total pay under the tax or social insurance in most rows";
     case FindingKind::NegativeFigure:
         return "a negative figure";
     case FindingKind::BadDependents:
-        return "dependents (扶養親族等の数) not a whole number from 0 to 99";
+        return "a number of dependants that is no whole number from 0 to 99";
     }
     return "";
 }

@@ -23,9 +23,6 @@ constexpr std::array<Era, 5> kEras = {{
 }};
 
 const std::string_view kFullWidthSpace = "　";
-// Full-width digits are 82 4F to 82 58.
-constexpr unsigned char kFullWidthDigitLead = 0x82;
-constexpr unsigned char kFullWidthZero = 0x4F;
 
 // Walks a code page 932 text a character or a literal at a time, so that it
 // always stands at a character boundary.
@@ -64,28 +61,18 @@ public:
         return digits > 0;
     }
 
-    // A number of one to `most` digits, half-width or full-width; -1 when
-    // there is none or it runs longer.
+    // A number of one to `most` half-width digits; -1 when there is none or
+    // it runs longer. Full-width digits are no date the payroll product or a
+    // spreadsheet writes.
     int Number(int most, int& digits)
     {
         int value = 0;
         digits = 0;
-        for (;;) {
-            int digit = -1;
-            if (m_at < m_text.size() && m_text[m_at] >= '0' && m_text[m_at] <= '9') {
-                digit = m_text[m_at] - '0';
-                ++m_at;
-            } else if (m_at + 1 < m_text.size() && static_cast<unsigned char>(m_text[m_at]) == kFullWidthDigitLead &&
-                       static_cast<unsigned char>(m_text[m_at + 1]) >= kFullWidthZero &&
-                       static_cast<unsigned char>(m_text[m_at + 1]) <= kFullWidthZero + 9) {
-                digit = static_cast<unsigned char>(m_text[m_at + 1]) - kFullWidthZero;
-                m_at += 2;
-            }
-            if (digit < 0)
-                break;
+        while (m_at < m_text.size() && m_text[m_at] >= '0' && m_text[m_at] <= '9') {
             if (++digits > most)
                 return -1;
-            value = value * 10 + digit;
+            value = value * 10 + (m_text[m_at] - '0');
+            ++m_at;
         }
         return digits == 0 ? -1 : value;
     }

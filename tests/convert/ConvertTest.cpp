@@ -172,8 +172,9 @@ TEST_F(Convert, InJanuaryTheDefaultYearIsTheExportsYear)
     EXPECT_EQ(Err(), "");
     // A year typed other than the exports' is written, with a warning.
     ASSERT_EQ(Run(SampleJob(), {"--year", "9"}), 0) << Err();
-    EXPECT_NE(Err().find(Utf8("【" + corvane::preflight::KindTitle(corvane::preflight::FindingKind::FilingYear) + "】")),
-              std::string::npos)
+    EXPECT_NE(
+        Err().find(Utf8("【" + corvane::preflight::KindTitle(corvane::preflight::FindingKind::FilingYear) + "】")),
+        std::string::npos)
         << Err();
     // The employee list alone keeps today's.
     auto args = SampleJob();
@@ -350,6 +351,13 @@ protected:
     const std::string fieldCountText =
         "項目の数が見出し行（5行目、6項目）と異なる行が1行あります（6行目）。"
         "項目がずれて、別の列の値が読まれている可能性があります。";
+    // The shifted row also reads its social insurance as the dependants' count.
+    static const std::string& DependantsTitle()
+    {
+        return corvane::preflight::KindTitle(corvane::preflight::FindingKind::BadDependents);
+    }
+    const std::string dependantsText =
+        "扶養親族等の数（扶養人数）が0～99の整数でない従業員が1人います（0001 山田太郎）。";
 
     std::string employees;
     std::string salary;
@@ -358,7 +366,8 @@ protected:
 TEST_F(ConvertFindings, FindingsAreWarningsUnlessStrictRefuses)
 {
     const std::string warning =
-        Utf8("警告: 【" + FieldCountTitle() + "】\n") + salary + Utf8("（6行目）\n" + fieldCountText + "\n\n");
+        Utf8("警告: 【" + FieldCountTitle() + "】\n") + salary + Utf8("（6行目）\n" + fieldCountText + "\n\n") +
+        Utf8("警告: 【" + DependantsTitle() + "】\n") + salary + Utf8("\n" + dependantsText + "\n\n");
     ASSERT_EQ(Run(Job()), 0) << Err();
     EXPECT_EQ(Err(), warning);
     EXPECT_EQ(stdoutText.str(), Utf8(ConversionCompletedMessage()) + "\n");
@@ -393,7 +402,8 @@ TEST_F(ConvertFindings, TheReportListsEmployeesSumsAndFindings)
               "0002,佐藤花子,4,,250000,37000,4000,0,0,0\r\n"
               "\r\n"
               "確認事項,ファイル,行,従業員コード,件数,内容\r\n" +
-                  FieldCountTitle() + "," + salary + ",6,0001,1," + fieldCountText + "\r\n");
+                  FieldCountTitle() + "," + salary + ",6,0001,1," + fieldCountText + "\r\n" + DependantsTitle() + "," +
+                  salary + ",,0001,1," + dependantsText + "\r\n");
     // A report in the place of the output, the settings or an export is refused before anything is read.
     for (const std::string& taken : {out, settings, salary}) {
         const std::string before = std::filesystem::exists(taken) ? ReadFileBytes(taken) : std::string();

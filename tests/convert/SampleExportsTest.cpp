@@ -79,10 +79,11 @@ TEST(SampleExports, AThousandGeneratedEmployeesGiveNoFinding)
     TempDir dir;
     samplegen::SampleOptions options;
     options.employees = 1000;
-    std::vector<std::string> args = {"--out", dir.File("sample.XML"), "--settings", dir.File("Corvane.ENV"), "--strict"};
+    std::vector<std::string> args = {"--out", dir.File("sample.XML"), "--settings", dir.File("Corvane.ENV"),
+                                     "--strict"};
     for (const auto& file : samplegen::GenerateSampleExports(options)) {
         const std::string path = dir.Write(file.name, file.bytes);
-        args.push_back(file.name.starts_with("salary-") ? "--salary"
+        args.push_back(file.name.starts_with("salary-")  ? "--salary"
                        : file.name.starts_with("bonus-") ? "--bonus"
                                                          : "--employees");
         args.push_back(path);

@@ -28,9 +28,10 @@ const std::string kEmployees =
     "1030,高橋一郎,1985年 7月 7日,2015年 4月 1日,\r\n";
 
 // Every employee who has not left has a row: 1020 joined in June.
-const std::string kRows = "1001,山田太郎,300000,45000,2,5000\r\n"
-                          "1020,鈴木花子,0,0,0,0\r\n"
-                          "1030,高橋一郎,200000,30000,2.0,2000\r\n";
+const std::string kRows =
+    "1001,山田太郎,300000,45000,2,5000\r\n"
+    "1020,鈴木花子,0,0,0,0\r\n"
+    "1030,高橋一郎,200000,30000,2.0,2000\r\n";
 
 std::string Head(const std::string& title, const std::string& label, const std::string& dates)
 {
@@ -165,9 +166,10 @@ TEST_F(Plausibility, FiguresThatShowAWrongCorrespondence)
     // 所得税 chosen for the total pay and 課税支給合計 for the tax: the tax exceeds the pay.
     std::swap(items.Entries()[0].chosenPayrollItem, items.Entries()[3].chosenPayrollItem);
     std::swap(items.Entries()[0].chosenPosition, items.Entries()[3].chosenPosition);
-    const std::string rows = "1001,山田太郎,300000,45000,2,5000\r\n"
-                             "1020,鈴木花子,250000,36000,0,3000\r\n"
-                             "1030,高橋一郎,200000,30000,2,2000\r\n";
+    const std::string rows =
+        "1001,山田太郎,300000,45000,2,5000\r\n"
+        "1020,鈴木花子,250000,36000,0,3000\r\n"
+        "1030,高橋一郎,200000,30000,2,2000\r\n";
     auto findings = Check({{6, Salary(7, "令和 6年分", rows)}});
     ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::ImplausibleColumns}));
     EXPECT_EQ(findings[0].level, Level::MustFix);
@@ -187,14 +189,16 @@ TEST_F(Plausibility, FiguresThatShowAWrongCorrespondence)
 TEST_F(Plausibility, NegativeFiguresAndDependantsToConfirmButNotLeave)
 {
     // One employee on leave: no pay, the insurance still deducted. That is normal.
-    const std::string leave = "1001,山田太郎,300000,45000,2,5000\r\n"
-                              "1020,鈴木花子,0,36000,0,0\r\n"
-                              "1030,高橋一郎,200000,30000,2,2000\r\n";
+    const std::string leave =
+        "1001,山田太郎,300000,45000,2,5000\r\n"
+        "1020,鈴木花子,0,36000,0,0\r\n"
+        "1030,高橋一郎,200000,30000,2,2000\r\n";
     EXPECT_TRUE(Check({{6, Salary(7, "令和 6年分", leave)}}).empty());
 
-    const std::string odd = "1001,山田太郎,300000,-4500,2,5000\r\n"
-                            "1020,鈴木花子,250000,36000,2.5,3000\r\n"
-                            "1030,高橋一郎,200000,30000,100,2000\r\n";
+    const std::string odd =
+        "1001,山田太郎,300000,-4500,2,5000\r\n"
+        "1020,鈴木花子,250000,36000,2.5,3000\r\n"
+        "1030,高橋一郎,200000,30000,100,2000\r\n";
     const auto findings = Check({{6, Salary(7, "令和 6年分", odd)}});
     ASSERT_EQ(Kinds(findings), (std::vector{FindingKind::NegativeFigure, FindingKind::BadDependents}));
     EXPECT_EQ(findings[0].level, Level::ToConfirm);

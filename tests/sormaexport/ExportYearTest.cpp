@@ -34,7 +34,7 @@ TEST(ExportYear, TheDaysOfAMonthAndOfAPayment)
     EXPECT_EQ(tally->first, (Date{2023, 12, 21}));
     EXPECT_EQ(tally->last, (Date{2024, 1, 20}));
     EXPECT_FALSE(TallyPeriod("集計期間：令和 6年 1月31日～令和 6年 1月 1日"));  // backwards
-    EXPECT_FALSE(TallyPeriod("令和 6年 1月 1日～令和 6年 1月31日"));           // no mark
+    EXPECT_FALSE(TallyPeriod("令和 6年 1月 1日～令和 6年 1月31日"));            // no mark
     EXPECT_EQ(PaymentDate("支給日：令和 6年 7月10日"), (Date{2024, 7, 10}));
     EXPECT_EQ(PaymentDate("夏期賞与　支給日: 2024/7/10"), (Date{2024, 7, 10}));
     EXPECT_FALSE(PaymentDate("支給日：令和 6年 2月30日"));
