@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "items/CSormaItemCheck.h"
 #include "preflight/Figure.h"
@@ -23,21 +24,13 @@ constexpr std::size_t kTax = 3;
 constexpr std::size_t kFigures = 4;
 constexpr long long kMostDependants = 99;
 
-// A count as written: a whole number, 「2.0」 too.
-bool IsDependantCount(std::string_view value)
+// A count as written, `whole` its whole part: a whole number, 「2.0」 too.
+bool IsDependantCount(std::string_view value, long long whole)
 {
-    const auto whole = WholeValue(value);
-    if (!whole || *whole < 0 || *whole > kMostDependants)
+    if (whole < 0 || whole > kMostDependants)
         return false;
     const std::size_t point = value.find('.');
     return point == std::string_view::npos || value.find_first_not_of("0\"", point + 1) == std::string_view::npos;
-}
-
-bool IsNegative(std::string_view value)
-{
-    const auto whole = WholeValue(value);
-    return whole && (*whole < 0 || (*whole == 0 && value.find('-') != std::string_view::npos &&
-                                    value.find_first_of("123456789") != std::string_view::npos));
 }
 
 // Rows with pay, and those where the pay is below another figure.
@@ -69,26 +62,31 @@ void Count(const RecordView& record, std::int32_t nameColumn,
         if ((periods & (std::uint32_t{1} << p)) == 0)
             continue;
         const auto& row = values[static_cast<std::size_t>(p)];
+        // Each figure is read once; "" and what is no number have none.
+        std::array<std::optional<long long>, kFigures> whole;
         for (std::size_t e = 0; e < kFigures; ++e) {
-            // Nothing but quotes is no figure.
-            if (row[e].find_first_not_of('"') == std::string_view::npos)
+            whole[e] = WholeValue(row[e]);
+            // A number too long to hold is no count either.
+            const bool overlong =
+                !whole[e] && row[e].find_first_not_of('"') != std::string_view::npos && IsNumber(row[e]);
+            if (!whole[e] && !(e == kDependants && overlong))
                 continue;
             if (e == kDependants) {
-                if (IsNumber(row[e]) && !IsDependantCount(row[e]))
+                if (overlong || !IsDependantCount(row[e], *whole[e]))
                     tally.dependants[static_cast<std::size_t>(p)].push_back(
                         parts::Employee(record, nameColumn, std::string(row[e])));
-            } else if (IsNegative(row[e])) {
+            } else if (*whole[e] < 0) {
                 tally.negative[static_cast<std::size_t>(p)][e].push_back(
                     parts::Employee(record, nameColumn, std::string(row[e])));
             }
         }
-        const auto pay = WholeValue(row[kPay]);
+        const auto& pay = whole[kPay];
         if (!pay || *pay <= 0)
             continue;
         ++tally.rowsWithPay;
         for (std::size_t c = 0; c < tally.comparisons.size(); ++c) {
             Comparison& comparison = tally.comparisons[c];
-            const auto other = WholeValue(row[comparison.against]);
+            const auto& other = whole[comparison.against];
             if (!other || *other <= *pay)
                 continue;
             ++comparison.below;
