@@ -206,7 +206,12 @@ bool IsValid(const Date& date)
 
 std::string EightDigits(const Date& date)
 {
-    return text::Format("%04d%02d%02d", date.year, date.month, date.day);
+    // Every employee's dates come here: digits by hand rather than through printf.
+    std::string digits(8, '0');
+    int value = date.year * 10000 + date.month * 100 + date.day;
+    for (std::size_t i = digits.size(); i-- > 0 && value > 0; value /= 10)
+        digits[i] = static_cast<char>('0' + value % 10);
+    return digits;
 }
 
 std::optional<Date> ParseDate(std::string_view text)
