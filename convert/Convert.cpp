@@ -185,13 +185,15 @@ void LoadSettings(CSormaItemCheck& items, bool shared)
 }
 
 // The job of the options, without its files (job::PlaceExports places them).
-job::Job JobOf(const ConvertOptions& options, const Environment& env)
+job::Job JobOf(const ConvertOptions& options)
 {
     job::Job job;
     job.outputPath = options.out;
     job.mode = options.mode;
     job.functionId = job::kStartedByUser;
-    job.filingYear = options.year ? *options.year : job::DefaultFilingYear(env.system.Today());
+    // Without --year the default follows the exports, once they are placed.
+    if (options.year)
+        job.filingYear = job::HalfWidthDigits(*options.year);
     return job;
 }
 
@@ -239,10 +241,12 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std
     }
     LoadSettings(items, jobReport != nullptr);
 
-    job::Job job = JobOf(options, env);
+    job::Job job = JobOf(options);
     const job::Placement placed = job::PlaceExports(exports, job, messenger);
     if (!placed.refusal.empty())
         return Refuse({placed.refusal}, messenger);
+    if (!options.year)
+        job.filingYear = job::DefaultFilingYear(job.slots, env.system.Today());
     const job::PreparedChoices prepared = job::PrepareItemChoices(job, items, messenger);
     if (prepared.refusal)
         return Refuse(prepared.refusal, messenger);

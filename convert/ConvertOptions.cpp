@@ -85,9 +85,11 @@ const ConvertOption kOptions[] = {
          return std::string();
      }},
     {"--year", Takes::Value, "N",
-     "申告年度（1～98）。省略時は今年の令和の年",
-     "the filing year (申告年度), 1 to 98; default: the year of the\n"
-     "current era (令和: this year minus 2018)",
+     "申告年度（令和の年、1～98）。省略時は集計表の年分、\n"
+     "年分がないか揃わないときは今年の令和の年",
+     "the filing year (申告年度, a year of 令和), 1 to 98; default: the\n"
+     "year (年分) of the summary files when they agree, else the\n"
+     "current era's (this year minus 2018)",
      [](ConvertOptions& o, const std::string& v) { o.year = v; return std::string(); }},
     {"--mode", Takes::Value, "MODE",
      "normal（標準モード、省略時）または easy（簡易モード）",

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/WriteFailureMessage.h"
+#include "sormaexport/ExportDate.h"
 #include "sormaexport/ExportLayout.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
@@ -13,15 +14,6 @@
 namespace corvane {
 
 namespace {
-
-struct Era {
-    const char* name;
-    int base;  // the Western year before the era's first year, times 10000
-};
-
-// 令和 is here so that dates from May 2019 on, written in the era form, are not lost.
-const Era kEras[] = {
-    {"明治", 18670000}, {"大正", 19110000}, {"昭和", 19250000}, {"平成", 19880000}, {"令和", 20180000}};
 
 // How an item's value is made from its column's.
 enum class Conversion {
@@ -153,40 +145,8 @@ std::string PostalPart(std::string_view postal, bool front)
 
 std::string DateOf(std::string_view text)
 {
-    if (text.size() == 14) {
-        // 「1975年 4月 3日」: the digits with the blanks of one-digit months and days made zeros.
-        // One pass, character by character, removes 年, 月 and 日 as the
-        // successive replacements would (a removed character never joins
-        // two others into a new one).
-        static const std::string_view kMarks[] = {"年", "月", "日"};
-        std::string date;
-        date.reserve(8);
-        for (std::size_t i = 0; i < text.size();) {
-            const std::size_t length = text::CharLengthAt(text, i);
-            const std::string_view character = text.substr(i, length);
-            i += length;
-            if (std::find(std::begin(kMarks), std::end(kMarks), character) != std::end(kMarks))
-                continue;
-            if (character == " ")
-                date.push_back('0');
-            else
-                date.append(character);
-        }
-        return date;
-    }
-    if (text.size() == 16) {
-        // 「昭和50年 4月 3日」: era name, year, month and day at fixed byte offsets.
-        const std::string_view era = text.substr(0, 4);
-        const int year = text::LeadingInt(text::RemoveSingle(text.substr(4, 2), ' '));
-        const int month = text::LeadingInt(text::RemoveSingle(text.substr(8, 2), ' '));
-        const int day = text::LeadingInt(text::RemoveSingle(text.substr(12, 2), ' '));
-        for (const Era& e : kEras) {
-            if (era == e.name)
-                return std::to_string(e.base + year * 10000 + month * 100 + day);
-        }
-        return std::string();
-    }
-    return std::string();
+    const auto date = exportdate::ParseDate(text);
+    return date ? exportdate::EightDigits(*date) : std::string();
 }
 
 std::string PartAtByte(std::string_view text, int position, bool left)

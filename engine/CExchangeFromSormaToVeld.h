@@ -42,6 +42,8 @@ public:
     bool ExchangeAllSyain();
     void ExchangeSyain(const std::string& code);
 
+    // yyyymmdd of a date in any form that exportdate::ParseDate reads; "" for
+    // any other text, so that no impossible date reaches the file.
     static std::string ConvertDate(const std::string& text);
     // The employee list's columns that are converted by ConvertDate, each
     // once, in the order of the conversion's table.

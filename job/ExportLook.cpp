@@ -101,11 +101,18 @@ ExportLook LookAtFile(const std::string& path)
                           std::string()};
     }
 
-    // An export: its NUL bytes anywhere make it no text for the checks.
-    bool nul = head.find('\0') != std::string::npos;
-    while (!failed && !nul && read == block.size()) {
+    // An export: its NUL bytes make it no text for the checks, up to an
+    // end-of-file mark 0x1A, where the line reader stops (NUL padding may follow).
+    const std::size_t mark = head.find(kEndOfTextMark, start);
+    bool ended = mark != std::string::npos;
+    bool nul = std::string_view(head).substr(0, ended ? mark : head.size()).find('\0') != std::string_view::npos;
+    while (!failed && !nul && !ended && read == block.size()) {
         read = std::fread(block.data(), 1, block.size(), file);
-        nul = std::memchr(block.data(), '\0', read) != nullptr;
+        const void* found = std::memchr(block.data(), kEndOfTextMark, read);
+        ended = found != nullptr;
+        const std::size_t text =
+            ended ? static_cast<std::size_t>(static_cast<const char*>(found) - block.data()) : read;
+        nul = std::memchr(block.data(), '\0', text) != nullptr;
         failed = std::ferror(file) != 0;
     }
     std::fclose(file);

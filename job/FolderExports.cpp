@@ -1,13 +1,13 @@
 #include "job/FolderExports.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
 
 #include "fileio/FileStatus.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "sormaexport/CsvLine.h"
 #include "sormaexport/ExportLayout.h"
+#include "sormaexport/ExportYear.h"
 #include "text/AsciiSpace.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
@@ -184,64 +184,10 @@ std::string SummaryRefusal(const std::string& employees, const Sorting& sorting,
     return Joined(refusals);
 }
 
-// Skips ASCII and full-width spaces from `at`.
-void SkipSpaces(const std::string& s, std::size_t& at)
-{
-    static const std::string kFullWidthSpace = "　";
-    for (;;) {
-        if (at < s.size() && s[at] == ' ')
-            ++at;
-        else if (s.compare(at, kFullWidthSpace.size(), kFullWidthSpace) == 0)
-            at += kFullWidthSpace.size();
-        else
-            return;
-    }
-}
-
-// The number at `at` (spaces before it skipped) followed by `unit`; -1 when there is none.
-int NumberBefore(const std::string& s, std::size_t& at, const std::string& unit)
-{
-    SkipSpaces(s, at);
-    int value = 0;
-    std::size_t digits = 0;
-    while (at < s.size() && s[at] >= '0' && s[at] <= '9' && digits < 4) {
-        value = value * 10 + (s[at] - '0');
-        ++at;
-        ++digits;
-    }
-    SkipSpaces(s, at);
-    if (digits == 0 || s.compare(at, unit.size(), unit) != 0)
-        return -1;
-    at += unit.size();
-    return value;
-}
-
 int DateInLine(const std::string& line)
 {
-    static const std::string kMark = "支給日";
-    static const std::array<std::pair<std::string, int>, 3> kEras = {{{"令和", 2018}, {"平成", 1988}, {"昭和", 1925}}};
-    std::size_t at = text::Find(line, kMark);
-    if (at == std::string::npos)
-        return 0;
-    at += kMark.size();
-    for (const std::string colon : {"：", ":"}) {
-        if (line.compare(at, colon.size(), colon) == 0)
-            at += colon.size();
-    }
-    SkipSpaces(line, at);
-    int offset = 0;
-    for (const auto& [era, start] : kEras) {
-        if (line.compare(at, era.size(), era) == 0) {
-            at += era.size();
-            offset = start;
-        }
-    }
-    const int year = NumberBefore(line, at, "年");
-    const int month = NumberBefore(line, at, "月");
-    const int day = NumberBefore(line, at, "日");
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > 31)
-        return 0;
-    return (year + offset) * 10000 + month * 100 + day;
+    const auto date = exportyear::PaymentDate(line);
+    return date ? date->year * 10000 + date->month * 100 + date->day : 0;
 }
 
 std::string FileNameOf(const std::string& path)

@@ -11,6 +11,9 @@
 #include "preflight/FindingText.h"
 #include "preflight/Preflight.h"
 #include "sormaexport/CSormaFileCheck.h"
+#include "sormaexport/ExportYear.h"
+#include "text/AsciiSpace.h"
+#include "text/LineReader.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
 
@@ -290,7 +293,9 @@ bool IsValidFilingYear(const std::string& text)
 
 const std::string& FilingYearRefusedMessage()
 {
-    static const std::string text = "正しい申告年度を指定してください。";
+    static const std::string text =
+        "正しい申告年度を指定してください。\n"
+        "令和の年を1～98の数字で入力してください（令和6年なら6）。";
     return text;
 }
 
@@ -299,6 +304,51 @@ std::string DefaultFilingYear(const platform::LocalDate& today)
     // 令和 began on 1 May 2019; before it the year is one of 平成.
     const bool reiwa = today.year > 2019 || (today.year == 2019 && today.month >= 5);
     return std::to_string(today.year - (reiwa ? 2018 : 1988));
+}
+
+std::optional<int> SummariesYear(const SummarySlots& slots)
+{
+    std::optional<int> shared;
+    for (const auto& slot : slots) {
+        if (slot.path.empty())
+            continue;
+        text::LineReader reader;
+        std::string title;
+        if (!reader.Open(slot.path) || !reader.Next(title))
+            continue;
+        const auto year = exportyear::TitleYear(text::TrimRight(title));
+        if (!year)
+            continue;
+        if (shared && *shared != *year)
+            return std::nullopt;
+        shared = year;
+    }
+    return shared;
+}
+
+std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today)
+{
+    const auto year = SummariesYear(slots);
+    const int filing = year ? exportyear::FilingYearOf(*year) : 0;
+    return IsValidFilingYear(std::to_string(filing)) ? std::to_string(filing) : DefaultFilingYear(today);
+}
+
+std::string HalfWidthDigits(const std::string& text)
+{
+    // Full-width digits are 82 4F to 82 58.
+    std::string half;
+    half.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = text::CharLengthAt(text, i);
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const auto trail = length == 2 ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (lead == 0x82 && trail >= 0x4F && trail <= 0x58)
+            half.push_back(static_cast<char>('0' + (trail - 0x4F)));
+        else
+            half.append(text, i, length);
+        i += length;
+    }
+    return half;
 }
 
 std::string SettingsNotSavedMessage(const std::string& settingsPath, const platform::Messenger& messenger)
@@ -337,7 +387,7 @@ ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const pl
                     copy.affected = preflight::EmployeesOfFile(reader, copy.file);
                     copy.count = std::max<std::size_t>(copy.affected.size(), 1);
                 }
-                const auto verified = preflight::VerifyExports(reader, items);
+                const auto verified = preflight::VerifyExports(reader, items, job.filingYear);
                 findings.insert(findings.end(), verified.begin(), verified.end());
                 outcome.declined = !review(findings, store);
                 // A file written despite findings does not end as a clean one does.

@@ -122,6 +122,15 @@ const std::string& FilingYearRefusedMessage();
 // The default filing year: the year of the era of the local date, as
 // decimal text (令和 from 1 May 2019, 平成 before).
 std::string DefaultFilingYear(const platform::LocalDate& today);
+// The year (年分, a Western year) on the title line of every summary file of
+// the slots that has one; none when no file has one or they differ.
+std::optional<int> SummariesYear(const SummarySlots& slots);
+// The default filing year of a job with these summaries: their year when
+// they agree on one, else the year of today's era as above.
+std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today);
+// The filing year as typed, its full-width digits made half-width (an IME
+// left on types 「６」).
+std::string HalfWidthDigits(const std::string& text);
 
 // After a successful conversion whose settings file could not be rewritten:
 // the message naming the settings file.

@@ -21,7 +21,8 @@ Expected::Expected(const ReadView& read)
     for (const auto& facts : read.Files()) {
         if (facts.employeeList || facts.period < 1 || facts.period > exportlayout::kLastPeriod)
             continue;
-        m_first[static_cast<std::size_t>(facts.period)] = DatesOf(facts).first;
+        if (const auto days = DaysOf(facts))
+            m_first[static_cast<std::size_t>(facts.period)] = days->first;
         m_periods.push_back(facts.period);
     }
     std::sort(m_periods.begin(), m_periods.end());
@@ -33,9 +34,9 @@ bool Expected::InPeriod(const RecordView& record, int period) const
     const std::string_view left = record.EmployeeValue(m_leftColumn);
     if (left.empty() && !record.EmployeeValue(m_statusColumn).starts_with(kLeftStatus))
         return true;
-    const long leftOn = DateNumber(left);
-    const long first = m_first[static_cast<std::size_t>(period)];
-    return leftOn != 0 && first != 0 && first <= leftOn;
+    const auto leftOn = exportdate::ParseDate(left);
+    const auto& first = m_first[static_cast<std::size_t>(period)];
+    return leftOn && first && *first <= *leftOn;
 }
 
 bool Expected::InSome(const RecordView& record) const

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "sormaexport/ExportDate.h"
 #include "sormaexport/ExportLayout.h"
 #include "sormaexport/ReadView.h"
 
@@ -24,7 +26,7 @@ public:
     const std::vector<int>& Periods() const { return m_periods; }
 
 private:
-    std::array<long, exportlayout::kLastPeriod + 1> m_first{};  // yyyymmdd; 0 when unknown
+    std::array<std::optional<exportdate::Date>, exportlayout::kLastPeriod + 1> m_first{};  // nullopt when unknown
     std::vector<int> m_periods;
     std::int32_t m_statusColumn;
     std::int32_t m_leftColumn;

@@ -25,6 +25,14 @@ enum class FindingKind {
     RepeatedCode,
     BadDate,
     NotANumber,
+    SummaryYears,
+    FilingYear,
+    BonusOutsideYear,
+    PayAfterLeaving,
+    PayBeforeJoining,
+    ImplausibleColumns,
+    NegativeFigure,
+    BadDependents,
 };
 
 // How sure a finding is that the output is wrong: MustFix (要修正) when it

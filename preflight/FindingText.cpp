@@ -38,6 +38,22 @@ const char* Title(FindingKind kind)
         return "日付に変換できない値";
     case FindingKind::NotANumber:
         return "数値でない金額";
+    case FindingKind::SummaryYears:
+        return "年分の違う集計表";
+    case FindingKind::FilingYear:
+        return "集計表の年分と違う申告年度";
+    case FindingKind::BonusOutsideYear:
+        return "年分の外の賞与支給日";
+    case FindingKind::PayAfterLeaving:
+        return "退職後の月の金額";
+    case FindingKind::PayBeforeJoining:
+        return "入社前の月の金額";
+    case FindingKind::ImplausibleColumns:
+        return "項目の対応の誤り";
+    case FindingKind::NegativeFigure:
+        return "マイナスの金額";
+    case FindingKind::BadDependents:
+        return "扶養親族等の数の誤り";
     }
     return nullptr;
 }
@@ -91,6 +107,22 @@ const char* KindDescription(FindingKind kind)
         return "an employee list date that converts to no date";
     case FindingKind::NotANumber:
         return "a figure of a chosen pay column that is no number";
+    case FindingKind::SummaryYears:
+        return "summary files of different years in one job";
+    case FindingKind::FilingYear:
+        return "a filing year other than the summary files' year";
+    case FindingKind::BonusOutsideYear:
+        return "a bonus paid outside its file's year";
+    case FindingKind::PayAfterLeaving:
+        return "figures in a month wholly after the employee left";
+    case FindingKind::PayBeforeJoining:
+        return "figures in a month wholly before the employee joined";
+    case FindingKind::ImplausibleColumns:
+        return "total pay under the tax or social insurance in most rows";
+    case FindingKind::NegativeFigure:
+        return "a negative figure";
+    case FindingKind::BadDependents:
+        return "a number of dependants that is no whole number from 0 to 99";
     }
     return "";
 }

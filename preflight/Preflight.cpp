@@ -8,6 +8,9 @@
 #include <unordered_set>
 
 #include "engine/CExchangeFromSormaToVeld.h"
+#include "preflight/FigureChecks.h"
+#include "preflight/PeriodChecks.h"
+#include "preflight/YearChecks.h"
 #include "items/CSormaItemCheck.h"
 #include "preflight/Expected.h"
 #include "preflight/Figure.h"
@@ -24,21 +27,6 @@ using exportlayout::kLastPeriod;
 
 const char* const kNameColumn = "氏名";
 const char* const kReExport = "ソルマ給与から、表計算ソフトで開かずにエクスポートし直してください。";
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Eight digits yyyymmdd with a month and a day that exist in some year.
-bool IsDate(std::string_view date)
-{
-    if (date.size() != 8 || !std::all_of(date.begin(), date.end(), IsDigit))
-        return false;
-    const int month = (date[4] - '0') * 10 + (date[5] - '0');
-    const int day = (date[6] - '0') * 10 + (date[7] - '0');
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
-}
 
 // A code as a spreadsheet may have left it: without surrounding blanks
 // (single-byte or full-width) and without leading zeros.
@@ -196,7 +184,9 @@ private:
         const auto& listedCodes = ListedCodes();
         if (listedCodes.empty())
             return false;
-        const auto digits = [](const std::string& c) { return std::all_of(c.begin(), c.end(), IsDigit); };
+        const auto digits = [](const std::string& c) {
+            return std::all_of(c.begin(), c.end(), [](char b) { return b >= '0' && b <= '9'; });
+        };
         const bool allDigits = std::all_of(listedCodes.begin(), listedCodes.end(), digits);
         return (!allDigits || digits(code)) &&
                std::any_of(listedCodes.begin(), listedCodes.end(),
@@ -512,7 +502,8 @@ private:
                 if (!record.Listed() || m_phantoms.count(record.Code()))
                     continue;
                 const std::string_view value = record.EmployeeValue(number);
-                if (value.empty() || IsDate(CExchangeFromSormaToVeld::ConvertDate(std::string(value))))
+                // The conversion's own rule: what it cannot read, it leaves empty.
+                if (value.empty() || !CExchangeFromSormaToVeld::ConvertDate(std::string(value)).empty())
                     continue;
                 finding.affected.push_back(
                     Person(record.Code(), Name(record.Code()), 0, ShortName(value), column + "が空欄になる"));
@@ -591,9 +582,13 @@ private:
 
 }  // namespace
 
-std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& items)
+std::vector<Finding> VerifyExports(const ReadView& read, const CSormaItemCheck& items, const std::string& filingYear)
 {
-    return Checks(read, items).Run();
+    std::vector<Finding> findings = Checks(read, items).Run();
+    CheckYears(read, filingYear, findings);
+    CheckEmploymentPeriods(read, items, findings);
+    CheckFigures(read, items, findings);
+    return findings;
 }
 
 std::vector<Affected> EmployeesOfFile(const ReadView& read, const std::string& path)

@@ -17,6 +17,7 @@ namespace corvane {
 namespace {
 
 constexpr int kTitleLine = exportlayout::kTitleLine;
+constexpr char kEndOfTextMark = '\x1A';
 constexpr int kLabelLine = exportlayout::kLabelLine;
 // The output conditions of a summary export are its heading line.
 constexpr int kConditionsLine = exportlayout::kSummaryHeadingLine;
@@ -67,13 +68,19 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
         return false;
     // Every check reads the whole employee list again, so the scan is memchr
     // over large blocks: a byte-by-byte loop made the checks cost more than the conversion.
+    // The text ends at an end-of-file mark 0x1A, as the line reader's does:
+    // NUL bytes of padding after it are no part of it.
     std::vector<char> block(std::size_t{64} * 1024);
     bool text = true;
     for (;;) {
-        const std::size_t n = std::fread(block.data(), 1, block.size(), file);
+        std::size_t n = std::fread(block.data(), 1, block.size(), file);
+        const void* mark = std::memchr(block.data(), kEndOfTextMark, n);
+        const bool ended = mark != nullptr;
+        if (ended)
+            n = static_cast<std::size_t>(static_cast<const char*>(mark) - block.data());
         if (std::memchr(block.data(), '\0', n))
             text = false;
-        if (!text || n < block.size())
+        if (!text || ended || n < block.size())
             break;
     }
     if (std::ferror(file))

@@ -168,7 +168,7 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
                 m_rowFacts.EmployeeList();
             } else {
                 kind = FileKind::Summary;
-                m_rowFacts.Title(SplitCsvLine(trimmed));
+                m_rowFacts.SummaryLine(number, trimmed);
             }
             continue;
         }
@@ -188,16 +188,18 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
             continue;
         }
         if (kind == FileKind::Summary && number == exportlayout::kLabelLine) {
+            m_rowFacts.SummaryLine(number, trimmed);
             period = LabelPeriod(std::string(trimmed), entry);
             if (period == -1)
                 break;  // not a period that this file can fill
             m_rowFacts.Period(period);
             continue;
         }
-        if (kind == FileKind::Summary && number == exportlayout::kPeriodLine)
-            m_rowFacts.PeriodLine(trimmed);
-        if (number < headingLine)
+        if (number < headingLine) {
+            if (kind == FileKind::Summary && number == exportlayout::kDateLine)
+                m_rowFacts.SummaryLine(number, trimmed);
             continue;
+        }
         if (kind == FileKind::EmployeeList) {
             if (!codePlaced())
                 return refuseList(kNoCodeColumnMessage);

@@ -46,7 +46,12 @@ struct ExportFileFacts {
     std::string path;
     std::size_t entry = 0;  // its place in the path list given to Read
     bool employeeList = false;
-    int period = -1;       // a summary file's period; -1 when its rows were not read
+    int period = -1;  // a summary file's period; -1 when its rows were not read
+    // A summary file's title, label and date lines as read (code page 932):
+    // the year it belongs to and the days it covers; "" when missing.
+    std::string title;
+    std::string label;
+    std::string dateLine;
     long headingLine = 0;  // 0 when the file has no heading line
     std::size_t headingFields = 0;
     std::size_t rows = 0;      // data rows read
@@ -60,10 +65,6 @@ struct ExportFileFacts {
     long cutOffLine = 0;  // the last line, when it is a data row without a line end
     std::size_t cutOffFields = 0;
     std::string cutOffCode;
-    // A summary's title line's third field (its 年分, 「令和 6年分」) and its
-    // fourth line (集計期間 or 支給日), as the file holds them; "" for none.
-    std::string yearLabel;
-    std::string periodLine;
 };
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #include "sormaexport/RowFacts.h"
 
 #include "sormaexport/CsvLine.h"
+#include "sormaexport/ExportLayout.h"
 
 namespace corvane {
 
@@ -39,22 +40,22 @@ void RowFactsRecorder::Heading(long line, const RowKeys& keys)
     m_keys = keys;
 }
 
-void RowFactsRecorder::Title(const std::vector<std::string>& fields)
-{
-    if (m_file && fields.size() > 2)
-        m_file->yearLabel = fields[2];
-}
-
-void RowFactsRecorder::PeriodLine(std::string_view line)
-{
-    if (m_file)
-        m_file->periodLine.assign(line);
-}
-
 void RowFactsRecorder::Period(int period)
 {
     if (m_file)
         m_file->period = period;
+}
+
+void RowFactsRecorder::SummaryLine(long line, std::string_view text)
+{
+    if (!m_file)
+        return;
+    if (line == exportlayout::kTitleLine)
+        m_file->title = text;
+    else if (line == exportlayout::kLabelLine)
+        m_file->label = text;
+    else if (line == exportlayout::kDateLine)
+        m_file->dateLine = text;
 }
 
 void RowFactsRecorder::Row(long line, std::string_view code, const CsvRowShape& shape, FileMask& files,

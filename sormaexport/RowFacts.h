@@ -37,10 +37,9 @@ public:
     void EmployeeList();
     // The heading line and where the rows hold the code and the name.
     void Heading(long line, const RowKeys& keys);
-    // A summary's title line's fields and its line of dates (集計期間, 支給日).
-    void Title(const std::vector<std::string>& fields);
-    void PeriodLine(std::string_view line);
     void Period(int period);
+    // A summary file's title, label or date line (exportlayout's numbers).
+    void SummaryLine(long line, std::string_view text);
     // Whether a row stored in a record with `files` repeats a code of this file.
     bool Repeats(FileMask files) const { return (files & m_fileBit) != 0; }
     // A data row `row` that the reader stored under `code` (a view valid

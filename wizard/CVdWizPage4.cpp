@@ -24,8 +24,19 @@ void CVdWizPage4::OnSetActive()
                      "作成するデータの保存先と名称を入力して、[完了]ボタンを押してください。\n"
                      "年調･法定調書データの作成を開始します。");
     }
+    ShowDefaultYear();
     view.SetText(ControlId::YearEdit, Sheet().Job().filingYear);
     ShowOutputPath();
+}
+
+void CVdWizPage4::ShowDefaultYear()
+{
+    const platform::LocalDate today = Services().system.Today();
+    std::string& year = Sheet().Job().filingYear;
+    if (year != m_defaultYear && year != job::DefaultFilingYear(today))
+        return;
+    year = job::DefaultFilingYear(Sheet().Job().slots, today);
+    m_defaultYear = year;
 }
 
 void CVdWizPage4::ShowOutputPath()
@@ -97,7 +108,7 @@ void CVdWizPage4::Browse()
 
 platform::PageJump CVdWizPage4::OnWizardBack()
 {
-    Sheet().Job().filingYear = View().GetText(ControlId::YearEdit);
+    Sheet().Job().filingYear = job::HalfWidthDigits(View().GetText(ControlId::YearEdit));
     const std::string reference = job::ReferenceFile(Sheet().Job().slots);
     if (reference.empty() || Sheet().Items().HeadingsMatchStandardLayout(reference))
         return platform::PageJump::To(platform::PageId::BonusFiles);
@@ -117,7 +128,7 @@ bool CVdWizPage4::OnWizardFinish()
     }
 
     platform::WaitCursor wait(Services().waitCursor);
-    const std::string year = View().GetText(ControlId::YearEdit);
+    const std::string year = job::HalfWidthDigits(View().GetText(ControlId::YearEdit));
     if (!job::IsValidFilingYear(year)) {
         Messenger().Show(job::FilingYearRefusedMessage(), platform::Icon::None);
         return false;

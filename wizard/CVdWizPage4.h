@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "wizard/CVdWizPageBase.h"
 
 namespace corvane {
@@ -20,6 +22,10 @@ private:
     void ShowOutputPath();
     void CheckName();
     void Browse();
+    // The default filing year last shown: a year left as it was follows the
+    // summaries chosen since.
+    void ShowDefaultYear();
+    std::string m_defaultYear;
 };
 
 }  // namespace corvane

@@ -53,6 +53,7 @@ const std::map<ControlId, std::string>& Captions()
 
         {ControlId::OutputGroup, "作成するデータの保存先と名称を入力してください。"},
         {ControlId::YearLabel, "申告年度:"},
+        {ControlId::YearEra, "令和"},
         {ControlId::LocationLabel, "場所:"},
         {ControlId::NameLabel, "名称(&N):"},
         {ControlId::OutputBrowse, "参照(&S)..."},

@@ -175,8 +175,16 @@ QWidget* OutputPage(ControlRegistry& controls)
     auto* year = MakeEdit(controls, ControlId::YearEdit);
     year->setAlignment(Qt::AlignRight);
     year->setFixedWidth(kYearFieldWidth);
+    // The era stands before the year: the field takes a year of 令和.
+    auto* yearRow = new QHBoxLayout;
+    yearRow->setContentsMargins(0, 0, 0, 0);
+    auto* era = MakeLabel(controls, ControlId::YearEra);
+    era->setWordWrap(false);
+    yearRow->addWidget(era);
+    yearRow->addWidget(year);
+    yearRow->addStretch();
     grid->addWidget(yearLabel, 0, 0);
-    grid->addWidget(year, 0, 1, Qt::AlignLeft);
+    grid->addLayout(yearRow, 0, 1);
 
     auto* locationLabel = MakeLabel(controls, ControlId::LocationLabel);
     locationLabel->setWordWrap(false);

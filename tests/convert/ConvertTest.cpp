@@ -144,7 +144,11 @@ TEST_F(Convert, DefaultsAreTheLocalYearAndTheSettingsNextToTheProgram)
     std::filesystem::create_directory(dir.File("bin"));
     auto args = SampleJob();
     args.resize(4);  // --employees and --out only
-    ASSERT_EQ(Run(args, {"--mode", "easy", "--salary", Export("salary-01.txt")}), 0) << Err();
+    // A summary whose title line names no year (年分) leaves today's.
+    std::string bytes = ReadFileBytes(Export("salary-01.txt"));
+    bytes.erase(bytes.find(",令和 6年分"), std::string(",令和 6年分").size());
+    const std::string yearless = dir.Write("yearless.txt", bytes);
+    ASSERT_EQ(Run(args, {"--mode", "easy", "--salary", yearless}), 0) << Err();
     const auto xml = OutputXml();
     EXPECT_NE(xml.find("<SINKOKUNENDO>26</SINKOKUNENDO>"), std::string::npos);
     EXPECT_NE(xml.find("<MODE>EASY</MODE>"), std::string::npos);
@@ -153,6 +157,30 @@ TEST_F(Convert, DefaultsAreTheLocalYearAndTheSettingsNextToTheProgram)
     system.today = {2026, 3, 31};
     ASSERT_EQ(Run(args), 0) << Err();
     EXPECT_NE(OutputXml().find("<SINKOKUNENDO>8</SINKOKUNENDO>"), std::string::npos);
+}
+
+TEST_F(Convert, InJanuaryTheDefaultYearIsTheExportsYear)
+{
+    // 15 January 2027: the exports are 令和 6年分 and today's era year is 9.
+    system.today = {2027, 1, 15};
+    ASSERT_EQ(Run(SampleJob()), 0) << Err();
+    EXPECT_NE(OutputXml().find("<SINKOKUNENDO>6</SINKOKUNENDO>"), std::string::npos);
+    EXPECT_EQ(Err(), "");
+    // Full-width digits are the same year, written half-width.
+    ASSERT_EQ(Run(SampleJob(), {"--year", Arg("６")}), 0) << Err();
+    EXPECT_NE(OutputXml().find("<SINKOKUNENDO>6</SINKOKUNENDO>"), std::string::npos);
+    EXPECT_EQ(Err(), "");
+    // A year typed other than the exports' is written, with a warning.
+    ASSERT_EQ(Run(SampleJob(), {"--year", "9"}), 0) << Err();
+    EXPECT_NE(
+        Err().find(Utf8("【要修正】" + corvane::preflight::KindTitle(corvane::preflight::FindingKind::FilingYear))),
+        std::string::npos)
+        << Err();
+    // The employee list alone keeps today's.
+    auto args = SampleJob();
+    args.resize(6);
+    ASSERT_EQ(Run(args), 0) << Err();
+    EXPECT_NE(OutputXml().find("<SINKOKUNENDO>9</SINKOKUNENDO>"), std::string::npos);
 }
 
 TEST_F(Convert, StoredColumnsOfTheCompanyAreUsed)

@@ -31,11 +31,19 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{"明治45年 7月30日", "19120730"}, DateCase{"大正15年12月24日", "19261224"},
                       // Dates from May 2019 on in the era form.
                       DateCase{"令和 1年 5月 1日", "20190501"}, DateCase{"令和 6年 3月31日", "20240331"},
-                      DateCase{"天保 1年 1月 1日", ""}, DateCase{"1975年 4月 3", ""}, DateCase{"昭和50年 4月3日", ""},
-                      DateCase{"", ""},
-                      // Only the length is checked: other text of 14 bytes passes through.
-                      DateCase{"abcdefghijklmn", "abcdefghijklmn"}, DateCase{"昭和ab年 4月 3日", "19250403"},
-                      DateCase{"昭和50年4月3日", "昭和5043"}));
+                      DateCase{"天保 1年 1月 1日", ""}, DateCase{"1975年 4月 3", ""}, DateCase{"", ""},
+                      // Clear forms that a spreadsheet leaves: the same date, never an empty field.
+                      DateCase{"1962/10/2", "19621002"}, DateCase{"1962-10-02", "19621002"},
+                      DateCase{"1962/10/02", "19621002"}, DateCase{"1962年10月2日", "19621002"},
+                      DateCase{"昭和37年10月2日", "19621002"}, DateCase{"昭和50年 4月3日", "19750403"},
+                      DateCase{"昭和50年4月3日", "19750403"}, DateCase{"\"1962/10/2\"", "19621002"},
+                      DateCase{"令和元年5月1日", "20190501"},
+                      // Impossible, ambiguous or other text gives nothing, whatever its length.
+                      DateCase{"abcdefghijklmn", ""}, DateCase{"昭和ab年 4月 3日", ""},
+                      DateCase{"１９６２年１０月２日", ""}, DateCase{"1975年 2月29日", ""},
+                      DateCase{"1976年 2月29日", "19760229"}, DateCase{"1962/13/2", ""}, DateCase{"2/10/1962", ""},
+                      DateCase{"62/10/2", ""}, DateCase{"1962/10-2", ""}, DateCase{"1962/10/2 x", ""},
+                      DateCase{"平成 0年 1月 1日", ""}));
 
 struct SplitCase {
     std::string text;

@@ -200,6 +200,23 @@ TEST_F(FileCheck, EndOfFileMarkEndsTheText)
     EXPECT_EQ(check.CheckSalaryFile(list, cut, true, false), -1);
 }
 
+TEST_F(FileCheck, NulPaddingAfterTheEndOfFileMarkIsNoPartOfTheText)
+{
+    // Some programs pad the file to a block after the mark; the reader never sees the padding.
+    const std::string padding(5000, '\0');
+    const std::string mark(1, '\x1A');
+    const auto padded = Write(Summary("5月度給与") + mark + padding);
+    EXPECT_TRUE(CSormaFileCheck::IsTextFile(padded));
+    EXPECT_EQ(check.CheckSalaryFile(list, padded, true, true), 5);
+    EXPECT_EQ(check.CheckBonusFile(list, Write(Summary("夏期賞与") + mark + padding), false, false), 1);
+    std::string company;
+    EXPECT_TRUE(check.CheckEmployeeList(Write(kEmployeeList + mark + padding), company));
+    // A mark in a later block: the NULs after it count no more than in the first.
+    EXPECT_TRUE(CSormaFileCheck::IsTextFile(Write(std::string(70000, 'a') + mark + padding)));
+    // A NUL before the mark is still no text.
+    EXPECT_FALSE(CSormaFileCheck::IsTextFile(Write(Summary("5月度給与") + std::string(1, '\0') + mark)));
+}
+
 // One checker remembers the employee list's verdict between files; a list
 // rewritten in between must be checked again.
 TEST(FileCheckList, OneCheckerChecksTheEmployeeListAgainOnceItChanged)

@@ -62,6 +62,10 @@ TEST_F(FolderExports, ExportsAreToldFromOtherFilesByTheirFirstLine)
         {"CR alone ending the file", "集計表,A\r", Kind::Export, true},
         {"0x1A first", "\x1A" + summary, Kind::Export, true},
         {"NUL far on", summary + big + std::string(1, '\0'), Kind::Export, true},
+        // NUL padding after the end-of-file mark, where the reader stops.
+        {"NUL padding after 0x1A", summary + "\x1A" + std::string(5000, '\0'), Kind::Export, false},
+        {"NUL padding after 0x1A far on", summary + big + "\x1A" + std::string(5000, '\0'), Kind::Export, false},
+        {"NUL before 0x1A", summary + std::string(1, '\0') + "\x1A", Kind::Export, true},
         {"UTF-8", "\xEF\xBB\xBF\xE8\xB3\x9E\xE4\xB8\x8E\xE9\x9B\x86\xE8\xA8\x88\xE8\xA1\xA8,A\r\n", Kind::Export, true},
         {"UTF-16", std::string("\xFF\xFE\xC6\x96\x08\x8A\x68\x88,\0", 10), Kind::Export, true},
         {"reconciliation table", corvane::text::CsvRow({corvane::preflight::ReconciliationTitle()}) + "会社名,A\r\n",

@@ -62,7 +62,8 @@ TEST(JobMessages, FixedTextsAreWorded)
     EXPECT_EQ(messages::SettingsNotSaved(),
               "項目の対応を設定ファイルに保存できませんでした。\n中間ファイルは作成されています。\n\n");
     EXPECT_EQ(job::EmployeeListRefusedMessage(), messages::NotCorrectFile() + messages::ChooseEmployeeList());
-    EXPECT_EQ(job::FilingYearRefusedMessage(), "正しい申告年度を指定してください。");
+    EXPECT_EQ(job::FilingYearRefusedMessage(),
+              "正しい申告年度を指定してください。\n令和の年を1～98の数字で入力してください（令和6年なら6）。");
 }
 
 class JobSteps : public ::testing::Test {
@@ -271,6 +272,10 @@ TEST(DefaultFilingYear, IsTheYearOfTheEraOfTheLocalDate)
     EXPECT_EQ(job::DefaultFilingYear({2019, 5, 1}), "1");
     EXPECT_EQ(job::DefaultFilingYear({2020, 1, 1}), "2");
     EXPECT_EQ(job::DefaultFilingYear({2026, 1, 5}), "8");
+    // Full-width digits typed with the IME on are the same number.
+    EXPECT_EQ(job::HalfWidthDigits("６"), "6");
+    EXPECT_EQ(job::HalfWidthDigits(" ２６年"), " 26年");
+    EXPECT_EQ(job::HalfWidthDigits("表６"), "表6");
 }
 
 TEST_F(JobSteps, SuccessfulConversionStoresTheCompanyLine)

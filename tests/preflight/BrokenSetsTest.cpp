@@ -232,14 +232,15 @@ TEST_F(BrokenSets, TwoPeopleUnderOneCodeAreNamedBoth)
 TEST_F(BrokenSets, ReFormattedDatesNameTheEmployeeAndTheValue)
 {
     std::string& list = files["employees.txt"];
-    list.replace(list.find("1962年10月 2日"), 14, "1962/10/2");
+    // A spreadsheet's month-first form reads two ways; the clear forms convert.
+    list.replace(list.find("1962年10月 2日"), 14, "10/2/1962");
     const auto findings = Check();
     ASSERT_EQ(Kinds(findings), std::vector{FindingKind::BadDate});
     EXPECT_EQ(findings[0].level, Level::MustFix);
     EXPECT_EQ(findings[0].column, "生年月日");
     ASSERT_EQ(findings[0].affected.size(), 1u);
     EXPECT_EQ(Who(findings[0].affected[0]), "1001 伊藤　彩");
-    EXPECT_EQ(findings[0].affected[0].value, "1962/10/2");
+    EXPECT_EQ(findings[0].affected[0].value, "10/2/1962");
     EXPECT_EQ(findings[0].affected[0].outcome, "生年月日が空欄になる");
 }
 
@@ -270,31 +271,33 @@ TEST_F(BrokenSets, ALeaverIsExpectedInTheMonthsBeforeLeaving)
     EXPECT_EQ(Who(findings[0].affected[0]), "1005 佐藤　翔");
 }
 
-TEST(PeriodDates, YearsAndDatesOfASummary)
+TEST(PeriodDates, DaysOfASummary)
 {
-    EXPECT_EQ(preflight::YearOfLabel("令和 6年分"), 2024);
-    EXPECT_EQ(preflight::YearOfLabel("平成31年分"), 2019);
-    EXPECT_EQ(preflight::YearOfLabel("2024年分"), 2024);
-    EXPECT_EQ(preflight::YearOfLabel("6年分"), 0);
-    EXPECT_EQ(preflight::YearOfLabel("令和年分"), 0);
+    using exportdate::Date;
     ExportFileFacts facts;
     facts.period = 4;
-    facts.yearLabel = "令和 6年分";
-    facts.periodLine = "集計期間：令和 6年 3月21日～令和 6年 4月20日";
-    auto dates = preflight::DatesOf(facts);
-    EXPECT_EQ(dates.year, 2024);
-    EXPECT_EQ(dates.first, 20240321);
-    EXPECT_EQ(dates.last, 20240420);
-    facts.periodLine = "支給日：令和 6年 7月10日";
+    facts.title = "給与集計表,テスト商事,令和 6年分";
+    facts.dateLine = "集計期間：令和 6年 3月21日～令和 6年 4月20日";
+    auto days = preflight::DaysOf(facts);
+    ASSERT_TRUE(days);
+    EXPECT_EQ(days->first, (Date{2024, 3, 21}));
+    EXPECT_EQ(days->last, (Date{2024, 4, 20}));
+    facts.dateLine = "支給日：令和 6年 7月10日";
     facts.period = 14;
-    dates = preflight::DatesOf(facts);
-    EXPECT_EQ(dates.first, 20240710);
-    EXPECT_EQ(dates.last, 20240710);
-    // A bonus without its date has none; a month, its label's.
-    facts.periodLine.clear();
-    EXPECT_EQ(preflight::DatesOf(facts).first, 0);
+    days = preflight::DaysOf(facts);
+    ASSERT_TRUE(days);
+    EXPECT_EQ(days->first, (Date{2024, 7, 10}));
+    EXPECT_EQ(days->last, (Date{2024, 7, 10}));
+    // A bonus without its date has none; a month, its label's in the title's year.
+    facts.dateLine.clear();
+    EXPECT_FALSE(preflight::DaysOf(facts));
     facts.period = 12;
-    EXPECT_EQ(preflight::DatesOf(facts).first, 20241201);
+    days = preflight::DaysOf(facts);
+    ASSERT_TRUE(days);
+    EXPECT_EQ(days->first, (Date{2024, 12, 1}));
+    EXPECT_EQ(days->last, (Date{2024, 12, 31}));
+    facts.title = "給与集計表,テスト商事";
+    EXPECT_FALSE(preflight::DaysOf(facts));
 }
 
 }  // namespace

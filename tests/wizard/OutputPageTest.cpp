@@ -172,6 +172,34 @@ INSTANTIATE_TEST_SUITE_P(Cases, FilingYear,
                                            YearCase{"Overflowing", "4294967322", false}),
                          [](const auto& param) { return std::string(param.param.name); });
 
+TEST_F(OutputPage, InJanuaryTheYearFollowsTheSummariesAndFullWidthDigitsPass)
+{
+    // 15 January 2027: last year's adjustment, 令和 8年分, is still being made.
+    fake.SetToday({2027, 1, 15});
+    const std::string salary =
+        Write("salary-04.txt", Replaced(TestDataBytes("engine/edge/salary-04.txt"), "給与集計表,テスト&商事<株>",
+                                        "給与集計表,テスト&商事<株>,令和 8年分"));
+    const std::string output = dir.File("out.XML");
+    OnPage(
+        [&](FakeWizard& w) {
+            EXPECT_EQ(w.Text(ControlId::YearEdit), "8");
+            // A year typed and kept through 戻る is not replaced.
+            w.Type(ControlId::YearEdit, "７");
+            w.Back();
+            w.Next();
+            EXPECT_EQ(w.Text(ControlId::YearEdit), "7");
+            w.Type(ControlId::YearEdit, "８");
+            fake.QueueAnswer(platform::Answer::Yes);  // the unlisted code of the fixture
+            EXPECT_EQ(w.Finish(), -1);
+        },
+        3, output, salary);
+    EXPECT_EQ(sheet->Job().filingYear, "8");
+    EXPECT_NE(ReadFileBytes(output).find("<SINKOKUNENDO>8</SINKOKUNENDO>"), std::string::npos);
+
+    // The employee list alone keeps the year of today's era.
+    OnPage([&](FakeWizard& w) { EXPECT_EQ(w.Text(ControlId::YearEdit), "9"); });
+}
+
 TEST_F(OutputPage, MissingFilesAreListedAndNothingIsConverted)
 {
     const std::string salary = Salary(4);
