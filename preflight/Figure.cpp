@@ -1,6 +1,5 @@
 #include "preflight/Figure.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace corvane::preflight {
@@ -73,15 +72,18 @@ bool IsNumber(std::string_view value)
 
 std::optional<long long> WholeValue(std::string_view value)
 {
-    // Most figures are a few plain digits: no scan for signs and separators.
+    // Most figures are a few plain digits: one pass, no scan for signs and separators.
     constexpr std::size_t kSafeDigits = 18;
-    if (!value.empty() && value.size() <= kSafeDigits &&
-        std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        long long whole = 0;
-        for (const char c : value)
-            whole = whole * 10 + (c - '0');
-        return whole;
+    long long plain = 0;
+    std::size_t digits = 0;
+    for (; digits < value.size() && digits <= kSafeDigits; ++digits) {
+        const auto digit = static_cast<unsigned>(value[digits] - '0');
+        if (digit > 9)
+            break;
+        plain = plain * 10 + static_cast<long long>(digit);
     }
+    if (digits == value.size() && digits > 0 && digits <= kSafeDigits)
+        return plain;
     const Scan scan = Read(value);
     // Too long for any real figure: left out rather than wrapped into a plausible one.
     if (!scan.valid || scan.empty || scan.overflow)

@@ -1,5 +1,6 @@
 #include "sormaexport/CSormaFileCheck.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -56,6 +57,23 @@ bool CompanyOfTitle(const std::string& title, std::string& company)
     return true;
 }
 
+// Whether the first `length` bytes of `file` hold an end-of-file mark; reads
+// from the start again, through `block`.
+bool MarkWithin(std::FILE* file, std::size_t length, std::vector<char>& block)
+{
+    if (length == 0 || std::fseek(file, 0, SEEK_SET) != 0)
+        return false;
+    while (length > 0) {
+        const std::size_t n = std::fread(block.data(), 1, std::min(length, block.size()), file);
+        if (n == 0)
+            return false;
+        if (std::memchr(block.data(), kEndOfTextMark, n))
+            return true;
+        length -= n;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool CSormaFileCheck::IsTextFile(const std::string& path)
@@ -69,19 +87,21 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
     // Every check reads the whole employee list again, so the scan is memchr
     // over large blocks: a byte-by-byte loop made the checks cost more than the conversion.
     // The text ends at an end-of-file mark 0x1A, as the line reader's does:
-    // NUL bytes of padding after it are no part of it.
+    // NUL bytes of padding after it are no part of it. The mark is rare, so
+    // it is looked for only before a NUL byte found.
     std::vector<char> block(std::size_t{64} * 1024);
     bool text = true;
+    std::size_t offset = 0;  // of the block in the file
     for (;;) {
-        std::size_t n = std::fread(block.data(), 1, block.size(), file);
-        const void* mark = std::memchr(block.data(), kEndOfTextMark, n);
-        const bool ended = mark != nullptr;
-        if (ended)
-            n = static_cast<std::size_t>(static_cast<const char*>(mark) - block.data());
-        if (std::memchr(block.data(), '\0', n))
-            text = false;
-        if (!text || ended || n < block.size())
+        const std::size_t n = std::fread(block.data(), 1, block.size(), file);
+        if (const void* nul = std::memchr(block.data(), '\0', n)) {
+            const auto before = static_cast<std::size_t>(static_cast<const char*>(nul) - block.data());
+            text = std::memchr(block.data(), kEndOfTextMark, before) != nullptr || MarkWithin(file, offset, block);
             break;
+        }
+        if (n < block.size())
+            break;
+        offset += n;
     }
     if (std::ferror(file))
         text = false;

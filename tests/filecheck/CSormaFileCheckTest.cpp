@@ -213,6 +213,9 @@ TEST_F(FileCheck, NulPaddingAfterTheEndOfFileMarkIsNoPartOfTheText)
     EXPECT_TRUE(check.CheckEmployeeList(Write(kEmployeeList + mark + padding), company));
     // A mark in a later block: the NULs after it count no more than in the first.
     EXPECT_TRUE(CSormaFileCheck::IsTextFile(Write(std::string(70000, 'a') + mark + padding)));
+    // The mark ending the first block of 64 KiB, the padding in the next.
+    EXPECT_TRUE(CSormaFileCheck::IsTextFile(Write(std::string(65535, 'a') + mark + padding)));
+    EXPECT_FALSE(CSormaFileCheck::IsTextFile(Write(std::string(65536, 'a') + padding + mark)));
     // A NUL before the mark is still no text.
     EXPECT_FALSE(CSormaFileCheck::IsTextFile(Write(Summary("5月度給与") + std::string(1, '\0') + mark)));
 }

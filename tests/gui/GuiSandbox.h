@@ -33,9 +33,11 @@ private:
     qt::SandboxSystem m_system;
 };
 
-// The date the sandbox's system reports, and the filing year that follows.
+// The date the sandbox's system reports, and the filing year that the
+// sample exports give: their year (6 of the current era), not January's
+// seventh year of the era.
 constexpr platform::LocalDate kSandboxToday{2025, 1, 15};
-inline const char kSandboxFilingYear[] = "7";  // the seventh year of the current era
+inline const char kSandboxFilingYear[] = "6";
 
 std::string ReadBytes(const std::string& path);
 
