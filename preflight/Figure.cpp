@@ -76,13 +76,13 @@ std::optional<long long> WholeValue(std::string_view value)
     constexpr std::size_t kSafeDigits = 18;
     long long plain = 0;
     std::size_t digits = 0;
-    for (; digits < value.size() && digits <= kSafeDigits; ++digits) {
+    for (; digits < value.size() && digits < kSafeDigits; ++digits) {
         const auto digit = static_cast<unsigned>(value[digits] - '0');
         if (digit > 9)
             break;
         plain = plain * 10 + static_cast<long long>(digit);
     }
-    if (digits == value.size() && digits > 0 && digits <= kSafeDigits)
+    if (digits == value.size() && digits > 0)
         return plain;
     const Scan scan = Read(value);
     // Too long for any real figure: left out rather than wrapped into a plausible one.
