@@ -1,23 +1,12 @@
 #include "preflight/FindingParts.h"
 
-#include "text/Cp932.h"
+#include "preflight/Words.h"
 
 namespace corvane::preflight::parts {
 
 namespace {
 
-constexpr std::size_t kNamed = 5;       // employees named in a finding's text
-constexpr std::size_t kNameBytes = 40;  // of a name kept in a finding
-
-std::string Cut(std::string_view name)
-{
-    if (name.size() <= kNameBytes)
-        return std::string(name);
-    std::size_t end = kNameBytes;
-    if (text::ClassAt(name, end) == text::ByteClass::Trail)
-        --end;
-    return std::string(name.substr(0, end));
-}
+constexpr std::size_t kNamed = 5;  // employees named in a finding's text
 
 }  // namespace
 
@@ -37,7 +26,7 @@ Affected Employee(const RecordView& record, std::int32_t nameColumn, std::string
 {
     Affected affected;
     affected.code = record.Code();
-    affected.name = Cut(record.EmployeeValue(nameColumn));
+    affected.name = ShortName(record.EmployeeValue(nameColumn));
     affected.value = std::move(value);
     return affected;
 }
