@@ -174,20 +174,24 @@ bool WizardWalk::DropFiles(int id, const std::vector<std::wstring>& paths)
 
 std::wstring WizardWalk::TooltipAt(POINT point)
 {
-    // Away first, so that the tooltip of a control shown before hides.
-    MoveCursor({point.x, point.y - 200});
-    PumpFor(300);
-    MoveCursor(point);
-    // The mouse rests there, nudged now and then: a move that came before the
-    // window under it was ready starts no tooltip.
     HWND tooltip = nullptr;
-    for (int i = 0; i < 8 && !tooltip; ++i) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = MOUSEEVENTF_MOVE;
-        input.mi.dx = i % 2 == 0 ? 1 : -1;
-        SendInput(1, &input, sizeof input);
-        tooltip = m_wizard.WaitForWindow(L"tooltips_class32", 1000);
+    // On a busy machine the tooltip control may miss the first approach (the
+    // window under the mouse was not ready yet): leave and come back.
+    for (int attempt = 0; attempt < 3 && !tooltip; ++attempt) {
+        // Away first, so that the tooltip of a control shown before hides.
+        MoveCursor({point.x, point.y - 200});
+        PumpFor(300);
+        MoveCursor(point);
+        // The mouse rests there, nudged now and then: a move that came before the
+        // window under it was ready starts no tooltip.
+        for (int i = 0; i < 8 && !tooltip; ++i) {
+            INPUT input{};
+            input.type = INPUT_MOUSE;
+            input.mi.dwFlags = MOUSEEVENTF_MOVE;
+            input.mi.dx = i % 2 == 0 ? 1 : -1;
+            SendInput(1, &input, sizeof input);
+            tooltip = m_wizard.WaitForWindow(L"tooltips_class32", 1000);
+        }
     }
     if (!tooltip)
         return std::wstring();
