@@ -105,8 +105,8 @@ std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::s
     std::map<int, std::vector<std::string>> months;
     const auto refuse = [&](Section& section, const std::string& path, int slot) {
         section.paths.push_back(path);
-        section.lines += RefusedFileLines(
-            path, WhatRefusedFileIs(path, Wanted::Salary, employeeList, slots, slot), messenger);
+        section.lines +=
+            RefusedFileLines(path, WhatRefusedFileIs(path, Wanted::Salary, employeeList, slots, slot), messenger);
     };
     for (const auto& path : paths) {
         const int result = check.CheckSalaryFile(employeeList, path, false, false);
@@ -191,8 +191,7 @@ std::string BonusFilesRefusedMessage(const std::vector<RefusedBonus>& refused, c
     std::string lines;
     for (const auto& [path, slot] : refused) {
         paths.push_back(path);
-        lines +=
-            RefusedFileLines(path, WhatRefusedFileIs(path, Wanted::Bonus, employeeList, slots, slot), messenger);
+        lines += RefusedFileLines(path, WhatRefusedFileIs(path, Wanted::Bonus, employeeList, slots, slot), messenger);
     }
     return WithCharacterCodeNote(BonusFileRefusedMessage(), paths) + lines;
 }

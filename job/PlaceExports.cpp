@@ -46,8 +46,8 @@ Placement PlaceExports(const FolderExports& exports, Job& job, const platform::M
             refusedBonuses.push_back({path, slot < kSummarySlotCount ? slot : -1});
     }
     if (!refusedBonuses.empty())
-        placement.refusal +=
-            (placement.refusal.empty() ? "" : "\n") + BonusFilesRefusedMessage(refusedBonuses, placed.employeeList, placed.slots, messenger);
+        placement.refusal += (placement.refusal.empty() ? "" : "\n") +
+                             BonusFilesRefusedMessage(refusedBonuses, placed.employeeList, placed.slots, messenger);
     if (!placement.refusal.empty())
         return placement;
 

@@ -140,8 +140,8 @@ TEST_F(JobSteps, RefusedSalaryFilesAreListedBySectionInSortedOrder)
     const auto juneA = dir.Write("7-june.txt", Summary("6月度給与"));
     const auto juneB = dir.Write("8-june.txt", Summary("6月度給与"));
     EXPECT_EQ(job::PlaceSalaryFiles(list, {juneB, mayA, juneA, mayB}, slots, messenger),
-              messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::SameMonthSection() +
-                  "[05月]\n" + mayA + "\n" + mayB + "\n[06月]\n" + juneA + "\n" + juneB + "\n");
+              messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::SameMonthSection() + "[05月]\n" +
+                  mayA + "\n" + mayB + "\n[06月]\n" + juneA + "\n" + juneB + "\n");
     EXPECT_EQ(slots[4].path, "earlier May file");
     EXPECT_EQ(slots[5].path, "");
 }
@@ -236,8 +236,7 @@ TEST_F(JobSteps, RefusedUnicodeFilesGetALineOnTheirCharacterCode)
     // Among several refused files, the first Unicode one gives the line.
     EXPECT_EQ(job::PlaceSalaryFiles(list, {cp932, utf16, utf8}, slots, messenger),
               messages::NotCorrectFile() + utf16Note + messages::ChooseSalarySummary() +
-                  messages::NotASummarySection() + utf16 + "\n　エクスポートファイルではありません。\n" + utf8 +
-                  "\n");
+                  messages::NotASummarySection() + utf16 + "\n　エクスポートファイルではありません。\n" + utf8 + "\n");
     slots[0].path = utf8;
     EXPECT_NE(job::CheckAllConditions(list, slots, messenger).find(utf8Note), std::string::npos);
 }
