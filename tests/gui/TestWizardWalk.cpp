@@ -477,8 +477,8 @@ void TestWizardWalk::cancelAsksInARealBoxOnceAFileIsChosen()
     });
     Run(platform);
     QCOMPARE(platform.Faults(), QStringList());
-    const QString question = FromText(corvane::DiscardQuestion()) + QLatin1Char('|') +
-                             corvane::qt::Caption(ControlId::MessageNo);
+    const QString question =
+        FromText(corvane::DiscardQuestion()) + QLatin1Char('|') + corvane::qt::Caption(ControlId::MessageNo);
     QCOMPARE(asked, QStringList({question, question, question}));
     QVERIFY(reply.str().empty());
 }
