@@ -53,14 +53,14 @@ std::string BatchConvert(GuiSandbox& sandbox, const std::vector<std::string>& sa
 }
 
 // Answers the next real message box from inside its loop, noting its text
-// and default button: with `key`, or with a click on はい when `key` is 0.
-void AnswerNextBox(QStringList& asked, int key)
+// and default button: with `key`, or with a click on はい for Key_unknown.
+void AnswerNextBox(QStringList& asked, Qt::Key key)
 {
     QTimer::singleShot(0, [&asked, key] {
         QMessageBox* box = nullptr;
         QTRY_VERIFY((box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) != nullptr);
         asked << box->text() + QLatin1Char('|') + (box->defaultButton() ? box->defaultButton()->text() : QString());
-        if (key != 0) {
+        if (key != Qt::Key_unknown) {
             QTest::keyClick(box, key);
             return;
         }
@@ -471,7 +471,7 @@ void TestWizardWalk::cancelAsksInARealBoxOnceAFileIsChosen()
         QVERIFY(!sheet.IsClosed());
         QCOMPARE(user.Page(), 1);
         // The window's close box, and はい.
-        AnswerNextBox(asked, 0);
+        AnswerNextBox(asked, Qt::Key_unknown);
         sheet.close();
         QVERIFY(sheet.IsClosed());
     });
