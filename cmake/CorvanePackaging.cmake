@@ -86,7 +86,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The libraries come from dpkg-shlibdeps; Qt's platform plugins, its Japanese
 # translations and a Japanese font are loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme")
+# xdg-utils: xdg-open, through which the wizard opens the operation guides.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # CPack indents the lines after the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "year-end adjustment data conversion wizard

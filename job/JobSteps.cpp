@@ -1,12 +1,13 @@
 #include "job/JobSteps.h"
 
 #include <algorithm>
-#include <array>
+#include <map>
 
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
 #include "job/JobMessages.h"
+#include "job/RefusedFile.h"
 #include "job/SameContent.h"
 #include "preflight/FindingText.h"
 #include "preflight/Preflight.h"
@@ -51,9 +52,11 @@ const std::string& EmployeeListRefusedMessage()
     return text;
 }
 
-std::string EmployeeListRefusedMessage(const std::string& path)
+std::string EmployeeListRefusedMessage(const std::string& path, const platform::Messenger& messenger)
 {
-    return WithCharacterCodeNote(EmployeeListRefusedMessage(), {path});
+    const std::string note = WhatRefusedFileIs(path, Wanted::EmployeeList, std::string(), SummarySlots(), -1);
+    return WithCharacterCodeNote(EmployeeListRefusedMessage(), {path}) + "\n\n" +
+           RefusedFileLines(path, note, messenger);
 }
 
 std::string WithCharacterCodeNote(const std::string& message, const std::vector<std::string>& paths)
@@ -95,47 +98,53 @@ std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::s
               [](const std::string& a, const std::string& b) { return text::Compare(a, b) < 0; });
 
     CSormaFileCheck check;
-    std::vector<std::string> notAcceptable;
-    std::vector<std::string> notSalary;
-    std::vector<std::string> duplicates;
-    std::array<bool, kSalarySlotCount> taken{};
+    // Refused files by section: their paths, and their lines of the message.
+    struct Section {
+        std::vector<std::string> paths;
+        std::string lines;
+    };
+    Section notAcceptable;
+    Section notSalary;
+    std::map<int, std::vector<std::string>> months;
+    const auto refuse = [&](Section& section, const std::string& path, int slot) {
+        section.paths.push_back(path);
+        section.lines +=
+            RefusedFileLines(path, WhatRefusedFileIs(path, Wanted::Salary, employeeList, slots, slot), messenger);
+    };
     for (const auto& path : paths) {
         const int result = check.CheckSalaryFile(employeeList, path, false, false);
-        if (result == -2) {
-            notSalary.push_back(path);
-        } else if (result < 1 || result > kSalarySlotCount || SlotHoldingFile(slots, path, result - 1) >= 0) {
+        if (result == -2)
+            refuse(notSalary, path, -1);
+        else if (result < 1 || result > kSalarySlotCount)
+            refuse(notAcceptable, path, -1);
+        else if (SlotHoldingFile(slots, path, result - 1) >= 0)
             // A file in two slots would count its figures twice.
-            notAcceptable.push_back(path);
-        } else if (taken[static_cast<std::size_t>(result - 1)]) {
-            duplicates.push_back(path);
-        } else {
-            taken[static_cast<std::size_t>(result - 1)] = true;
-            SalarySlot(slots, result).path = path;
-        }
+            refuse(notAcceptable, path, result - 1);
+        else
+            months[result].push_back(path);
     }
-    if (notAcceptable.empty() && notSalary.empty() && duplicates.empty())
+    // Two files for one month: which one the user meant is not known, so
+    // neither replaces the month's earlier file.
+    std::string sameMonth;
+    for (const auto& [month, files] : months) {
+        if (files.size() == 1) {
+            SalarySlot(slots, month).path = files.front();
+            continue;
+        }
+        sameMonth += text::Format("[%02d月]\n", month) + PathLines(files, messenger);
+    }
+    if (notAcceptable.paths.empty() && notSalary.paths.empty() && sameMonth.empty())
         return std::string();
 
-    std::vector<std::string> refused = notAcceptable;
-    refused.insert(refused.end(), notSalary.begin(), notSalary.end());
+    std::vector<std::string> refused = notAcceptable.paths;
+    refused.insert(refused.end(), notSalary.paths.begin(), notSalary.paths.end());
     std::string message = WithCharacterCodeNote(messages::NotCorrectFile(), refused) + messages::ChooseSalarySummary();
-    if (!notAcceptable.empty())
-        message += messages::NotASummarySection() + PathLines(notAcceptable, messenger);
-    if (!notSalary.empty())
-        message += messages::NotSalarySection() + PathLines(notSalary, messenger);
-    if (!duplicates.empty()) {
-        message += messages::SameMonthSection();
-        // The month of the first duplicate loses its file too: which of the
-        // two the user meant is not known.
-        const int month = check.CheckSalaryFile(employeeList, duplicates.front(), false, false);
-        if (month >= 1 && month <= kSalarySlotCount) {
-            CSyuukeiDataFile& slot = SalarySlot(slots, month);
-            message += text::Format("[%02d月]\n", month);
-            message += messenger.DisplayPath(slot.path) + "\n";
-            slot.path.clear();
-        }
-        message += PathLines(duplicates, messenger);
-    }
+    if (!notAcceptable.paths.empty())
+        message += messages::NotASummarySection() + notAcceptable.lines;
+    if (!notSalary.paths.empty())
+        message += messages::NotSalarySection() + notSalary.lines;
+    if (!sameMonth.empty())
+        message += messages::SameMonthSection() + sameMonth;
     return message;
 }
 
@@ -172,14 +181,22 @@ const std::string& BonusFileRefusedMessage()
     return text;
 }
 
-std::string BonusFileRefusedMessage(const std::string& path, const platform::Messenger& messenger)
+std::string BonusFileRefusedMessage(const RefusedBonus& refused, const std::string& employeeList,
+                                    const SummarySlots& slots, const platform::Messenger& messenger)
 {
-    return BonusFilesRefusedMessage({path}, messenger);
+    return BonusFilesRefusedMessage({refused}, employeeList, slots, messenger);
 }
 
-std::string BonusFilesRefusedMessage(const std::vector<std::string>& paths, const platform::Messenger& messenger)
+std::string BonusFilesRefusedMessage(const std::vector<RefusedBonus>& refused, const std::string& employeeList,
+                                     const SummarySlots& slots, const platform::Messenger& messenger)
 {
-    return WithCharacterCodeNote(BonusFileRefusedMessage(), paths) + PathLines(paths, messenger);
+    std::vector<std::string> paths;
+    std::string lines;
+    for (const auto& [path, slot] : refused) {
+        paths.push_back(path);
+        lines += RefusedFileLines(path, WhatRefusedFileIs(path, Wanted::Bonus, employeeList, slots, slot), messenger);
+    }
+    return WithCharacterCodeNote(BonusFileRefusedMessage(), paths) + lines;
 }
 
 std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,

@@ -47,8 +47,8 @@ std::optional<std::string> EmployeeListCompany(const std::string& path);
 // Employee-file page: the message for a refused employee list.
 const std::string& EmployeeListRefusedMessage();
 // The same for the file at `path`, with a line on its character code when
-// it is UTF-8 or UTF-16 text.
-std::string EmployeeListRefusedMessage(const std::string& path);
+// it is UTF-8 or UTF-16 text, naming the file and what it is.
+std::string EmployeeListRefusedMessage(const std::string& path, const platform::Messenger& messenger);
 
 // `message` with that line after its first line, when one of the refused
 // files at `paths` (the first such one) is UTF-8 or UTF-16 text.
@@ -61,7 +61,8 @@ int SlotHoldingFile(const SummarySlots& slots, const std::string& path, int exce
 // Salary files page, one 参照 action: sorts `paths`, checks each without
 // comparing conditions, places accepted files in their month slots and
 // refuses two files for one month, and a file that a bonus slot (or another
-// month) already holds. Returns the message to show, "" when all were accepted.
+// month) already holds. A refused file changes no slot. Returns the message
+// to show, each refused file named with what it is; "" when all were accepted.
 std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths, SummarySlots& slots,
                              const platform::Messenger& messenger);
 
@@ -73,12 +74,20 @@ std::string CheckSalaryConditions(const std::string& employeeList, const Summary
 // when the bonus check accepts it and no other slot holds the same file.
 bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots, int slot);
 const std::string& BonusFileRefusedMessage();
-// The same for the file at `path`, with the character code line when it
-// applies, naming the file: a bonus refused without a row to show it (from a
-// folder, a symlink to a file that another slot holds) is told by its name.
-std::string BonusFileRefusedMessage(const std::string& path, const platform::Messenger& messenger);
-// The same naming the refused files at `paths`, one a line.
-std::string BonusFilesRefusedMessage(const std::vector<std::string>& paths, const platform::Messenger& messenger);
+// A bonus file refused for the slot `slot` (0-based; -1 for none).
+struct RefusedBonus {
+    std::string path;
+    int slot = -1;
+};
+// The same for a refused file, with the character code line when it
+// applies, naming the file and what it is: a bonus refused without a row to
+// show it (from a folder, a symlink to a file that another slot holds) is
+// told by its name. `employeeList` and `slots` are the job's.
+std::string BonusFileRefusedMessage(const RefusedBonus& refused, const std::string& employeeList,
+                                    const SummarySlots& slots, const platform::Messenger& messenger);
+// The same naming every refused file, one after the other.
+std::string BonusFilesRefusedMessage(const std::vector<RefusedBonus>& refused, const std::string& employeeList,
+                                     const SummarySlots& slots, const platform::Messenger& messenger);
 
 // Bonus files page, next: the output conditions over all seventeen slots.
 std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,

@@ -26,7 +26,7 @@ Placement PlaceExports(const FolderExports& exports, Job& job, const platform::M
     }
     const auto company = EmployeeListCompany(exports.employees);
     if (!company) {
-        placement.refusal = EmployeeListRefusedMessage(exports.employees);
+        placement.refusal = EmployeeListRefusedMessage(exports.employees, messenger);
         return placement;
     }
 
@@ -36,18 +36,18 @@ Placement PlaceExports(const FolderExports& exports, Job& job, const platform::M
     placed.companyName = *company;
     placed.slots = MakeSummarySlots();
     placement.refusal = PlaceSalaryFiles(placed.employeeList, exports.salary, placed.slots, messenger);
-    std::vector<std::string> refusedBonuses;
+    std::vector<RefusedBonus> refusedBonuses;
     for (std::size_t i = 0; i < exports.bonus.size(); ++i) {
         const std::string& path = exports.bonus[i];
         const int slot = kSalarySlotCount + static_cast<int>(i);
         if (slot < kSummarySlotCount && AcceptBonusFile(placed.employeeList, path, placed.slots, slot))
             placed.slots[static_cast<std::size_t>(slot)].path = path;
         else
-            refusedBonuses.push_back(path);
+            refusedBonuses.push_back({path, slot < kSummarySlotCount ? slot : -1});
     }
     if (!refusedBonuses.empty())
-        placement.refusal +=
-            (placement.refusal.empty() ? "" : "\n") + BonusFilesRefusedMessage(refusedBonuses, messenger);
+        placement.refusal += (placement.refusal.empty() ? "" : "\n") +
+                             BonusFilesRefusedMessage(refusedBonuses, placed.employeeList, placed.slots, messenger);
     if (!placement.refusal.empty())
         return placement;
 

@@ -19,6 +19,9 @@ public:
     // does not notify the logic (see PageLogic::OnTextChanged).
     virtual void SetText(ControlId id, const std::string& text) = 0;
     virtual std::string GetText(ControlId id) const = 0;
+    // The tooltip of a field that shows a short form of a path: the whole
+    // path (path encoding); "" for none.
+    virtual void SetToolTip(ControlId id, const std::string& path) = 0;
     // Greys out (or restores) a control; it stays visible.
     virtual void Enable(ControlId id, bool enabled) = 0;
     virtual bool IsEnabled(ControlId id) const = 0;

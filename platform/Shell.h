@@ -11,9 +11,10 @@ public:
     // Held by reference in Services; never assigned.
     ShellService& operator=(const ShellService&) = delete;
     // Opens `path` (path encoding) with its associated program, the "open"
-    // verb with no parameters and a normal window. Failures are ignored:
-    // nothing is shown when the file or a viewer is missing.
-    virtual void Open(const std::string& path) = 0;
+    // verb with no parameters and a normal window. False when no program
+    // could be started for it (none associated, or the file missing); the
+    // caller tells the user.
+    virtual bool Open(const std::string& path) = 0;
 };
 
 }  // namespace corvane::platform

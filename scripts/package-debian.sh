@@ -34,6 +34,11 @@ for needed in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-noto-cj
     *) echo "the package does not depend on $needed: $depends" >&2; exit 1 ;;
     esac
 done
+# xdg-open opens the guides; without it the wizard can only say that none opened.
+case "$(dpkg-deb -f "$deb" Recommends)" in
+*xdg-utils*) ;;
+*) echo "the package does not recommend xdg-utils" >&2; exit 1 ;;
+esac
 # Errors fail; warnings are shown.
 lintian --fail-on error --tag-display-limit 0 "$deb"
 check=$(mktemp -d)

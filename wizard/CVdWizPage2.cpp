@@ -82,24 +82,22 @@ void CVdWizPage2::ChooseFolder()
 
 void CVdWizPage2::TakeEmployeeList(const std::string& path)
 {
-    const std::string shown = View().GetText(ControlId::EmployeePath);
-    job::Job& job = Sheet().Job();
-
     const auto company = job::EmployeeListCompany(path);
-    if (company) {
-        SetWizardButtons(platform::kWizBack | platform::kWizNext);
-        View().SetText(ControlId::EmployeePath, path);
-        job.companyName = *company;
-        job.employeeList = path;
-    } else {
-        Messenger().Show(job::EmployeeListRefusedMessage(path), platform::Icon::Warning);
-        SetWizardButtons(platform::kWizBack);
-        View().SetText(ControlId::EmployeePath, "");
-        job.employeeList.clear();
+    if (!company) {
+        // A misclick costs nothing: the list chosen before, and everything
+        // chosen after it, stay.
+        Messenger().Show(job::EmployeeListRefusedMessage(path, Messenger()), platform::Icon::Warning);
+        return;
     }
+    job::Job& job = Sheet().Job();
+    const std::string shown = View().GetText(ControlId::EmployeePath);
+    SetWizardButtons(platform::kWizBack | platform::kWizNext);
+    View().SetText(ControlId::EmployeePath, path);
+    job.companyName = *company;
+    job.employeeList = path;
 
     // Everything chosen after the employee list belongs to it.
-    if (!company || job.employeeList != shown) {
+    if (job.employeeList != shown) {
         job.slots = MakeSummarySlots();
         Sheet().Items().ClearChoices();
     }

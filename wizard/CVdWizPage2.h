@@ -24,7 +24,7 @@ public:
 private:
     void ChooseEmployeeList();
     void ChooseFolder();
-    // The page's check of the list at `path`.
+    // The page's check of the list at `path`; a refused list changes nothing.
     void TakeEmployeeList(const std::string& path);
     // The exports made the whole job (job::PlaceExports), or a warning and no change.
     void TakeExports(const job::FolderExports& exports);

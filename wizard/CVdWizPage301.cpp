@@ -9,9 +9,14 @@ namespace corvane {
 
 using platform::ControlId;
 
+int CVdWizPage301::SlotIndex(int row)
+{
+    return kSalarySlotCount + row - 1;
+}
+
 CSyuukeiDataFile& CVdWizPage301::SlotOfRow(int row) const
 {
-    return Sheet().Job().slots[static_cast<std::size_t>(kSalarySlotCount + row - 1)];
+    return Sheet().Job().slots[static_cast<std::size_t>(SlotIndex(row))];
 }
 
 void CVdWizPage301::OnSetActive()
@@ -48,12 +53,14 @@ void CVdWizPage301::ChooseBonusFile()
     if (!chosen || chosen->empty())
         return;
     if (!PlaceBonusFile(row, chosen->front()))
-        Messenger().Show(job::BonusFileRefusedMessage(chosen->front(), Messenger()), platform::Icon::None);
+        Messenger().Show(job::BonusFileRefusedMessage({chosen->front(), SlotIndex(row)}, Sheet().Job().employeeList,
+                                                      Sheet().Job().slots, Messenger()),
+                         platform::Icon::None);
 }
 
 bool CVdWizPage301::PlaceBonusFile(int row, const std::string& path)
 {
-    if (!job::AcceptBonusFile(Sheet().Job().employeeList, path, Sheet().Job().slots, kSalarySlotCount + row - 1))
+    if (!job::AcceptBonusFile(Sheet().Job().employeeList, path, Sheet().Job().slots, SlotIndex(row)))
         return false;
     View().SetText(platform::BonusPathControl(row), path);
     SlotOfRow(row).path = path;
@@ -80,7 +87,7 @@ void CVdWizPage301::OnDropFiles(ControlId target, int /*row*/, const std::vector
     if (row == 0)
         row = NextEmptyRow(0);
 
-    std::vector<std::string> refused;
+    std::vector<job::RefusedBonus> refused;
     std::vector<std::string> noRoom;
     for (const auto& path : paths.size() == 1 ? paths : job::InPaymentOrder(paths)) {
         if (row == 0)
@@ -88,11 +95,13 @@ void CVdWizPage301::OnDropFiles(ControlId target, int /*row*/, const std::vector
         else if (PlaceBonusFile(row, path))
             row = NextEmptyRow(row);
         else
-            refused.push_back(path);
+            refused.push_back({path, SlotIndex(row)});
     }
 
     if (!refused.empty())
-        Messenger().Show(job::BonusFilesRefusedMessage(refused, Messenger()), platform::Icon::None);
+        Messenger().Show(
+            job::BonusFilesRefusedMessage(refused, Sheet().Job().employeeList, Sheet().Job().slots, Messenger()),
+            platform::Icon::None);
     if (!noRoom.empty()) {
         std::string message = "賞与の空いている欄がないため、次のファイルは設定しませんでした。\n";
         for (const auto& path : noRoom)

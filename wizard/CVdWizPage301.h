@@ -25,6 +25,8 @@ private:
     // The first empty row after `row`; 0 when none.
     int NextEmptyRow(int row) const;
     void ClearAllRows();
+    // The sheet's slot index (0-based) of `row` (1 to 5).
+    static int SlotIndex(int row);
     CSyuukeiDataFile& SlotOfRow(int row) const;
 };
 

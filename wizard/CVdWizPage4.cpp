@@ -1,5 +1,6 @@
 #include "wizard/CVdWizPage4.h"
 
+#include "fileio/FileStatus.h"
 #include "platform/WaitCursor.h"
 #include "wizard/FileFilters.h"
 #include "job/JobSteps.h"
@@ -43,6 +44,8 @@ void CVdWizPage4::ShowOutputPath()
 {
     auto& view = View();
     const std::string& path = Sheet().Job().outputPath;
+    // The field shows the folder's last part: where that is, in whole.
+    view.SetToolTip(ControlId::LocationEdit, outputpath::FolderOf(path));
     if (path.empty()) {
         view.SetText(ControlId::LocationEdit, "");
         view.SetText(ControlId::NameEdit, "");
@@ -92,12 +95,19 @@ void CVdWizPage4::Browse()
     request.title = "名前を付けて保存";
     request.filter = IntermediateFileFilter();
     request.defaultExtension = "XML";
-    if (!Sheet().Job().outputPath.empty()) {
-        request.initialFileName = Sheet().Job().outputPath;
+    const job::Job& job = Sheet().Job();
+    if (!job.outputPath.empty()) {
+        request.initialFileName = job.outputPath;
     } else {
+        // A name typed before 参照 is the one proposed; else the company's.
+        const std::string typed = View().GetText(ControlId::NameEdit);
         const auto* codec = Services().codec;
-        const std::string& company = Sheet().Job().companyName;
-        request.initialFileName = (codec ? codec->TextToPath(company) : company) + ".XML";
+        const std::string name = !typed.empty() && !outputpath::HasForbiddenCharacter(typed)
+                                     ? outputpath::WithFileName("", typed)
+                                     : (codec ? codec->TextToPath(job.companyName) : job.companyName) + ".XML";
+        // The company's own folder, not the one the last client's file went to.
+        const std::string folder = fileio::DirectoryOf(job.employeeList);
+        request.initialFileName = folder.empty() ? name : fileio::JoinPath(folder, name);
     }
     const auto chosen = Services().fileDialogs.SaveFile(request);
     if (!chosen)

@@ -10,6 +10,9 @@ class CVdWizPageBase : public platform::PageLogic {
 public:
     explicit CVdWizPageBase(CVdWizSheet& sheet) : m_sheet(sheet) {}
 
+    // Every page asks alike before work is thrown away.
+    bool OnQueryCancel() override { return m_sheet.ConfirmCancel(); }
+
 protected:
     CVdWizSheet& Sheet() const { return m_sheet; }
     platform::WizardView& View() const { return m_sheet.View(); }

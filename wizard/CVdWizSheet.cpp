@@ -7,6 +7,7 @@
 #include "wizard/CVdWizPage31.h"
 #include "wizard/CVdWizPage4.h"
 #include "job/JobSteps.h"
+#include "wizard/PageMessages.h"
 
 namespace corvane {
 
@@ -30,6 +31,16 @@ CVdWizSheet::CVdWizSheet(const platform::Services& services, std::string caption
 }
 
 CVdWizSheet::~CVdWizSheet() = default;
+
+bool CVdWizSheet::ConfirmCancel() const
+{
+    // The output page is reached only with an employee list: the list and
+    // the summaries tell whether anything was chosen.
+    if (m_job.employeeList.empty() && job::ReferenceFile(m_job.slots).empty())
+        return true;
+    return m_messenger.Show(DiscardQuestion(), platform::Icon::Question, platform::Buttons::YesNo) ==
+           platform::Answer::Yes;
+}
 
 platform::PageLogic& CVdWizSheet::Page(int index)
 {

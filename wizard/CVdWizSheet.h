@@ -48,6 +48,10 @@ public:
     const job::Job& Job() const { return m_job; }
     CSormaItemCheck& Items() { return m_items; }
 
+    // キャンセル, Escape or the close box on any page: true to close. Once a
+    // file has been chosen the user is asked first, いいえ keeping the wizard open.
+    bool ConfirmCancel() const;
+
 private:
     const platform::Services& m_services;
     platform::Messenger m_messenger;

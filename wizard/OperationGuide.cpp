@@ -16,6 +16,13 @@ const std::string& SummaryGuideName()
     return name;
 }
 
+std::string GuideNotOpenedMessage(const std::string& path, const platform::Messenger& messenger)
+{
+    return "操作説明書を開けませんでした。PDFを表示するプログラムがインストールされていないか、"
+           "PDFファイルに関連付けられていません。\n" +
+           messenger.DisplayPath(path);
+}
+
 std::string OperationGuidePath(const std::string& executablePath, const std::string& name)
 {
     const std::size_t cut = fileio::LastSeparator(executablePath);
@@ -42,7 +49,8 @@ void OpenOperationGuide(const platform::Services& services, const platform::Mess
     const std::string executable = services.system.ExecutablePath();
     for (const std::string& path : OperationGuideCandidates(executable, name)) {
         if (services.system.FileExists(path)) {
-            services.shell.Open(path);
+            if (!services.shell.Open(path))
+                messenger.Warn(GuideNotOpenedMessage(path, messenger));
             return;
         }
     }

@@ -20,8 +20,12 @@ std::string OperationGuidePath(const std::string& executablePath, const std::str
 // Windows) the data folder of an installed program, <prefix>/share/corvane/.
 std::vector<std::string> OperationGuideCandidates(const std::string& executablePath, const std::string& name);
 
+// The warning when no program opened the guide at `path`.
+std::string GuideNotOpenedMessage(const std::string& path, const platform::Messenger& messenger);
+
 // Opens the first guide found with the shell; when there is none, a warning
-// names the file that is missing next to the program.
+// names the file that is missing next to the program, and when no program
+// opens it, a warning names the guide.
 void OpenOperationGuide(const platform::Services& services, const platform::Messenger& messenger,
                         const std::string& name);
 

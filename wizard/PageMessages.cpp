@@ -21,6 +21,12 @@ const std::string& NoItemSelectedMessage()
     return text;
 }
 
+const std::string& DiscardQuestion()
+{
+    static const std::string text = "入力した内容を破棄して終了しますか？";
+    return text;
+}
+
 const std::string& CallerOutputPageText()
 {
     static const std::string text = "[完了]ボタンを押すと、年調･法定調書データの作成を開始します。";

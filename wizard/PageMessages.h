@@ -11,6 +11,8 @@ const std::string& ClearMonthsQuestion();
 // Items page: 次へ with an item left without a column; 選択 without a row.
 const std::string& UnchosenItemsQuestion();
 const std::string& NoItemSelectedMessage();
+// キャンセル (Escape, the close box) once a file has been chosen.
+const std::string& DiscardQuestion();
 // Output page, started by the caller: the page's text.
 const std::string& CallerOutputPageText();
 

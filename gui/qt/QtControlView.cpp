@@ -73,6 +73,12 @@ std::string QtControlView::GetText(ControlId id) const
     return ToKind(platform::ControlTextKind(id), s);
 }
 
+void QtControlView::SetToolTip(ControlId id, const std::string& path)
+{
+    if (QWidget* w = m_controls.Find(id))
+        w->setToolTip(FromPath(path));
+}
+
 void QtControlView::Enable(ControlId id, bool enabled)
 {
     QWidget* w = m_controls.Find(id);

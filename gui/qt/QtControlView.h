@@ -18,6 +18,7 @@ public:
 
     void SetText(platform::ControlId id, const std::string& text) override;
     std::string GetText(platform::ControlId id) const override;
+    void SetToolTip(platform::ControlId id, const std::string& path) override;
     void Enable(platform::ControlId id, bool enabled) override;
     bool IsEnabled(platform::ControlId id) const override;
     void SetCheck(platform::ControlId id, bool checked) override;

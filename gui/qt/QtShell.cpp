@@ -8,13 +8,16 @@
 
 namespace corvane::qt {
 
-void QtShell::Open(const std::string& path)
+bool QtShell::Open(const std::string& path)
 {
     const QString file = FromPath(path);
     m_opened << file;
-    if (m_scripted || !QFileInfo(file).isFile())
-        return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    if (m_scripted)
+        return m_opens;
+    if (!QFileInfo(file).isFile())
+        return false;
+    // False when xdg-open is missing or knows no program for the type.
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
 }
 
 }  // namespace corvane::qt

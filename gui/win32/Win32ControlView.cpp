@@ -335,6 +335,12 @@ void Win32ControlView::ListBoxSetSelection(ControlId list, int item)
         SendMessageW(control, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
 }
 
+void Win32ControlView::SetToolTip(ControlId id, const std::string& path)
+{
+    if (HWND control = Control(id))
+        SetFieldTooltip(control, Widen(path, kPathCodePage));
+}
+
 void Win32ControlView::SetWizardButtons(unsigned flags)
 {
     // The flags have the property sheet's own values.

@@ -30,9 +30,13 @@ void Win32WaitCursor::EndWaitCursor()
     m_previous = nullptr;
 }
 
-void Win32Shell::Open(const std::string& path)
+bool Win32Shell::Open(const std::string& path)
 {
-    ShellExecuteW(GetActiveWindow(), L"open", PathToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // ShellExecute's result is greater than 32 on success; no association
+    // gives SE_ERR_NOASSOC.
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(GetActiveWindow(), L"open", PathToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
 }
 
 void Win32CallerWindow::Disable(platform::WindowHandle window)

@@ -21,10 +21,10 @@ private:
     HCURSOR m_previous = nullptr;
 };
 
-// ShellExecuteW with the "open" verb; the outcome is ignored.
+// ShellExecuteW with the "open" verb; false when it started nothing.
 class Win32Shell final : public platform::ShellService {
 public:
-    void Open(const std::string& path) override;
+    bool Open(const std::string& path) override;
 };
 
 // The calling program's window, by its handle.

@@ -251,27 +251,32 @@ TEST_F(Convert, RefusalsShowThePageMessageAndWriteNothing)
         a.insert(a.end(), extra);
         return a;
     };
-    // The bonus refusal names the refused file.
-    const auto bonusRefused = [](const std::string& path) { return job::BonusFileRefusedMessage() + path + "\n\n"; };
+    // The bonus refusal names the refused file and what it is.
+    const auto bonusRefused = [](const std::string& path, const std::string& what) {
+        return job::BonusFileRefusedMessage() + path + "\n　" + what + "\n\n";
+    };
     // The employee list saved as UTF-8 by an editor.
     const auto utf8List = dir.Write("utf8.txt", Utf8(ReadFileBytes(Export("employees.txt"))));
     const std::vector<Case> cases = {
         {{"--employees", Export("salary-01.txt"), "--out", out, "--settings", settings},
-         job::EmployeeListRefusedMessage() + "\n"},
+         job::EmployeeListRefusedMessage() + "\n\n" + Export("salary-01.txt") +
+             "\n　このファイルは給与の集計表です。\n\n"},
         {jobWith({"--salary", Export("bonus-1.txt"), "--salary", dir.File("other.txt")}),
-         notCorrect + messages::ChooseSalarySummary() + messages::NotASummarySection() + dir.File("other.txt") + "\n" +
-             messages::NotSalarySection() + Export("bonus-1.txt") + "\n\n"},
+         notCorrect + messages::ChooseSalarySummary() + messages::NotASummarySection() + dir.File("other.txt") +
+             "\n　別の関与先（別会社）のファイルです。\n" + messages::NotSalarySection() + Export("bonus-1.txt") +
+             "\n　このファイルは賞与の集計表です。\n\n"},
         {jobWith({"--salary", Export("salary-04.txt"), "--salary", Export("salary-04.txt")}),
          notCorrect + messages::ChooseSalarySummary() + messages::SameMonthSection() + "[04月]\n" +
              Export("salary-04.txt") + "\n" + Export("salary-04.txt") + "\n\n"},
         {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", dir.File("other.txt")}),
-         bonusRefused(dir.File("other.txt"))},
+         bonusRefused(dir.File("other.txt"), "別の関与先（別会社）のファイルです。")},
         // A bonus slot takes neither a salary summary nor a file that another slot holds.
-        {jobWith({"--bonus", Export("salary-04.txt")}), bonusRefused(Export("salary-04.txt"))},
+        {jobWith({"--bonus", Export("salary-04.txt")}),
+         bonusRefused(Export("salary-04.txt"), "このファイルは給与の集計表です。")},
         {jobWith({"--bonus", Export("bonus-1.txt"), "--bonus", exports + "/./bonus-1.txt"}),
-         bonusRefused(exports + "/./bonus-1.txt")},
+         bonusRefused(exports + "/./bonus-1.txt", "すでに賞与 1回目に選択されています。")},
         {{"--employees", utf8List, "--out", out, "--settings", settings},
-         notCorrect + messages::Utf8Note() + messages::ChooseEmployeeList() + "\n"},
+         notCorrect + messages::Utf8Note() + messages::ChooseEmployeeList() + "\n\n" + utf8List + "\n\n"},
         {with({"--year", "99"}), job::FilingYearRefusedMessage() + "\n"},
         {with({"--year", "4294967302"}), job::FilingYearRefusedMessage() + "\n"},
     };

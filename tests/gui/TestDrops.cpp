@@ -15,6 +15,7 @@
 #include "gui/qt/Widgets.h"
 #include "gui/qt/script/WizardDriver.h"
 #include "wizard/CCorvaneApp.h"
+#include "wizard/PageMessages.h"
 
 using corvane::platform::ControlId;
 using corvane::qt::PathField;
@@ -81,12 +82,15 @@ void TestDrops::aFolderOnTheEmployeePageFillsEveryPage()
         QCOMPARE(user.Text(ControlId::BonusPath1), Q(sandbox.Export(QStringLiteral("bonus-1.txt"))));
         QCOMPARE(user.Text(ControlId::BonusPath2), Q(sandbox.Export(QStringLiteral("bonus-2.txt"))));
         QCOMPARE(user.Text(ControlId::BonusPath3), QString());
+        platform.MessageBoxes().QueueAnswer(corvane::platform::Answer::Yes);
         user.Cancel();
     });
     Run(platform);
     QCOMPARE(platform.Faults(), QStringList());
     const auto& messages = platform.MessageBoxes().Messages();
-    QCOMPARE(messages.size(), std::size_t{1});
+    // The last one asked whether to discard the input.
+    QCOMPARE(messages.size(), std::size_t{2});
+    QCOMPARE(messages[1].text, corvane::qt::FromText(corvane::DiscardQuestion()));
     QCOMPARE(messages[0].icon, corvane::platform::Icon::Information);
     QVERIFY2(messages[0].text.contains(QStringLiteral(u"給与集計表：12か月分\n賞与集計表：2回分")),
              qPrintable(messages[0].text));
@@ -129,12 +133,15 @@ void TestDrops::filesOnTheSalaryListAndOnBonusRowsGoWhereTheyLand()
         // A salary summary on row 4's field: refused as its button would refuse it.
         QVERIFY(user.DropFiles(ControlId::BonusPath4, {path("salary-01.txt")}));
         QCOMPARE(user.Text(ControlId::BonusPath4), QString());
+        platform.MessageBoxes().QueueAnswer(corvane::platform::Answer::Yes);
         user.Cancel();
     });
     Run(platform);
     QCOMPARE(platform.Faults(), QStringList());
     const auto& messages = platform.MessageBoxes().Messages();
-    QCOMPARE(messages.size(), std::size_t{1});
+    // The last one asked whether to discard the input.
+    QCOMPARE(messages.size(), std::size_t{2});
+    QCOMPARE(messages[1].text, corvane::qt::FromText(corvane::DiscardQuestion()));
     QVERIFY(messages[0].text.startsWith(QStringLiteral(u"選択されたファイルは正しいファイルではありません。")));
 }
 
@@ -191,6 +198,7 @@ void TestDrops::longPathsShowTheirFileNameWholeAndTheWholePathAsTooltip()
         auto* bonus = sheet.findChild<PathField*>(corvane::qt::ControlObjectName(ControlId::BonusPath1));
         QVERIFY(bonus && bonus->ShownText().endsWith(QStringLiteral("/bonus-1.txt")));
         QCOMPARE(bonus->toolTip(), deep + QStringLiteral("/bonus-1.txt"));
+        platform.MessageBoxes().QueueAnswer(corvane::platform::Answer::Yes);
         user.Cancel();
     });
     Run(platform);

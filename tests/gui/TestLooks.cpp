@@ -265,6 +265,7 @@ void TestLooks::everyPageAndTheItemDialogShowWholeTexts()
         platform.FileDialogs().QueueSave(sandbox.Out(QStringLiteral("x.XML")));
         user.Press(ControlId::OutputBrowse);
         look();
+        platform.MessageBoxes().QueueAnswer(corvane::platform::Answer::Yes);
         user.Cancel();
     });
     const corvane::platform::Services services = platform.Services();

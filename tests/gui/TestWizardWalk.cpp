@@ -2,6 +2,9 @@
 // exports, file dialogs and message boxes answered through the platform's
 // scripted seams, up to the written XML file.
 #include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -19,6 +22,7 @@
 
 using corvane::platform::ControlId;
 using corvane::qt::DialogDriver;
+using corvane::qt::FromPath;
 using corvane::qt::FromText;
 using corvane::qt::ItemSelectionDialog;
 using corvane::qt::QtPlatform;
@@ -46,6 +50,25 @@ std::string BatchConvert(GuiSandbox& sandbox, const std::vector<std::string>& sa
         return std::string();
     }
     return corvane::test::ReadBytes(out);
+}
+
+// Answers the next real message box from inside its loop, noting its text
+// and default button: with `key`, or with a click on はい for Key_unknown.
+void AnswerNextBox(QStringList& asked, Qt::Key key)
+{
+    QTimer::singleShot(0, [&asked, key] {
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY((box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) != nullptr);
+        asked << box->text() + QLatin1Char('|') + (box->defaultButton() ? box->defaultButton()->text() : QString());
+        if (key != Qt::Key_unknown) {
+            QTest::keyClick(box, key);
+            return;
+        }
+        for (QAbstractButton* button : box->buttons()) {
+            if (box->buttonRole(button) == QMessageBox::YesRole)
+                button->click();
+        }
+    });
 }
 
 int Run(QtPlatform& platform)
@@ -92,6 +115,7 @@ private slots:
     void sheetButtonsCarryJapaneseCaptionsAndFollowThePages();
     void itemDialogSearchesAndEnterInTheSearchFieldPressesOk();
     void salaryListTakesSeveralRowsForClear();
+    void cancelAsksInARealBoxOnceAFileIsChosen();
 };
 
 void TestWizardWalk::walksTheWholeWizardToTheBatchConvertersDocument()
@@ -124,7 +148,12 @@ void TestWizardWalk::walksTheWholeWizardToTheBatchConvertersDocument()
         QVERIFY(!sheet.FinishButton()->isEnabled());
         platform.FileDialogs().QueueSave(output);
         user.Press(ControlId::OutputBrowse);
+        // The dialog was asked to start in the employee list's folder.
+        QCOMPARE(QFileInfo(FromPath(platform.FileDialogs().SaveRequests().back().initialFileName)).path(),
+                 QFileInfo(FromPath(sandbox.Export(QStringLiteral("employees.txt")))).path());
         QCOMPARE(user.Text(ControlId::LocationEdit), QStringLiteral("out"));
+        // The folder's last part, and the whole folder over it.
+        QCOMPARE(sheet.Control(ControlId::LocationEdit)->toolTip(), QFileInfo(FromPath(output)).path());
         QCOMPARE(user.Text(ControlId::NameEdit), QStringLiteral("wizard.XML"));
         QVERIFY(sheet.FinishButton()->isVisible());
         QVERIFY(sheet.FinishButton()->isEnabled());
@@ -367,6 +396,7 @@ void TestWizardWalk::itemDialogSearchesAndEnterInTheSearchFieldPressesOk()
         user.Next();
         QCOMPARE(user.Page(), 4);
         QCOMPARE(platform.MessageBoxes().Messages().back().buttons, corvane::platform::Buttons::OkCancel);
+        platform.MessageBoxes().QueueAnswer(corvane::platform::Answer::Yes);
         user.Cancel();
     });
     Run(platform);
@@ -409,10 +439,48 @@ void TestWizardWalk::salaryListTakesSeveralRowsForClear()
         QCOMPARE(user.Cell(ControlId::SalaryList, 3, 1), QString());
         QCOMPARE(user.Cell(ControlId::SalaryList, 4, 1), QString());
         QVERIFY(!user.Cell(ControlId::SalaryList, 5, 1).isEmpty());
+        platform.MessageBoxes().QueueAnswer(corvane::platform::Answer::Yes);
         user.Cancel();
     });
     Run(platform);
     QCOMPARE(platform.Faults(), QStringList());
+}
+
+void TestWizardWalk::cancelAsksInARealBoxOnceAFileIsChosen()
+{
+    GuiSandbox sandbox;
+    QVERIFY(sandbox.Ready());
+    std::ostringstream reply;
+    QtPlatform platform(std::string(), reply);
+    platform.UseSystem(sandbox.System());
+    platform.Script();
+    platform.MessageBoxes().SetScripted(false);
+    QStringList asked;
+    platform.Host().ScriptWizard([&](WizardSheet& sheet) {
+        WizardDriver user(sheet);
+        user.Next();
+        platform.FileDialogs().QueueOpen({sandbox.Export(QStringLiteral("employees.txt"))});
+        user.Press(ControlId::EmployeeBrowse);
+        // キャンセル, and Enter in the box: its default is いいえ.
+        AnswerNextBox(asked, Qt::Key_Return);
+        user.Cancel();
+        QVERIFY(!sheet.IsClosed());
+        // Escape on the wizard, and Escape in the box: いいえ too.
+        AnswerNextBox(asked, Qt::Key_Escape);
+        QTest::keyClick(&sheet, Qt::Key_Escape);
+        QVERIFY(!sheet.IsClosed());
+        QCOMPARE(user.Page(), 1);
+        // The window's close box, and はい.
+        AnswerNextBox(asked, Qt::Key_unknown);
+        sheet.close();
+        QVERIFY(sheet.IsClosed());
+    });
+    Run(platform);
+    QCOMPARE(platform.Faults(), QStringList());
+    const QString question =
+        FromText(corvane::DiscardQuestion()) + QLatin1Char('|') + corvane::qt::Caption(ControlId::MessageNo);
+    QCOMPARE(asked, QStringList({question, question, question}));
+    QVERIFY(reply.str().empty());
 }
 
 CORVANE_GUI_TEST_MAIN(TestWizardWalk)

@@ -127,12 +127,23 @@ TEST_F(JobSteps, RefusedSalaryFilesAreListedBySectionInSortedOrder)
     slots[4].path = "earlier May file";
 
     const auto message = job::PlaceSalaryFiles(list, {other, mayC, bonus, mayB, good, mayA}, slots, messenger);
+    // Each refused file with what it is, on the line below it.
     EXPECT_EQ(message, messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::NotASummarySection() +
-                           other + "\n" + messages::NotSalarySection() + bonus + "\n" + messages::SameMonthSection() +
-                           "[05月]\n" + mayA + "\n" + mayB + "\n" + mayC + "\n");
-    // The good file stays; the month chosen twice ends empty.
+                           other + "\n　別の関与先（別会社）のファイルです。\n" + messages::NotSalarySection() + bonus +
+                           "\n　3行目が「○月度給与」ではありません。\n" + messages::SameMonthSection() + "[05月]\n" +
+                           mayA + "\n" + mayB + "\n" + mayC + "\n");
+    // The good file is placed; the month chosen twice keeps its earlier file.
     EXPECT_EQ(slots[3].path, good);
-    EXPECT_EQ(slots[4].path, "");
+    EXPECT_EQ(slots[4].path, "earlier May file");
+    EXPECT_EQ(slots[5].path, "");
+
+    // Two months chosen twice: each under its own heading, neither changed.
+    const auto juneA = dir.Write("7-june.txt", Summary("6月度給与"));
+    const auto juneB = dir.Write("8-june.txt", Summary("6月度給与"));
+    EXPECT_EQ(job::PlaceSalaryFiles(list, {juneB, mayA, juneA, mayB}, slots, messenger),
+              messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::SameMonthSection() + "[05月]\n" +
+                  mayA + "\n" + mayB + "\n[06月]\n" + juneA + "\n" + juneB + "\n");
+    EXPECT_EQ(slots[4].path, "earlier May file");
     EXPECT_EQ(slots[5].path, "");
 }
 
@@ -186,9 +197,9 @@ TEST_F(JobSteps, AFileGoesIntoOneSlotOnly)
 
     // A salary month does not take a file that a bonus slot holds.
     slots[13].path = april;
-    EXPECT_EQ(
-        job::PlaceSalaryFiles(list, {april}, slots, messenger),
-        messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::NotASummarySection() + april + "\n");
+    EXPECT_EQ(job::PlaceSalaryFiles(list, {april}, slots, messenger),
+              messages::NotCorrectFile() + messages::ChooseSalarySummary() + messages::NotASummarySection() + april +
+                  "\n　すでに賞与 2回目に選択されています。\n");
     EXPECT_EQ(slots[3].path, "");
     slots[13].path.clear();
     EXPECT_EQ(job::PlaceSalaryFiles(list, {april}, slots, messenger), "");
@@ -210,19 +221,23 @@ TEST_F(JobSteps, RefusedUnicodeFilesGetALineOnTheirCharacterCode)
                                                           "1\0,\0",
                                                           6));
     const auto cp932 = dir.Write("cp932.txt", Summary("4月度給与"));
-    EXPECT_EQ(job::EmployeeListRefusedMessage(utf8),
-              messages::NotCorrectFile() + utf8Note + messages::ChooseEmployeeList());
-    EXPECT_EQ(job::EmployeeListRefusedMessage(cp932), refusedList);
+    // The employee list's refusal names the file, with what it is when that tells more.
+    EXPECT_EQ(job::EmployeeListRefusedMessage(utf8, messenger),
+              messages::NotCorrectFile() + utf8Note + messages::ChooseEmployeeList() + "\n\n" + utf8 + "\n");
+    EXPECT_EQ(job::EmployeeListRefusedMessage(cp932, messenger),
+              refusedList + "\n\n" + cp932 + "\n　このファイルは給与の集計表です。\n");
     // The bonus refusal names its file after the section line.
-    EXPECT_EQ(job::BonusFileRefusedMessage(utf16, messenger),
+    EXPECT_EQ(job::BonusFileRefusedMessage({utf16, 12}, list, slots, messenger),
               messages::NotCorrectFile() + utf16Note +
-                  job::BonusFileRefusedMessage().substr(refusedList.find('\n') + 1) + utf16 + "\n");
-    EXPECT_EQ(job::BonusFileRefusedMessage(cp932, messenger), job::BonusFileRefusedMessage() + cp932 + "\n");
+                  job::BonusFileRefusedMessage().substr(refusedList.find('\n') + 1) + utf16 +
+                  "\n　エクスポートファイルではありません。\n");
+    EXPECT_EQ(job::BonusFileRefusedMessage({cp932, 12}, list, slots, messenger),
+              job::BonusFileRefusedMessage() + cp932 + "\n　このファイルは給与の集計表です。\n");
 
     // Among several refused files, the first Unicode one gives the line.
     EXPECT_EQ(job::PlaceSalaryFiles(list, {cp932, utf16, utf8}, slots, messenger),
               messages::NotCorrectFile() + utf16Note + messages::ChooseSalarySummary() +
-                  messages::NotASummarySection() + utf16 + "\n" + utf8 + "\n");
+                  messages::NotASummarySection() + utf16 + "\n　エクスポートファイルではありません。\n" + utf8 + "\n");
     slots[0].path = utf8;
     EXPECT_NE(job::CheckAllConditions(list, slots, messenger).find(utf8Note), std::string::npos);
 }

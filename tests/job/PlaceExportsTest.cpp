@@ -88,15 +88,17 @@ TEST_F(PlaceExports, ARefusedFileChangesNothingAndIsNamed)
     // A bonus file of another company, and one that another slot holds by another name.
     exports.salary = {april};
     exports.bonus = {summer, other, dir.Path() + "/./summer.txt"};
-    EXPECT_EQ(Place().refusal, bonusRefused + other + "\n" + dir.Path() + "/./summer.txt\n");
+    const std::string bonusLines = other + "\n　別の関与先（別会社）のファイルです。\n" + dir.Path() +
+                                   "/./summer.txt\n　すでに賞与 1回目に選択されています。\n";
+    EXPECT_EQ(Place().refusal, bonusRefused + bonusLines);
     EXPECT_EQ(job, before);
 
     // A refused salary file too: both messages, the salary files' first.
     const auto bonusAsSalary = dir.Write("bonus-as-salary.txt", Summary("冬期賞与"));
     exports.salary = {april, bonusAsSalary};
     EXPECT_EQ(Place().refusal, messages::NotCorrectFile() + messages::ChooseSalarySummary() +
-                                   messages::NotSalarySection() + bonusAsSalary + "\n\n" + bonusRefused + other + "\n" +
-                                   dir.Path() + "/./summer.txt\n");
+                                   messages::NotSalarySection() + bonusAsSalary +
+                                   "\n　3行目が「○月度給与」ではありません。\n\n" + bonusRefused + bonusLines);
     EXPECT_EQ(job, before);
 
     // More bonus files than slots: the ones without a slot.
@@ -109,7 +111,7 @@ TEST_F(PlaceExports, ARefusedFileChangesNothingAndIsNamed)
 
     // An employee list that the check refuses, and exports that make no job.
     exports.employees = april;
-    EXPECT_EQ(Place().refusal, job::EmployeeListRefusedMessage(april));
+    EXPECT_EQ(Place().refusal, job::EmployeeListRefusedMessage(april, messenger));
     exports.refusal = "no job";
     EXPECT_EQ(Place().refusal, "no job");
     EXPECT_EQ(job, before);

@@ -22,6 +22,12 @@ std::string FakeControls::GetText(ControlId id) const
     return it == m_controls.end() ? std::string() : it->second.text;
 }
 
+std::string FakeControls::ToolTip(ControlId id) const
+{
+    const auto it = m_controls.find(id);
+    return it == m_controls.end() ? std::string() : it->second.toolTip;
+}
+
 void FakeControls::Enable(ControlId id, bool enabled)
 {
     m_controls[id].enabled = enabled;

@@ -18,6 +18,8 @@ public:
 
     void SetText(platform::ControlId id, const std::string& text) override;
     std::string GetText(platform::ControlId id) const override;
+    void SetToolTip(platform::ControlId id, const std::string& path) override { m_controls[id].toolTip = path; }
+    std::string ToolTip(platform::ControlId id) const;
     void Enable(platform::ControlId id, bool enabled) override;
     bool IsEnabled(platform::ControlId id) const override;
     void SetCheck(platform::ControlId id, bool checked) override;
@@ -59,6 +61,7 @@ public:
 private:
     struct Control {
         std::string text;
+        std::string toolTip;
         bool enabled = true;
         bool checked = false;
     };

@@ -344,10 +344,11 @@ void FakePlatform::EndWaitCursor()
     Note("wait off");
 }
 
-void FakePlatform::Open(const std::string& path)
+bool FakePlatform::Open(const std::string& path)
 {
     m_shellOpened.push_back(path);
     Note("shell open " + path);
+    return !m_shellFails;
 }
 
 bool FakePlatform::FileExists(const std::string& path) const

@@ -146,11 +146,15 @@ public:
     void SetToday(platform::LocalDate date) { m_today = date; }
     void SetVolumeLabel(const std::string& drive, std::string label) { m_volumeLabels[drive] = std::move(label); }
     void SetComFails(bool fails) { m_comFails = fails; }
+    // No program opens what the shell is asked to open.
+    void SetShellFails(bool fails) { m_shellFails = fails; }
 
     // Records.
     const std::vector<std::string>& Log() const { return m_log; }
     const std::vector<Message>& Messages() const { return m_messages; }
     std::vector<std::string> MessageTexts() const;
+    // Takes the last message shown off the record.
+    void ForgetLastMessage() { m_messages.pop_back(); }
     const std::vector<platform::OpenFileRequest>& OpenRequests() const { return m_openRequests; }
     const std::vector<platform::FolderRequest>& FolderRequests() const { return m_folderRequests; }
     const std::vector<platform::SaveFileRequest>& SaveRequests() const { return m_saveRequests; }
@@ -182,7 +186,7 @@ public:
     std::optional<std::string> ChooseFolder(const platform::FolderRequest& request) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
-    void Open(const std::string& path) override;
+    bool Open(const std::string& path) override;
     std::string ExecutablePath() const override { return m_executablePath; }
     bool FileExists(const std::string& path) const override;
     std::optional<std::string> VolumeLabel(const std::string& drive) const override;
@@ -215,6 +219,7 @@ private:
     platform::LocalDate m_today{2014, 6, 1};
     std::map<std::string, std::string> m_volumeLabels;
     bool m_comFails = false;
+    bool m_shellFails = false;
 
     std::vector<std::string> m_log;
     std::vector<Message> m_messages;

@@ -39,7 +39,7 @@ protected:
             ASSERT_EQ(w.Page(), 3);
             steps(w);
             if (!w.IsClosed())
-                w.Cancel();
+                CancelAndDiscard(fake, w);
         });
         ExpectNoErrors();
     }
@@ -106,7 +106,7 @@ TEST_F(BonusPage, ARefusedFileLeavesTheRowAsItWas)
     });
     EXPECT_EQ(sheet->Job().slots[12].path, bonus);
     ASSERT_EQ(fake.Messages().size(), 1u);
-    EXPECT_EQ(fake.Messages()[0].text, kRefused + otherCompany + "\n");
+    EXPECT_EQ(fake.Messages()[0].text, kRefused + otherCompany + "\n　別の関与先（別会社）のファイルです。\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
     EXPECT_EQ(fake.Messages()[0].buttons, platform::Buttons::Ok);
 }
@@ -131,8 +131,9 @@ TEST_F(BonusPage, AFileInAnotherSlotOrASalarySummaryIsRefused)
     EXPECT_EQ(sheet->Job().slots[12].path, bonus);
     for (std::size_t slot = 13; slot <= 15; ++slot)
         EXPECT_EQ(sheet->Job().slots[slot].path, "");
-    EXPECT_EQ(Texts(), (std::vector<std::string>{kRefused + bonus + "\n", kRefused + april + "\n",
-                                                 kRefused + aprilCopy + "\n"}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{kRefused + bonus + "\n　すでに賞与 1回目に選択されています。\n",
+                                                 kRefused + april + "\n　すでに4月に選択されています。\n",
+                                                 kRefused + aprilCopy + "\n　このファイルは給与の集計表です。\n"}));
 }
 
 TEST_F(BonusPage, ClearAsksAndEmptiesAllFiveRowsOnOk)

@@ -19,7 +19,6 @@ namespace {
 using platform::ControlId;
 using platform::Icon;
 
-const std::string& kEmployeeRefused = job::EmployeeListRefusedMessage();
 const std::string& kBonusRefused = job::BonusFileRefusedMessage();
 
 class Drops : public WizardTest {
@@ -82,20 +81,20 @@ TEST_F(Drops, OneFileOnTheEmployeePageIsABrowseChoiceOfIt)
         w.Next();
         ChooseFiles(fake, w, ControlId::SalaryBrowse, {salary});
         w.Back();
-        // The same list again keeps the slots; a refused file empties everything.
+        // The same list again keeps the slots; so does a refused file.
         w.Drop({employees}, ControlId::EmployeePath);
         EXPECT_EQ(sheet->Job().slots[3].path, salary);
         w.Drop({salary});
-        EXPECT_EQ(w.Text(ControlId::EmployeePath), "");
-        EXPECT_EQ(w.Buttons(), platform::kWizBack);
-        w.Cancel();
+        EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
+        EXPECT_EQ(w.Buttons(), platform::kWizBack | platform::kWizNext);
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     EXPECT_EQ(fake.OpenRequests().size(), 1u);  // the salary page's only
-    EXPECT_EQ(sheet->Job().employeeList, "");
-    EXPECT_EQ(sheet->Job().slots[3].path, "");
+    EXPECT_EQ(sheet->Job().employeeList, employees);
+    EXPECT_EQ(sheet->Job().slots[3].path, salary);
     ASSERT_EQ(fake.Messages().size(), 1u);
-    EXPECT_EQ(fake.Messages()[0].text, kEmployeeRefused);
+    EXPECT_EQ(fake.Messages()[0].text, job::EmployeeListRefusedMessage(salary, sheet->Messenger()));
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
 }
 
@@ -129,7 +128,7 @@ TEST_F(Drops, AFolderFillsTheListAndTheSlotsAsTheirPagesWouldAndSaysWhatItRead)
         w.Back();
         // The same folder dropped on the page gives the same job.
         w.Drop({folder}, ControlId::EmployeeGroup);
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     ASSERT_EQ(fake.FolderRequests().size(), 1u);
@@ -160,7 +159,7 @@ TEST_F(Drops, TheSummarySaysWhatWasLeftOutAndWhichBonusesWentByName)
         // An export that cannot be read refuses the folder; the job stays.
         Write("company/d-bonus.txt", "\x1A" + TestDataBytes("engine/edge/bonus-1.txt"));
         w.Drop({folder});
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     const auto texts = Texts();
@@ -189,7 +188,7 @@ TEST_F(Drops, SeveralFilesOnTheEmployeePageAreSortedLikeAFolder)
         w.Drop({loose});
         w.Drop({In(folder, "salary-04.txt"), In(folder, "employees.txt"), In(folder, "notes.pdf"), loose});
         EXPECT_EQ(w.Text(ControlId::EmployeePath), In(folder, "employees.txt"));
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     EXPECT_EQ(Texts(),
@@ -221,7 +220,7 @@ TEST_F(Drops, AFolderOrFilesThatMakeNoJobAreRefusedAndChangeNothing)
         w.Press(ControlId::EmployeeFolder);
         EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
         EXPECT_TRUE(w.CanNext());
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     const auto texts = Texts();
@@ -285,7 +284,7 @@ TEST_F(Drops, TheFolderButtonPlacesAFolderAsPlaceExportsPlacesIt)
         placed.companyName = clean.companyName;
         placed.slots = clean.slots;
         EXPECT_EQ(sheet->Job(), placed);
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     const auto& shown = fake.Messages();
@@ -310,7 +309,7 @@ TEST_F(Drops, FilesOnTheSalaryPageAreOneBrowseAction)
         EXPECT_EQ(w.Controls().ListCell(ControlId::SalaryList, 3, 1), good);
         EXPECT_EQ(w.Controls().ListCell(ControlId::SalaryList, 4, 1), may);
         EXPECT_EQ(w.Controls().ListCell(ControlId::SalaryList, 0, 1), "");
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     EXPECT_EQ(fake.OpenRequests().size(), 1u);
@@ -319,7 +318,7 @@ TEST_F(Drops, FilesOnTheSalaryPageAreOneBrowseAction)
               "選択されたファイルは正しいファイルではありません。\n正しい給与の集計表のエクスポートファイルを選択してく"
               "ださい。"
               "\n\n[給与データ以外のファイルが選択されている場合等]\n" +
-                  bonus + "\n");
+                  bonus + "\n　このファイルは賞与の集計表です。\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
 }
 
@@ -349,7 +348,7 @@ TEST_F(Drops, FilesOnABonusRowFillItAndTheEmptyRowsBelowInPaymentOrder)
         w.Drop({extra1, extra2}, ControlId::BonusIntro);
         EXPECT_EQ(w.Text(ControlId::BonusPath5), extra1);
         EXPECT_EQ(w.Text(ControlId::BonusPath1), first);
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     EXPECT_EQ(sheet->Job().slots[13].path, summer);
@@ -357,8 +356,8 @@ TEST_F(Drops, FilesOnABonusRowFillItAndTheEmptyRowsBelowInPaymentOrder)
     EXPECT_EQ(sheet->Job().slots[16].path, extra1);
     const auto texts = Texts();
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0], kBonusRefused + april + "\n");
-    EXPECT_EQ(texts[1], kBonusRefused + april + "\n");
+    EXPECT_EQ(texts[0], kBonusRefused + april + "\n　このファイルは給与の集計表です。\n");
+    EXPECT_EQ(texts[1], texts[0]);
     EXPECT_EQ(texts[2], "賞与の空いている欄がないため、次のファイルは設定しませんでした。\n\n" + extra2);
     EXPECT_EQ(fake.Messages()[0].icon, Icon::None);
     EXPECT_EQ(fake.Messages()[2].icon, Icon::Warning);

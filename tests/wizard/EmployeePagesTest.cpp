@@ -44,7 +44,7 @@ TEST_F(EmployeePage, AValidListIsShownStoredAndYieldsTheCompany)
         Choose(w, employees);
         EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
         EXPECT_EQ(w.Buttons(), platform::kWizBack | platform::kWizNext);
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     EXPECT_EQ(sheet->Job().employeeList, employees);
@@ -60,7 +60,7 @@ TEST_F(EmployeePage, AValidListIsShownStoredAndYieldsTheCompany)
     EXPECT_TRUE(r.hideReadOnly);
 }
 
-TEST_F(EmployeePage, ASalarySummaryIsRefusedAndEmptiesTheField)
+TEST_F(EmployeePage, ASalarySummaryIsRefusedAndTheListChosenBeforeStays)
 {
     const std::string employees = Employees();
     const std::string salary = Salary(4);
@@ -68,16 +68,18 @@ TEST_F(EmployeePage, ASalarySummaryIsRefusedAndEmptiesTheField)
         ToPage(w);
         Choose(w, employees);
         Choose(w, salary);
-        EXPECT_EQ(w.Text(ControlId::EmployeePath), "");
-        EXPECT_EQ(w.Buttons(), platform::kWizBack);
-        w.Cancel();
+        EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
+        EXPECT_EQ(w.Buttons(), platform::kWizBack | platform::kWizNext);
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     ASSERT_EQ(fake.Messages().size(), 1u);
-    EXPECT_EQ(fake.Messages()[0].text, kRefused);
+    // The fixed text, then the file and what it is.
+    EXPECT_EQ(fake.Messages()[0].text, kRefused + "\n\n" + salary + "\n　このファイルは給与の集計表です。\n");
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
     EXPECT_EQ(fake.Messages()[0].buttons, platform::Buttons::Ok);
-    EXPECT_EQ(sheet->Job().employeeList, "");
+    EXPECT_EQ(sheet->Job().employeeList, employees);
+    EXPECT_EQ(sheet->Job().companyName, "テスト&商事<株>");
     // The dialog proposed the file shown before.
     EXPECT_EQ(fake.OpenRequests()[1].initialFileName, employees);
 }
@@ -92,14 +94,14 @@ TEST_F(EmployeePage, CancellingTheDialogChangesNothing)
         w.Press(ControlId::EmployeeBrowse);
         EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
         EXPECT_TRUE(w.CanNext());
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     EXPECT_EQ(sheet->Job().employeeList, employees);
 }
 
 // What becomes of the summary slots and the correspondence choices when
-// the employee list is chosen again.
+// the employee list is chosen again: a refused file changes nothing.
 struct ReChoice {
     const char* name;
     bool sameFile;
@@ -130,13 +132,11 @@ TEST_P(EmployeeListChangedAgain, EmptiesEverythingChosenAfterIt)
         w.Back();
         w.Back();
         Choose(w, c.sameFile ? employees : c.valid ? other : refused);
-        EXPECT_EQ(w.CanNext(), c.valid);
-        if (c.valid) {
-            w.Next();
-            // The salary list shows the slots as they are now.
-            EXPECT_EQ(w.Controls().ListCell(ControlId::SalaryList, 3, 1), c.slotsKept ? salary : "");
-        }
-        w.Cancel();
+        EXPECT_EQ(w.Text(ControlId::EmployeePath), c.sameFile || !c.valid ? employees : other);
+        w.Next();
+        // The salary list shows the slots as they are now.
+        EXPECT_EQ(w.Controls().ListCell(ControlId::SalaryList, 3, 1), c.slotsKept ? salary : "");
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     EXPECT_EQ(sheet->Job().slots[3].path, c.slotsKept ? salary : "");
@@ -149,7 +149,7 @@ TEST_P(EmployeeListChangedAgain, EmptiesEverythingChosenAfterIt)
 INSTANTIATE_TEST_SUITE_P(Cases, EmployeeListChangedAgain,
                          ::testing::Values(ReChoice{"SameFile", true, true, true},
                                            ReChoice{"AnotherValidList", false, true, false},
-                                           ReChoice{"ARefusedFile", false, false, false}),
+                                           ReChoice{"ARefusedFile", false, false, true}),
                          [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(EmployeePage, AVanishedListDisablesNextButKeepsTheField)
@@ -163,7 +163,7 @@ TEST_F(EmployeePage, AVanishedListDisablesNextButKeepsTheField)
         w.Back();
         EXPECT_EQ(w.Buttons(), platform::kWizBack);
         EXPECT_EQ(w.Text(ControlId::EmployeePath), employees);
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
     EXPECT_TRUE(fake.Messages().empty());
@@ -191,6 +191,17 @@ TEST_F(EmployeePage, TheGuideIsOpenedWhereItIsOrNamedWhenMissing)
     pressGuide();
     EXPECT_EQ(fake.ShellOpened(), (std::vector<std::string>{dir.File("OperationGuide1.PDF")}));
     EXPECT_EQ(fake.Messages().size(), 1u);
+
+    // No program opens it: a warning names the guide.
+    fake.SetShellFails(true);
+    pressGuide();
+    EXPECT_EQ(fake.ShellOpened().size(), 2u);
+    ASSERT_EQ(fake.Messages().size(), 2u);
+    EXPECT_EQ(fake.Messages()[1].text,
+              "操作説明書を開けませんでした。PDFを表示するプログラムがインストールされていないか、"
+              "PDFファイルに関連付けられていません。\n" +
+                  dir.File("OperationGuide1.PDF"));
+    EXPECT_EQ(fake.Messages()[1].icon, Icon::Warning);
 }
 
 #ifndef _WIN32

@@ -32,7 +32,7 @@ protected:
             ASSERT_EQ(w.Page(), static_cast<int>(PageId::ItemCorrespondence));
             steps(w);
             if (!w.IsClosed())
-                w.Cancel();
+                CancelAndDiscard(fake, w);
         });
         ExpectNoErrors();
     }
@@ -173,7 +173,7 @@ TEST_F(WizardTest, WithOnlyBonusSlotsThreeToFiveTheDialogListsTheHeadingsOfSlotT
             d.Cancel();
         });
         w.Press(ControlId::ItemsBrowse);
-        w.Cancel();
+        CancelAndDiscard(fake, w);
     });
     ExpectNoErrors();
 }

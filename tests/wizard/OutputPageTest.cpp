@@ -40,7 +40,7 @@ protected:
                 ASSERT_EQ(w.Page(), kOutput);
                 steps(w);
                 if (!w.IsClosed())
-                    w.Cancel();
+                    CancelAndDiscard(fake, w);
             },
             functionId, output);
         ExpectNoErrors();
@@ -72,9 +72,12 @@ TEST_F(OutputPage, BrowseProposesTheCompanyNameAndShowsTheChosenPath)
         fake.QueueSaveCancel();
         w.Press(ControlId::OutputBrowse);
         EXPECT_FALSE(w.CanFinish());
+        EXPECT_EQ(w.Controls().ToolTip(ControlId::LocationEdit), "");
         fake.QueueSave(chosen);
         w.Press(ControlId::OutputBrowse);
         EXPECT_EQ(w.Text(ControlId::LocationEdit), std::filesystem::path(dir.Path()).filename().string());
+        // The field shows the folder's last part; its tooltip the whole folder.
+        EXPECT_EQ(w.Controls().ToolTip(ControlId::LocationEdit), dir.Path());
         EXPECT_EQ(w.Text(ControlId::NameEdit), "chosen.XML");
         EXPECT_TRUE(w.CanFinish());
     });
@@ -84,9 +87,27 @@ TEST_F(OutputPage, BrowseProposesTheCompanyNameAndShowsTheChosenPath)
     EXPECT_EQ(r.title, "名前を付けて保存");
     EXPECT_EQ(r.defaultExtension, "XML");
     EXPECT_EQ(r.filter, "中間ファイル(*.XML) |*.XML|全てのファイル(*.*) |*.*|| ");
-    EXPECT_EQ(r.initialFileName, "テスト&商事<株>.XML");
+    // In the company's export folder, whatever folder the last client's file went to.
+    EXPECT_EQ(r.initialFileName, dir.File("テスト&商事<株>.XML"));
     EXPECT_TRUE(r.confirmOverwrite);
     EXPECT_TRUE(r.hideReadOnly);
+}
+
+TEST_F(OutputPage, ANameTypedBeforeBrowseIsTheOneProposed)
+{
+    OnPage([&](FakeWizard& w) {
+        for (const std::string typed : {"report", "x.xml", "a?b"}) {
+            w.Type(ControlId::NameEdit, typed);
+            fake.QueueSaveCancel();
+            w.Press(ControlId::OutputBrowse);
+        }
+    });
+    ASSERT_EQ(fake.SaveRequests().size(), 3u);
+    EXPECT_EQ(fake.SaveRequests()[0].initialFileName, dir.File("report.XML"));
+    EXPECT_EQ(fake.SaveRequests()[1].initialFileName, dir.File("x.xml"));
+    // No file name: the company's.
+    EXPECT_EQ(fake.SaveRequests()[2].initialFileName, dir.File("テスト&商事<株>.XML"));
+    EXPECT_EQ(sheet->Job().outputPath, "");
 }
 
 // 表示 in UTF-8, the path encoding on every platform.

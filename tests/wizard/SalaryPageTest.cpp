@@ -27,7 +27,7 @@ protected:
             ASSERT_EQ(w.Page(), 2);
             steps(w);
             if (!w.IsClosed())
-                w.Cancel();
+                CancelAndDiscard(fake, w);
         });
         ExpectNoErrors();
     }
@@ -107,8 +107,9 @@ TEST_F(SalaryPage, RefusedFilesAreListedUnderTheirReasonAndTheGoodOnesPlaced)
         EXPECT_EQ(PathShown(w, 4), good);
     });
     ASSERT_EQ(fake.Messages().size(), 1u);
-    EXPECT_EQ(fake.Messages()[0].text, kHead + messages::NotASummarySection() + otherCompany + "\n" +
-                                           messages::NotSalarySection() + bonus + "\n");
+    EXPECT_EQ(fake.Messages()[0].text, kHead + messages::NotASummarySection() + otherCompany +
+                                           "\n　別の関与先（別会社）のファイルです。\n" + messages::NotSalarySection() +
+                                           bonus + "\n　このファイルは賞与の集計表です。\n");
 }
 
 TEST_F(SalaryPage, ASelectionTooLongForTheDialogsBufferChangesNothing)

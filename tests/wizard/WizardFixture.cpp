@@ -1,6 +1,7 @@
 #include "wizard/WizardFixture.h"
 
 #include "text/Format.h"
+#include "wizard/PageMessages.h"
 
 namespace corvane::test {
 
@@ -73,6 +74,17 @@ void ChooseFiles(FakePlatform& fake, FakeWizard& w, platform::ControlId button, 
 {
     fake.QueueOpen(std::move(paths));
     w.Press(button);
+}
+
+void CancelAndDiscard(FakePlatform& fake, FakeWizard& w)
+{
+    const std::size_t before = fake.Messages().size();
+    fake.QueueAnswer(platform::Answer::Yes);
+    w.Cancel();
+    ASSERT_EQ(fake.Messages().size(), before + 1);
+    EXPECT_EQ(fake.Messages().back().text, DiscardQuestion());
+    // Off the record: the tests count the messages of what they test.
+    fake.ForgetLastMessage();
 }
 
 void ToSalaryPage(FakePlatform& fake, FakeWizard& w, const std::string& employees)

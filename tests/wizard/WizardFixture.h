@@ -58,6 +58,9 @@ void ExpectFindingsQuestion(const FakePlatform::Message& message);
 
 // Script steps that many tests share.
 void ChooseFiles(FakePlatform& fake, FakeWizard& w, platform::ControlId button, std::vector<std::string> paths);
+// キャンセル once a file has been chosen: the question whether to discard
+// the input, checked, answered はい and taken off the fake's record.
+void CancelAndDiscard(FakePlatform& fake, FakeWizard& w);
 // From the start page to the salary files page with `employees` chosen.
 void ToSalaryPage(FakePlatform& fake, FakeWizard& w, const std::string& employees);
 

@@ -171,10 +171,11 @@ TEST_F(WholeRun, OnItsOwnWalksAllSixPagesAndWritesTheFileAndTheSettings)
     EXPECT_EQ(fake.WizardCaption(), "ヴェルドfromソルマ給与");
     EXPECT_EQ(fake.PageHistory(), (std::vector<int>{0, 1, 2, 3, 4, 5}));
     ASSERT_EQ(fake.SaveRequests().size(), 1u);
-    EXPECT_EQ(fake.SaveRequests()[0].initialFileName, "テスト&商事<株>.XML");
+    // The name typed before 参照, in the employee list's folder.
+    EXPECT_EQ(fake.SaveRequests()[0].initialFileName, dir.File("abc.XML"));
 
     const std::vector<std::string> expectedTexts = {
-        job::EmployeeListRefusedMessage(),
+        job::EmployeeListRefusedMessage(s04, platform::Messenger(fake)),
         job::messages::NotCorrectFile() + job::messages::ChooseSalarySummary() + job::messages::SameMonthSection() +
             "[06月]\n" + s06 + "\n" + s06b + "\n",
         UnchosenItemsQuestion(),
@@ -284,11 +285,16 @@ TEST_F(WholeRun, StartedByTheCallerAndCancelledRepliesWithOneAndWritesNothing)
     const std::string output = dir.File("out.XML");
     fake.ScriptWizard([&](FakeWizard& w) {
         ToSalaryPage(fake, w, employees);
-        w.Cancel();
+        // いいえ keeps the wizard open, with nothing said to the caller yet.
+        fake.QueueAnswer(Answer::No);
+        EXPECT_EQ(w.Cancel(), 2);
+        EXPECT_EQ(replies.str(), "");
+        CancelAndDiscard(fake, w);
     });
     RunApp("100,32769,3," + output);
     ExpectNoErrors();
 
+    EXPECT_EQ(Texts(), std::vector<std::string>{DiscardQuestion()});
     EXPECT_EQ(replies.str(), "POSTMESSAGE hwnd=100 msg=32769 wparam=3 lparam=1\n");
     EXPECT_FALSE(fileio::FileExists(output));
     EXPECT_FALSE(fileio::FileExists(SettingsPath()));
@@ -321,6 +327,70 @@ TEST_F(WholeRun, AFailedFinishKeepsTheWizardOpenAndASecondFinishReadsEverythingA
     ExpectFindingsQuestion(fake.Messages()[1]);
     EXPECT_EQ(ReadFileBytes(output), TestDataBytes("engine/edge/expected.XML"));
     EXPECT_EQ(replies.str(), "POSTMESSAGE hwnd=100 msg=32769 wparam=3 lparam=0\n");
+}
+
+}  // namespace
+}  // namespace corvane::test
+
+namespace corvane::test {
+namespace {
+
+// Cancelling asks once a file has been chosen, whichever page shows; with
+// nothing chosen the wizard closes at once.
+class CancelQuestion : public WizardTest {};
+
+TEST_F(CancelQuestion, NothingChosenClosesAtOnce)
+{
+    EXPECT_EQ(RunSheet([](FakeWizard& w) {
+                  w.Next();
+                  EXPECT_EQ(w.Cancel(), -1);
+              }),
+              platform::WizardResult::Cancelled);
+    ExpectNoErrors();
+    EXPECT_TRUE(fake.Messages().empty());
+}
+
+TEST_F(CancelQuestion, EveryPageAsksOnceAFileIsChosenAndNoKeepsItOpen)
+{
+    const std::string employees = Employees();
+    const std::string bonus = Bonus();
+    std::vector<int> pagesAsked;
+    const auto declineOn = [&](FakeWizard& w) {
+        fake.QueueAnswer(Answer::No);
+        const int page = w.Page();
+        EXPECT_EQ(w.Cancel(), page);
+        pagesAsked.push_back(page);
+    };
+    const auto result = RunSheet([&](FakeWizard& w) {
+        ToSalaryPage(fake, w, employees);
+        declineOn(w);
+        w.Back();
+        declineOn(w);
+        w.Back();
+        declineOn(w);
+        w.Next();
+        w.Next();
+        w.Next();
+        ChooseFiles(fake, w, ControlId::BonusBrowse1, {bonus});
+        declineOn(w);
+        w.Next();
+        declineOn(w);
+        w.Next();
+        declineOn(w);
+        CancelAndDiscard(fake, w);
+    });
+    ExpectNoErrors();
+    EXPECT_EQ(result, platform::WizardResult::Cancelled);
+    EXPECT_EQ(pagesAsked, (std::vector<int>{2, 1, 0, 3, 4, 5}));
+    ASSERT_EQ(fake.Messages().size(), 6u);
+    for (const auto& m : fake.Messages()) {
+        EXPECT_EQ(m.text, "入力した内容を破棄して終了しますか？");
+        EXPECT_EQ(m.icon, Icon::Question);
+        EXPECT_EQ(m.buttons, platform::Buttons::YesNo);
+    }
+    // What was chosen is still there after いいえ.
+    EXPECT_EQ(sheet->Job().employeeList, employees);
+    EXPECT_EQ(sheet->Job().slots[12].path, bonus);
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QMessageBox>
+#include <QTimer>
+#include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
@@ -194,7 +197,21 @@ int main(int argc, char** argv)
         platform.FileDialogs().QueueSave(Path(work, QStringLiteral("out/VELD2025.XML")));
         user.Press(ControlId::OutputBrowse);
         shooter.Shoot(sheet, QStringLiteral("6-output.png"));
+
+        // キャンセル with files chosen: the real question box, then はい.
+        platform.MessageBoxes().SetScripted(false);
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shooter.Shoot(*box, QStringLiteral("6c-cancel-question.png"));
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == QMessageBox::YesRole)
+                    button->click();
+            }
+        });
         user.Cancel();
+        platform.MessageBoxes().SetScripted(true);
     });
     {
         const corvane::platform::Services services = platform.Services();
@@ -213,6 +230,7 @@ int main(int argc, char** argv)
         chooseExports(user, calledPlatform, false);
         user.Next();
         shooter.Shoot(sheet, QStringLiteral("6b-output-started-by-caller.png"));
+        calledPlatform.MessageBoxes().QueueAnswer(corvane::platform::Answer::Yes);
         user.Cancel();
     });
     {

@@ -103,6 +103,24 @@ void CheckSalaryTooltip(WizardWalk& walk, const std::wstring& folder)
         walk.Fail("the salary list's first row has not the full path as its tooltip");
 }
 
+// The output went to the employee list's folder: the location field shows
+// the folder's name, its tooltip the whole folder.
+void CheckLocation(WizardWalk& walk, const std::wstring& folder)
+{
+    HWND field = walk.FindPageControl(kLocationEdit);
+    const std::wstring shown = field ? TextOf(field) : std::wstring();
+    std::printf("location field shows: %s\n", Utf8(shown).c_str());
+    if (shown != folder.substr(folder.rfind(L'\\') + 1))
+        walk.Fail("the save dialog did not start in the employee list's folder");
+    RECT rect{};
+    GetWindowRect(field, &rect);
+    const std::wstring tip = walk.TooltipAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    std::printf("location field tooltip: %s\n", Utf8(tip).c_str());
+    if (tip != folder)
+        walk.Fail("the location field's tooltip is not the whole folder");
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFolder, const std::wstring& outFolder,
@@ -166,8 +184,28 @@ int TakeScreenshots(const std::wstring& corvaneExe, const std::wstring& dataFold
         }
     }
     walk.Next();
-    walk.ChooseFiles(kOutputBrowse, dataFolder + L"\\中間ファイル.XML");
+    // A bare name: the save dialog starts in the employee list's folder.
+    walk.ChooseFiles(kOutputBrowse, L"中間ファイル.XML");
+    CheckLocation(walk, dataFolder);
+    SetCursorPos(0, 0);
+    PumpFor(300);
     shoot(sheet, L"6-output");
+
+    // キャンセル with files chosen asks first; いいえ keeps the wizard open.
+    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    if (HWND question = wizard.WaitForDialog(20000, sheet)) {
+        const std::wstring text = MessageText(question);
+        std::printf("cancel asks: %s\n", Utf8(text).c_str());
+        if (text != L"入力した内容を破棄して終了しますか？")
+            walk.Fail("キャンセル does not ask whether to discard the input");
+        shoot(question, L"9-cancel-question");
+        PostMessageW(question, WM_COMMAND, IDNO, 0);
+        PumpFor(800);
+        if (!IsWindow(sheet) || !IsWindowVisible(sheet) || walk.CurrentPage() != kOutputPage)
+            walk.Fail("いいえ did not keep the wizard on the output page");
+    } else {
+        walk.Fail("キャンセル with files chosen asked nothing");
+    }
 
     // 完了 converts; the completion message closes the wizard.
     PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);

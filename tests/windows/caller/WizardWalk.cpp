@@ -33,8 +33,8 @@ HWND FindEdit(HWND window)
     return found;
 }
 
-// The longest text among the children of `window` that are no buttons: a
-// message box's message.
+}  // namespace
+
 std::wstring MessageText(HWND window)
 {
     std::wstring longest;
@@ -55,6 +55,8 @@ std::wstring MessageText(HWND window)
         reinterpret_cast<LPARAM>(&longest));
     return longest;
 }
+
+namespace {
 
 // A message box over the sheet after a choice: its first line is printed and OK pressed.
 void AnswerMessage(WizardProcess& wizard, HWND sheet)

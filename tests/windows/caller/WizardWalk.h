@@ -81,6 +81,10 @@ private:
     int m_failed = 0;
 };
 
+// The longest text among the children of `window` that are no buttons: a
+// message box's message.
+std::wstring MessageText(HWND window);
+
 // Real input through the window system: a left click in the middle of
 // `window`, and one key press.
 void ClickWindow(HWND window);
