@@ -103,6 +103,20 @@ void Count(const RecordView& record, std::int32_t nameColumn,
     }
 }
 
+// A finding of one chosen column's values: 「<heading><problem>N人います（…）。」
+Finding ColumnFinding(FindingKind kind, const std::string& file, const ITEMMACHTABLE& entry, const char* problem,
+                      const std::vector<Affected>& people, std::string outcome, std::string fix)
+{
+    Finding finding = parts::Make(
+        kind, Level::ToConfirm, file,
+        Heading(entry) + problem + std::to_string(people.size()) + "人います（" + parts::People(people) + "）。",
+        std::move(outcome), std::move(fix));
+    finding.column = entry.chosenPayrollItem;
+    finding.affected = people;
+    parts::CountPeople(finding);
+    return finding;
+}
+
 void Report(const Tally& tally, const std::vector<ITEMMACHTABLE>& entries,
             const std::array<const ExportFileFacts*, kLastPeriod + 1>& fileOf, std::vector<Finding>& findings)
 {
@@ -143,29 +157,17 @@ void Report(const Tally& tally, const std::vector<ITEMMACHTABLE>& entries,
             const auto& people = tally.negative[static_cast<std::size_t>(p)][e];
             if (people.empty())
                 continue;
-            Finding finding = parts::Make(FindingKind::NegativeFigure, Level::ToConfirm, file,
-                                          Heading(entries[e]) + "がマイナスの従業員が" + std::to_string(people.size()) +
-                                              "人います（" + parts::People(people) + "）。",
-                                          "マイナスの値のまま中間ファイルに入ります。",
-                                          "給与ソフトで、この月の金額が正しいか確かめてください。");
-            finding.column = entries[e].chosenPayrollItem;
-            finding.affected = people;
-            parts::CountPeople(finding);
-            findings.push_back(std::move(finding));
+            findings.push_back(ColumnFinding(FindingKind::NegativeFigure, file, entries[e], "がマイナスの従業員が",
+                                             people, "マイナスの値のまま中間ファイルに入ります。",
+                                             "給与ソフトで、この月の金額が正しいか確かめてください。"));
         }
         const auto& people = tally.dependants[static_cast<std::size_t>(p)];
         if (people.empty())
             continue;
-        Finding finding =
-            parts::Make(FindingKind::BadDependents, Level::ToConfirm, file,
-                        Heading(entries[kDependants]) + "が0～99の整数でない従業員が" + std::to_string(people.size()) +
-                            "人います（" + parts::People(people) + "）。",
-                        "その値のまま中間ファイルに入ります。",
-                        "給与ソフトで従業員の扶養親族等の数を確かめるか、項目の対応で正しい項目を選び直してください。");
-        finding.column = entries[kDependants].chosenPayrollItem;
-        finding.affected = people;
-        parts::CountPeople(finding);
-        findings.push_back(std::move(finding));
+        findings.push_back(ColumnFinding(
+            FindingKind::BadDependents, file, entries[kDependants], "が0～99の整数でない従業員が", people,
+            "その値のまま中間ファイルに入ります。",
+            "給与ソフトで従業員の扶養親族等の数を確かめるか、項目の対応で正しい項目を選び直してください。"));
     }
 }
 

@@ -11,6 +11,7 @@
 #include "items/CSormaItemCheck.h"
 #include "preflight/FindingText.h"
 #include "preflight/PeriodDates.h"
+#include "preflight/ListedFinding.h"
 #include "preflight/Preflight.h"
 #include "sormaexport/CSormaKyuuyo.h"
 #include "support/RecordingMessageBox.h"
@@ -98,13 +99,7 @@ protected:
         return {begin, bytes.find("\r\n", begin)};
     }
 
-    static std::vector<FindingKind> Kinds(const std::vector<Finding>& findings)
-    {
-        std::vector<FindingKind> kinds;
-        for (const auto& finding : findings)
-            kinds.push_back(finding.kind);
-        return kinds;
-    }
+    static std::vector<FindingKind> Kinds(const std::vector<Finding>& findings) { return preflight::KindsOf(findings); }
 
     std::map<std::string, std::string> files;
     TempDir dir;

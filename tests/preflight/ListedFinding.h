@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "preflight/Finding.h"
 
@@ -20,6 +21,16 @@ inline Finding Listed(FindingKind kind, std::string file, long line, std::string
     finding.count = count;
     finding.text = std::move(text);
     return finding;
+}
+
+// The kinds of `findings`, in their order.
+inline std::vector<FindingKind> KindsOf(const std::vector<Finding>& findings)
+{
+    std::vector<FindingKind> kinds;
+    kinds.reserve(findings.size());
+    for (const auto& finding : findings)
+        kinds.push_back(finding.kind);
+    return kinds;
 }
 
 }  // namespace corvane::preflight

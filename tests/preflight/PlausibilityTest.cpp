@@ -5,6 +5,7 @@
 
 #include "items/CSormaItemCheck.h"
 #include "preflight/FindingText.h"
+#include "preflight/ListedFinding.h"
 #include "preflight/Preflight.h"
 #include "sormaexport/CSormaKyuuyo.h"
 #include "support/RecordingMessageBox.h"
@@ -71,13 +72,7 @@ protected:
     }
     std::string Slot(std::size_t slot) const { return dir.File("slot-" + std::to_string(slot) + ".txt"); }
 
-    static std::vector<FindingKind> Kinds(const std::vector<Finding>& findings)
-    {
-        std::vector<FindingKind> kinds;
-        for (const auto& finding : findings)
-            kinds.push_back(finding.kind);
-        return kinds;
-    }
+    static std::vector<FindingKind> Kinds(const std::vector<Finding>& findings) { return preflight::KindsOf(findings); }
 
     TempDir dir;
     RecordingMessageBox box;
