@@ -289,8 +289,14 @@ bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, i
         m_messenger.Warn(WriteFailureMessage(error, m_messenger.DisplayPath(outputPath)));
         return false;
     }
+    const AfterWriteNote note = m_afterWrite ? m_afterWrite(m_store) : AfterWriteNote{};
+    const platform::Icon icon = note.warning ? platform::Icon::Warning : platform::Icon::Information;
     if (functionId == "1")
-        m_messenger.Inform(ConversionCompletedMessage());
+        m_messenger.Show(note.text.empty() ? ConversionCompletedMessage()
+                                           : ConversionCompletedMessage() + "\n\n" + note.text,
+                         icon);
+    else if (note.warning)
+        m_messenger.Show(note.text, icon);
     return true;
 }
 

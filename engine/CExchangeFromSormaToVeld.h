@@ -37,6 +37,15 @@ public:
     // anything is written; false stops the job with nothing written.
     using BeforeWrite = std::function<bool(const CSormaKyuuyo& reader, const CExportXMLVeld& store)>;
     void SetBeforeWrite(BeforeWrite check) { m_beforeWrite = std::move(check); }
+    // Called once the file is written whole, before the completion message:
+    // a note to add to that message (after an empty line); a warning is shown
+    // also when no completion message is.
+    struct AfterWriteNote {
+        std::string text;  // "" for none
+        bool warning = false;
+    };
+    using AfterWrite = std::function<AfterWriteNote(const CExportXMLVeld& store)>;
+    void SetAfterWrite(AfterWrite step) { m_afterWrite = std::move(step); }
     bool ExchangeAllSyain();
     void ExchangeSyain(const std::string& code);
 
@@ -57,6 +66,7 @@ private:
     CSormaKyuuyo m_reader;
     std::optional<UnwritableValue> m_unwritable;
     BeforeWrite m_beforeWrite;
+    AfterWrite m_afterWrite;
     // The reader's numbers of the columns and pay items read for every employee,
     // by entry of the conversion's tables (-1 for a row without a column before).
     std::int32_t m_nameColumn = -1;

@@ -48,6 +48,7 @@ struct Affected {
 
 struct Finding {
     FindingKind kind = FindingKind::UnlistedCodes;
+    Level level = Level::MustFix;
     std::string file;                // the export it concerns (operating system's path); "" for none
     long line = 0;                   // the first line it concerns; 0 for none
     std::string employee;            // the first employee code it concerns; "" for none
