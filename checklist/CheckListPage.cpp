@@ -23,12 +23,16 @@ std::string AmountCell(long long value, std::string_view name)
     return "<td class=\"num " + std::string(name) + "\">" + Amount(value) + "</td>";
 }
 
-std::string Head(std::initializer_list<std::string_view> headings, std::size_t firstNumber = 99)
+// The headings of columns `firstNumber` to `lastNumber` (0-based) are aligned as the numbers under them.
+std::string Head(std::initializer_list<std::string_view> headings, std::size_t firstNumber = 99,
+                 std::size_t lastNumber = 99)
 {
     std::string row = "<thead><tr>";
     std::size_t i = 0;
-    for (const auto heading : headings)
-        row += (i++ >= firstNumber ? "<th class=\"num\">" : "<th>") + std::string(heading) + "</th>";
+    for (const auto heading : headings) {
+        row += (i >= firstNumber && i <= lastNumber ? "<th class=\"num\">" : "<th>") + std::string(heading) + "</th>";
+        ++i;
+    }
     return row + "</tr></thead>";
 }
 
@@ -98,7 +102,7 @@ std::string OneFinding(const FindingEntry& finding)
 {
     const std::string_view level = finding.mustFix ? Utf8(u8"要修正") : Utf8(u8"要確認");
     std::string html = "<div class=\"finding " + std::string(finding.mustFix ? "mustfix" : "confirm") +
-                       "\">\n<p><span class=\"level\">【" + std::string(level) + "】</span>" +
+                       "\">\n<p><span class=\"level\">" + std::string(Utf8(u8"【")) + std::string(level) + std::string(Utf8(u8"】")) + "</span>" +
                        EscapeHtml(finding.kind) + "</p>\n";
     std::string where;
     if (!finding.file.empty())
@@ -111,7 +115,7 @@ std::string OneFinding(const FindingEntry& finding)
     if (!where.empty())
         html += "<p class=\"where\">" + where + "</p>\n";
     if (!finding.text.empty())
-        html += "<p class=\"text\" style=\"white-space: pre-line\">" + EscapeHtml(finding.text) + "</p>\n";
+        html += "<p class=\"text\">" + EscapeHtml(finding.text) + "</p>\n";
     if (!finding.outcome.empty())
         html += "<p>" + std::string(Utf8(u8"出力：")) + EscapeHtml(finding.outcome) + "</p>\n";
     if (!finding.fix.empty())
@@ -142,8 +146,8 @@ std::string Findings(const CheckList& list)
         const int count = mustFix ? counts.mustFix : counts.toConfirm;
         if (count == 0)
             continue;
-        html += "<h3>" + std::string(mustFix ? Utf8(u8"要修正") : Utf8(u8"要確認")) + "（" + Number(count) +
-                std::string(Utf8(u8"件")) + "）</h3>\n";
+        html += "<h3>" + std::string(mustFix ? Utf8(u8"要修正") : Utf8(u8"要確認")) + std::string(Utf8(u8"（")) +
+                Number(count) + std::string(Utf8(u8"件）")) + "</h3>\n";
         for (const auto& finding : list.findings) {
             if (finding.mustFix == mustFix)
                 html += OneFinding(finding);
@@ -193,13 +197,13 @@ std::string Status(const EmployeeRow& employee)
 
 std::string Employees(const CheckList& list)
 {
-    std::string html = "<section id=\"employees\">\n<h2>" + std::string(Utf8(u8"従業員ごとの合計")) + "（" +
-                       Number(static_cast<long long>(list.employees.size())) + std::string(Utf8(u8"人")) +
-                       "）</h2>\n<table class=\"employees\">" +
+    std::string html = "<section id=\"employees\">\n<h2>" + std::string(Utf8(u8"従業員ごとの合計（")) +
+                       Number(static_cast<long long>(list.employees.size())) + std::string(Utf8(u8"人）")) +
+                       "</h2>\n<table class=\"employees\">" +
                        Head({Utf8(u8"確認"), Utf8(u8"コード"), Utf8(u8"氏名"), Utf8(u8"在籍"), Utf8(u8"給与の月"),
                              Utf8(u8"賞与の回"), Utf8(u8"給与の総支給金額"), Utf8(u8"賞与の総支給金額"),
                              Utf8(u8"社会保険料等"), Utf8(u8"算出税額"), Utf8(u8"扶養親族等の数")},
-                            6) +
+                            6, 10) +
                        "<tbody>\n";
     for (const auto& employee : list.employees) {
         const std::string months = PeriodRanges(employee.months);
@@ -237,7 +241,7 @@ std::string Inputs(const CheckList& list)
 {
     std::string html = "<section id=\"inputs\">\n<h2>" + std::string(Utf8(u8"エクスポートファイル")) +
                        "</h2>\n<table class=\"inputs\">" +
-                       Head({Utf8(u8"種類"), Utf8(u8"パス"), Utf8(u8"行数"), Utf8(u8"サイズ"), "SHA-256"}, 2) +
+                       Head({Utf8(u8"種類"), Utf8(u8"パス"), Utf8(u8"行数"), Utf8(u8"サイズ"), "SHA-256"}, 2, 3) +
                        "<tbody>\n";
     for (const auto& input : list.inputs) {
         html += "<tr>" + Cell(input.role) + Cell(input.file.path, "path") + "<td class=\"num\">" +

@@ -80,7 +80,7 @@ std::string TitleField(const std::string& line, std::size_t index)
     return field;
 }
 
-std::string Now()
+std::string LocalTime()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -93,7 +93,7 @@ std::string Now()
                         local.tm_hour, local.tm_min, local.tm_sec);
 }
 
-std::string Version()
+std::string VersionText()
 {
     std::string version = GetProductVersion();
     std::replace(version.begin(), version.end(), ',', '.');
@@ -180,6 +180,16 @@ std::string PaymentDate(const std::string& path)
 
 }  // namespace
 
+std::string LocalNow()
+{
+    return LocalTime();
+}
+
+std::string ProgramVersion()
+{
+    return VersionText();
+}
+
 FileFacts ReadFacts(const std::string& path)
 {
     return Read(path).facts;
@@ -192,8 +202,8 @@ CheckList Gather(const Conversion& conversion, bool written)
     CheckList list;
     list.filingYear = codec.TextToUtf8(job.filingYear);
     list.mode = codec.TextToUtf8(job.mode == TransferMode::Easy ? "簡易モード" : "標準モード");
-    list.convertedAt = Now();
-    list.version = Version();
+    list.convertedAt = LocalNow();
+    list.version = ProgramVersion();
     list.outputPath = job.outputPath;
     if (written)
         list.output = ReadFacts(job.outputPath);

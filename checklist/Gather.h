@@ -32,6 +32,11 @@ struct Conversion {
 // lines, size and SHA-256, and the output file's when `written`.
 CheckList Gather(const Conversion& conversion, bool written);
 
+// The local date and time now, "2025/01/10 09:30:00".
+std::string LocalNow();
+// The program and its version, "Corvane 1.0.0.0".
+std::string ProgramVersion();
+
 // A file's size, lines and SHA-256, read through once; a file that cannot be
 // read has an empty digest.
 FileFacts ReadFacts(const std::string& path);

@@ -20,7 +20,7 @@ thead th { background: #e8e8e8; font-weight: bold; }
 td.num, th.num { text-align: right; white-space: nowrap; font-variant-numeric: tabular-nums; }
 td.path, td.hash { word-break: break-all; }
 td.hash { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 8pt; }
-td.text { white-space: pre-line; }
+td.text, p.text { white-space: pre-line; }
 table.facts th { width: 11em; background: #f2f2f2; }
 tr.total td, tr.total th { font-weight: bold; background: #f4f4f4; border-top: 1.5pt solid #333; }
 tr.flagged td { background: #fff4e0; }

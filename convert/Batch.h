@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "checklist/CheckList.h"
 #include "convert/Convert.h"
 #include "convert/ConvertOptions.h"
 
@@ -15,6 +16,10 @@ struct JobReport {
     int findings = 0;
     bool failed = false;  // a fault rather than a refusal
     std::string message;  // the last message other than information
+    // --checklist: the file written ("" when none was), its verdict and totals
+    std::string checkList;
+    checklist::LevelCounts levels;
+    checklist::Amounts totals;
 };
 
 // Runs one company's job (the single job, its folder sorted into the
