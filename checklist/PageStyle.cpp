@@ -25,7 +25,7 @@ table.facts th { width: 11em; background: #f2f2f2; }
 tr.total td, tr.total th { font-weight: bold; background: #f4f4f4; border-top: 1.5pt solid #333; }
 tr.flagged td { background: #fff4e0; }
 table.employees td { white-space: nowrap; }
-table.employees th, table.payments th, table.companies th { font-size: 8pt; }
+table.employees thead th, table.payments thead th, table.companies thead th { font-size: 8pt; }
 .mark { font-weight: bold; }
 .verdict { border: 2.5pt solid; padding: .5em .8em; margin: 1em 0; font-size: 13pt; font-weight: bold; }
 .verdict.ok { border-color: #1a7f37; color: #1a7f37; }
