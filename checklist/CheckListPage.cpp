@@ -65,8 +65,8 @@ std::string Heading(const CheckList& list)
     html += FactRow(Utf8(u8"プログラム"), list.version);
     html += FactRow(Utf8(u8"中間ファイル"), list.outputPath, "path");
     if (list.output) {
-        html += FactRow(Utf8(u8"サイズ"), Amount(static_cast<long long>(list.output->size)) +
-                                              std::string(Utf8(u8" バイト")));
+        html += FactRow(Utf8(u8"サイズ"),
+                        Amount(static_cast<long long>(list.output->size)) + std::string(Utf8(u8" バイト")));
         html += FactRow("SHA-256", list.output->sha256, "hash");
     } else {
         html += FactRow(Utf8(u8"サイズ"), Utf8(u8"まだ作成していません（確認のための表示です）"));
@@ -102,16 +102,16 @@ std::string OneFinding(const FindingEntry& finding)
 {
     const std::string_view level = finding.mustFix ? Utf8(u8"要修正") : Utf8(u8"要確認");
     std::string html = "<div class=\"finding " + std::string(finding.mustFix ? "mustfix" : "confirm") +
-                       "\">\n<p><span class=\"level\">" + std::string(Utf8(u8"【")) + std::string(level) + std::string(Utf8(u8"】")) + "</span>" +
-                       EscapeHtml(finding.kind) + "</p>\n";
+                       "\">\n<p><span class=\"level\">" + std::string(Utf8(u8"【")) + std::string(level) +
+                       std::string(Utf8(u8"】")) + "</span>" + EscapeHtml(finding.kind) + "</p>\n";
     std::string where;
     if (!finding.file.empty())
         where += std::string(Utf8(u8"ファイル：")) + EscapeHtml(finding.file);
     if (finding.line > 0)
         where += std::string(where.empty() ? "" : Utf8(u8"　")) + std::string(Utf8(u8"行：")) + Number(finding.line);
     if (!finding.column.empty())
-        where += std::string(where.empty() ? "" : Utf8(u8"　")) + std::string(Utf8(u8"列：")) +
-                 EscapeHtml(finding.column);
+        where +=
+            std::string(where.empty() ? "" : Utf8(u8"　")) + std::string(Utf8(u8"列：")) + EscapeHtml(finding.column);
     if (!where.empty())
         html += "<p class=\"where\">" + where + "</p>\n";
     if (!finding.text.empty())
@@ -122,14 +122,13 @@ std::string OneFinding(const FindingEntry& finding)
         html += "<p>" + std::string(Utf8(u8"直し方：")) + EscapeHtml(finding.fix) + "</p>\n";
     if (!finding.affected.empty()) {
         html += "<table class=\"affected\">" +
-                Head({Utf8(u8"コード"), Utf8(u8"氏名"), Utf8(u8"ファイル"), Utf8(u8"行"), Utf8(u8"列"),
-                      Utf8(u8"値"), Utf8(u8"出力")}) +
+                Head({Utf8(u8"コード"), Utf8(u8"氏名"), Utf8(u8"ファイル"), Utf8(u8"行"), Utf8(u8"列"), Utf8(u8"値"),
+                      Utf8(u8"出力")}) +
                 "<tbody>\n";
         for (const auto& person : finding.affected) {
-            html += "<tr>" + Cell(person.code) + Cell(person.name) + Cell(finding.file, "path") +
-                    "<td class=\"num\">" + (person.line > 0 ? Number(person.line) : std::string()) + "</td>" +
-                    Cell(finding.column) + Cell(person.value) +
-                    Cell(person.outcome.empty() ? finding.outcome : person.outcome) + "</tr>\n";
+            html += "<tr>" + Cell(person.code) + Cell(person.name) + Cell(finding.file, "path") + "<td class=\"num\">" +
+                    (person.line > 0 ? Number(person.line) : std::string()) + "</td>" + Cell(finding.column) +
+                    Cell(person.value) + Cell(person.outcome.empty() ? finding.outcome : person.outcome) + "</tr>\n";
         }
         html += "</tbody></table>\n";
     }
@@ -172,8 +171,8 @@ std::string Payments(const CheckList& list)
 {
     std::string html = "<section id=\"payments\">\n<h2>" + std::string(Utf8(u8"支給ごとの合計")) +
                        "</h2>\n<table class=\"payments\">" +
-                       Head({Utf8(u8"支給"), Utf8(u8"支給日"), Utf8(u8"ファイル"), Utf8(u8"人数"),
-                             Utf8(u8"総支給金額"), Utf8(u8"社会保険料等の控除額"), Utf8(u8"算出税額")},
+                       Head({Utf8(u8"支給"), Utf8(u8"支給日"), Utf8(u8"ファイル"), Utf8(u8"人数"), Utf8(u8"総支給金額"),
+                             Utf8(u8"社会保険料等の控除額"), Utf8(u8"算出税額")},
                             3) +
                        "<tbody>\n";
     for (const auto& payment : list.payments) {
@@ -231,8 +230,8 @@ std::string Items(const CheckList& list)
                        Head({Utf8(u8"金額"), Utf8(u8"集計表の項目"), Utf8(u8"列")}, 2) + "<tbody>\n";
     for (const auto& item : list.items) {
         html += "<tr>" + Cell(item.target) +
-                Cell(item.heading.empty() ? std::string(Utf8(u8"（未選択）")) : item.heading) +
-                "<td class=\"num\">" + (item.column >= 0 ? Number(item.column + 1) : std::string()) + "</td></tr>\n";
+                Cell(item.heading.empty() ? std::string(Utf8(u8"（未選択）")) : item.heading) + "<td class=\"num\">" +
+                (item.column >= 0 ? Number(item.column + 1) : std::string()) + "</td></tr>\n";
     }
     return html + "</tbody></table>\n</section>\n";
 }
@@ -245,8 +244,8 @@ std::string Inputs(const CheckList& list)
                        "<tbody>\n";
     for (const auto& input : list.inputs) {
         html += "<tr>" + Cell(input.role) + Cell(input.file.path, "path") + "<td class=\"num\">" +
-                Amount(input.file.lines) + "</td><td class=\"num\">" +
-                Amount(static_cast<long long>(input.file.size)) + "</td>" +
+                Amount(input.file.lines) + "</td><td class=\"num\">" + Amount(static_cast<long long>(input.file.size)) +
+                "</td>" +
                 Cell(input.file.sha256.empty() ? std::string(Utf8(u8"読めません")) : input.file.sha256, "hash") +
                 "</tr>\n";
     }
@@ -323,7 +322,9 @@ std::string BatchIndexHtml(const std::vector<IndexEntry>& entries, const std::st
             continue;
         }
         const int found = entry.counts.mustFix + entry.counts.toConfirm;
-        html += Cell(found == 0 ? Utf8(u8"問題なし") : entry.counts.mustFix > 0 ? Utf8(u8"要修正あり") : Utf8(u8"要確認あり")) +
+        html += Cell(found == 0                 ? Utf8(u8"問題なし")
+                     : entry.counts.mustFix > 0 ? Utf8(u8"要修正あり")
+                                                : Utf8(u8"要確認あり")) +
                 "<td class=\"num\">" + Number(entry.counts.mustFix) + "</td><td class=\"num\">" +
                 Number(entry.counts.toConfirm) + "</td><td class=\"num\">" + Number(entry.employees) + "</td>" +
                 AmountCells(entry.totals) + "<td>";

@@ -29,8 +29,8 @@ struct ConvertOptions {
     std::optional<std::string> settings;
     std::vector<ItemChoice> items;
     bool allowUnmapped = false;
-    bool strict = false;                 // findings of the exports' check refuse the conversion
-    std::optional<std::string> report;   // where to write the reconciliation table
+    bool strict = false;                // findings of the exports' check refuse the conversion
+    std::optional<std::string> report;  // where to write the reconciliation table
     // --checklist: where to write the check list; "" beside the output (with
     // --batch: each company's into --out-dir, and their index)
     std::optional<std::string> checklist;

@@ -292,9 +292,8 @@ bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, i
     const AfterWriteNote note = m_afterWrite ? m_afterWrite(m_store) : AfterWriteNote{};
     const platform::Icon icon = note.warning ? platform::Icon::Warning : platform::Icon::Information;
     if (functionId == "1")
-        m_messenger.Show(note.text.empty() ? ConversionCompletedMessage()
-                                           : ConversionCompletedMessage() + "\n\n" + note.text,
-                         icon);
+        m_messenger.Show(
+            note.text.empty() ? ConversionCompletedMessage() : ConversionCompletedMessage() + "\n\n" + note.text, icon);
     else if (note.warning)
         m_messenger.Show(note.text, icon);
     return true;

@@ -44,8 +44,8 @@ protected:
 
     std::string Chromium(const std::string& arguments)
     {
-        return "chromium --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir='" +
-               dir.File("profile") + "' --enable-logging=stderr --v=0 " + arguments;
+        return "chromium --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir='" + dir.File("profile") +
+               "' --enable-logging=stderr --v=0 " + arguments;
     }
 
     Rendered Load(const std::string& path)
@@ -78,8 +78,7 @@ protected:
 
     std::vector<std::string> ExampleArgs(const std::string& folder)
     {
-        return {"--folder", folder, "--year", "6", "--settings", dir.File("Corvane.ENV"), "--out",
-                dir.File("out.XML")};
+        return {"--folder", folder, "--year", "6", "--settings", dir.File("Corvane.ENV"), "--out", dir.File("out.XML")};
     }
 
     TempDir dir;
@@ -242,8 +241,8 @@ TEST_F(Browser, ABrokenSetAndABatchIndexLoadWithoutConsoleErrors)
     EXPECT_NE(page.dom.find("<tr class=\"flagged\">"), std::string::npos);
 
     // The batch: the broken company converted, the empty folder refused.
-    ASSERT_EQ(Convert({"--batch", dir.File("root"), "--out-dir", dir.File("out"), "--settings",
-                       dir.File("Corvane.ENV"), "--year", "6", "--checklist"}),
+    ASSERT_EQ(Convert({"--batch", dir.File("root"), "--out-dir", dir.File("out"), "--settings", dir.File("Corvane.ENV"),
+                       "--year", "6", "--checklist"}),
               1)
         << said;
     const Rendered index = Load(dir.File("out/index.html"));
@@ -295,8 +294,8 @@ TEST_F(Browser, APrintOfTwoHundredEmployeesIsOnA4WithTheHeadingsOnEveryPage)
     // Every page that lists employees starts their table with its headings.
     int listing = 0;
     for (int page = 1; page <= pages; ++page) {
-        const CommandResult text = RunCommand("pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) +
-                                              " '" + pdf + "' -");
+        const CommandResult text =
+            RunCommand("pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + pdf + "' -");
         if (text.output.find(U(u8"在職")) == std::string::npos)
             continue;
         ++listing;

@@ -53,9 +53,9 @@ checklist::CheckList TwoEmployeesOneFinding()
     list.payments = {{false, 4, "", "/in/s4.txt", 2, {300000, 45000, 5000}},
                      {false, 5, "", "/in/s5.txt", 1, {310000, 46000, 0}},
                      {true, 1, "2024/07/10", "/in/b1.txt", 1, {500000, 70000, 20000}}};
-    list.employees = {{"0002", U(u8"佐藤<花子>"), false, "", {4, 5}, {1}, {610000, 91000, 5000}, {500000, 70000, 20000},
-                       "2", true},
-                      {"0001", "Tom \"T\" & Co", true, "2024/04/30", {1, 2, 3, 4, 6}, {}, {}, {}, "", false}};
+    list.employees = {
+        {"0002", U(u8"佐藤<花子>"), false, "", {4, 5}, {1}, {610000, 91000, 5000}, {500000, 70000, 20000}, "2", true},
+        {"0001", "Tom \"T\" & Co", true, "2024/04/30", {1, 2, 3, 4, 6}, {}, {}, {}, "", false}};
     list.items = {{U(u8"総支給金額"), U(u8"課税支給合計"), 46}, {U(u8"算出税額"), "", -1}};
     list.inputs = {{U(u8"従業員一覧表"), {"/in/employees.txt", 12409, std::string(64, 'a'), 23}}};
     return list;
@@ -72,8 +72,8 @@ TEST(CheckListPage, SectionsInOrderEverythingEscapedAndNothingOutside)
         EXPECT_EQ(html.find(outside), std::string::npos) << outside;
 
     std::size_t last = 0;
-    for (const char* section : {"<header>", "id=\"verdict\"", "id=\"findings\"", "id=\"payments\"",
-                                "id=\"employees\"", "id=\"items\"", "id=\"inputs\"", "id=\"signoff\""}) {
+    for (const char* section : {"<header>", "id=\"verdict\"", "id=\"findings\"", "id=\"payments\"", "id=\"employees\"",
+                                "id=\"items\"", "id=\"inputs\"", "id=\"signoff\""}) {
         const std::size_t at = html.find(section);
         ASSERT_NE(at, std::string::npos) << section;
         EXPECT_GT(at, last) << section;

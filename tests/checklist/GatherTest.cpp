@@ -40,8 +40,9 @@ protected:
         job.employeeList = dir.Write("employees.txt", "従業員(一覧表),\"テスト<商事>\"\r\n\r\nコード,氏名\r\n0001,a");
         job.slots[4].path = dir.Write("salary-05.txt", "給与集計表,テスト<商事>,令和 6年分\r\n");
         job.slots[3].path = dir.Write("salary-04.txt", "給与集計表,テスト<商事>,令和 6年分\r\n");
-        job.slots[12].path = dir.Write("bonus-1.txt", "賞与集計表,テスト<商事>,令和 6年分\r\n\r\n夏期賞与\r\n"
-                                                      "支給日：令和 6年 7月10日\r\n");
+        job.slots[12].path = dir.Write("bonus-1.txt",
+                                       "賞与集計表,テスト<商事>,令和 6年分\r\n\r\n夏期賞与\r\n"
+                                       "支給日：令和 6年 7月10日\r\n");
         job.outputPath = dir.Write("out.XML", "<xml/>\r\n");
         job.filingYear = "7";
 
@@ -160,15 +161,15 @@ TEST_F(Gather, APathForTheCheckListAndAFailureThatKeepsTheXml)
     // A folder where the check list would go: the note says so, the XML stands.
     const std::string blocked = dir.File("blocked");
     ASSERT_TRUE(fileio::MakeFolders(blocked));
-    const auto note = checklist::WriteCheckList({job, items, findings, store, platform::SystemTextCodec()}, blocked,
-                                                messenger);
+    const auto note =
+        checklist::WriteCheckList({job, items, findings, store, platform::SystemTextCodec()}, blocked, messenger);
     EXPECT_TRUE(note.warning);
     EXPECT_EQ(note.text, "確認表を書き込めませんでした。中間ファイルは作成してあります。\n" + blocked);
     EXPECT_EQ(ReadFileBytes(job.outputPath), "<xml/>\r\n");
 
     const std::string path = checklist::CheckListPathFor(job.outputPath);
-    const auto written = checklist::WriteCheckList({job, items, findings, store, platform::SystemTextCodec()}, path,
-                                                   messenger);
+    const auto written =
+        checklist::WriteCheckList({job, items, findings, store, platform::SystemTextCodec()}, path, messenger);
     EXPECT_FALSE(written.warning);
     EXPECT_EQ(written.text, "確認表を作成しました。\n" + path);
     EXPECT_NE(ReadFileBytes(path).find(U(u8"佐藤&lt;花子&gt;")), std::string::npos);

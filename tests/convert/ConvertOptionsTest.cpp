@@ -45,21 +45,39 @@ TEST_P(UsageError, ShowsTheUsageAndExitsTwoWritingNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, UsageError,
-    ::testing::Values(UsageCase{"UnknownOption", {"--employees", "LIST", "--out", "OUT", "--verbose"}},
-                      UsageCase{"PositionalArgument", {"--employees", "LIST", "--out", "OUT", "extra.txt"}},
-                      UsageCase{"EmployeesMissing", {"--out", "OUT"}}, UsageCase{"OutMissing", {"--employees", "LIST"}},
-                      UsageCase{"OutEmpty", {"--employees", "LIST", "--out", ""}},
-                      UsageCase{"ValueMissing", {"--employees", "LIST", "--out"}},
-                      UsageCase{"SixBonusFiles",
-                                {"--employees", "LIST", "--out", "OUT", "--bonus", "a", "--bonus", "b", "--bonus", "c",
-                                 "--bonus", "d", "--bonus", "e", "--bonus", "f"}},
-                      UsageCase{"ModeOther", {"--employees", "LIST", "--out", "OUT", "--mode", "EASY"}},
-                      UsageCase{"ItemWithoutEquals", {"--employees", "LIST", "--out", "OUT", "--item", "1"}},
-                      UsageCase{"ItemZero", {"--employees", "LIST", "--out", "OUT", "--item", "0=x"}},
-                      UsageCase{"ItemFive", {"--employees", "LIST", "--out", "OUT", "--item", "5=x"}},
-                      UsageCase{"ItemTwoDigits", {"--employees", "LIST", "--out", "OUT", "--item", "12=x"}},
-                      UsageCase{"EmployeesTwice", {"--employees", "LIST", "--employees", "LIST", "--out", "OUT"}}),
+    ::testing::Values(
+        UsageCase{"UnknownOption", {"--employees", "LIST", "--out", "OUT", "--verbose"}},
+        UsageCase{"PositionalArgument", {"--employees", "LIST", "--out", "OUT", "extra.txt"}},
+        UsageCase{"EmployeesMissing", {"--out", "OUT"}}, UsageCase{"OutMissing", {"--employees", "LIST"}},
+        UsageCase{"OutEmpty", {"--employees", "LIST", "--out", ""}},
+        UsageCase{"ValueMissing", {"--employees", "LIST", "--out"}},
+        UsageCase{"SixBonusFiles",
+                  {"--employees", "LIST", "--out", "OUT", "--bonus", "a", "--bonus", "b", "--bonus", "c", "--bonus",
+                   "d", "--bonus", "e", "--bonus", "f"}},
+        UsageCase{"ModeOther", {"--employees", "LIST", "--out", "OUT", "--mode", "EASY"}},
+        UsageCase{"ItemWithoutEquals", {"--employees", "LIST", "--out", "OUT", "--item", "1"}},
+        UsageCase{"ItemZero", {"--employees", "LIST", "--out", "OUT", "--item", "0=x"}},
+        UsageCase{"ItemFive", {"--employees", "LIST", "--out", "OUT", "--item", "5=x"}},
+        UsageCase{"ItemTwoDigits", {"--employees", "LIST", "--out", "OUT", "--item", "12=x"}},
+        UsageCase{"EmployeesTwice", {"--employees", "LIST", "--employees", "LIST", "--out", "OUT"}},
+        UsageCase{"CheckListPathInABatch", {"--batch", "ROOT", "--out-dir", "OUT", "--checklist", "LIST.html"}},
+        UsageCase{"CheckListTwice", {"--employees", "LIST", "--out", "OUT", "--checklist", "--checklist"}}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// --checklist takes a path when one follows, and none before another option or at the end.
+TEST(ConvertOptions, TheCheckListsPathIsOptional)
+{
+    auto parsed = convert::ParseConvertOptions({"--employees", "L", "--out", "O", "--checklist", "C.html"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.checklist, std::optional<std::string>("C.html"));
+    parsed = convert::ParseConvertOptions({"--employees", "L", "--checklist", "--out", "O"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.checklist, std::optional<std::string>(""));
+    EXPECT_EQ(parsed.options.out, "O");
+    parsed = convert::ParseConvertOptions({"--batch", "R", "--out-dir", "D", "--checklist"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.checklist, std::optional<std::string>(""));
+}
 
 TEST(ConvertOptions, CollectsRepeatedOptionsInOrder)
 {
@@ -130,7 +148,10 @@ TEST(ConvertOptions, EveryOptionOfTheTableIsInTheHelpAndParses)
         const bool flag = option.takes == convert::Takes::Nothing;
         const std::string heading =
             "\n  " + std::string(option.name) + (flag ? "" : " " + std::string(option.placeholder));
-        const std::size_t at = usage.find(heading + " ");
+        // A heading as wide as the help's column has its help on the next line.
+        std::size_t at = usage.find(heading + " ");
+        if (at == std::string::npos)
+            at = usage.find(heading + "\n");
         ASSERT_NE(at, std::string::npos);
         const std::string help = usage.substr(at, usage.find("\n  --", at + 1) - at);
         EXPECT_NE(help.find(Utf8(FirstLine(option.japanese))), std::string::npos) << help;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "checklist/CheckListFile.h"
 #include "convert/Convert.h"
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
@@ -177,7 +178,8 @@ TEST_F(WholeRun, OnItsOwnWalksAllSixPagesAndWritesTheFileAndTheSettings)
         job::messages::NotCorrectFile() + job::messages::ChooseSalarySummary() + job::messages::SameMonthSection() +
             "[06月]\n" + s06 + "\n" + s06b + "\n",
         UnchosenItemsQuestion(),
-        ConversionCompletedMessage(),
+        ConversionCompletedMessage() + "\n\n" +
+            checklist::CheckListNote(true, checklist::CheckListPathFor(output), platform::Messenger(fake)).text,
     };
     ASSERT_EQ(fake.Messages().size(), 5u);
     ExpectFindingsQuestion(fake.Messages()[3]);
