@@ -64,8 +64,8 @@ std::string ShowCheckListPreview(const Conversion& conversion, platform::ShellSe
     const std::size_t separator = fileio::LastSeparator(xml);
     const std::string name = CheckListPathFor(separator == std::string::npos ? xml : xml.substr(separator + 1));
     const std::u8string utf8Folder = folder.u8string();
-    const std::string path = std::string(reinterpret_cast<const char*>(utf8Folder.data()), utf8Folder.size()) + "/" +
-                             (name.empty() ? std::string("corvane") : name);
+    std::string path = std::string(reinterpret_cast<const char*>(utf8Folder.data()), utf8Folder.size()) + "/" +
+                       (name.empty() ? std::string("corvane") : name);
     if (WriteHtml(path, CheckListHtml(Gather(conversion, false))) != fileio::WriteError::None) {
         messenger.Warn(kPreviewNotWritten + std::string("\n") + messenger.DisplayPath(path));
         return std::string();

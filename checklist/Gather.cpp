@@ -85,7 +85,8 @@ std::string LocalTime()
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &now);
+    // The C runtime keeps localtime's result per thread: a batch's threads do not meet.
+    local = *std::localtime(&now);
 #else
     localtime_r(&now, &local);
 #endif

@@ -31,9 +31,10 @@ Sha256::Sha256()
 void Sha256::Block(const unsigned char* block)
 {
     std::uint32_t w[64];
-    for (int i = 0; i < 16; ++i) {
-        w[i] = static_cast<std::uint32_t>(block[i * 4]) << 24 | static_cast<std::uint32_t>(block[i * 4 + 1]) << 16 |
-               static_cast<std::uint32_t>(block[i * 4 + 2]) << 8 | static_cast<std::uint32_t>(block[i * 4 + 3]);
+    for (std::size_t i = 0; i < 16; ++i) {
+        const unsigned char* word = block + i * 4;
+        w[i] = static_cast<std::uint32_t>(word[0]) << 24 | static_cast<std::uint32_t>(word[1]) << 16 |
+               static_cast<std::uint32_t>(word[2]) << 8 | static_cast<std::uint32_t>(word[3]);
     }
     for (int i = 16; i < 64; ++i) {
         const std::uint32_t s0 = Rotate(w[i - 15], 7) ^ Rotate(w[i - 15], 18) ^ (w[i - 15] >> 3);

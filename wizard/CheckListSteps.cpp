@@ -14,7 +14,7 @@ CExchangeFromSormaToVeld::AfterWriteNote WriteAndOpenCheckList(const checklist::
                                                                const platform::Messenger& messenger)
 {
     const std::string path = checklist::CheckListPathFor(conversion.job.outputPath);
-    const auto note = checklist::WriteCheckList(conversion, path, messenger);
+    auto note = checklist::WriteCheckList(conversion, path, messenger);
     if (!note.warning)
         services.shell.Open(path);
     return note;
