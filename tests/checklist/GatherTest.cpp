@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "checklist/CheckListFile.h"
@@ -12,6 +13,7 @@
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
 #include "fileio/FileStatus.h"
+#include "fileio/OpenFile.h"
 #include "xmlout/CExportXMLVeld.h"
 
 namespace corvane::test {
@@ -173,6 +175,23 @@ TEST_F(Gather, APathForTheCheckListAndAFailureThatKeepsTheXml)
     EXPECT_FALSE(written.warning);
     EXPECT_EQ(written.text, "確認表を作成しました。\n" + path);
     EXPECT_NE(ReadFileBytes(path).find(U(u8"佐藤&lt;花子&gt;")), std::string::npos);
+}
+
+TEST_F(Gather, ThePreviewBeforeWritingGoesToATemporaryFileThatIsOpened)
+{
+    struct Shell : platform::ShellService {
+        std::vector<std::string> opened;
+        void Open(const std::string& path) override { opened.push_back(path); }
+    } shell;
+    job.outputPath = dir.File("preview.XML");
+    const std::string path =
+        checklist::ShowCheckListPreview({job, items, findings, store, platform::SystemTextCodec()}, shell, messenger);
+    ASSERT_EQ(shell.opened, std::vector<std::string>{path});
+    EXPECT_EQ(path.substr(path.size() - std::string(U(u8"/preview_確認表.html")).size()), U(u8"/preview_確認表.html"));
+    EXPECT_EQ(path.rfind(dir.Path(), 0), std::string::npos);  // not beside the XML to come
+    EXPECT_NE(ReadFileBytes(path).find(U(u8"まだ作成していません")), std::string::npos);
+    EXPECT_FALSE(fileio::FileExists(job.outputPath));
+    fileio::RemoveFile(path);
 }
 
 }  // namespace
