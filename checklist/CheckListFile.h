@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "checklist/CheckListPath.h"
 #include "checklist/Gather.h"
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/AtomicFile.h"
@@ -9,10 +10,6 @@
 #include "platform/Shell.h"
 
 namespace corvane::checklist {
-
-// Where the check list of the XML at `xmlPath` goes: beside it, the same name
-// without its extension, ending in 「_確認表.html」.
-std::string CheckListPathFor(const std::string& xmlPath);
 
 // Writes `html` to `path` whole or not at all.
 fileio::WriteError WriteHtml(const std::string& path, const std::string& html);
@@ -22,9 +19,6 @@ fileio::WriteError WriteHtml(const std::string& path, const std::string& html);
 // that the check list could not be written and that the XML stands.
 CExchangeFromSormaToVeld::AfterWriteNote WriteCheckList(const Conversion& conversion, const std::string& path,
                                                         const platform::Messenger& messenger);
-// The same note for a check list already made (`written`: whether it was).
-CExchangeFromSormaToVeld::AfterWriteNote CheckListNote(bool written, const std::string& path,
-                                                       const platform::Messenger& messenger);
 
 // Before writing (the findings' question): the check list of what is about
 // to be written, in a temporary file, opened in the default browser. Returns
