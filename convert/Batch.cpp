@@ -9,6 +9,8 @@
 #include <sstream>
 #include <thread>
 
+#include "checklist/CheckListFile.h"
+#include "checklist/CheckListPage.h"
 #include "convert/FolderSorting.h"
 #include "convert/BatchPaths.h"
 #include "convert/OutputNames.h"
@@ -119,6 +121,27 @@ std::string SummaryCsv(const std::vector<std::vector<std::string>>& rows)
     for (const auto& row : rows)
         csv += text::CsvRow(row);
     return csv;
+}
+
+// The check lists' index: one row per company, in the summary's order.
+std::string CheckListIndex(const std::vector<Company>& companies, const platform::TextCodec& codec)
+{
+    std::vector<checklist::IndexEntry> entries;
+    entries.reserve(companies.size());
+    for (const Company& company : companies) {
+        checklist::IndexEntry entry;
+        entry.company = codec.TextToUtf8(company.exports.company);
+        entry.folder = company.folder;
+        entry.converted = company.result == Result::Converted || company.result == Result::WithFindings;
+        entry.counts = company.report.levels;
+        entry.employees = std::max(company.report.employees, 0);
+        entry.totals = company.report.totals;
+        const std::size_t separator = fileio::LastSeparator(company.report.checkList);
+        entry.link = company.report.checkList.empty() ? std::string() : company.report.checkList.substr(separator + 1);
+        entry.reason = codec.TextToUtf8(company.report.message);
+        entries.push_back(std::move(entry));
+    }
+    return checklist::BatchIndexHtml(entries, checklist::LocalNow(), checklist::ProgramVersion());
 }
 
 // The progress line on a terminal: rewritten in place, cleared before a company's messages.
@@ -272,6 +295,14 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         fileio::AtomicFile file(*options.summary);
         if (!(file.Open() && file.Write(csv.data(), csv.size()) && file.Commit())) {
             messenger.Warn("一覧を書き込めませんでした。\n\n" + messenger.DisplayPath(*options.summary));
+            summaryFailed = true;
+        }
+    }
+
+    if (options.checklist) {
+        const std::string index = fileio::JoinPath(options.outDir, "index.html");
+        if (checklist::WriteHtml(index, CheckListIndex(companies, env.codec)) != fileio::WriteError::None) {
+            messenger.Warn("確認表の一覧を書き込めませんでした。\n\n" + messenger.DisplayPath(index));
             summaryFailed = true;
         }
     }

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "checklist/CheckList.h"
 #include "convert/Convert.h"
 #include "convert/ConvertOptions.h"
 
@@ -16,6 +17,10 @@ struct JobReport {
     std::string levels;   // the findings' levels and people: 「要修正 2人、要確認 1人」
     bool failed = false;  // a fault rather than a refusal
     std::string message;  // the last message other than information
+    // --checklist: the file written ("" when none was), its verdict and totals
+    std::string checkList;
+    checklist::LevelCounts levels;
+    checklist::Amounts totals;
 };
 
 // Runs one company's job (the single job, its folder sorted into the

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "checklist/CheckListFile.h"
+#include "checklist/CheckListPage.h"
 #include "convert/Batch.h"
 #include "convert/ConvertOptions.h"
 #include "convert/FolderSorting.h"
@@ -148,6 +150,13 @@ job::FolderExports ExportsOf(const ConvertOptions& options)
     return exports;
 }
 
+// Where --checklist writes: its path, or beside the output.
+std::string CheckListPath(const ConvertOptions& options)
+{
+    return options.checklist && !options.checklist->empty() ? *options.checklist
+                                                            : checklist::CheckListPathFor(options.out);
+}
+
 // Before anything is read: the message when the output, the settings file,
 // the report and the exports are not all different files; "" when they are.
 std::string FileClash(const ConvertOptions& options, const job::FolderExports& exports, const std::string& settingsPath,
@@ -157,15 +166,27 @@ std::string FileClash(const ConvertOptions& options, const job::FolderExports& e
     taken.insert(taken.end(), exports.salary.begin(), exports.salary.end());
     taken.insert(taken.end(), exports.bonus.begin(), exports.bonus.end());
     std::string clash = job::SameFileMessage(options.out, taken, settingsPath, messenger);
-    if (!clash.empty() || !options.report)
+    if (!clash.empty())
         return clash;
     taken.push_back(options.out);
     taken.push_back(settingsPath);
-    for (const auto& path : taken) {
-        if (fileio::SameFile(*options.report, path))
-            return "照合表の保存先に、中間ファイル、設定ファイルまたはエクスポートファイルと同じファイルが"
-                   "指定されています。\n別の保存先を指定してください。\n\n" +
-                   messenger.DisplayPath(*options.report);
+    if (options.report) {
+        for (const auto& path : taken) {
+            if (fileio::SameFile(*options.report, path))
+                return "照合表の保存先に、中間ファイル、設定ファイルまたはエクスポートファイルと同じファイルが"
+                       "指定されています。\n別の保存先を指定してください。\n\n" +
+                       messenger.DisplayPath(*options.report);
+        }
+        taken.push_back(*options.report);
+    }
+    if (options.checklist) {
+        const std::string checkList = CheckListPath(options);
+        for (const auto& path : taken) {
+            if (fileio::SameFile(checkList, path))
+                return "確認表の保存先に、中間ファイル、設定ファイル、照合表またはエクスポートファイルと同じ"
+                       "ファイルが指定されています。\n別の保存先を指定してください。\n\n" +
+                       messenger.DisplayPath(checkList);
+        }
     }
     return std::string();
 }
@@ -288,7 +309,20 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std
         }
         return true;
     };
-    const job::ConversionOutcome outcome = job::RunConversion(job, items, messenger, review);
+    job::AfterConversion after;
+    if (options.checklist) {
+        after = [&](const std::vector<preflight::Finding>& findings, const CExportXMLVeld& store) {
+            const checklist::CheckList list =
+                checklist::Gather({job, items, findings, store, env.codec}, /*written=*/true);
+            const std::string path = CheckListPath(options);
+            const bool written = checklist::WriteHtml(path, checklist::CheckListHtml(list)) == fileio::WriteError::None;
+            report.checkList = written ? path : std::string();
+            report.levels = checklist::CountLevels(list.findings);
+            report.totals = checklist::TotalsOf(list.payments).all;
+            return checklist::CheckListNote(written, path, messenger);
+        };
+    }
+    const job::ConversionOutcome outcome = job::RunConversion(job, items, messenger, review, after);
     if (!outcome.converted) {
         report.failed = !outcome.declined || reportFailed;
         return kExitRefused;

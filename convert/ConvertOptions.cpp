@@ -131,6 +131,15 @@ const ConvertOption kOptions[] = {
      "employee (level, file, line, column, code, name, value, outcome);\n"
      "written whenever the exports were read, also when --strict refuses",
      [](ConvertOptions& o, const std::string& v) { return Required(o.report, v, "--report needs a path"); }},
+    {"--checklist", Takes::OptionalValue, "[PATH]",
+     "確認表（HTML）も書き込みます。PATH を省略すると中間ファイルの"
+     "隣に「<名前>_確認表.html」。--batch では会社ごとと index.html",
+     "also write the check list (確認表, one UTF-8 HTML page to print\n"
+     "and sign): verdict, findings, totals per payment, every employee,\n"
+     "the input files; without PATH beside the output as\n"
+     "<name>_確認表.html; with --batch (no PATH) one per company into\n"
+     "--out-dir and index.html listing them",
+     [](ConvertOptions& o, const std::string& v) { o.checklist = v; return std::string(); }},
     {"--folder", Takes::Value, "DIR",
      "フォルダー内のファイルを振り分けて使います",
      "take the exports from the files in DIR, sorted by the same\n"
@@ -184,6 +193,8 @@ std::string CheckCombination(const ConvertOptions& o, const Given& given)
             return "--batch takes none of --folder, --employees, --salary, --bonus, --out, --report, --item";
         if (o.outDir.empty())
             return "--batch needs --out-dir";
+        if (o.checklist && !o.checklist->empty())
+            return "--checklist takes no PATH with --batch: each company's goes into --out-dir";
         return std::string();
     }
     if (!o.outDir.empty() || o.jobs != 0 || o.summary)
@@ -207,12 +218,13 @@ const char kSynopsis[] =
     "                       [--bonus PATH]... [--year N] [--mode normal|easy]\n"
     "                       [--settings PATH] [--item N=HEADING]...\n"
     "                       [--allow-unmapped] [--strict] [--strict-all]\n"
-    "                       [--report PATH] [--help]\n"
+    "                       [--report PATH] [--checklist [PATH]] [--help]\n"
     "       corvane-convert --folder DIR --out PATH [the options above but\n"
     "                       --employees, --salary, --bonus]\n"
     "       corvane-convert --batch ROOT --out-dir DIR [--jobs N] [--summary PATH]\n"
     "                       [--year N] [--mode normal|easy] [--settings PATH]\n"
     "                       [--allow-unmapped] [--strict] [--strict-all]\n"
+    "                       [--checklist]\n"
     "\n";
 
 // The texts of the help in each language: what the program does, the
@@ -323,13 +335,16 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args)
         if (!option)
             return fail("unknown option: " + name);
         std::string value;
-        if (option->takes != Takes::Nothing) {
+        if (option->takes == Takes::OptionalValue) {
+            if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0)
+                value = args[++i];
+        } else if (option->takes != Takes::Nothing) {
             if (i + 1 >= args.size())
                 return fail(name + " needs a value");
             value = args[++i];
         }
         // A single-valued option given twice is refused rather than guessed at.
-        if (option->takes == Takes::Value && wasGiven(name))
+        if ((option->takes == Takes::Value || option->takes == Takes::OptionalValue) && wasGiven(name))
             return fail(name + " given twice");
         given.push_back(option);
         std::string why = option->set(o, value);

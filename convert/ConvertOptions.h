@@ -32,6 +32,9 @@ struct ConvertOptions {
     bool strict = false;                 // 要修正 findings of the exports' check refuse the conversion
     bool strictAll = false;              // any finding refuses it
     std::optional<std::string> report;   // where to write the reconciliation table
+    // --checklist: where to write the check list; "" beside the output (with
+    // --batch: each company's into --out-dir, and their index)
+    std::optional<std::string> checklist;
     std::optional<std::string> folder;   // --folder: the exports are the files of this folder
     std::optional<std::string> batch;    // --batch: each subfolder is a company's folder
     std::string outDir;                  // --batch: where the companies' files go
@@ -52,6 +55,8 @@ enum class Takes {
     Nothing,  // a flag
     Value,    // the next argument; the option may be given once
     Values,   // the next argument; the option may be given again
+    // the next argument unless there is none or it is an option; given once
+    OptionalValue,
 };
 
 // One option of the converter: both the parsing and --help go by the table

@@ -249,8 +249,13 @@ bool CExchangeFromSormaToVeld::Exchange(const std::vector<std::string>& paths, i
         m_messenger.Warn(WriteFailureMessage(error, m_messenger.DisplayPath(outputPath)));
         return false;
     }
+    const AfterWriteNote note = m_afterWrite ? m_afterWrite(m_store) : AfterWriteNote{};
+    const platform::Icon icon = note.warning ? platform::Icon::Warning : platform::Icon::Information;
+    const std::string& completed = m_completion.empty() ? ConversionCompletedMessage() : m_completion;
     if (functionId == "1")
-        m_messenger.Inform(m_completion.empty() ? ConversionCompletedMessage() : m_completion);
+        m_messenger.Show(note.text.empty() ? completed : completed + "\n\n" + note.text, icon);
+    else if (note.warning)
+        m_messenger.Show(note.text, icon);
     return true;
 }
 

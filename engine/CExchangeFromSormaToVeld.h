@@ -39,6 +39,15 @@ public:
     void SetBeforeWrite(BeforeWrite check) { m_beforeWrite = std::move(check); }
     // The message after the file is written in place of ConversionCompletedMessage().
     void SetCompletionMessage(std::string text) { m_completion = std::move(text); }
+    // Called once the file is written whole, before the completion message:
+    // a note to add to that message (after an empty line); a warning is shown
+    // also when no completion message is.
+    struct AfterWriteNote {
+        std::string text;  // "" for none
+        bool warning = false;
+    };
+    using AfterWrite = std::function<AfterWriteNote(const CExportXMLVeld& store)>;
+    void SetAfterWrite(AfterWrite step) { m_afterWrite = std::move(step); }
     bool ExchangeAllSyain();
     void ExchangeSyain(const std::string& code);
 
@@ -62,6 +71,7 @@ private:
     std::optional<UnwritableValue> m_unwritable;
     BeforeWrite m_beforeWrite;
     std::string m_completion;
+    AfterWrite m_afterWrite;
     // The reader's numbers of the columns and pay items read for every employee,
     // by entry of the conversion's tables (-1 for a row without a column before).
     std::int32_t m_nameColumn = -1;

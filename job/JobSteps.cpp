@@ -383,7 +383,7 @@ bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const plat
 }
 
 ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,
-                                const ReviewFindings& review)
+                                const ReviewFindings& review, const AfterConversion& after)
 {
     std::vector<std::string> paths;
     paths.reserve(kSummarySlotCount + 1);
@@ -395,18 +395,19 @@ ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const pl
     ConversionOutcome outcome;
     {
         CExchangeFromSormaToVeld engine(messenger);
-        if (review) {
+        std::vector<preflight::Finding> findings;
+        if (review || after) {
             engine.SetBeforeWrite([&](const CSormaKyuuyo& reader, const CExportXMLVeld& store) {
                 // The check of the exports sees what the reader read, not the
                 // files: copies are told here, where the job's files are known.
-                auto findings = SameContentFindings(ExportPaths(job), messenger);
+                findings = SameContentFindings(ExportPaths(job), messenger);
                 for (auto& copy : findings) {
                     copy.affected = preflight::EmployeesOfFile(reader, copy.file);
                     copy.count = std::max<std::size_t>(copy.affected.size(), 1);
                 }
                 const auto verified = preflight::VerifyExports(reader, items, job.filingYear);
                 findings.insert(findings.end(), verified.begin(), verified.end());
-                outcome.declined = !review(findings, store);
+                outcome.declined = review && !review(findings, store);
                 // A file written despite findings does not end as a clean one does.
                 if (!outcome.declined && !findings.empty())
                     engine.SetCompletionMessage(
@@ -414,6 +415,8 @@ ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const pl
                 return !outcome.declined;
             });
         }
+        if (after)
+            engine.SetAfterWrite([&](const CExportXMLVeld& store) { return after(findings, store); });
         outcome.converted = engine.Exchange(paths, static_cast<int>(paths.size()), job.outputPath, job.mode,
                                             text::Format("%d", job.functionId), items, job.filingYear);
     }

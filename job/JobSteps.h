@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/AtomicFile.h"
 #include "job/Job.h"
 #include "platform/Messenger.h"
@@ -163,8 +164,13 @@ struct ConversionOutcome {
     bool declined = false;  // the review stopped the job; nothing was written
     fileio::WriteError settingsError = fileio::WriteError::None;
 };
+// After the file is written whole and before the completion message: the
+// findings that the review saw (none without a review or `after`) and the
+// store that was written; it returns a note for the completion message.
+using AfterConversion = std::function<CExchangeFromSormaToVeld::AfterWriteNote(
+    const std::vector<preflight::Finding>& findings, const CExportXMLVeld& store)>;
 ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,
-                                const ReviewFindings& review = {});
+                                const ReviewFindings& review = {}, const AfterConversion& after = {});
 
 }  // namespace job
 }  // namespace corvane

@@ -1,10 +1,6 @@
 #include "preflight/ReconciliationReport.h"
 
-#include <memory>
-#include <optional>
-
-#include "preflight/Figure.h"
-#include "sormaexport/ExportLayout.h"
+#include "preflight/StoreTotals.h"
 #include "text/CsvRow.h"
 #include "xmlout/CExportXMLVeld.h"
 
@@ -12,38 +8,14 @@ namespace corvane::preflight {
 
 namespace {
 
-using exportlayout::kFirstBonusPeriod;
-
-bool HasFigure(const CKyuuyoShouyo& record)
+// The periods as the table lists them: "1 2 3".
+std::string PeriodList(const std::vector<int>& periods)
 {
-    return !record.SOUSIKYUUGAKU.empty() || !record.HOKENKOUJOGAKU.empty() || !record.FUYOUSINZOKUSUU.empty() ||
-           !record.SANSYUTUZEIGAKU.empty();
+    std::string list;
+    for (const int period : periods)
+        list += (list.empty() ? "" : " ") + std::to_string(period);
+    return list;
 }
-
-// The periods with figures ("1 2 3", bonuses counted from 1) and the sums of
-// the gross pay, the deductions and the tax over them.
-struct Year {
-    std::string periods;
-    long long gross = 0;
-    long long deductions = 0;
-    long long tax = 0;
-
-    void Add(const CKyuuyoShouyo& record, int first)
-    {
-        if (!HasFigure(record))
-            return;
-        periods += (periods.empty() ? "" : " ") + std::to_string(record.KUBUN - first + 1);
-        gross += WholeValue(record.SOUSIKYUUGAKU).value_or(0);
-        deductions += WholeValue(record.HOKENKOUJOGAKU).value_or(0);
-        tax += WholeValue(record.SANSYUTUZEIGAKU).value_or(0);
-    }
-    void Sum(const Year& other)
-    {
-        gross += other.gross;
-        deductions += other.deductions;
-        tax += other.tax;
-    }
-};
 
 }  // namespace
 
@@ -78,21 +50,16 @@ std::string ReconciliationCsv(const CExportXMLVeld& store, const std::vector<Fin
     csv += text::CsvRow({"作成日", heading.date});
     csv += "\r\n";
     csv += text::CsvRow(ReconciliationHeadings());
-    Year salaryTotal;
-    Year bonusTotal;
+    Sums salaryTotal;
+    Sums bonusTotal;
     for (const auto& syain : store.Syain()) {
-        Year salaries;
-        Year bonuses;
-        for (const auto& record : syain->Salaries())
-            salaries.Add(*record, 1);
-        for (const auto& record : syain->Bonuses())
-            bonuses.Add(*record, kFirstBonusPeriod);
-        csv += text::CsvRow({syain->Code(), syain->Name(), salaries.periods, bonuses.periods,
-                             std::to_string(salaries.gross), std::to_string(salaries.deductions),
-                             std::to_string(salaries.tax), std::to_string(bonuses.gross),
-                             std::to_string(bonuses.deductions), std::to_string(bonuses.tax)});
-        salaryTotal.Sum(salaries);
-        bonusTotal.Sum(bonuses);
+        const EmployeeYear year = YearOf(*syain);
+        csv += text::CsvRow({syain->Code(), syain->Name(), PeriodList(year.months), PeriodList(year.bonuses),
+                             std::to_string(year.salary.gross), std::to_string(year.salary.deductions),
+                             std::to_string(year.salary.tax), std::to_string(year.bonus.gross),
+                             std::to_string(year.bonus.deductions), std::to_string(year.bonus.tax)});
+        salaryTotal.Add(year.salary);
+        bonusTotal.Add(year.bonus);
     }
     csv += text::CsvRow({"合計", std::to_string(store.Syain().size()) + "人", "", "", std::to_string(salaryTotal.gross),
                          std::to_string(salaryTotal.deductions), std::to_string(salaryTotal.tax),

@@ -8,8 +8,9 @@
 #   scripts/setup-debian.sh --style    also clang-format and clang-tidy
 set -eu
 
+# chromium and poppler-utils: the check list's tests load, print and measure it.
 packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libxml2-utils
-          qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth"
+          qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth chromium poppler-utils"
 for option in "$@"; do
     case "$option" in
     --windows) CORVANE_WINDOWS=1 ;;

@@ -1,7 +1,9 @@
 #include "wizard/CVdWizPage4.h"
 
+#include "checklist/CheckListFile.h"
 #include "fileio/FileStatus.h"
 #include "platform/WaitCursor.h"
+#include "wizard/CheckListSteps.h"
 #include "wizard/FileFilters.h"
 #include "job/JobSteps.h"
 #include "wizard/OutputPathDisplay.h"
@@ -10,6 +12,12 @@
 namespace corvane {
 
 using platform::ControlId;
+
+void CVdWizPage4::OnInitDialog()
+{
+    // Checked for every run: the settings file keeps no state of it.
+    View().SetCheck(ControlId::CheckListBox, true);
+}
 
 void CVdWizPage4::OnSetActive()
 {
@@ -148,7 +156,14 @@ bool CVdWizPage4::OnWizardFinish()
     const auto review = [this](const std::vector<preflight::Finding>& findings, const CExportXMLVeld&) {
         return job::ConfirmFindings(findings, Messenger());
     };
-    const auto outcome = job::RunConversion(job, Sheet().Items(), Messenger(), review);
+    job::AfterConversion after;
+    if (View().IsChecked(ControlId::CheckListBox)) {
+        after = [this, &job](const std::vector<preflight::Finding>& findings, const CExportXMLVeld& store) {
+            return WriteAndOpenCheckList({job, Sheet().Items(), findings, store, TextCodecOf(Services())}, Services(),
+                                         Messenger());
+        };
+    }
+    const auto outcome = job::RunConversion(job, Sheet().Items(), Messenger(), review, after);
     if (!outcome.converted)
         return false;
     // The intermediate file stands; only the remembered correspondence is lost.

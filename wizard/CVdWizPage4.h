@@ -12,6 +12,7 @@ public:
     using CVdWizPageBase::CVdWizPageBase;
 
     platform::PageId Id() const override { return platform::PageId::Output; }
+    void OnInitDialog() override;
     void OnSetActive() override;
     void OnCommand(platform::ControlId id) override;
     void OnTextChanged(platform::ControlId id) override;

@@ -57,6 +57,7 @@ const std::map<ControlId, std::string>& Captions()
         {ControlId::LocationLabel, "場所:"},
         {ControlId::NameLabel, "名称(&N):"},
         {ControlId::OutputBrowse, "参照(&S)..."},
+        {ControlId::CheckListBox, "確認表を作成する(&K)"},
 
         {ControlId::SearchButton, "検索"},
         {ControlId::ExplanationGroup, "説明"},

@@ -27,6 +27,11 @@ QRadioButton* MakeRadio(ControlRegistry& controls, platform::ControlId id)
     return controls.Add(id, new QRadioButton(Caption(id)));
 }
 
+QCheckBox* MakeCheckBox(ControlRegistry& controls, platform::ControlId id)
+{
+    return controls.Add(id, new QCheckBox(Caption(id)));
+}
+
 GroupFrame* MakeGroup(ControlRegistry& controls, platform::ControlId id)
 {
     return controls.Add(id, new GroupFrame(Caption(id)));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@ namespace corvane::qt {
 QLabel* MakeLabel(ControlRegistry& controls, platform::ControlId id);
 QPushButton* MakeButton(ControlRegistry& controls, platform::ControlId id);
 QRadioButton* MakeRadio(ControlRegistry& controls, platform::ControlId id);
+QCheckBox* MakeCheckBox(ControlRegistry& controls, platform::ControlId id);
 GroupFrame* MakeGroup(ControlRegistry& controls, platform::ControlId id);
 QLineEdit* MakeEdit(ControlRegistry& controls, platform::ControlId id);
 // A read-only field, greyed like a dialog's read-only edit control. It takes

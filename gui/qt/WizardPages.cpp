@@ -204,6 +204,8 @@ QWidget* OutputPage(ControlRegistry& controls)
     auto* text = MakeLabel(controls, ControlId::OutputPageText);
     text->setMinimumHeight(2 * text->fontMetrics().lineSpacing());
     layout->addWidget(text);
+    layout->addSpacing(8);
+    layout->addWidget(MakeCheckBox(controls, ControlId::CheckListBox));
     layout->addStretch();
     return page;
 }

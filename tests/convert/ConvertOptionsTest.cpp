@@ -47,21 +47,39 @@ TEST_P(UsageError, ShowsTheUsageAndExitsTwoWritingNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, UsageError,
-    ::testing::Values(UsageCase{"UnknownOption", {"--employees", "LIST", "--out", "OUT", "--verbose"}},
-                      UsageCase{"PositionalArgument", {"--employees", "LIST", "--out", "OUT", "extra.txt"}},
-                      UsageCase{"EmployeesMissing", {"--out", "OUT"}}, UsageCase{"OutMissing", {"--employees", "LIST"}},
-                      UsageCase{"OutEmpty", {"--employees", "LIST", "--out", ""}},
-                      UsageCase{"ValueMissing", {"--employees", "LIST", "--out"}},
-                      UsageCase{"SixBonusFiles",
-                                {"--employees", "LIST", "--out", "OUT", "--bonus", "a", "--bonus", "b", "--bonus", "c",
-                                 "--bonus", "d", "--bonus", "e", "--bonus", "f"}},
-                      UsageCase{"ModeOther", {"--employees", "LIST", "--out", "OUT", "--mode", "EASY"}},
-                      UsageCase{"ItemWithoutEquals", {"--employees", "LIST", "--out", "OUT", "--item", "1"}},
-                      UsageCase{"ItemZero", {"--employees", "LIST", "--out", "OUT", "--item", "0=x"}},
-                      UsageCase{"ItemFive", {"--employees", "LIST", "--out", "OUT", "--item", "5=x"}},
-                      UsageCase{"ItemTwoDigits", {"--employees", "LIST", "--out", "OUT", "--item", "12=x"}},
-                      UsageCase{"EmployeesTwice", {"--employees", "LIST", "--employees", "LIST", "--out", "OUT"}}),
+    ::testing::Values(
+        UsageCase{"UnknownOption", {"--employees", "LIST", "--out", "OUT", "--verbose"}},
+        UsageCase{"PositionalArgument", {"--employees", "LIST", "--out", "OUT", "extra.txt"}},
+        UsageCase{"EmployeesMissing", {"--out", "OUT"}}, UsageCase{"OutMissing", {"--employees", "LIST"}},
+        UsageCase{"OutEmpty", {"--employees", "LIST", "--out", ""}},
+        UsageCase{"ValueMissing", {"--employees", "LIST", "--out"}},
+        UsageCase{"SixBonusFiles",
+                  {"--employees", "LIST", "--out", "OUT", "--bonus", "a", "--bonus", "b", "--bonus", "c", "--bonus",
+                   "d", "--bonus", "e", "--bonus", "f"}},
+        UsageCase{"ModeOther", {"--employees", "LIST", "--out", "OUT", "--mode", "EASY"}},
+        UsageCase{"ItemWithoutEquals", {"--employees", "LIST", "--out", "OUT", "--item", "1"}},
+        UsageCase{"ItemZero", {"--employees", "LIST", "--out", "OUT", "--item", "0=x"}},
+        UsageCase{"ItemFive", {"--employees", "LIST", "--out", "OUT", "--item", "5=x"}},
+        UsageCase{"ItemTwoDigits", {"--employees", "LIST", "--out", "OUT", "--item", "12=x"}},
+        UsageCase{"EmployeesTwice", {"--employees", "LIST", "--employees", "LIST", "--out", "OUT"}},
+        UsageCase{"CheckListPathInABatch", {"--batch", "ROOT", "--out-dir", "OUT", "--checklist", "LIST.html"}},
+        UsageCase{"CheckListTwice", {"--employees", "LIST", "--out", "OUT", "--checklist", "--checklist"}}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// --checklist takes a path when one follows, and none before another option or at the end.
+TEST(ConvertOptions, TheCheckListsPathIsOptional)
+{
+    auto parsed = convert::ParseConvertOptions({"--employees", "L", "--out", "O", "--checklist", "C.html"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.checklist, std::optional<std::string>("C.html"));
+    parsed = convert::ParseConvertOptions({"--employees", "L", "--checklist", "--out", "O"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.checklist, std::optional<std::string>(""));
+    EXPECT_EQ(parsed.options.out, "O");
+    parsed = convert::ParseConvertOptions({"--batch", "R", "--out-dir", "D", "--checklist"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.checklist, std::optional<std::string>(""));
+}
 
 TEST(ConvertOptions, CollectsRepeatedOptionsInOrder)
 {
@@ -95,7 +113,8 @@ TEST(ConvertOptions, HelpGoesToStandardOutput)
     EXPECT_EQ(out.str().rfind("Usage: corvane-convert --employees PATH --out PATH [--salary PATH]...\n"
                               "                       [--bonus PATH]... [--year N] [--mode normal|easy]\n"
                               "                       [--settings PATH] [--item N=HEADING]...\n"
-                              "                       [--allow-unmapped] [--strict] [--strict-all]\n",
+                              "                       [--allow-unmapped] [--strict] [--strict-all]\n"
+                              "                       [--report PATH] [--checklist [PATH]] [--help]\n",
                               0),
               0u);
 }
@@ -126,7 +145,10 @@ std::string SampleValue(const convert::ConvertOption& option)
 // An option's lines in one language's help, their line breaks and indents gone.
 std::string OptionLines(const std::string& usage, const std::string& heading)
 {
-    const std::size_t at = usage.find(heading + " ");
+    // A heading as wide as the help's column has its help on the next line.
+    std::size_t at = usage.find(heading + " ");
+    if (at == std::string::npos)
+        at = usage.find(heading + "\n");
     if (at == std::string::npos)
         return std::string();
     std::string help = usage.substr(at, usage.find("\n  --", at + 1) - at);
@@ -156,8 +178,10 @@ TEST(ConvertOptions, EveryOptionOfTheTableIsInTheHelpAndParses)
         EXPECT_EQ(inEnglish.find(Utf8(FirstLine(option.japanese))), std::string::npos) << "one language each";
 
         std::vector<std::string> args = {option.name};
+        const bool optional = option.takes == convert::Takes::OptionalValue;
         if (!flag) {
-            EXPECT_EQ(convert::ParseConvertOptions(args).error, std::string(option.name) + " needs a value");
+            EXPECT_EQ(convert::ParseConvertOptions(args).error == std::string(option.name) + " needs a value",
+                      !optional);
             const std::string sample = SampleValue(option);
             ASSERT_NE(sample, "") << "add a value that " << option.name << " takes to SampleValue";
             args.push_back(sample);
@@ -166,7 +190,7 @@ TEST(ConvertOptions, EveryOptionOfTheTableIsInTheHelpAndParses)
         const std::vector<std::string> once = args;
         args.insert(args.end(), once.begin(), once.end());
         const bool twiceRefused = convert::ParseConvertOptions(args).error == std::string(option.name) + " given twice";
-        EXPECT_EQ(twiceRefused, option.takes == convert::Takes::Value);
+        EXPECT_EQ(twiceRefused, option.takes == convert::Takes::Value || optional);
     }
 }
 

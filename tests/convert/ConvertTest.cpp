@@ -452,6 +452,13 @@ TEST_F(ConvertFindings, TheReportListsEmployeesSumsAndFindings)
         EXPECT_NE(Err().find(Utf8("照合表の保存先に")), std::string::npos) << Err();
         EXPECT_EQ(std::filesystem::exists(taken) ? ReadFileBytes(taken) : std::string(), before);
     }
+    // So is a check list there, or on the report.
+    for (const std::string& taken : {out, settings, salary, report}) {
+        const std::string before = std::filesystem::exists(taken) ? ReadFileBytes(taken) : std::string();
+        EXPECT_EQ(Run(Job(), {"--report", report, "--checklist", taken}), 2) << taken;
+        EXPECT_NE(Err().find(Utf8("確認表の保存先に")), std::string::npos) << Err();
+        EXPECT_EQ(std::filesystem::exists(taken) ? ReadFileBytes(taken) : std::string(), before);
+    }
     // Refused by --strict, the report is still written for the user to reconcile.
     std::filesystem::remove(report);
     std::filesystem::remove(out);

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "GuiSandbox.h"
+#include "checklist/CheckListPath.h"
 #include "convert/Convert.h"
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "gui/qt/QtPlatform.h"
@@ -167,7 +168,12 @@ void TestWizardWalk::walksTheWholeWizardToTheBatchConvertersDocument()
     // One message, the completion, shown while the conversion's wait cursor was on.
     const auto& messages = platform.MessageBoxes().Messages();
     QCOMPARE(messages.size(), std::size_t{1});
-    QCOMPARE(messages[0].text, FromText(corvane::ConversionCompletedMessage()));
+    // The check list box is checked by default: the list is written beside the XML and opened.
+    const std::string checkList = corvane::checklist::CheckListPathFor(output);
+    const corvane::platform::Messenger messenger(platform.MessageBoxes(), &corvane::platform::SystemTextCodec());
+    QCOMPARE(messages[0].text, FromText(corvane::ConversionCompletedMessage() + "\n\n" +
+                                        corvane::checklist::CheckListNote(true, checkList, messenger).text));
+    QCOMPARE(platform.Shell().Opened(), QStringList{corvane::qt::FromPath(checkList)});
     QCOMPARE(messages[0].caption, FromText(corvane::platform::AppTitle()));
     QVERIFY(messages[0].underWaitCursor);
     QVERIFY(!QApplication::overrideCursor());

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "checklist/CheckListFile.h"
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
 #include "preflight/FindingText.h"
@@ -18,6 +19,16 @@ using platform::Icon;
 using platform::PageId;
 
 const int kOutput = static_cast<int>(PageId::Output);
+
+// The completion message of the wizard, whose check list box is checked by default.
+// The last message of a run that wrote its check list beside `output`, after
+// `completed` (the clean run's, or the one that counts the findings).
+std::string CompletedWithCheckList(const std::string& output, platform::MessageBoxService& box,
+                                   const std::string& completed = ConversionCompletedMessage())
+{
+    const std::string path = checklist::CheckListPathFor(output);
+    return completed + "\n\n" + checklist::CheckListNote(true, path, platform::Messenger(box)).text;
+}
 
 class OutputPage : public WizardTest {
 protected:
@@ -285,7 +296,7 @@ TEST_F(OutputPage, ASettingsFileThatCannotBeWrittenIsReportedAndTheFileStands)
     ExpectFindingsQuestion(fake.Messages()[0]);
     auto texts = Texts();
     texts.erase(texts.begin());
-    EXPECT_EQ(texts, (std::vector<std::string>{preflight::CompletedWithFindingsMessage("要修正 1人"),
+    EXPECT_EQ(texts, (std::vector<std::string>{CompletedWithCheckList(output, fake, preflight::CompletedWithFindingsMessage("要修正 1人")),
                                                job::messages::SettingsNotSaved() + SettingsPath()}));
     EXPECT_EQ(fake.Messages()[2].icon, Icon::Warning);
     EXPECT_TRUE(fileio::FileExists(output));
@@ -337,7 +348,8 @@ TEST_F(OutputPage, FindingsAreAskedAboutAndNoLeavesEverythingAsEntered)
             std::string::npos)
             << question.details;
     }
-    EXPECT_EQ(fake.Messages()[2].text, preflight::CompletedWithFindingsMessage("要修正 2人"));
+    EXPECT_EQ(fake.Messages()[2].text,
+              CompletedWithCheckList(output, fake, preflight::CompletedWithFindingsMessage("要修正 2人")));
     EXPECT_NE(ReadFileBytes(output), "existing");
     EXPECT_TRUE(fileio::FileExists(SettingsPath()));
 }
@@ -361,6 +373,62 @@ TEST_F(OutputPage, AnOutputFileThatIsAnExportIsRefusedBeforeTheConversion)
     EXPECT_EQ(fake.Messages()[0].icon, Icon::Warning);
     EXPECT_EQ(ReadFileBytes(salary), before);
     EXPECT_FALSE(fileio::FileExists(SettingsPath()));
+}
+
+}  // namespace
+}  // namespace corvane::test
+
+namespace corvane::test {
+namespace {
+
+class CheckListBox : public OutputPage {
+protected:
+    // Finishes with the box as `checked`; returns the check list's path.
+    std::string Finish(bool checked)
+    {
+        OnPage([&](FakeWizard& w) {
+            EXPECT_TRUE(w.Controls().IsChecked(ControlId::CheckListBox));
+            if (!checked)
+                w.Controls().SetCheck(ControlId::CheckListBox, false);
+            fake.QueueSave(output);
+            w.Press(ControlId::OutputBrowse);
+            EXPECT_EQ(w.Finish(), -1);
+        });
+        return checklist::CheckListPathFor(output);
+    }
+
+    std::string output = dir.File("out.XML");
+    platform::Messenger messenger{fake};
+};
+
+TEST_F(CheckListBox, CheckedByDefaultItWritesTheListBesideTheXmlOpensItAndNamesIt)
+{
+    const std::string path = Finish(true);
+    EXPECT_NE(ReadFileBytes(path).find("<!DOCTYPE html>"), std::string::npos);
+    EXPECT_EQ(fake.ShellOpened(), std::vector<std::string>{path});
+    ASSERT_FALSE(fake.Messages().empty());
+    EXPECT_EQ(fake.Messages().back().text, CompletedWithCheckList(output, fake));
+    EXPECT_EQ(fake.Messages().back().icon, Icon::Information);
+}
+
+TEST_F(CheckListBox, UncheckedNothingMoreIsWritten)
+{
+    const std::string path = Finish(false);
+    EXPECT_TRUE(fileio::FileExists(output));
+    EXPECT_FALSE(fileio::FileExists(path));
+    EXPECT_TRUE(fake.ShellOpened().empty());
+    EXPECT_EQ(fake.Messages().back().text, ConversionCompletedMessage());
+}
+
+TEST_F(CheckListBox, AListThatCannotBeWrittenIsSaidAndTheXmlStays)
+{
+    ASSERT_TRUE(fileio::MakeFolders(checklist::CheckListPathFor(output)));
+    const std::string path = Finish(true);
+    EXPECT_TRUE(fileio::FileExists(output));
+    EXPECT_TRUE(fake.ShellOpened().empty());
+    EXPECT_EQ(fake.Messages().back().text,
+              ConversionCompletedMessage() + "\n\n" + checklist::CheckListNote(false, path, messenger).text);
+    EXPECT_EQ(fake.Messages().back().icon, Icon::Warning);
 }
 
 }  // namespace

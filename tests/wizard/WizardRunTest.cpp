@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "checklist/CheckListFile.h"
 #include "convert/Convert.h"
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
@@ -180,7 +181,8 @@ TEST_F(WholeRun, OnItsOwnWalksAllSixPagesAndWritesTheFileAndTheSettings)
             "[06月]\n" + s06 + "\n" + s06b + "\n",
         UnchosenItemsQuestion(),
         // Written despite findings: not the clean run's last word.
-        preflight::CompletedWithFindingsMessage("要修正 2人"),
+        preflight::CompletedWithFindingsMessage("要修正 2人") + "\n\n" +
+            checklist::CheckListNote(true, checklist::CheckListPathFor(output), platform::Messenger(fake)).text,
     };
     ASSERT_EQ(fake.Messages().size(), 5u);
     ExpectFindingsQuestion(fake.Messages()[3]);

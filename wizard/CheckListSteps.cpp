@@ -1,0 +1,29 @@
+#include "wizard/CheckListSteps.h"
+
+#include "checklist/CheckListFile.h"
+
+namespace corvane {
+
+const platform::TextCodec& TextCodecOf(const platform::Services& services)
+{
+    return services.codec ? *services.codec : platform::SystemTextCodec();
+}
+
+CExchangeFromSormaToVeld::AfterWriteNote WriteAndOpenCheckList(const checklist::Conversion& conversion,
+                                                               const platform::Services& services,
+                                                               const platform::Messenger& messenger)
+{
+    const std::string path = checklist::CheckListPathFor(conversion.job.outputPath);
+    auto note = checklist::WriteCheckList(conversion, path, messenger);
+    if (!note.warning)
+        services.shell.Open(path);
+    return note;
+}
+
+void ShowCheckListBeforeWriting(const checklist::Conversion& conversion, const platform::Services& services,
+                                const platform::Messenger& messenger)
+{
+    checklist::ShowCheckListPreview(conversion, services.shell, messenger);
+}
+
+}  // namespace corvane
