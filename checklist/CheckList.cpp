@@ -1,5 +1,8 @@
 #include "checklist/CheckList.h"
 
+#include <set>
+#include <utility>
+
 namespace corvane::checklist {
 
 namespace {
@@ -16,8 +19,21 @@ void Add(Amounts& to, const Amounts& from)
 LevelCounts CountLevels(const std::vector<FindingEntry>& findings)
 {
     LevelCounts counts;
-    for (const auto& finding : findings)
-        ++(finding.mustFix ? counts.mustFix : counts.toConfirm);
+    for (const bool mustFix : {true, false}) {
+        LevelCount& count = mustFix ? counts.mustFix : counts.toConfirm;
+        std::set<std::pair<std::string, std::string>> people;
+        std::set<std::string> files;
+        for (const auto& finding : findings) {
+            if (finding.mustFix != mustFix)
+                continue;
+            ++count.findings;
+            for (const auto& person : finding.affected)
+                people.emplace(person.code, person.name);
+            files.insert(finding.file);
+        }
+        count.people = static_cast<int>(people.size());
+        count.files = static_cast<int>(files.size());
+    }
     return counts;
 }
 

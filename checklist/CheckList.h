@@ -99,10 +99,16 @@ struct CheckList {
     std::vector<InputRow> inputs;
 };
 
-// How many findings of each level.
+// How many a level's findings concern, counted as the completion message
+// counts them: their different employees, or their files when they name none.
+struct LevelCount {
+    int findings = 0;
+    int people = 0;
+    int files = 0;
+};
 struct LevelCounts {
-    int mustFix = 0;
-    int toConfirm = 0;
+    LevelCount mustFix;
+    LevelCount toConfirm;
 };
 LevelCounts CountLevels(const std::vector<FindingEntry>& findings);
 

@@ -14,6 +14,7 @@ namespace {
 const char kWritten[] = "確認表を作成しました。";
 const char kNotWritten[] = "確認表を書き込めませんでした。中間ファイルは作成してあります。";
 const char kPreviewNotWritten[] = "確認表を一時ファイルに書き込めませんでした。";
+const char kNotOpened[] = "確認表を開くプログラムが見つかりませんでした。次のファイルをブラウザーで開いてください。";
 
 }  // namespace
 
@@ -40,6 +41,11 @@ CExchangeFromSormaToVeld::AfterWriteNote CheckListNote(bool written, const std::
                                                        const platform::Messenger& messenger)
 {
     return {std::string(written ? kWritten : kNotWritten) + "\n" + messenger.DisplayPath(path), !written};
+}
+
+std::string NotOpenedMessage(const std::string& path, const platform::Messenger& messenger)
+{
+    return kNotOpened + std::string("\n") + messenger.DisplayPath(path);
 }
 
 CExchangeFromSormaToVeld::AfterWriteNote WriteCheckList(const Conversion& conversion, const std::string& path,
@@ -70,7 +76,8 @@ std::string ShowCheckListPreview(const Conversion& conversion, platform::ShellSe
         messenger.Warn(kPreviewNotWritten + std::string("\n") + messenger.DisplayPath(path));
         return std::string();
     }
-    shell.Open(path);
+    if (!shell.Open(path))
+        messenger.Warn(NotOpenedMessage(path, messenger));
     return path;
 }
 

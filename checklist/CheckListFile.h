@@ -20,9 +20,13 @@ fileio::WriteError WriteHtml(const std::string& path, const std::string& html);
 CExchangeFromSormaToVeld::AfterWriteNote WriteCheckList(const Conversion& conversion, const std::string& path,
                                                         const platform::Messenger& messenger);
 
+// When no program opened the check list at `path`: says so and names the file.
+std::string NotOpenedMessage(const std::string& path, const platform::Messenger& messenger);
+
 // Before writing (the findings' question): the check list of what is about
 // to be written, in a temporary file, opened in the default browser. Returns
-// the file's path; "" (after a message) when it could not be written.
+// the file's path; "" (after a message) when it could not be written. When no
+// program opens it, a message names the file.
 std::string ShowCheckListPreview(const Conversion& conversion, platform::ShellService& shell,
                                  const platform::Messenger& messenger);
 

@@ -12,6 +12,15 @@ std::string Number(long long value)
     return std::to_string(value);
 }
 
+// What a level's findings concern: 「2人」, or 「1ファイル」 when they name no
+// employee; 「0人」 for none.
+std::string Concerned(const LevelCount& count)
+{
+    if (count.people == 0 && count.files > 0)
+        return Number(count.files) + std::string(Utf8(u8"ファイル"));
+    return Number(count.people) + std::string(Utf8(u8"人"));
+}
+
 std::string Cell(std::string_view text, std::string_view cls = {})
 {
     std::string cell = cls.empty() ? "<td>" : "<td class=\"" + std::string(cls) + "\">";
@@ -78,18 +87,17 @@ std::string Verdict(const CheckList& list)
 {
     const LevelCounts counts = CountLevels(list.findings);
     std::string html;
-    if (counts.mustFix + counts.toConfirm == 0) {
+    if (counts.mustFix.findings + counts.toConfirm.findings == 0) {
         html = "<section id=\"verdict\" class=\"verdict ok\">\n<p>" + std::string(Utf8(u8"判定：問題なし")) +
                "</p>\n<p class=\"note\">" +
                std::string(Utf8(u8"エクスポートファイルの確認で、見つかった事項はありません。")) + "</p>\n";
     } else {
-        const char* cls = counts.mustFix > 0 ? "mustfix" : "confirm";
+        const char* cls = counts.mustFix.findings > 0 ? "mustfix" : "confirm";
         html = "<section id=\"verdict\" class=\"verdict " + std::string(cls) + "\">\n<p>" +
                std::string(Utf8(u8"判定：")) + "<span class=\"must-fix-count\">" + std::string(Utf8(u8"要修正 ")) +
-               Number(counts.mustFix) + std::string(Utf8(u8"件")) + "</span>" + std::string(Utf8(u8"、")) +
-               "<span class=\"to-confirm-count\">" + std::string(Utf8(u8"要確認 ")) + Number(counts.toConfirm) +
-               std::string(Utf8(u8"件")) + "</span></p>\n<p class=\"note\">" +
-               std::string(counts.mustFix > 0
+               Concerned(counts.mustFix) + "</span>" + std::string(Utf8(u8"、")) + "<span class=\"to-confirm-count\">" +
+               std::string(Utf8(u8"要確認 ")) + Concerned(counts.toConfirm) + "</span></p>\n<p class=\"note\">" +
+               std::string(counts.mustFix.findings > 0
                                ? Utf8(u8"要修正の事項は、中間ファイルのある従業員の金額が正しくないことを示します。"
                                       u8"給与ソフトで直してから、もう一度変換してください。")
                                : Utf8(u8"要確認の事項は、正しい場合もあります。下の一覧で一人ずつ確かめてください。")) +
@@ -142,11 +150,11 @@ std::string Findings(const CheckList& list)
         return html + "<p class=\"empty\">" + std::string(Utf8(u8"ありません。")) + "</p>\n</section>\n";
     const LevelCounts counts = CountLevels(list.findings);
     for (const bool mustFix : {true, false}) {
-        const int count = mustFix ? counts.mustFix : counts.toConfirm;
-        if (count == 0)
+        const LevelCount& count = mustFix ? counts.mustFix : counts.toConfirm;
+        if (count.findings == 0)
             continue;
         html += "<h3>" + std::string(mustFix ? Utf8(u8"要修正") : Utf8(u8"要確認")) + std::string(Utf8(u8"（")) +
-                Number(count) + std::string(Utf8(u8"件）")) + "</h3>\n";
+                Concerned(count) + std::string(Utf8(u8"）")) + "</h3>\n";
         for (const auto& finding : list.findings) {
             if (finding.mustFix == mustFix)
                 html += OneFinding(finding);
@@ -321,12 +329,12 @@ std::string BatchIndexHtml(const std::vector<IndexEntry>& entries, const std::st
                     "</td></tr>\n";
             continue;
         }
-        const int found = entry.counts.mustFix + entry.counts.toConfirm;
-        html += Cell(found == 0                 ? Utf8(u8"問題なし")
-                     : entry.counts.mustFix > 0 ? Utf8(u8"要修正あり")
-                                                : Utf8(u8"要確認あり")) +
-                "<td class=\"num\">" + Number(entry.counts.mustFix) + "</td><td class=\"num\">" +
-                Number(entry.counts.toConfirm) + "</td><td class=\"num\">" + Number(entry.employees) + "</td>" +
+        const int found = entry.counts.mustFix.findings + entry.counts.toConfirm.findings;
+        html += Cell(found == 0                          ? Utf8(u8"問題なし")
+                     : entry.counts.mustFix.findings > 0 ? Utf8(u8"要修正あり")
+                                                         : Utf8(u8"要確認あり")) +
+                "<td class=\"num\">" + Concerned(entry.counts.mustFix) + "</td><td class=\"num\">" +
+                Concerned(entry.counts.toConfirm) + "</td><td class=\"num\">" + Number(entry.employees) + "</td>" +
                 AmountCells(entry.totals) + "<td>";
         if (entry.link.empty())
             html += EscapeHtml(entry.reason.empty() ? std::string(Utf8(u8"作成できませんでした")) : entry.reason);

@@ -133,7 +133,7 @@ std::string CheckListIndex(const std::vector<Company>& companies, const platform
         entry.company = codec.TextToUtf8(company.exports.company);
         entry.folder = company.folder;
         entry.converted = company.result == Result::Converted || company.result == Result::WithFindings;
-        entry.counts = company.report.levels;
+        entry.counts = company.report.verdict;
         entry.employees = std::max(company.report.employees, 0);
         entry.totals = company.report.totals;
         const std::size_t separator = fileio::LastSeparator(company.report.checkList);

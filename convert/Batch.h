@@ -19,7 +19,7 @@ struct JobReport {
     std::string message;  // the last message other than information
     // --checklist: the file written ("" when none was), its verdict and totals
     std::string checkList;
-    checklist::LevelCounts levels;
+    checklist::LevelCounts verdict;
     checklist::Amounts totals;
 };
 

@@ -317,7 +317,7 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std
             const std::string path = CheckListPath(options);
             const bool written = checklist::WriteHtml(path, checklist::CheckListHtml(list)) == fileio::WriteError::None;
             report.checkList = written ? path : std::string();
-            report.levels = checklist::CountLevels(list.findings);
+            report.verdict = checklist::CountLevels(list.findings);
             report.totals = checklist::TotalsOf(list.payments).all;
             return checklist::CheckListNote(written, path, messenger);
         };

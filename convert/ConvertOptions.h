@@ -29,9 +29,9 @@ struct ConvertOptions {
     std::optional<std::string> settings;
     std::vector<ItemChoice> items;
     bool allowUnmapped = false;
-    bool strict = false;                 // 要修正 findings of the exports' check refuse the conversion
-    bool strictAll = false;              // any finding refuses it
-    std::optional<std::string> report;   // where to write the reconciliation table
+    bool strict = false;                // 要修正 findings of the exports' check refuse the conversion
+    bool strictAll = false;             // any finding refuses it
+    std::optional<std::string> report;  // where to write the reconciliation table
     // --checklist: where to write the check list; "" beside the output (with
     // --batch: each company's into --out-dir, and their index)
     std::optional<std::string> checklist;

@@ -69,7 +69,7 @@ CORVANE_PAGE_CONTROL(NameLabel, 1505, IDC_NAME_LABEL)
 CORVANE_PAGE_CONTROL(NameEdit, 1506, IDC_NAME_EDIT)
 CORVANE_PAGE_CONTROL(OutputBrowse, 1507, IDC_OUTPUT_BROWSE)
 CORVANE_PAGE_CONTROL(OutputPageText, 1508, IDC_OUTPUT_PAGE_TEXT)  // two lines, set by the logic
-CORVANE_PAGE_CONTROL(CheckListBox, 1509, IDC_CHECKLIST_BOX)  // check box, checked when the page is made
+CORVANE_PAGE_CONTROL(CheckListBox, 1510, IDC_CHECKLIST_BOX)  // check box, checked when the page is made
 
 // Item selection dialog
 CORVANE_DIALOG_CONTROL(SearchEdit, 2000, IDC_SEARCH_EDIT)

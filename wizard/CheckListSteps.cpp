@@ -15,8 +15,9 @@ CExchangeFromSormaToVeld::AfterWriteNote WriteAndOpenCheckList(const checklist::
 {
     const std::string path = checklist::CheckListPathFor(conversion.job.outputPath);
     auto note = checklist::WriteCheckList(conversion, path, messenger);
-    if (!note.warning)
-        services.shell.Open(path);
+    // Without a browser the completion message says where the file is.
+    if (!note.warning && !services.shell.Open(path))
+        note.text += "\n\n" + checklist::NotOpenedMessage(path, messenger);
     return note;
 }
 

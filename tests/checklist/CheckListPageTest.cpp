@@ -101,8 +101,14 @@ TEST(CheckListPage, VerdictInWordsTotalsAndEmployeeRows)
 {
     checklist::CheckList list = TwoEmployeesOneFinding();
     std::string html = checklist::CheckListHtml(list);
-    EXPECT_NE(html.find(U(u8"要修正 1件")), std::string::npos);
-    EXPECT_NE(html.find(U(u8"要確認 0件")), std::string::npos);
+    // Counted as the completion message counts: people, or files when none is named.
+    EXPECT_NE(html.find(U(u8"要修正 2人")), std::string::npos);
+    EXPECT_NE(html.find(U(u8"要確認 0人")), std::string::npos);
+    checklist::FindingEntry copies;
+    copies.file = "/in/salary-06.txt";
+    list.findings.push_back(copies);
+    list.findings.push_back(copies);
+    EXPECT_NE(checklist::CheckListHtml(list).find(U(u8"要確認 1ファイル")), std::string::npos);
     EXPECT_NE(html.find("verdict mustfix"), std::string::npos);
     EXPECT_EQ(html.find(U(u8"問題なし")), std::string::npos);
 
@@ -160,7 +166,7 @@ TEST(CheckListPage, TheBatchIndexListsEveryCompanyWithItsLinkOrReason)
     done.company = U(u8"A&B商事");
     done.folder = "a";
     done.converted = true;
-    done.counts = {0, 2};
+    done.counts.toConfirm = {1, 2, 1};  // one finding, two people
     done.employees = 20;
     done.totals = {1000, 200, 30};
     done.link = U(u8"A&B商事_確認表.html");
@@ -171,8 +177,9 @@ TEST(CheckListPage, TheBatchIndexListsEveryCompanyWithItsLinkOrReason)
     const std::string html = checklist::BatchIndexHtml({done, refused}, "2025/01/10 09:00:00", "Corvane 1.0.0.0");
     EXPECT_TRUE(IsUtf8(html));
     EXPECT_EQ(html.find("<script"), std::string::npos);
-    EXPECT_NE(html.find("<td>" + U(u8"要確認あり") +
-                        "</td><td class=\"num\">0</td><td class=\"num\">2</td><td class=\"num\">20</td>"
+    EXPECT_NE(html.find("<td>" + U(u8"要確認あり") + "</td><td class=\"num\">" + U(u8"0人") +
+                        "</td><td class=\"num\">" + U(u8"2人") +
+                        "</td><td class=\"num\">20</td>"
                         "<td class=\"num gross\">1,000</td>"),
               std::string::npos);
     EXPECT_NE(html.find("<a href=\"A%26B%E5%95%86%E4%BA%8B_%E7%A2%BA%E8%AA%8D%E8%A1%A8.html\">"), std::string::npos);

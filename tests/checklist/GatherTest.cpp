@@ -99,7 +99,7 @@ TEST_F(Gather, PaymentsAndEmployeesAreTheStoresSumsAsTheReconciliationTableHasTh
     EXPECT_EQ(list.employees[1].retiredOn, "2024/04/30");
 
     // The reconciliation table's row of each employee holds the same sums.
-    const std::string csv = preflight::ReconciliationCsv(store, {}, [](const std::string& p) { return p; });
+    const std::string csv = preflight::ReconciliationCsv(store, {}, [](const std::string& p) { return p; }, {});
     for (const auto& row : list.employees) {
         const std::size_t start = csv.find("\r\n" + row.code + ",");
         ASSERT_NE(start, std::string::npos) << row.code;
@@ -181,7 +181,12 @@ TEST_F(Gather, ThePreviewBeforeWritingGoesToATemporaryFileThatIsOpened)
 {
     struct Shell : platform::ShellService {
         std::vector<std::string> opened;
-        void Open(const std::string& path) override { opened.push_back(path); }
+        bool opens = true;
+        bool Open(const std::string& path) override
+        {
+            opened.push_back(path);
+            return opens;
+        }
     } shell;
     job.outputPath = dir.File("preview.XML");
     const std::string path =
@@ -192,6 +197,13 @@ TEST_F(Gather, ThePreviewBeforeWritingGoesToATemporaryFileThatIsOpened)
     EXPECT_NE(ReadFileBytes(path).find(U(u8"まだ作成していません")), std::string::npos);
     EXPECT_FALSE(fileio::FileExists(job.outputPath));
     fileio::RemoveFile(path);
+
+    // No program to open it: the clerk is told where the file is.
+    shell.opens = false;
+    const std::string unopened =
+        checklist::ShowCheckListPreview({job, items, findings, store, platform::SystemTextCodec()}, shell, messenger);
+    EXPECT_EQ(box.Texts(), std::vector<std::string>{checklist::NotOpenedMessage(unopened, messenger)});
+    fileio::RemoveFile(unopened);
 }
 
 }  // namespace

@@ -296,8 +296,9 @@ TEST_F(OutputPage, ASettingsFileThatCannotBeWrittenIsReportedAndTheFileStands)
     ExpectFindingsQuestion(fake.Messages()[0]);
     auto texts = Texts();
     texts.erase(texts.begin());
-    EXPECT_EQ(texts, (std::vector<std::string>{CompletedWithCheckList(output, fake, preflight::CompletedWithFindingsMessage("要修正 1人")),
-                                               job::messages::SettingsNotSaved() + SettingsPath()}));
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         CompletedWithCheckList(output, fake, preflight::CompletedWithFindingsMessage("要修正 1人")),
+                         job::messages::SettingsNotSaved() + SettingsPath()}));
     EXPECT_EQ(fake.Messages()[2].icon, Icon::Warning);
     EXPECT_TRUE(fileio::FileExists(output));
 }
