@@ -17,6 +17,7 @@ h3 { font-size: 10.5pt; margin: 1em 0 .3em; }
 table { border-collapse: collapse; width: 100%; }
 th, td { border: 0.75pt solid #777; padding: 2px 5px; vertical-align: top; text-align: left; }
 thead th { background: #e8e8e8; font-weight: bold; }
+table.affected thead th { white-space: nowrap; }
 td.num, th.num { text-align: right; white-space: nowrap; font-variant-numeric: tabular-nums; }
 td.path, td.hash { word-break: break-all; }
 td.hash { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 8pt; }
