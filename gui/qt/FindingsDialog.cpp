@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -82,17 +83,22 @@ FindingsDialog::FindingsDialog(const QString& caption, const QString& question, 
     layout->addWidget(m_details, 1);
     layout->addLayout(buttons);
 
-    const QFontMetrics metrics(m_details->font());
-    const int frame = 2 * (m_details->frameWidth() + static_cast<int>(m_details->document()->documentMargin()));
-    m_details->setMinimumHeight(3 * metrics.lineSpacing() + frame);
     FitToScreen();
     m_no->setFocus();
+}
+
+// The text area's frame, the style's margins and the document's around its lines.
+int FindingsDialog::DetailsFrame() const
+{
+    m_details->ensurePolished();
+    return m_details->height() - m_details->contentsRect().height() +
+           2 * static_cast<int>(m_details->document()->documentMargin());
 }
 
 void FindingsDialog::FitToScreen()
 {
     const QFontMetrics metrics(m_details->font());
-    const int frame = 2 * (m_details->frameWidth() + static_cast<int>(m_details->document()->documentMargin()));
+    const int frame = DetailsFrame();
     const int detailsWidth = metrics.horizontalAdvance(QString(kDetailColumns, QChar(0x3042))) + frame +
                              style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const int detailsHeight = kShownLines * metrics.lineSpacing() + frame;
@@ -113,6 +119,33 @@ void FindingsDialog::FitToScreen()
         size = size.boundedTo(room);
     }
     resize(size);
+}
+
+void FindingsDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_grown)
+        return;
+    m_grown = true;
+    // The style's frames are known only now: what the text area still lacks
+    // of kShownLines lines is added to the window, as far as the screen has room.
+    const QFontMetrics metrics(m_details->font());
+    const int margins = 2 * static_cast<int>(m_details->document()->documentMargin());
+    const int lacking = kShownLines * metrics.lineSpacing() + margins - m_details->viewport()->height();
+    if (lacking <= 0 || !screen())
+        return;
+    const QRect room = screen()->availableGeometry();
+    const int extra = std::min(lacking, room.height() - frameGeometry().height());
+    if (extra <= 0)
+        return;
+    const int titleBar = geometry().top() - frameGeometry().top();
+    const int frameExtra = frameGeometry().height() - geometry().height();
+    QRect shown = geometry();
+    shown.setHeight(shown.height() + extra);
+    int top = shown.top() - extra / 2;
+    top = std::min(top, room.bottom() + 1 - (shown.height() + frameExtra) + titleBar);
+    shown.moveTop(std::max(top, room.top() + titleBar));
+    setGeometry(shown);
 }
 
 int FindingsDialog::VisibleDetailLines() const

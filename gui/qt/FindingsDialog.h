@@ -37,9 +37,13 @@ public:
     // Lines of the details that the text area shows at its present height.
     int VisibleDetailLines() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Copy();
     void FitToScreen();
+    int DetailsFrame() const;
 
     QLabel* m_question = nullptr;
     QPlainTextEdit* m_details = nullptr;
@@ -49,6 +53,7 @@ private:
     QPushButton* m_copy = nullptr;
     QPushButton* m_checklist = nullptr;
     std::function<void()> m_showChecklist;
+    bool m_grown = false;
 };
 
 }  // namespace corvane::qt
