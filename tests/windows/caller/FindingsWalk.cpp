@@ -4,6 +4,7 @@
 #include <prsht.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <cwctype>
 #include <vector>
 
@@ -75,6 +76,15 @@ private:
     int m_failed = 0;
 };
 
+// 次へ, then until the page after it shows: reading a large set takes a while.
+bool NextPage(WizardWalk& walk, int from)
+{
+    walk.Next();
+    for (int i = 0; i < 300 && walk.CurrentPage() == from; ++i)
+        PumpFor(100);
+    return walk.CurrentPage() != from;
+}
+
 // Starts the wizard and walks it to 完了 on `folder`, the output into it.
 HWND ToOutputPage(WizardProcess& wizard, const std::wstring& exe, const std::wstring& folder, Checks& checks)
 {
@@ -87,8 +97,25 @@ HWND ToOutputPage(WizardProcess& wizard, const std::wstring& exe, const std::wst
     if (!sheet)
         return nullptr;
     WizardWalk walk(wizard, sheet);
-    walk.Next();
-    walk.ChooseSampleFiles(folder);
+    const std::wstring prefix = folder + L"\\";
+    NextPage(walk, 0);
+    walk.ChooseFiles(kEmployeeBrowse, prefix + L"employees.txt");
+    NextPage(walk, 1);
+    std::wstring salaries;
+    for (int month = 1; month <= 12; ++month) {
+        wchar_t name[32];
+        swprintf(name, 32, L"\"salary-%02d.txt\" ", month);
+        salaries += name;
+    }
+    // The dialog takes several names relative to the folder it shows: open the folder first.
+    walk.ChooseFiles(kSalaryBrowse, prefix + L"salary-01.txt");
+    walk.ChooseFiles(kSalaryBrowse, salaries);
+    NextPage(walk, 2);
+    walk.ChooseFiles(kBonusBrowse1, prefix + L"bonus-1.txt");
+    walk.ChooseFiles(kBonusBrowse2, prefix + L"bonus-2.txt");
+    NextPage(walk, 3);
+    if (walk.CurrentPage() == kItemPage)
+        NextPage(walk, kItemPage);
     DeleteFileW((folder + L"\\out.XML").c_str());
     walk.ChooseFiles(kOutputBrowse, folder + L"\\out.XML");
     checks.Expect(walk.Failed() == 0 && walk.CurrentPage() == kOutputPage, "the walk reaches the output page");
@@ -185,12 +212,12 @@ int WalkFindings(const std::wstring& corvaneExe, const std::wstring& zeroLostFol
         checks.Expect(details != nullptr, "完了 shows the findings box with its details");
         if (details) {
             PumpFor(500);
-            CheckBox(checks, box, details);
             if (!shots.empty()) {
                 SetForegroundWindow(box);
                 PumpFor(500);
                 checks.Expect(CaptureWindow(box, shots + L"\\9-findings.bmp"), "the findings box's picture");
             }
+            CheckBox(checks, box, details);
             SetForegroundWindow(box);
             PumpFor(300);
             PressKey(VK_ESCAPE);
