@@ -378,8 +378,11 @@ bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const plat
     if (findings.empty())
         return true;
     const auto display = [&messenger](const std::string& path) { return messenger.DisplayPath(path); };
-    return messenger.Ask(preflight::ProceedQuestion(findings), preflight::FindingDetails(findings, display),
-                         platform::Icon::Warning, platform::Buttons::YesNo) == platform::Answer::Yes;
+    platform::FindingsBox box;
+    box.caption = platform::AppTitle();
+    box.question = preflight::ProceedQuestion(findings);
+    box.details = preflight::FindingDetails(findings, display);
+    return messenger.Service().ShowFindings(box) == platform::Answer::Yes;
 }
 
 ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,
