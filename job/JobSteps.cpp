@@ -373,13 +373,18 @@ std::string SettingsNotSavedMessage(const std::string& settingsPath, const platf
     return messages::SettingsNotSaved() + messenger.DisplayPath(settingsPath);
 }
 
-bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const platform::Messenger& messenger)
+bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const platform::Messenger& messenger,
+                     std::function<void()> showCheckList)
 {
     if (findings.empty())
         return true;
     const auto display = [&messenger](const std::string& path) { return messenger.DisplayPath(path); };
-    return messenger.Ask(preflight::ProceedQuestion(findings), preflight::FindingDetails(findings, display),
-                         platform::Icon::Warning, platform::Buttons::YesNo) == platform::Answer::Yes;
+    platform::FindingsBox box;
+    box.caption = platform::AppTitle();
+    box.question = preflight::ProceedQuestion(findings);
+    box.details = preflight::FindingDetails(findings, display);
+    box.showChecklist = std::move(showCheckList);
+    return messenger.Service().ShowFindings(box) == platform::Answer::Yes;
 }
 
 ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,

@@ -154,7 +154,9 @@ using ReviewFindings =
 
 // The wizard's review: no question without findings; with findings, the
 // question whether to go on, with every finding as details. True to go on.
-bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const platform::Messenger& messenger);
+// `showCheckList`, when given, is the box's 確認表を表示.
+bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const platform::Messenger& messenger,
+                     std::function<void()> showCheckList = {});
 
 // Output page, 完了 steps 5 to 8: runs the engine and, on success, stores the
 // company line and rewrites the settings file. Without `review` the job goes

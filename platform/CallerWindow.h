@@ -16,6 +16,9 @@ public:
     virtual ~CallerWindowService() = default;
     // Held by reference in Services; never assigned.
     CallerWindowService& operator=(const CallerWindowService&) = delete;
+    // Whether the handle names a window now: a shortcut may hold a made-up
+    // number, and a caller may close while the wizard is open.
+    virtual bool Exists(WindowHandle window) const = 0;
     virtual void Disable(WindowHandle window) = 0;
     virtual void Enable(WindowHandle window) = 0;
     virtual void BringToForeground(WindowHandle window) = 0;

@@ -26,6 +26,15 @@ enum class ControlId : int {
     MessageCancel,
     MessageYes,
     MessageNo,
+    // The findings box (MessageBox.h's FindingsBox): its controls, also the
+    // Windows dialog's resource ids.
+    FindingsIcon = 3200,
+    FindingsQuestion,
+    FindingsDetailsLabel,
+    FindingsDetails,
+    FindingsCopy,
+    FindingsChecklist,
+    FindingsCopied,
 };
 
 // Every control of the pages, and of the item dialog, in the list's order.

@@ -24,9 +24,4 @@ Answer Messenger::Show(const std::string& text, Icon icon, Buttons buttons) cons
     return m_service.ShowMessage(AppTitle(), text, icon, buttons);
 }
 
-Answer Messenger::Ask(const std::string& text, const std::string& details, Icon icon, Buttons buttons) const
-{
-    return m_service.ShowMessageWithDetails(AppTitle(), text, details, icon, buttons);
-}
-
 }  // namespace corvane::platform

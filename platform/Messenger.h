@@ -20,8 +20,6 @@ public:
     {}
 
     Answer Show(const std::string& text, Icon icon, Buttons buttons = Buttons::Ok) const;
-    // A question with the long part in `details`, which the user may unfold.
-    Answer Ask(const std::string& text, const std::string& details, Icon icon, Buttons buttons) const;
     // A warning with an OK button, the usual form of the reader's messages.
     void Warn(const std::string& text) const { Show(text, Icon::Warning); }
     void Inform(const std::string& text) const { Show(text, Icon::Information); }

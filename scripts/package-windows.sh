@@ -7,9 +7,11 @@
 #   scripts/package-windows.sh --test  also, under wine: a silent install, the
 #       installed converter against the Linux build, the wizard started from
 #       the shortcut's target and closed with Escape, a silent uninstall that
-#       leaves only the settings file, and a reinstall that finds it
+#       leaves only the settings file, a reinstall that finds it, and the
+#       package's own pages (install, then remove) as a double click shows them
 #   scripts/package-windows.sh --test --screenshots  also writes the installed
-#       wizard's picture to docs/screenshots/installed-windows.png
+#       wizard's picture to docs/screenshots/installed-windows.png and the
+#       package's pages to docs/screenshots/windows/msi-*.png
 set -eu
 option="${1:-}"
 screenshots="${2:-}"
@@ -46,6 +48,8 @@ title="ヴェルドfromソルマ給与"
 msiinfo export "$msi" Property | tr -d '\r' | grep -qx "ProductName	$title"
 msiinfo export "$msi" Property | tr -d '\r' | grep -qx "ProductVersion	$version"
 msiinfo export "$msi" Shortcut | tr -d '\r' | grep -q "	$title	Shortcut	\[INSTALLDIR\]corvane.exe	"
+# The pages of a double click: first, last, and the removal's.
+msiinfo export "$msi" InstallUISequence | tr -d '\r' | grep -q "^ExitDlg		-1$"
 echo "$msi ($(wc -c < "$msi") bytes)"
 
 [ "$option" = "--test" ] || exit 0
@@ -125,5 +129,20 @@ wineserver -w
 cmp "$out/kept.ENV" "$installed/Corvane.ENV"
 wine msiexec /x "$winmsi" /qn
 wineserver -w
+rm -rf "$installed"
+
+step "msiexec with its pages"
+# Double-clicked: a first page, インストール, a last page that says it is
+# installed; double-clicked again: 削除 and a last page that says so.
+wine explorer /desktop=corvane,1100x800 "$dir/tests/windows/caller/corvane-testcaller.exe" installer "$winmsi" \
+    "$(winepath -w "$root/$out" 2>/dev/null)" 2>/dev/null | tr -d '\r' | tee "$out/installer.log"
+wineserver -w
+grep -q '^installer: 0 failed$' "$out/installer.log" || { echo "the installer's pages failed" >&2; exit 1; }
+[ ! -e "$installed/corvane.exe" ] || { echo "corvane.exe is still installed" >&2; exit 1; }
+if [ "$screenshots" = "--screenshots" ]; then
+    for f in "$out"/msi-*.bmp; do
+        python3 tests/windows/bmp2png.py "$f" "docs/screenshots/windows/$(basename "$f" .bmp).png"
+    done
+fi
 rm -rf "$installed"
 step "done"

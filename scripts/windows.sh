@@ -180,6 +180,21 @@ sed 's|<FUNCTIONID>1</FUNCTIONID>|<FUNCTIONID>3</FUNCTIONID>|' "$out/linux/wizar
 cmp "$out/linux/caller-easy.XML" "$wide/給与 データ/ヴェルド取込.XML"
 echo "caller: 簡易モード, the same bytes as the Linux build"
 
+# Two sets of the sample generator for the findings box: 60 employees whose
+# summaries lost the codes' leading zero, and a set large enough for the
+# conversion to take a while (keys typed meanwhile must answer nothing).
+samplegen=build/tools/samplegen/corvane-samplegen
+if [ ! -x "$samplegen" ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build -j "$jobs" --target corvane-samplegen
+fi
+zero_lost="$data/先頭の0がないコード"
+busy="$data/大きな関与先"
+rm -rf "$zero_lost" "$busy"
+mkdir -p "$zero_lost" "$busy"
+"$samplegen" --employees 60 --bonuses 2 --zero-lost-codes --out "$zero_lost"
+"$samplegen" --employees 4000 --bonuses 2 --out "$busy"
+
 # The whole wizard under wine: the six pages, 完了, the completion message;
 # its file must be the Linux converter's. The exports are handed over
 # through the real file dialogs at 100 %, as a folder through the folder
@@ -213,6 +228,12 @@ for scale in 100 150 200; do
     cmp "$out/linux/wizard-normal.XML" "$folder/中間ファイル.XML"
     cmp "$out/linux/wizard-normal.ENV" "$dir/gui/win32/Corvane.ENV"
     echo "wizard at $scale % ($handover): the same bytes as the Linux build"
+    step "findings box at $scale %"
+    set -- "$(winepath -w "$zero_lost" 2>/dev/null)" "$(winepath -w "$root/$shots" 2>/dev/null)"
+    [ "$scale" != 100 ] || set -- "$@" "$(winepath -w "$busy" 2>/dev/null)"
+    # shellcheck disable=SC2086
+    wine $desktop "$caller" findings "$corvane_exe" "$@" 2>/dev/null | tee "$dir/findings-$scale.log"
+    tr -d '\r' < "$dir/findings-$scale.log" | grep -q '^findings: 0 failed$'
     wineserver -k 2>/dev/null || true
 done
 set_dpi 96

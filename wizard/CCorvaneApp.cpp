@@ -120,17 +120,21 @@ bool CCorvaneApp::InitInstance()
         m_functionId = job::kStartedByUser;
     }
 
-    const platform::WindowHandle parent = started ? m_callerWindow : platform::kNoWindow;
+    // A handle that names no window (a made-up number in a shortcut, a caller
+    // that has closed): the wizard opens on its own, its output still fixed.
+    const bool callerShown = started && m_services.callerWindow.Exists(m_callerWindow);
+    const platform::WindowHandle parent = callerShown ? m_callerWindow : platform::kNoWindow;
     CVdWizSheet sheet(m_services, platform::AppTitle(), parent, 0);
     sheet.Job().functionId = m_functionId;
-    if (started) {
+    if (started)
         sheet.Job().outputPath = m_startupPath;
+    if (callerShown)
         m_services.callerWindow.Disable(m_callerWindow);
-    }
 
     const platform::WizardResult result = m_services.wizardHost.RunWizard(sheet, parent);
 
-    if (started) {
+    // The handle of a caller that closed may since name another window.
+    if (callerShown && m_services.callerWindow.Exists(m_callerWindow)) {
         const std::intptr_t cancelled = result == platform::WizardResult::Cancelled ? 1 : 0;
         m_services.callerWindow.Post(m_callerWindow, m_messageNumber, m_functionId, cancelled);
         m_services.callerWindow.BringToForeground(m_callerWindow);

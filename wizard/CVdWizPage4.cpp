@@ -153,8 +153,13 @@ bool CVdWizPage4::OnWizardFinish()
     }
     job.filingYear = year;
 
-    const auto review = [this](const std::vector<preflight::Finding>& findings, const CExportXMLVeld&) {
-        return job::ConfirmFindings(findings, Messenger());
+    // The check list of what is about to be written, for the clerk to read
+    // before answering.
+    const auto review = [this, &job](const std::vector<preflight::Finding>& findings, const CExportXMLVeld& store) {
+        return job::ConfirmFindings(findings, Messenger(), [&] {
+            ShowCheckListBeforeWriting({job, Sheet().Items(), findings, store, TextCodecOf(Services())}, Services(),
+                                       Messenger());
+        });
     };
     job::AfterConversion after;
     if (View().IsChecked(ControlId::CheckListBox)) {

@@ -72,6 +72,10 @@ const std::map<ControlId, std::string>& Captions()
         {ControlId::MessageCancel, "キャンセル"},
         {ControlId::MessageYes, "はい(&Y)"},
         {ControlId::MessageNo, "いいえ(&N)"},
+        {ControlId::FindingsDetailsLabel, "確認事項の一覧（該当する従業員すべて）(&L):"},
+        {ControlId::FindingsCopy, "一覧をコピー(&C)"},
+        {ControlId::FindingsCopied, "一覧をクリップボードにコピーしました。"},
+        {ControlId::FindingsChecklist, "確認表を表示(&V)"},
     };
     return captions;
 }

@@ -6,7 +6,10 @@
 #include <QSpacerItem>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
+#include "gui/qt/FindingsDialog.h"
+#include "gui/qt/PendingInput.h"
 #include "gui/qt/QtText.h"
 
 namespace corvane::qt {
@@ -34,6 +37,29 @@ QMessageBox::Icon ToQt(platform::Icon icon)
 // The title bar's icon, its buttons and the frame's padding.
 constexpr int kTitleBarRoom = 150;
 
+// A box shown during a long action: the input queued meanwhile is dropped,
+// and the box is answered with the normal pointer.
+class AnswerPointer {
+public:
+    AnswerPointer() : m_waiting(QApplication::overrideCursor() != nullptr)
+    {
+        if (!m_waiting)
+            return;
+        DiscardPendingInput();
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~AnswerPointer()
+    {
+        if (m_waiting)
+            QApplication::restoreOverrideCursor();
+    }
+    AnswerPointer(const AnswerPointer&) = delete;
+    AnswerPointer& operator=(const AnswerPointer&) = delete;
+
+private:
+    bool m_waiting;
+};
+
 }  // namespace
 
 int CaptionBarWidth(const QString& caption)
@@ -60,12 +86,38 @@ platform::Answer QtMessageBox::ShowMessage(const std::string& caption, const std
         {FromText(caption), FromText(text), QString(), icon, buttons, QApplication::overrideCursor() != nullptr});
 }
 
-platform::Answer QtMessageBox::ShowMessageWithDetails(const std::string& caption, const std::string& text,
-                                                      const std::string& details, platform::Icon icon,
-                                                      platform::Buttons buttons)
+platform::Answer QtMessageBox::ShowFindings(const platform::FindingsBox& box)
 {
-    return Record({FromText(caption), FromText(text), FromText(details), icon, buttons,
-                   QApplication::overrideCursor() != nullptr});
+    Shown message{FromText(box.caption),   FromText(box.question),   FromText(box.details),
+                  platform::Icon::Warning, platform::Buttons::YesNo, QApplication::overrideCursor() != nullptr};
+    message.findingsBox = true;
+    message.offersChecklist = static_cast<bool>(box.showChecklist);
+    if (m_scripted && m_findingsScripts.empty())
+        return Record(message);
+    m_shown.push_back(message);
+    if (!m_scripted)
+        return ShowFindingsDialog(box, {});
+    const FindingsScript script = std::move(m_findingsScripts.front());
+    m_findingsScripts.pop_front();
+    return ShowFindingsDialog(box, script);
+}
+
+platform::Answer QtMessageBox::ShowFindingsDialog(const platform::FindingsBox& box, const FindingsScript& script)
+{
+    FindingsDialog dialog(FromText(box.caption), FromText(box.question), FromText(box.details), box.showChecklist,
+                          QApplication::activeModalWidget());
+    const AnswerPointer pointer;
+    if (script) {
+        QTimer::singleShot(0, &dialog, [this, &dialog, script] {
+            script(dialog);
+            if (dialog.isVisible()) {
+                m_faults << QStringLiteral("the findings script left the box open");
+                dialog.reject();
+            }
+        });
+    }
+    dialog.exec();
+    return dialog.Answer();
 }
 
 platform::Answer QtMessageBox::Record(Shown message)
@@ -90,8 +142,6 @@ platform::Answer QtMessageBox::Show(const Shown& message) const
                     QApplication::activeModalWidget());
     // Messages hold texts such as "<一覧表>" that must not be taken for markup.
     box.setTextFormat(Qt::PlainText);
-    if (!message.details.isEmpty())
-        box.setDetailedText(message.details);
     QPushButton* accept = nullptr;
     QPushButton* reject = nullptr;
     if (message.buttons == platform::Buttons::YesNo) {
@@ -108,13 +158,10 @@ platform::Answer QtMessageBox::Show(const Shown& message) const
     box.setEscapeButton(reject ? reject : accept);
     FitCaption(box);
 
-    // A message during a long action is answered with the normal pointer.
-    const bool waiting = QApplication::overrideCursor() != nullptr;
-    if (waiting)
-        QApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
-    if (waiting)
-        QApplication::restoreOverrideCursor();
+    {
+        const AnswerPointer pointer;
+        box.exec();
+    }
     const bool accepted = box.clickedButton() == accept;
     if (message.buttons == platform::Buttons::YesNo)
         return accepted ? platform::Answer::Yes : platform::Answer::No;
@@ -126,6 +173,8 @@ QStringList QtMessageBox::Faults() const
     QStringList faults = m_faults;
     if (!m_answers.empty())
         faults << QStringLiteral("%1 message answers left unused").arg(m_answers.size());
+    if (!m_findingsScripts.empty())
+        faults << QStringLiteral("%1 findings scripts left unused").arg(m_findingsScripts.size());
     return faults;
 }
 

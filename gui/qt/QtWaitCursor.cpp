@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "gui/qt/PendingInput.h"
+
 namespace corvane::qt {
 
 void QtWaitCursor::BeginWaitCursor()
@@ -14,7 +16,10 @@ void QtWaitCursor::EndWaitCursor()
 {
     if (m_depth == 0)
         return;
-    --m_depth;
+    // What was typed or clicked while the program was busy was not meant
+    // for what the screen shows now.
+    if (--m_depth == 0)
+        DiscardPendingInput();
     QApplication::restoreOverrideCursor();
 }
 

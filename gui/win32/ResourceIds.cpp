@@ -14,4 +14,12 @@ using corvane::platform::ControlId;
 #undef CORVANE_PAGE_CONTROL
 #undef CORVANE_DIALOG_CONTROL
 
+static_assert(IDC_FINDINGS_ICON == static_cast<int>(ControlId::FindingsIcon));
+static_assert(IDC_FINDINGS_QUESTION == static_cast<int>(ControlId::FindingsQuestion));
+static_assert(IDC_FINDINGS_DETAILS_LABEL == static_cast<int>(ControlId::FindingsDetailsLabel));
+static_assert(IDC_FINDINGS_DETAILS == static_cast<int>(ControlId::FindingsDetails));
+static_assert(IDC_FINDINGS_COPY == static_cast<int>(ControlId::FindingsCopy));
+static_assert(IDC_FINDINGS_CHECKLIST == static_cast<int>(ControlId::FindingsChecklist));
+static_assert(IDC_FINDINGS_COPIED == static_cast<int>(ControlId::FindingsCopied));
+
 }  // namespace

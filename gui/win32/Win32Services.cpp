@@ -16,6 +16,17 @@ HWND ToHandle(platform::WindowHandle window)
 
 }  // namespace
 
+void DiscardQueuedInput()
+{
+    MSG message;
+    const UINT ranges[][2] = {
+        {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
+    for (const auto& range : ranges) {
+        while (PeekMessageW(&message, nullptr, range[0], range[1], PM_REMOVE)) {
+        }
+    }
+}
+
 void Win32WaitCursor::BeginWaitCursor()
 {
     if (m_depth++ == 0)
@@ -26,6 +37,7 @@ void Win32WaitCursor::EndWaitCursor()
 {
     if (m_depth == 0 || --m_depth > 0)
         return;
+    DiscardQueuedInput();
     SetCursor(m_previous ? m_previous : LoadCursorW(nullptr, IDC_ARROW));
     m_previous = nullptr;
 }
@@ -37,6 +49,11 @@ bool Win32Shell::Open(const std::string& path)
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(GetActiveWindow(), L"open", PathToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
+}
+
+bool Win32CallerWindow::Exists(platform::WindowHandle window) const
+{
+    return window != platform::kNoWindow && IsWindow(ToHandle(window));
 }
 
 void Win32CallerWindow::Disable(platform::WindowHandle window)

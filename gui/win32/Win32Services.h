@@ -10,11 +10,17 @@
 // The small system services of the Windows front end.
 namespace corvane::win32 {
 
-// The hourglass while a long action runs; nested scopes keep it until the outermost ends.
+// Removes the keyboard and mouse messages waiting in this thread's queue:
+// what was typed or clicked while the program was busy.
+void DiscardQueuedInput();
+
+// The hourglass while a long action runs; nested scopes keep it until the
+// outermost ends, which drops the input queued meanwhile.
 class Win32WaitCursor final : public platform::WaitCursorService {
 public:
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    bool Busy() const { return m_depth > 0; }
 
 private:
     int m_depth = 0;
@@ -30,6 +36,7 @@ public:
 // The calling program's window, by its handle.
 class Win32CallerWindow final : public platform::CallerWindowService {
 public:
+    bool Exists(platform::WindowHandle window) const override;
     void Disable(platform::WindowHandle window) override;
     void Enable(platform::WindowHandle window) override;
     void BringToForeground(platform::WindowHandle window) override;

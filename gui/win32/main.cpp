@@ -40,9 +40,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    corvane::win32::Win32MessageBox messageBox;
-    corvane::win32::Win32FileDialogs fileDialogs;
     corvane::win32::Win32WaitCursor waitCursor;
+    corvane::win32::Win32MessageBox messageBox(waitCursor);
+    corvane::win32::Win32FileDialogs fileDialogs;
     corvane::win32::Win32Shell shell;
     corvane::win32::Win32CallerWindow callerWindow;
     corvane::win32::Win32Com com;

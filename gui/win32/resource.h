@@ -14,5 +14,15 @@
 #define IDD_PAGE_ITEMS 105
 #define IDD_PAGE_OUTPUT 106
 #define IDD_ITEM_SELECTION 110
+#define IDD_FINDINGS 111
+
+// The findings box's controls: platform::ControlId's Findings* values.
+#define IDC_FINDINGS_ICON 3200
+#define IDC_FINDINGS_QUESTION 3201
+#define IDC_FINDINGS_DETAILS_LABEL 3202
+#define IDC_FINDINGS_DETAILS 3203
+#define IDC_FINDINGS_COPY 3204
+#define IDC_FINDINGS_CHECKLIST 3205
+#define IDC_FINDINGS_COPIED 3206
 
 #include "ControlResourceIds.h"

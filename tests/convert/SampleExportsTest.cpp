@@ -49,6 +49,27 @@ TEST(SampleExports, LinesEndInCrLfAndTheEmployeeListHasEveryColumn)
     EXPECT_EQ(std::count(headerLine.begin(), headerLine.end(), ','), 73);
 }
 
+TEST(SampleExports, ZeroLostCodesDifferOnlyByTheEmployeeListsLeadingZero)
+{
+    samplegen::SampleOptions options;
+    options.employees = 2;
+    options.bonuses = 0;
+    const auto plain = samplegen::GenerateSampleExports(options);
+    options.zeroLostCodes = true;
+    const auto lost = samplegen::GenerateSampleExports(options);
+    ASSERT_EQ(plain.size(), lost.size());
+    for (std::size_t i = 1; i < plain.size(); ++i)
+        EXPECT_EQ(plain[i].bytes, lost[i].bytes) << plain[i].name;
+    const std::string& list = lost[0].bytes;
+    for (const char* code : {"1001", "1002"}) {
+        EXPECT_NE(list.find(std::string(",0") + code + ","), std::string::npos) << code;
+        bool inSummaries = false;
+        for (std::size_t i = 1; i < lost.size(); ++i)
+            inSummaries = inSummaries || lost[i].bytes.find(std::string("\r\n") + code + ",") != std::string::npos;
+        EXPECT_TRUE(inSummaries) << code;
+    }
+}
+
 TEST(SampleExports, ExamplesConvertAsTheRunScriptConvertsThem)
 {
     TempDir dir;

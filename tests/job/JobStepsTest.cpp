@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "items/CSormaItemCheck.h"
+#include "preflight/FindingText.h"
+#include "support/FakePlatform.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
 #include "engine/CExchangeFromSormaToVeld.h"
@@ -359,6 +361,45 @@ TEST_F(JobSteps, EasyModeAndTheCompletionMessageFollowTheModeAndFunctionId)
     ASSERT_TRUE(job::RunConversion(JobOf(list, out, corvane::TransferMode::Easy, 1, "6"), items, messenger).converted);
     EXPECT_NE(ReadFileBytes(out).find("<MODE>EASY</MODE>"), std::string::npos);
     EXPECT_EQ(box.Texts(), std::vector<std::string>{corvane::ConversionCompletedMessage()});
+}
+
+}  // namespace
+
+namespace {
+
+// The findings box carries the question and every finding's text, offers no
+// check list until a caller gives the hook, and only はい goes on.
+TEST(ConfirmFindings, AsksInTheFindingsBoxAndGoesOnOnlyOnYes)
+{
+    corvane::test::FakePlatform fake;
+    const corvane::platform::Messenger messenger(fake);
+    EXPECT_TRUE(job::ConfirmFindings({}, messenger));
+    EXPECT_TRUE(fake.Messages().empty());
+
+    std::vector<corvane::preflight::Finding> findings(2);
+    findings[0].file = "s04.txt";
+    findings[0].text = "12345 山田 太郎";
+    findings[1].kind = corvane::preflight::FindingKind::NoFigures;
+    findings[1].text = "00777 佐藤 花子";
+    const std::string details =
+        corvane::preflight::FindingDetails(findings, [](const std::string& path) { return path; });
+
+    fake.QueueFindingsPresses({corvane::test::FakePlatform::FindingsPress::Copy});
+    fake.QueueAnswer(corvane::platform::Answer::No);
+    EXPECT_FALSE(job::ConfirmFindings(findings, messenger));
+    fake.QueueAnswer(corvane::platform::Answer::Yes);
+    EXPECT_TRUE(job::ConfirmFindings(findings, messenger));
+
+    ASSERT_EQ(fake.Messages().size(), 2u);
+    const auto& box = fake.Messages()[0];
+    EXPECT_TRUE(box.findingsBox);
+    EXPECT_FALSE(box.offersChecklist);
+    EXPECT_EQ(box.caption, corvane::platform::AppTitle());
+    EXPECT_EQ(box.text, corvane::preflight::ProceedQuestion(findings));
+    EXPECT_EQ(box.details, details);
+    EXPECT_NE(box.details.find("00777 佐藤 花子"), std::string::npos);
+    EXPECT_EQ(fake.Copies(), std::vector<std::string>{details});
+    EXPECT_TRUE(fake.Errors().empty()) << ::testing::PrintToString(fake.Errors());
 }
 
 }  // namespace

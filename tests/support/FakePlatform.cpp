@@ -257,6 +257,8 @@ std::vector<std::string> FakePlatform::Errors() const
         errors.push_back(std::to_string(m_folderAnswers.size()) + " folder answers unused");
     if (!m_answers.empty())
         errors.push_back(std::to_string(m_answers.size()) + " message answers unused");
+    if (!m_findingsPresses.empty())
+        errors.push_back(std::to_string(m_findingsPresses.size()) + " findings box presses unused");
     if (!m_dialogScripts.empty())
         errors.push_back(std::to_string(m_dialogScripts.size()) + " dialog scripts unused");
     if (m_waitDepth != 0)
@@ -267,19 +269,48 @@ std::vector<std::string> FakePlatform::Errors() const
 platform::Answer FakePlatform::ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
                                            platform::Buttons buttons)
 {
-    return ShowMessageWithDetails(caption, text, std::string(), icon, buttons);
+    Record({caption, text, icon, buttons, m_waitDepth, std::string()});
+    return NextAnswer();
 }
 
-platform::Answer FakePlatform::ShowMessageWithDetails(const std::string& caption, const std::string& text,
-                                                      const std::string& details, platform::Icon icon,
-                                                      platform::Buttons buttons)
+platform::Answer FakePlatform::ShowFindings(const platform::FindingsBox& box)
 {
-    m_messages.push_back({caption, text, icon, buttons, m_waitDepth, details});
-    Note("message " + text);
-    if (buttons == platform::Buttons::Ok)
+    Message message{box.caption, box.question, platform::Icon::Warning, platform::Buttons::YesNo,
+                    m_waitDepth, box.details};
+    message.findingsBox = true;
+    message.offersChecklist = static_cast<bool>(box.showChecklist);
+    Record(std::move(message));
+    if (!m_findingsPresses.empty()) {
+        const std::vector<FindingsPress> presses = std::move(m_findingsPresses.front());
+        m_findingsPresses.pop_front();
+        for (const FindingsPress press : presses) {
+            if (press == FindingsPress::Copy) {
+                m_copies.push_back(box.details);
+                Note("copied the findings");
+            } else if (box.showChecklist) {
+                Note("check list button");
+                box.showChecklist();
+            } else {
+                Fault("the findings box has no check list button");
+            }
+        }
+    }
+    return NextAnswer();
+}
+
+void FakePlatform::Record(Message message)
+{
+    Note("message " + message.text);
+    m_messages.push_back(std::move(message));
+}
+
+platform::Answer FakePlatform::NextAnswer()
+{
+    const Message& message = m_messages.back();
+    if (message.buttons == platform::Buttons::Ok)
         return platform::Answer::Ok;
     if (m_answers.empty()) {
-        Fault("unscripted question: " + text);
+        Fault("unscripted question: " + message.text);
         return platform::Answer::Cancel;
     }
     const auto answer = m_answers.front();
@@ -362,6 +393,11 @@ std::optional<std::string> FakePlatform::VolumeLabel(const std::string& drive) c
     if (it == m_volumeLabels.end())
         return std::nullopt;
     return it->second;
+}
+
+bool FakePlatform::Exists(platform::WindowHandle) const
+{
+    return m_callerWindowExists;
 }
 
 void FakePlatform::Disable(platform::WindowHandle window)

@@ -119,7 +119,11 @@ public:
         platform::Buttons buttons;
         int waitDepth;  // wait cursors active while it was shown
         std::string details;
+        bool findingsBox = false;      // shown by ShowFindings
+        bool offersChecklist = false;  // the findings box had its 確認表 button
     };
+    // The findings box's own buttons, pressed before the box is answered.
+    enum class FindingsPress { Copy, Checklist };
 
     FakePlatform();
     ~FakePlatform() override;
@@ -139,6 +143,8 @@ public:
     void QueueSaveCancel() { m_saveAnswers.emplace_back(std::nullopt); }
     // Answers for OK/Cancel message boxes; OK-only boxes are answered OK.
     void QueueAnswer(platform::Answer answer) { m_answers.push_back(answer); }
+    // Buttons pressed in the next findings box before its queued answer.
+    void QueueFindingsPresses(std::vector<FindingsPress> presses) { m_findingsPresses.push_back(std::move(presses)); }
 
     // The system as the program sees it.
     void SetExecutablePath(std::string path) { m_executablePath = std::move(path); }
@@ -148,6 +154,8 @@ public:
     void SetComFails(bool fails) { m_comFails = fails; }
     // No program opens what the shell is asked to open.
     void SetShellFails(bool fails) { m_shellFails = fails; }
+    // Whether the caller's handle names a window (it may change while the wizard is open).
+    void SetCallerWindowExists(bool exists) { m_callerWindowExists = exists; }
 
     // Records.
     const std::vector<std::string>& Log() const { return m_log; }
@@ -159,6 +167,8 @@ public:
     const std::vector<platform::FolderRequest>& FolderRequests() const { return m_folderRequests; }
     const std::vector<platform::SaveFileRequest>& SaveRequests() const { return m_saveRequests; }
     const std::vector<std::string>& ShellOpened() const { return m_shellOpened; }
+    // Every text the findings box put on the clipboard.
+    const std::vector<std::string>& Copies() const { return m_copies; }
     // Every page shown, in order (the start page first).
     const std::vector<int>& PageHistory() const { return m_pageHistory; }
     FakeControls& WizardControls() { return m_wizardControls; }
@@ -178,9 +188,7 @@ public:
     // The services.
     platform::Answer ShowMessage(const std::string& caption, const std::string& text, platform::Icon icon,
                                  platform::Buttons buttons) override;
-    platform::Answer ShowMessageWithDetails(const std::string& caption, const std::string& text,
-                                            const std::string& details, platform::Icon icon,
-                                            platform::Buttons buttons) override;
+    platform::Answer ShowFindings(const platform::FindingsBox& box) override;
     std::optional<std::vector<std::string>> OpenFiles(const platform::OpenFileRequest& request) override;
     std::optional<std::string> SaveFile(const platform::SaveFileRequest& request) override;
     std::optional<std::string> ChooseFolder(const platform::FolderRequest& request) override;
@@ -192,6 +200,7 @@ public:
     std::optional<std::string> VolumeLabel(const std::string& drive) const override;
     platform::LocalDate Today() const override { return m_today; }
     std::string CommandLine() const override { return m_commandLine; }
+    bool Exists(platform::WindowHandle window) const override;
     void Disable(platform::WindowHandle window) override;
     void Enable(platform::WindowHandle window) override;
     void BringToForeground(platform::WindowHandle window) override;
@@ -207,12 +216,18 @@ public:
     void NotePage(int page) { m_pageHistory.push_back(page); }
 
 private:
+    void Record(Message message);
+    // The queued answer to the last message (OK for an OK-only box).
+    platform::Answer NextAnswer();
+
     WizardScript m_wizardScript;
     std::deque<DialogScript> m_dialogScripts;
     std::deque<std::optional<std::vector<std::string>>> m_openAnswers;
     std::deque<std::optional<std::string>> m_folderAnswers;
     std::deque<std::optional<std::string>> m_saveAnswers;
     std::deque<platform::Answer> m_answers;
+    std::deque<std::vector<FindingsPress>> m_findingsPresses;
+    std::vector<std::string> m_copies;
 
     std::string m_executablePath;
     std::string m_commandLine;
@@ -220,6 +235,7 @@ private:
     std::map<std::string, std::string> m_volumeLabels;
     bool m_comFails = false;
     bool m_shellFails = false;
+    bool m_callerWindowExists = true;
 
     std::vector<std::string> m_log;
     std::vector<Message> m_messages;

@@ -324,6 +324,9 @@ TEST_F(OutputPage, FindingsAreAskedAboutAndNoLeavesEverythingAsEntered)
     OnPage(
         [&](FakeWizard& w) {
             w.Type(ControlId::YearEdit, "8");
+            // 確認表を表示 first: the check list of what would be written, in
+            // a temporary file; the box stays open for the answer.
+            fake.QueueFindingsPresses({FakePlatform::FindingsPress::Checklist});
             fake.QueueAnswer(platform::Answer::No);
             EXPECT_EQ(w.Finish(), kOutput);
             EXPECT_EQ(w.Text(ControlId::YearEdit), "8");
@@ -336,8 +339,17 @@ TEST_F(OutputPage, FindingsAreAskedAboutAndNoLeavesEverythingAsEntered)
         },
         1, output, Salary(4));
     ASSERT_EQ(fake.Messages().size(), 3u);
+    ASSERT_EQ(fake.ShellOpened().size(), 2u);  // the preview, then the check list beside the XML
+    const std::string preview = fake.ShellOpened()[0];
+    const std::string beside = checklist::CheckListPathFor(output);
+    EXPECT_NE(preview, beside);
+    EXPECT_EQ(preview.substr(fileio::LastSeparator(preview)), beside.substr(fileio::LastSeparator(beside)));
+    EXPECT_TRUE(fileio::FileExists(preview));
+    fileio::RemoveFile(preview);
+    EXPECT_EQ(fake.ShellOpened()[1], beside);
     for (const std::size_t i : {0u, 1u}) {
         const auto& question = fake.Messages()[i];
+        EXPECT_TRUE(question.offersChecklist);
         ExpectFindingsQuestion(question);
         EXPECT_EQ(question.waitDepth, 1);  // asked inside the finish action
         // Counted in people: one employee has both dates wrong.

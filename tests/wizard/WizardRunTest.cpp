@@ -30,6 +30,7 @@ const char kSettingsHeader[] = "会社名,総支給金額,,社会保険料等の
 class TeeCallerWindow final : public platform::CallerWindowService {
 public:
     TeeCallerWindow(FakePlatform& fake, std::ostream& out) : m_fake(fake), m_stream(out) {}
+    bool Exists(platform::WindowHandle w) const override { return m_fake.Exists(w); }
     void Disable(platform::WindowHandle w) override
     {
         m_fake.Disable(w);
@@ -329,6 +330,46 @@ TEST_F(WholeRun, AFailedFinishKeepsTheWizardOpenAndASecondFinishReadsEverythingA
     ExpectFindingsQuestion(fake.Messages()[1]);
     EXPECT_EQ(ReadFileBytes(output), TestDataBytes("engine/edge/expected.XML"));
     EXPECT_EQ(replies.str(), "POSTMESSAGE hwnd=100 msg=32769 wparam=3 lparam=0\n");
+}
+
+TEST_F(WholeRun, AHandleThatIsNoWindowOpensTheWizardOnItsOwnWithTheGivenOutputAndPostsNothing)
+{
+    const std::string employees = Employees();
+    const std::string salary = Salary(4);
+    const std::string bonus = Bonus();
+    const std::string output = dir.File("out.XML");
+    fake.SetCallerWindowExists(false);
+    fake.ScriptWizard([&](FakeWizard& w) {
+        StartedRun(fake, w, employees, salary, bonus);
+        ASSERT_EQ(w.Page(), 5);
+        EXPECT_EQ(w.Text(ControlId::NameEdit), "out.XML");
+        EXPECT_FALSE(w.Enabled(ControlId::OutputBrowse));
+        fake.QueueAnswer(Answer::Yes);
+        w.Finish();
+    });
+    RunApp("100,32769,3," + output);
+    ExpectNoErrors();
+    EXPECT_TRUE(fake.WizardShown());
+    EXPECT_EQ(fake.WizardParent(), platform::kNoWindow);
+    EXPECT_TRUE(fileio::FileExists(output));
+    EXPECT_EQ(replies.str(), "");
+    EXPECT_FALSE(AnyStartsWith(fake.Log(), "caller "));
+}
+
+TEST_F(WholeRun, ACallerThatClosesWhileTheWizardIsOpenGetsNoReply)
+{
+    const std::string employees = Employees();
+    const std::string output = dir.File("out.XML");
+    fake.ScriptWizard([&](FakeWizard& w) {
+        ToSalaryPage(fake, w, employees);
+        fake.SetCallerWindowExists(false);
+        CancelAndDiscard(fake, w);
+    });
+    RunApp("100,32769,3," + output);
+    ExpectNoErrors();
+    EXPECT_EQ(fake.WizardParent(), 100);
+    EXPECT_EQ(replies.str(), "");
+    EXPECT_EQ(IndexOf(fake.Log(), "caller enable 100"), fake.Log().size());
 }
 
 }  // namespace

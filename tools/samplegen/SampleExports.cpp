@@ -683,7 +683,14 @@ std::vector<SampleFile> GenerateSampleExports(const SampleOptions& options)
         employees.push_back(MakeEmployee(i, rng));
 
     std::vector<SampleFile> files;
-    files.push_back({"employees.txt", EmployeeList(employees)});
+    if (options.zeroLostCodes) {
+        std::vector<Employee> listed = employees;
+        for (Employee& e : listed)
+            e.code = "0" + e.code;
+        files.push_back({"employees.txt", EmployeeList(listed)});
+    } else {
+        files.push_back({"employees.txt", EmployeeList(employees)});
+    }
 
     std::vector<Running> running(employees.size());
     for (int month = 1; month <= 12; ++month) {
@@ -736,11 +743,13 @@ bool WriteSampleExports(const std::string& folder, const SampleOptions& options,
 namespace {
 
 const char kUsage[] =
-    "Usage: corvane-samplegen --employees N --out DIR [--seed S] [--bonuses N]\n"
+    "Usage: corvane-samplegen --employees N --out DIR [--seed S] [--bonuses N] [--zero-lost-codes]\n"
     "Writes sample payroll exports (Shift_JIS, CR LF) into DIR, which must exist:\n"
     "  employees.txt             the employee list, N employees, all 74 columns\n"
     "  salary-01.txt ... -12.txt the salary summaries of months 1 to 12\n"
     "  bonus-1.txt ...           the bonus summaries (--bonuses, 0 to 5, default 5)\n"
+    "  --zero-lost-codes         the employee list's codes begin with a 0 that the\n"
+    "                            summaries' codes lack (a summary saved by a spreadsheet)\n"
     "The same seed (default 1) always gives the same files.\n";
 
 bool ParseNumber(const std::string& text, std::uint64_t max, std::uint64_t& value)
@@ -775,6 +784,10 @@ int RunSampleGen(const std::vector<std::string>& args, std::ostream& out, std::o
         if (a == "--help" || a == "-h") {
             out << kUsage;
             return 0;
+        }
+        if (a == "--zero-lost-codes") {
+            options.zeroLostCodes = true;
+            continue;
         }
         if (a != "--employees" && a != "--out" && a != "--seed" && a != "--bonuses")
             return usage("unknown argument " + a);

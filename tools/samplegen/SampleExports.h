@@ -15,6 +15,9 @@ struct SampleOptions {
     int employees = 20;
     std::uint64_t seed = 1;
     int bonuses = 5;  // bonus summaries to write, 0 to 5
+    // The employee list's codes carry a leading zero that the summaries'
+    // codes lost, as when a summary was saved again by a spreadsheet.
+    bool zeroLostCodes = false;
 };
 
 struct SampleFile {
@@ -32,7 +35,8 @@ const std::string& SampleCompanyName();
 // False, with a reason in `error`, when one cannot be written.
 bool WriteSampleExports(const std::string& folder, const SampleOptions& options, std::string& error);
 
-// The command line: --employees N --out DIR [--seed S] [--bonuses N] [--help].
+// The command line: --employees N --out DIR [--seed S] [--bonuses N]
+// [--zero-lost-codes] [--help].
 // Returns the exit code: 0 done, 1 a file could not be written, 2 a usage error.
 int RunSampleGen(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

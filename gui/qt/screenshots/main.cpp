@@ -20,12 +20,14 @@
 #include <sstream>
 
 #include "gui/qt/AppIcon.h"
+#include "gui/qt/FindingsDialog.h"
 #include "gui/qt/Appearance.h"
 #include "gui/qt/QtFileDialogs.h"
 #include "gui/qt/QtPlatform.h"
 #include "gui/qt/QtText.h"
 #include "gui/qt/script/SandboxSystem.h"
 #include "gui/qt/script/WizardDriver.h"
+#include "tools/samplegen/SampleExports.h"
 #include "wizard/CCorvaneApp.h"
 
 namespace {
@@ -239,6 +241,49 @@ int main(int argc, char** argv)
         corvane.Run();
     }
 
+    // The findings box, on 60 employees whose summaries lost the codes' leading zero.
+    const QString zeroLost = work + QStringLiteral("/zero-lost");
+    QDir().mkpath(zeroLost);
+    corvane::samplegen::SampleOptions zeroLostSet;
+    zeroLostSet.employees = 60;
+    zeroLostSet.bonuses = 0;
+    zeroLostSet.zeroLostCodes = true;
+    std::string error;
+    if (!corvane::samplegen::WriteSampleExports(ToPath(zeroLost), zeroLostSet, error))
+        std::cerr << "corvane-screenshots: " << error << '\n';
+    QtPlatform findingsPlatform(std::string(), reply);
+    findingsPlatform.UseSystem(system);
+    findingsPlatform.Script();
+    findingsPlatform.MessageBoxes().QueueFindings([&](FindingsDialog& box) {
+        shooter.Shoot(box, QStringLiteral("7-findings.png"));
+        box.reject();
+    });
+    findingsPlatform.Host().ScriptWizard([&](WizardSheet& sheet) {
+        WizardDriver user(sheet);
+        user.Next();
+        findingsPlatform.FileDialogs().QueueOpen({Path(zeroLost, QStringLiteral("employees.txt"))});
+        user.Press(ControlId::EmployeeBrowse);
+        user.Next();
+        std::vector<std::string> months;
+        for (int month = 1; month <= 12; ++month)
+            months.push_back(Path(zeroLost, QStringLiteral("salary-%1.txt").arg(month, 2, 10, QLatin1Char('0'))));
+        findingsPlatform.FileDialogs().QueueOpen(months);
+        user.Press(ControlId::SalaryBrowse);
+        user.Next();
+        user.Next();
+        if (user.Page() == 4)
+            user.Next();
+        findingsPlatform.FileDialogs().QueueSave(Path(work, QStringLiteral("out/zero-lost.XML")));
+        user.Press(ControlId::OutputBrowse);
+        user.Finish();
+        user.Cancel();
+    });
+    {
+        const corvane::platform::Services services = findingsPlatform.Services();
+        corvane::CCorvaneApp corvane(services, std::cout);
+        corvane.Run();
+    }
+
     // The open dialog of the salary page as Qt draws it where the desktop
     // offers no dialog of its own, on the sample exports.
     if (!platform.FileDialogs().OpenRequests().empty()) {
@@ -266,7 +311,8 @@ int main(int argc, char** argv)
         dialog.close();
     }
 
-    const QStringList faults = platform.Faults() + calledPlatform.Faults() + shooter.Failed();
+    const QStringList faults =
+        platform.Faults() + calledPlatform.Faults() + findingsPlatform.Faults() + shooter.Failed();
     for (const QString& fault : faults)
         std::cerr << "corvane-screenshots: " << fault.toStdString() << '\n';
     return faults.isEmpty() ? 0 : 1;

@@ -175,6 +175,35 @@ void IncompleteParameterRunsOnItsOwn(Checks& checks, HWND caller, const std::wst
     checks.Expect(g_reply.count == 0, "no message is posted");
 }
 
+// A handle that is no window (a shortcut's made-up number, a caller that has
+// closed): the wizard opens on its own, the output still fixed, and writes
+// the given path.
+void HandleThatIsNoWindow(Checks& checks, const std::wstring& exe, const std::wstring& dataFolder,
+                          const std::wstring& path)
+{
+    HWND made_up = reinterpret_cast<HWND>(static_cast<std::intptr_t>(0x7ffe1234));
+    checks.Expect(!IsWindow(made_up), "the made-up handle names no window");
+    DeleteFileW(path.c_str());
+    WizardProcess wizard;
+    checks.Expect(wizard.Start(exe, Parameter(made_up, 3, path)), "corvane.exe starts with a handle of no window");
+    HWND sheet = wizard.WaitForDialog(kStartTimeoutMs);
+    checks.Expect(sheet != nullptr, "the wizard is shown as an ordinary window");
+    if (!sheet)
+        return;
+    PumpFor(500);
+    checks.Expect(GetWindow(sheet, GW_OWNER) == nullptr, "the wizard has no owner");
+    WizardWalk walk(wizard, sheet);
+    walk.Next();
+    walk.ChooseSampleFiles(dataFolder);
+    HWND name = walk.FindPageControl(kNameEdit);
+    checks.Expect(walk.CurrentPage() == kOutputPage && name && !IsWindowEnabled(name),
+                  "the output page keeps the parameter's path, fixed");
+    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+    checks.Expect(wizard.WaitForExit(60000) == 0, "corvane.exe ends after 完了");
+    checks.Expect(walk.Failed() == 0, "the walk through the pages (handle of no window)");
+    checks.Expect(GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES, "the parameter's path is written");
+}
+
 bool FileHolds(const std::wstring& path, const std::string& wanted)
 {
     std::FILE* file = _wfopen(path.c_str(), L"rb");
@@ -264,6 +293,7 @@ int RunCallerTests(const std::wstring& corvaneExe, const std::wstring& dataFolde
         const std::wstring output = folder + L"\\ヴェルド取込.XML";
         SimpleModeToPathWithBlank(checks, caller, corvaneExe, dataFolder, output, Input::Click);
         SimpleModeToPathWithBlank(checks, caller, corvaneExe, dataFolder, output, Input::Keyboard);
+        HandleThatIsNoWindow(checks, corvaneExe, dataFolder, folder + L"\\no-window.XML");
         DestroyWindow(caller);
     }
     std::printf("caller: %d passed, %d failed\n", checks.Passed(), checks.Failed());

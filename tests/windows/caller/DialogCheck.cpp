@@ -45,8 +45,9 @@ bool WantsTabStop(const Control& c)
 {
     if (c.cls == L"Static" || IsGroupBox(c) || IsRadio(c))
         return false;
+    // A read-only text area still scrolls and selects from the keyboard.
     if (c.cls == L"Edit")
-        return !(c.style & ES_READONLY);
+        return !(c.style & ES_READONLY) || (c.style & ES_MULTILINE);
     return true;
 }
 
