@@ -5,6 +5,7 @@
 #include "checklist/CheckListFile.h"
 #include "engine/CExchangeFromSormaToVeld.h"
 #include "fileio/FileStatus.h"
+#include "fileio/OpenFile.h"
 #include "preflight/FindingText.h"
 #include "job/JobMessages.h"
 #include "job/JobSteps.h"
