@@ -276,6 +276,7 @@ int main(int argc, char** argv)
         findingsPlatform.FileDialogs().QueueSave(Path(work, QStringLiteral("out/zero-lost.XML")));
         user.Press(ControlId::OutputBrowse);
         user.Finish();
+        findingsPlatform.MessageBoxes().QueueAnswer(corvane::platform::Answer::Yes);
         user.Cancel();
     });
     {

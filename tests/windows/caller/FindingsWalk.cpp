@@ -89,6 +89,7 @@ bool NextPage(WizardWalk& walk, int from)
 HWND ToOutputPage(WizardProcess& wizard, const std::wstring& exe, const std::wstring& folder, Checks& checks)
 {
     if (!wizard.Start(exe, L"")) {
+        std::printf("CreateProcess: error %lu\n", GetLastError());
         checks.Expect(false, "corvane.exe starts");
         return nullptr;
     }
