@@ -1,0 +1,119 @@
+#!/bin/sh
+# Coverage-guided fuzzing with libFuzzer (clang, ASan and UBSan) of every
+# entry point that takes outside bytes (tests/fuzz/libfuzzer/).
+#   scripts/fuzz.sh [--seconds N] [harness...]
+#       installs what is missing, builds the harnesses in build-fuzz/ and runs
+#       each for N seconds (default 60) from the committed corpus
+#       (tests/fuzz/corpus/<harness>/), keeping new inputs in
+#       build-fuzz/fuzz-work/<harness>/corpus/. Prints executions, edges and
+#       findings per harness; fails when any harness found something (a
+#       crash, leak, sanitizer report, an input over 2 s or over 2 GB).
+#   scripts/fuzz.sh --merge [harness...]
+#       minimises the committed corpus with what the work folders found
+#       (-merge=1) and writes it back to tests/fuzz/corpus/<harness>/.
+#   scripts/fuzz.sh --coverage [harness...]
+#       builds the harnesses with source coverage (build-fuzz-cov/), runs the
+#       committed corpus once and prints llvm-cov's line coverage of the core.
+# Harnesses: reader_preflight identify settings start_parameter folder_sort conversion
+set -eu
+cd "$(dirname "$0")/.."
+all="reader_preflight identify settings start_parameter folder_sort conversion"
+seconds=60
+mode=run
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --seconds) seconds=$2; shift 2 ;;
+    --merge) mode=merge; shift ;;
+    --coverage) mode=coverage; shift ;;
+    -*) echo "fuzz.sh: unknown option $1" >&2; exit 2 ;;
+    *) break ;;
+    esac
+done
+harnesses=${*:-$all}
+scripts/setup-debian.sh --fuzz
+
+dir=build-fuzz
+options="-DCORVANE_BUILD_FUZZERS=ON"
+if [ "$mode" = coverage ]; then
+    dir=build-fuzz-cov
+    options="$options -DCORVANE_FUZZ_COVERAGE=ON"
+fi
+CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_BUILD_QT=OFF \
+    $options >/dev/null
+cmake --build "$dir" --target corvane-fuzzers
+
+# The dictionary: the keywords in code page 932, as libFuzzer reads them.
+dict="$dir/fuzz-work/exports.dict"
+mkdir -p "$dir/fuzz-work"
+python3 - tests/fuzz/dict/keywords.txt "$dict" <<'EOF'
+import codecs, sys
+words = []
+for line in open(sys.argv[1], encoding="utf-8").read().splitlines():
+    if not line or line.startswith("#"):
+        continue
+    data = codecs.decode(line, "unicode_escape").encode("latin-1") if line.isascii() else line.encode("cp932")
+    words.append('kw%d="%s"' % (len(words), "".join("\\x%02X" % b for b in data)))
+open(sys.argv[2], "w").write("\n".join(words) + "\n")
+EOF
+
+failed=""
+for h in $harnesses; do
+    binary="$dir/tests/fuzz/libfuzzer/fuzz-$h"
+    corpus="tests/fuzz/corpus/$h"
+    work="$dir/fuzz-work/$h"
+    mkdir -p "$work/corpus" "$corpus"
+    case "$mode" in
+    merge)
+        rm -rf "$work/merged"
+        mkdir -p "$work/merged"
+        "$binary" -merge=1 -timeout=2 -rss_limit_mb=2048 "$work/merged" "$corpus" "$work/corpus" \
+            >"$work/merge.log" 2>&1
+        rm -rf "$corpus"
+        mv "$work/merged" "$corpus"
+        echo "$h: $(ls "$corpus" | wc -l) inputs, $(du -sk "$corpus" | cut -f1) KiB"
+        ;;
+    coverage)
+        LLVM_PROFILE_FILE="$work/cov.profraw" "$binary" -runs=0 "$corpus" >"$work/coverage.log" 2>&1
+        ;;
+    run)
+        rm -f "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-* "$work"/slow-unit-*
+        status=0
+        "$binary" -max_total_time="$seconds" -timeout=2 -rss_limit_mb=2048 -dict="$dict" \
+            -artifact_prefix="$work/" -print_final_stats=1 "$work/corpus" "$corpus" >"$work/run.log" 2>&1 ||
+            status=$?
+        runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/run.log" | tail -n 1)
+        edges=$(grep -o 'cov: [0-9]*' "$work/run.log" | tail -n 1 | cut -d' ' -f2)
+        findings=$(find "$work" -maxdepth 1 -name 'crash-*' -o -maxdepth 1 -name 'leak-*' \
+            -o -maxdepth 1 -name 'timeout-*' -o -maxdepth 1 -name 'oom-*' | wc -l)
+        if [ "$status" != 0 ] && [ "$findings" = 0 ]; then
+            findings=1  # a report without an artifact (a sanitizer's)
+        fi
+        printf '%-17s executions %10s  edges %6s  new inputs %5s  findings %s\n' "$h" "${runs:-?}" \
+            "${edges:-?}" "$(ls "$work/corpus" | wc -l)" "$findings"
+        if [ "$findings" != 0 ]; then
+            failed="$failed $h"
+            grep -E 'ERROR|broken promise|SUMMARY|runtime error' "$work/run.log" | head -n 5 >&2
+            echo "  log: $work/run.log; inputs: $(ls "$work" | grep -E '^(crash|leak|timeout|oom)-' | tr '\n' ' ')" >&2
+        fi
+        ;;
+    esac
+done
+
+if [ "$mode" = coverage ]; then
+    llvm-profdata merge -sparse "$dir"/fuzz-work/*/cov.profraw -o "$dir/fuzz-work/cov.profdata"
+    objects=""
+    for h in $harnesses; do
+        objects="$objects -object $dir/tests/fuzz/libfuzzer/fuzz-$h"
+    done
+    # The compiled copies (code page 932 literals) stand for the sources.
+    # shellcheck disable=SC2086
+    llvm-cov report $objects -instr-profile="$dir/fuzz-work/cov.profdata" \
+        -path-equivalence="$PWD/$dir/cp932,$PWD" \
+        "$dir/cp932/text" "$dir/cp932/fileio" "$dir/cp932/sormaexport" "$dir/cp932/items" \
+        "$dir/cp932/xmlout" "$dir/cp932/engine" "$dir/cp932/preflight" "$dir/cp932/job" \
+        | sed "s|$PWD/$dir/cp932/||"
+fi
+if [ -n "$failed" ]; then
+    echo "fuzz.sh: findings in:$failed" >&2
+    exit 1
+fi
