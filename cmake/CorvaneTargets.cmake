@@ -45,7 +45,6 @@ endfunction()
 
 function(corvane_core_options target)
     if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-        find_package(Python3 REQUIRED COMPONENTS Interpreter)
         # A deferred call reads its arguments when it runs: the name goes in now.
         cmake_language(EVAL CODE "cmake_language(DEFER CALL corvane_cp932_copies [[${target}]])")
     else()
