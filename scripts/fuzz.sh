@@ -13,7 +13,8 @@
 #       input is then run alone to see whether it is slow.
 #   scripts/fuzz.sh --merge [harness...]
 #       minimises the committed corpus with what the work folders found
-#       (-merge=1) and writes it back to tests/fuzz/corpus/<harness>/.
+#       (-merge=1, inputs cut at 8,000 bytes) and writes it back to
+#       tests/fuzz/corpus/<harness>/.
 #   scripts/fuzz.sh --coverage [harness...]
 #       builds the harnesses with source coverage (build-fuzz-cov/), runs the
 #       committed corpus once and prints llvm-cov's line coverage of the core.
@@ -81,11 +82,13 @@ for h in $harnesses; do
     merge)
         rm -rf "$work/merged"
         mkdir -p "$work/merged"
-        "$binary" -merge=1 -timeout=2 -rss_limit_mb=2048 "$work/merged" "$corpus" "$work/corpus" \
+        # Inputs cut at 8,000 bytes keep the corpus under 5 MB; the small
+        # exports of tests/data still go whole.
+        "$binary" -merge=1 -max_len=8000 -timeout=10 -rss_limit_mb=2048 "$work/merged" "$corpus" "$work/corpus" \
             >"$work/merge.log" 2>&1
         rm -rf "$corpus"
         mv "$work/merged" "$corpus"
-        echo "$h: $(ls "$corpus" | wc -l) inputs, $(du -sk "$corpus" | cut -f1) KiB"
+        echo "$h: $(ls "$corpus" | wc -l) inputs, $(du -sb "$corpus" | cut -f1) bytes"
         ;;
     coverage)
         LLVM_PROFILE_FILE="$work/cov.profraw" "$binary" -runs=0 "$corpus" >"$work/coverage.log" 2>&1
