@@ -99,15 +99,16 @@ for h in $harnesses; do
         "$binary" -max_total_time="$seconds" -runs="$runs" -timeout="$timeout" -rss_limit_mb=2048 -dict="$dict" \
             -artifact_prefix="$work/" -print_final_stats=1 "$work/corpus" "$corpus" >"$work/run.log" 2>&1 ||
             status=$?
-        runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/run.log" | tail -n 1)
+        executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/run.log" | tail -n 1)
         edges=$(grep -o 'cov: [0-9]*' "$work/run.log" | tail -n 1 | cut -d' ' -f2)
         findings=$(find "$work" -maxdepth 1 -name 'crash-*' -o -maxdepth 1 -name 'leak-*' \
             -o -maxdepth 1 -name 'timeout-*' -o -maxdepth 1 -name 'oom-*' | wc -l)
         if [ "$status" != 0 ] && [ "$findings" = 0 ]; then
             findings=1  # a report without an artifact (a sanitizer's)
         fi
-        printf '%-17s executions %10s  edges %6s  new inputs %5s  findings %s\n' "$h" "${runs:-?}" \
-            "${edges:-?}" "$(ls "$work/corpus" | wc -l)" "$findings"
+        added=$(sed -n 's/^stat::new_units_added: *//p' "$work/run.log" | tail -n 1)
+        printf '%-17s executions %10s  edges %6s  new inputs %5s  findings %s\n' "$h" "${executions:-?}" \
+            "${edges:-?}" "${added:-?}" "$findings"
         if [ "$findings" != 0 ]; then
             failed="$failed $h"
             grep -E 'ERROR|broken promise|SUMMARY|runtime error' "$work/run.log" | head -n 5 >&2
