@@ -1,0 +1,149 @@
+#!/bin/sh
+# Coverage-guided fuzzing with libFuzzer (clang, ASan and UBSan) of every
+# entry point that takes outside bytes (tests/fuzz/libfuzzer/).
+#   scripts/fuzz.sh [--seconds N] [--runs R] [--timeout T] [harness...]
+#       installs what is missing, builds the harnesses in build-fuzz/ and runs
+#       each for N seconds (default 60), or R executions when sooner, from the committed corpus
+#       (tests/fuzz/corpus/<harness>/), keeping new inputs in
+#       build-fuzz/fuzz-work/<harness>/corpus/. Prints executions, edges and
+#       findings per harness; fails when any harness found something (a
+#       crash, leak, sanitizer report, an input over T s (default 2) or over
+#       2 GB). The time is the wall clock's: on a machine whose cores are
+#       shared, a long run at a low priority wants a larger T, and a timeout
+#       input is then run alone to see whether it is slow.
+#   scripts/fuzz.sh --merge [harness...]
+#       minimises the committed corpus with what the work folders found
+#       (-merge=1, inputs cut at 8,000 bytes) and writes it back to
+#       tests/fuzz/corpus/<harness>/.
+#   scripts/fuzz.sh --coverage [harness...]
+#       builds the harnesses with source coverage (build-fuzz-cov/), runs the
+#       committed corpus once and prints llvm-cov's line coverage of the core.
+# Harnesses: reader_preflight identify settings start_parameter folder_sort conversion
+set -eu
+cd "$(dirname "$0")/.."
+all="reader_preflight identify settings start_parameter folder_sort conversion"
+seconds=60
+runs=-1
+timeout=2
+mode=run
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --seconds) seconds=$2; shift 2 ;;
+    --runs) runs=$2; shift 2 ;;
+    --timeout) timeout=$2; shift 2 ;;
+    --merge) mode=merge; shift ;;
+    --coverage) mode=coverage; shift ;;
+    -*) echo "fuzz.sh: unknown option $1" >&2; exit 2 ;;
+    *) break ;;
+    esac
+done
+harnesses=${*:-$all}
+scripts/setup-debian.sh --fuzz
+
+dir=build-fuzz
+options="-DCORVANE_BUILD_FUZZERS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo"
+if [ "$mode" = coverage ]; then
+    # Unoptimised, so that every line counts where it stands.
+    dir=build-fuzz-cov
+    options="-DCORVANE_BUILD_FUZZERS=ON -DCORVANE_FUZZ_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug"
+fi
+# Configured once; the build itself configures again when a CMake file changed.
+if [ ! -f "$dir/CMakeCache.txt" ]; then
+    # shellcheck disable=SC2086
+    CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCORVANE_BUILD_QT=OFF $options >/dev/null
+fi
+cmake --build "$dir" --target corvane-fuzzers
+
+# The dictionary: the keywords in code page 932, as libFuzzer reads them.
+dict="$dir/fuzz-work/exports.dict"
+mkdir -p "$dir/fuzz-work"
+python3 - tests/fuzz/dict/keywords.txt "$dict" <<'EOF'
+import codecs, sys
+words = []
+for line in open(sys.argv[1], encoding="utf-8").read().splitlines():
+    if not line or line.startswith("#"):
+        continue
+    data = codecs.decode(line, "unicode_escape").encode("latin-1") if line.isascii() else line.encode("cp932")
+    words.append('kw%d="%s"' % (len(words), "".join("\\x%02X" % b for b in data)))
+open(sys.argv[2], "w").write("\n".join(words) + "\n")
+EOF
+
+# The harnesses write their files for every input: in memory when it can.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    export TMPDIR=/dev/shm
+fi
+failed=""
+for h in $harnesses; do
+    binary="$dir/tests/fuzz/libfuzzer/fuzz-$h"
+    corpus="tests/fuzz/corpus/$h"
+    work="$dir/fuzz-work/$h"
+    mkdir -p "$work/corpus" "$corpus"
+    case "$mode" in
+    merge)
+        rm -rf "$work/merged"
+        mkdir -p "$work/merged"
+        # Inputs cut at 8,000 bytes keep the corpus under 5 MB; the small
+        # exports of tests/data still go whole.
+        "$binary" -merge=1 -max_len=8000 -timeout=10 -rss_limit_mb=2048 "$work/merged" "$corpus" "$work/corpus" \
+            >"$work/merge.log" 2>&1
+        rm -rf "$corpus"
+        mv "$work/merged" "$corpus"
+        echo "$h: $(ls "$corpus" | wc -l) inputs, $(du -sb "$corpus" | cut -f1) bytes"
+        ;;
+    coverage)
+        LLVM_PROFILE_FILE="$work/cov.profraw" "$binary" -runs=0 "$corpus" >"$work/coverage.log" 2>&1
+        ;;
+    run)
+        rm -f "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-* "$work"/slow-unit-*
+        status=0
+        "$binary" -max_total_time="$seconds" -runs="$runs" -timeout="$timeout" -rss_limit_mb=2048 -dict="$dict" \
+            -artifact_prefix="$work/" -print_final_stats=1 "$work/corpus" "$corpus" >"$work/run.log" 2>&1 ||
+            status=$?
+        executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/run.log" | tail -n 1)
+        edges=$(grep -o 'cov: [0-9]*' "$work/run.log" | tail -n 1 | cut -d' ' -f2)
+        findings=$(find "$work" -maxdepth 1 -name 'crash-*' -o -maxdepth 1 -name 'leak-*' \
+            -o -maxdepth 1 -name 'timeout-*' -o -maxdepth 1 -name 'oom-*' | wc -l)
+        if [ "$status" != 0 ] && [ "$findings" = 0 ]; then
+            findings=1  # a report without an artifact (a sanitizer's)
+        fi
+        added=$(sed -n 's/^stat::new_units_added: *//p' "$work/run.log" | tail -n 1)
+        printf '%-17s executions %10s  edges %6s  new inputs %5s  findings %s\n' "$h" "${executions:-?}" \
+            "${edges:-?}" "${added:-?}" "$findings"
+        if [ "$findings" != 0 ]; then
+            failed="$failed $h"
+            grep -E 'ERROR|broken promise|SUMMARY|runtime error' "$work/run.log" | head -n 5 >&2
+            echo "  log: $work/run.log; inputs: $(ls "$work" | grep -E '^(crash|leak|timeout|oom)-' | tr '\n' ' ')" >&2
+        fi
+        ;;
+    esac
+done
+
+if [ "$mode" = coverage ]; then
+    llvm-profdata merge -sparse "$dir"/fuzz-work/*/cov.profraw -o "$dir/fuzz-work/cov.profdata"
+    objects=""
+    for h in $harnesses; do
+        objects="$objects ${objects:+-object }$dir/tests/fuzz/libfuzzer/fuzz-$h"
+    done
+    # shellcheck disable=SC2086
+    llvm-cov report $objects -instr-profile="$dir/fuzz-work/cov.profdata" >"$dir/fuzz-work/coverage.txt"
+    # shellcheck disable=SC2086
+    llvm-cov show $objects -instr-profile="$dir/fuzz-work/cov.profdata" -show-branches=count \
+        >"$dir/fuzz-work/coverage-lines.txt"
+    # Lines per core folder; the compiled copies (code page 932 literals) stand for the sources.
+    awk -v prefix="$dir/cp932/" '
+        index($1, prefix) == 1 {
+            path = substr($1, length(prefix) + 1)
+            folder = substr(path, 1, index(path, "/") - 1)
+            if (folder !~ /^(text|fileio|platform|items|sormaexport|xmlout|engine|preflight|job|wizard)$/) next
+            lines[folder] += $8; missed[folder] += $9; all += $8; allMissed += $9
+        }
+        END {
+            for (f in lines) printf "%-12s lines %6d  covered %6.1f%%\n", f, lines[f], 100 * (lines[f] - missed[f]) / lines[f]
+            printf "%-12s lines %6d  covered %6.1f%%\n", "all", all, 100 * (all - allMissed) / all
+        }' "$dir/fuzz-work/coverage.txt" | sort
+    echo "per file: $dir/fuzz-work/coverage.txt; line by line: $dir/fuzz-work/coverage-lines.txt"
+fi
+if [ -n "$failed" ]; then
+    echo "fuzz.sh: findings in:$failed" >&2
+    exit 1
+fi

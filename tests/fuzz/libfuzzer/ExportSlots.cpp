@@ -1,0 +1,26 @@
+#include "ExportSlots.h"
+
+#include "job/CSyuukeiDataFile.h"
+
+namespace corvane::fuzzing {
+
+int SlotOf(CSormaFileCheck& check, const std::string& list, const std::string& summary)
+{
+    const int month = check.CheckSalaryFile(list, summary, false, true);
+    if (month >= 1 && month <= kSalarySlotCount)
+        return month - 1;
+    if (check.CheckBonusFile(list, summary, false, true) == 1)
+        return kSalarySlotCount;
+    return -1;
+}
+
+std::vector<std::string> ReaderPaths(const std::string& list, int slot, const std::string& summary)
+{
+    std::vector<std::string> paths(kSummarySlotCount);
+    if (slot >= 0)
+        paths[static_cast<std::size_t>(slot)] = summary;
+    paths.push_back(list);
+    return paths;
+}
+
+}  // namespace corvane::fuzzing
