@@ -17,4 +17,9 @@ int SlotOf(CSormaFileCheck& check, const std::string& list, const std::string& s
 // employee list.
 std::vector<std::string> ReaderPaths(const std::string& list, int slot, const std::string& summary);
 
+// Slots for several summaries: each one's own (`fallback` when its checks
+// refuse it), or the next free slot after it when an earlier one took it.
+std::vector<int> FreeSlots(CSormaFileCheck& check, const std::string& list, const std::vector<std::string>& summaries,
+                           int fallback);
+
 }  // namespace corvane::fuzzing

@@ -2,13 +2,14 @@
 # Writes the seed inputs of every harness into DIR/<harness>/: the sample
 # exports (examples/) and the test data's exports, joined as each harness
 # reads its input, and a few broken forms of them (cut inside a row, a quote
-# that opens on a double-byte character's last byte, a stray comma, a 0x1A).
+# that opens on a double-byte character's last byte, a stray comma, a 0x1A),
+# and years and dates in the forms the exports and spreadsheets write.
 #   tests/fuzz/libfuzzer/make-seeds.sh DIR
 set -eu
 cd "$(dirname "$0")/../../.."
 out=$1
 sep=$(printf '\n--8<--\n_'); sep=${sep%_}
-for h in reader_preflight identify settings start_parameter folder_sort conversion; do
+for h in reader_preflight identify settings start_parameter folder_sort conversion export_years; do
     mkdir -p "$out/$h"
 done
 join() { # FILE... : the files joined with the separator
@@ -60,3 +61,27 @@ printf '%s' '2147483647,-2147483648,1,/tmp/a.XML' > "$out/start_parameter/limits
   printf 'notes.txt\n'; printf 'memo\r\n'; } > "$out/folder_sort/examples"
 { printf 'a.txt\n'; cat examples/employees.txt; printf '%s' "$sep"
   printf 'b.txt\n'; cat examples/employees.txt; } > "$out/folder_sort/two-lists"
+# Years and dates: a filing year and dates in every form, then the head of
+# the samples' employee list, a salary and a bonus summary, their years and
+# dates changed one at a time (to UTF-8 and back: sed works on characters).
+utf8() { iconv -f CP932 -t UTF-8 "$1"; }
+cp932() { iconv -f UTF-8 -t CP932; }
+dates='昭和50年 4月 3日
+1975/4/3,1975-04-03,1975.4.3,1975年4月3日,"令和 6年 2月29日"
+令和元年 5月 1日,平成31年 4月30日,明治45年 7月30日,大正 1年 7月30日,2/10/62
+給与集計表,会社,令和元年分
+集計期間：令和 6年 4月 1日～令和 6年 4月30日,支給日：2024/7/10'
+years() { # FILING SALARY-EDIT BONUS-EDIT : one seed on stdout
+    { printf '%s\n%s' "$1" "$dates" | cp932; printf '%s' "$sep"
+      head -n 5 examples/employees.txt; printf '%s' "$sep"
+      utf8 examples/salary-04.txt | head -n 7 | sed "$2" | cp932; printf '%s' "$sep"
+      utf8 examples/bonus-1.txt | head -n 7 | sed "$3" | cp932; }
+}
+years 6 '' '' > "$out/export_years/same-year"
+years 5 '' '' > "$out/export_years/other-filing-year"
+years '' '1s/令和 6年分/令和 5年分/' '' > "$out/export_years/other-summary-year"
+years 6 '' '4s/令和 6年 7月10日/令和 7年 1月10日/' > "$out/export_years/bonus-outside-year"
+years 6 '1s/令和 6年分/2024年分/;4s/令和 6年 4月 1日～令和 6年 4月30日/2024\/4\/1～2024-04-30/' \
+    '1s/令和 6年分/平成31年分/;4s/令和 6年 7月10日/2019.7.10/' > "$out/export_years/western-and-heisei"
+{ printf '99999999999'; printf '%s' "$sep"; join $data/engine/edge/employees.txt $data/engine/edge/salary-04.txt \
+    $data/engine/edge/bonus-1.txt; } > "$out/export_years/no-years"
