@@ -1,7 +1,7 @@
 #!/bin/sh
 # Coverage-guided fuzzing with libFuzzer (clang, ASan and UBSan) of every
 # entry point that takes outside bytes (tests/fuzz/libfuzzer/).
-#   scripts/fuzz.sh [--seconds N] [--runs R] [--timeout T] [harness...]
+#   scripts/fuzz.sh [--seconds N] [--runs R] [--timeout T] [--jobs J] [harness...]
 #       installs what is missing, builds the harnesses in build-fuzz/ and runs
 #       each for N seconds (default 60), or R executions when sooner, from the committed corpus
 #       (tests/fuzz/corpus/<harness>/), keeping new inputs in
@@ -10,7 +10,8 @@
 #       crash, leak, sanitizer report, an input over T s (default 2) or over
 #       2 GB). The time is the wall clock's: on a machine whose cores are
 #       shared, a long run at a low priority wants a larger T, and a timeout
-#       input is then run alone to see whether it is slow.
+#       input is then run alone to see whether it is slow. J harnesses run
+#       side by side (default: one a core).
 #   scripts/fuzz.sh --merge [harness...]
 #       minimises the committed corpus with what the work folders found
 #       (-merge=1, inputs cut at 8,000 bytes) and writes it back to
@@ -18,12 +19,13 @@
 #   scripts/fuzz.sh --coverage [harness...]
 #       builds the harnesses with source coverage (build-fuzz-cov/), runs the
 #       committed corpus once and prints llvm-cov's line coverage of the core.
-# Harnesses: reader_preflight identify settings start_parameter folder_sort conversion
+# Harnesses: reader_preflight identify settings start_parameter folder_sort conversion export_years
 set -eu
 cd "$(dirname "$0")/.."
-all="reader_preflight identify settings start_parameter folder_sort conversion"
+all="reader_preflight identify settings start_parameter folder_sort conversion export_years"
 seconds=60
 runs=-1
+jobs=$(nproc 2>/dev/null || echo 1)
 timeout=2
 mode=run
 while [ $# -gt 0 ]; do
@@ -31,6 +33,7 @@ while [ $# -gt 0 ]; do
     --seconds) seconds=$2; shift 2 ;;
     --runs) runs=$2; shift 2 ;;
     --timeout) timeout=$2; shift 2 ;;
+    --jobs) jobs=$2; shift 2 ;;
     --merge) mode=merge; shift ;;
     --coverage) mode=coverage; shift ;;
     -*) echo "fuzz.sh: unknown option $1" >&2; exit 2 ;;
@@ -41,7 +44,8 @@ harnesses=${*:-$all}
 scripts/setup-debian.sh --fuzz
 
 dir=build-fuzz
-options="-DCORVANE_BUILD_FUZZERS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo"
+# No build type: CMakeLists.txt gives the fuzz build its own flags.
+options="-DCORVANE_BUILD_FUZZERS=ON -DCMAKE_BUILD_TYPE="
 if [ "$mode" = coverage ]; then
     # Unoptimised, so that every line counts where it stands.
     dir=build-fuzz-cov
@@ -72,7 +76,36 @@ EOF
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
     export TMPDIR=/dev/shm
 fi
+# One harness's run; its line of the summary goes to $work/summary, and
+# $work/failed exists when it found something.
+run_one() {
+    h=$1 binary=$2 corpus=$3 work=$4
+    rm -f "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-* "$work"/slow-unit-* "$work/failed"
+    status=0
+    "$binary" -max_total_time="$seconds" -runs="$runs" -timeout="$timeout" -rss_limit_mb=2048 -dict="$dict" \
+        -artifact_prefix="$work/" -print_final_stats=1 "$work/corpus" "$corpus" >"$work/run.log" 2>&1 ||
+        status=$?
+    executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/run.log" | tail -n 1)
+    edges=$(grep -o 'cov: [0-9]*' "$work/run.log" | tail -n 1 | cut -d' ' -f2)
+    artifacts=$(find "$work" -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \))
+    findings=$(printf '%s' "$artifacts" | grep -c . || true)
+    if [ "$status" != 0 ] && [ "$findings" = 0 ]; then
+        findings=1  # a report without an artifact (a sanitizer's)
+    fi
+    added=$(sed -n 's/^stat::new_units_added: *//p' "$work/run.log" | tail -n 1)
+    printf '%-17s executions %10s  edges %6s  new inputs %5s  findings %s\n' "$h" "${executions:-?}" \
+        "${edges:-?}" "${added:-?}" "$findings" >"$work/summary"
+    if [ "$findings" != 0 ]; then
+        {
+            grep -E 'ERROR|broken promise|SUMMARY|runtime error' "$work/run.log" | head -n 5
+            echo "  log: $work/run.log; inputs: $(echo "$artifacts" | tr '\n' ' ')"
+        } >>"$work/summary"
+        touch "$work/failed"
+    fi
+}
+
 failed=""
+running=0
 for h in $harnesses; do
     binary="$dir/tests/fuzz/libfuzzer/fuzz-$h"
     corpus="tests/fuzz/corpus/$h"
@@ -88,35 +121,31 @@ for h in $harnesses; do
             >"$work/merge.log" 2>&1
         rm -rf "$corpus"
         mv "$work/merged" "$corpus"
-        echo "$h: $(ls "$corpus" | wc -l) inputs, $(du -sb "$corpus" | cut -f1) bytes"
+        echo "$h: $(find "$corpus" -type f | wc -l) inputs, $(du -sb "$corpus" | cut -f1) bytes"
         ;;
     coverage)
         LLVM_PROFILE_FILE="$work/cov.profraw" "$binary" -runs=0 "$corpus" >"$work/coverage.log" 2>&1
         ;;
     run)
-        rm -f "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-* "$work"/slow-unit-*
-        status=0
-        "$binary" -max_total_time="$seconds" -runs="$runs" -timeout="$timeout" -rss_limit_mb=2048 -dict="$dict" \
-            -artifact_prefix="$work/" -print_final_stats=1 "$work/corpus" "$corpus" >"$work/run.log" 2>&1 ||
-            status=$?
-        executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/run.log" | tail -n 1)
-        edges=$(grep -o 'cov: [0-9]*' "$work/run.log" | tail -n 1 | cut -d' ' -f2)
-        findings=$(find "$work" -maxdepth 1 -name 'crash-*' -o -maxdepth 1 -name 'leak-*' \
-            -o -maxdepth 1 -name 'timeout-*' -o -maxdepth 1 -name 'oom-*' | wc -l)
-        if [ "$status" != 0 ] && [ "$findings" = 0 ]; then
-            findings=1  # a report without an artifact (a sanitizer's)
+        # Harnesses side by side, one a core: the wall-clock time is CI's.
+        if [ "$running" -ge "$jobs" ]; then
+            wait
+            running=0
         fi
-        added=$(sed -n 's/^stat::new_units_added: *//p' "$work/run.log" | tail -n 1)
-        printf '%-17s executions %10s  edges %6s  new inputs %5s  findings %s\n' "$h" "${executions:-?}" \
-            "${edges:-?}" "${added:-?}" "$findings"
-        if [ "$findings" != 0 ]; then
-            failed="$failed $h"
-            grep -E 'ERROR|broken promise|SUMMARY|runtime error' "$work/run.log" | head -n 5 >&2
-            echo "  log: $work/run.log; inputs: $(ls "$work" | grep -E '^(crash|leak|timeout|oom)-' | tr '\n' ' ')" >&2
-        fi
+        run_one "$h" "$binary" "$corpus" "$work" &
+        running=$((running + 1))
         ;;
     esac
 done
+wait
+if [ "$mode" = run ]; then
+    for h in $harnesses; do
+        cat "$dir/fuzz-work/$h/summary"
+        if [ -e "$dir/fuzz-work/$h/failed" ]; then
+            failed="$failed $h"
+        fi
+    done
+fi
 
 if [ "$mode" = coverage ]; then
     llvm-profdata merge -sparse "$dir"/fuzz-work/*/cov.profraw -o "$dir/fuzz-work/cov.profdata"
