@@ -51,12 +51,14 @@ if [ "$mode" = coverage ]; then
     dir=build-fuzz-cov
     options="-DCORVANE_BUILD_FUZZERS=ON -DCORVANE_FUZZ_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug"
 fi
+started=$(date +%s)
 # Configured once; the build itself configures again when a CMake file changed.
 if [ ! -f "$dir/CMakeCache.txt" ]; then
     # shellcheck disable=SC2086
     CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCORVANE_BUILD_QT=OFF $options >/dev/null
 fi
 cmake --build "$dir" --target corvane-fuzzers
+echo "fuzz.sh: built in $(($(date +%s) - started)) s"
 
 # The dictionary: the keywords in code page 932, as libFuzzer reads them.
 dict="$dir/fuzz-work/exports.dict"
