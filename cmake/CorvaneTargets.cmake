@@ -11,8 +11,45 @@ function(corvane_warning_options target)
     endif()
 endfunction()
 
+# Clang takes no -fexec-charset but UTF-8: it compiles copies of the sources
+# whose literals scripts/cp932-literals.py wrote as code page 932 escapes.
+# Deferred to the end of the directory, so that sources added later are
+# copied too.
+function(corvane_cp932_copies target)
+    get_target_property(sources ${target} SOURCES)
+    get_property(made GLOBAL PROPERTY CORVANE_CP932_COPIES)
+    set(copies)
+    foreach(source IN LISTS sources)
+        cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}" OUTPUT_VARIABLE original)
+        if(NOT original MATCHES "\\.cpp$")
+            list(APPEND copies "${source}")
+            continue()
+        endif()
+        cmake_path(RELATIVE_PATH original BASE_DIRECTORY "${PROJECT_SOURCE_DIR}" OUTPUT_VARIABLE relative)
+        set(copy "${PROJECT_BINARY_DIR}/cp932/${relative}")
+        if(NOT copy IN_LIST made)
+            add_custom_command(OUTPUT "${copy}"
+                COMMAND Python3::Interpreter "${PROJECT_SOURCE_DIR}/scripts/cp932-literals.py" "${original}" "${copy}"
+                DEPENDS "${original}" "${PROJECT_SOURCE_DIR}/scripts/cp932-literals.py"
+                COMMENT "Code page 932 literals of ${relative}" VERBATIM)
+            list(APPEND made "${copy}")
+        endif()
+        cmake_path(GET original PARENT_PATH folder)
+        # The copy's own folder is elsewhere: its quoted includes look in the original's.
+        set_source_files_properties("${copy}" PROPERTIES COMPILE_OPTIONS "-iquote;${folder}")
+        list(APPEND copies "${copy}")
+    endforeach()
+    set_property(GLOBAL PROPERTY CORVANE_CP932_COPIES "${made}")
+    set_property(TARGET ${target} PROPERTY SOURCES "${copies}")
+endfunction()
+
 function(corvane_core_options target)
-    target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        # A deferred call reads its arguments when it runs: the name goes in now.
+        cmake_language(EVAL CODE "cmake_language(DEFER CALL corvane_cp932_copies [[${target}]])")
+    else()
+        target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
+    endif()
     corvane_warning_options(${target})
     target_compile_features(${target} PUBLIC cxx_std_20)
 endfunction()

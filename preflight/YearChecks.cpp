@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "preflight/FindingParts.h"
 #include "sormaexport/ExportLayout.h"
@@ -59,13 +60,12 @@ void DifferentYears(const std::vector<YearOfFile>& dated, const std::map<int, st
     }
 }
 
-void OtherFilingYear(const std::map<int, std::size_t>& files, int common, const std::string& typed,
+void OtherFilingYear(const std::map<int, std::size_t>& files, int common, std::optional<int> typed,
                      std::vector<Finding>& findings)
 {
-    const int filing = text::LeadingInt(typed);
-    const int year = exportyear::YearOfFilingYear(filing);
-    if (filing < 1 || files.count(year) != 0)
+    if (!typed || files.count(*typed) != 0)
         return;
+    const int year = *typed;
     Finding finding =
         parts::Make(FindingKind::FilingYear, Level::MustFix, std::string(),
                     "申告年度は" + EraYearText(year) + "ですが、集計表は" + YearPart(common) + "です。",
@@ -118,11 +118,11 @@ void CheckYears(const ReadView& read, const std::string& filingYear, std::vector
     }
     if (dated.empty())
         return;
-    const int typed = text::LeadingInt(filingYear);
-    const int common = CommonYear(files, typed >= 1 ? exportyear::YearOfFilingYear(typed) : 0);
+    const auto typed = exportyear::TypedFilingYear(filingYear);
+    const int common = CommonYear(files, typed.value_or(0));
     if (files.size() > 1)
         DifferentYears(dated, files, common, findings);
-    OtherFilingYear(files, common, filingYear, findings);
+    OtherFilingYear(files, common, typed, findings);
     BonusDates(dated, findings);
 }
 

@@ -6,6 +6,8 @@
 #   scripts/setup-debian.sh --package  also the tools that make and check the
 #                                      packages (.deb and .msi)
 #   scripts/setup-debian.sh --style    also clang-format and clang-tidy
+#   scripts/setup-debian.sh --fuzz     also clang, libFuzzer and the sanitizers'
+#                                      runtimes, llvm-cov (scripts/fuzz.sh)
 set -eu
 
 # chromium and poppler-utils: the check list's tests load, print and measure it.
@@ -16,6 +18,7 @@ for option in "$@"; do
     --windows) CORVANE_WINDOWS=1 ;;
     --package) packages="$packages dpkg-dev file lintian appstream desktop-file-utils poppler-utils msitools wixl" ;;
     --style) packages="$packages clang-format clang-tidy python3" ;;
+    --fuzz) packages="$packages clang libclang-rt-dev llvm python3" ;;
     *) echo "setup-debian.sh: unknown option $option" >&2; exit 2 ;;
     esac
 done

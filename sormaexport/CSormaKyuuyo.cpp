@@ -37,6 +37,9 @@ const char* const kNoCodeMessage =
 const char* const kNoCodeColumnMessage =
     "従業員一覧表に「コード」の項目がないため、処理を継続できません。\n"
     "「コード」の項目を含めて、再度「従業員一覧」を作成してください。\n\n";
+const char* const kNoCompanyMessage =
+    "従業員一覧表の1行目に関与先名がないため、処理を継続できません。\n"
+    "関与先名を入力後、再度「従業員一覧」を作成してください。\n\n";
 const char* const kNoEmployeesMessage =
     "従業員一覧表に従業員が存在しないため、処理を継続できません。\n"
     "従業員を登録後、再度「従業員一覧」を作成してください。\n\n";
@@ -162,7 +165,7 @@ bool CSormaKyuuyo::ReadLines(text::LineReader& reader, std::size_t entry, std::s
             if (trimmed.starts_with(exportlayout::EmployeeListTitle())) {
                 const auto fields = SplitCsvLine(trimmed);
                 if (fields.size() < 2)
-                    return false;
+                    return refuseList(kNoCompanyMessage);
                 m_companyName = fields[1];
                 kind = FileKind::EmployeeList;
                 m_rowFacts.EmployeeList();

@@ -1,12 +1,14 @@
 #include "sormaexport/ExportYear.h"
 
 #include "sormaexport/CsvLine.h"
+#include "text/Format.h"
 
 namespace corvane::exportyear {
 
 namespace {
 
 constexpr int kYearBeforeFilingYears = 2018;
+constexpr int kLastYear = 9999;
 // The title's fields: the title, the company, then the year.
 constexpr std::size_t kYearField = 2;
 
@@ -43,6 +45,15 @@ int FilingYearOf(int year)
 int YearOfFilingYear(int filingYear)
 {
     return filingYear + kYearBeforeFilingYears;
+}
+
+std::optional<int> TypedFilingYear(const std::string& typed)
+{
+    // LeadingInt clamps a long run of digits; the year is compared before it is added to.
+    const int filing = text::LeadingInt(typed);
+    if (filing < 1 || filing > FilingYearOf(kLastYear))
+        return std::nullopt;
+    return YearOfFilingYear(filing);
 }
 
 }  // namespace corvane::exportyear

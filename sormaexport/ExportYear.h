@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "sormaexport/ExportDate.h"
@@ -22,5 +23,9 @@ exportdate::DateRange MonthDays(int year, int month);
 // The filing year (申告年度) is a year of 令和: 1 for 2019.
 int FilingYearOf(int year);
 int YearOfFilingYear(int filingYear);
+// The year of a filing year as typed (「6」 gives 2024); nullopt when the
+// text does not begin with a filing year whose year has one to four digits,
+// as no title's year has more.
+std::optional<int> TypedFilingYear(const std::string& typed);
 
 }  // namespace corvane::exportyear

@@ -110,6 +110,8 @@ TEST_F(Plausibility, TheYearOfTheSummariesAgainstEachOtherAndTheFilingYear)
     EXPECT_EQ(findings[0].level, Level::MustFix);
     EXPECT_TRUE(Contains(findings[0].fix, "6")) << findings[0].fix;
     EXPECT_TRUE(Check({{0, Salary(1)}, {3, Salary(4)}}, "6").empty());
+    // A filing year no title's year can be is compared with none (it overflowed once).
+    EXPECT_TRUE(Check({{0, Salary(1)}, {3, Salary(4)}}, "99999999999").empty());
 
     // A file without a year takes no part; Western years count the same.
     EXPECT_TRUE(Check({{0, Salary(1, "")}, {3, Salary(4, "2024年分")}}, "6").empty());

@@ -7,6 +7,7 @@
 #include "platform/Messenger.h"
 #include "sormaexport/CSormaKyuuyo.h"
 #include "sormaexport/SORMATABLEINFO.h"
+#include "support/GoldenFile.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
 
@@ -218,6 +219,24 @@ TEST_F(ReaderTest, EmployeeListWithoutCodeColumnOrEmployeesIsNamed)
         Put(17, c.list);
         EXPECT_FALSE(fresh.Read(paths, kEntries, items)) << c.list;
         EXPECT_EQ(box.Texts(), (Texts{c.message + paths[17]})) << c.list;
+        EXPECT_TRUE(fresh.GetEmployeeCodes().empty());
+    }
+}
+
+// The first found by the reader's fuzzer: such a list stopped the reading without a word.
+TEST_F(ReaderTest, EmployeeListTitleWithoutCompanyIsNamed)
+{
+    const std::string kNoCompany =
+        "従業員一覧表の1行目に関与先名がないため、処理を継続できません。\n"
+        "関与先名を入力後、再度「従業員一覧」を作成してください。\n\n";
+    const Texts lists{test::TestData("sormaexport/fuzz/title-without-company.txt"),
+                      Lines({"従業員(一覧表)", "", "コード,氏名", "001,山田"})};
+    for (const std::string& list : lists) {
+        CSormaKyuuyo fresh{messenger};
+        box.Clear();
+        Put(17, list);
+        EXPECT_FALSE(fresh.Read(paths, kEntries, items));
+        EXPECT_EQ(box.Texts(), (Texts{kNoCompany + paths[17]}));
         EXPECT_TRUE(fresh.GetEmployeeCodes().empty());
     }
 }

@@ -45,5 +45,18 @@ TEST(ExportYear, TheDaysOfAMonthAndOfAPayment)
     EXPECT_EQ(YearOfFilingYear(8), 2026);
 }
 
+TEST(ExportYear, ATypedFilingYearIsAYearOfFourDigitsAtMost)
+{
+    EXPECT_EQ(TypedFilingYear("6"), 2024);
+    EXPECT_EQ(TypedFilingYear("1"), 2019);
+    EXPECT_EQ(TypedFilingYear("7981"), 9999);
+    // Beyond any title's year, and a run of digits that LeadingInt clamps to INT_MAX (found by the fuzzer).
+    EXPECT_EQ(TypedFilingYear("7982"), std::nullopt);
+    EXPECT_EQ(TypedFilingYear("99999999999"), std::nullopt);
+    EXPECT_EQ(TypedFilingYear("0"), std::nullopt);
+    EXPECT_EQ(TypedFilingYear("-99999999999"), std::nullopt);
+    EXPECT_EQ(TypedFilingYear(""), std::nullopt);
+}
+
 }  // namespace
 }  // namespace corvane::exportyear
