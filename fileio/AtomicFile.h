@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "fileio/ByteSink.h"
@@ -69,5 +70,11 @@ std::string TemporaryFileName(unsigned long pid, unsigned serial);
 // blocked on this thread and the threads it starts, and taken by a thread of
 // the interrupt's own.
 void RemoveTemporaryFilesOnInterrupt();
+
+// Runs `action` at an interrupt, on the interrupt's thread, before the
+// temporary files are removed and while the other threads still run (a
+// batch saves the lines of the companies it finished there). One action at
+// a time; an empty one clears it, waiting for a running action to end.
+void SetInterruptAction(std::function<void()> action);
 
 }  // namespace corvane::fileio
