@@ -276,6 +276,9 @@ FolderExports SortExports(const std::vector<std::string>& paths, const platform:
             sorting.unusable.push_back({path, look.damage});
             sorting.unusableList = sorting.unusableList || look.employeeListTitle;
         } else {
+            // An export without damage was read whole and holds no 00 byte.
+            if (look.kind == ExportLook::Kind::Export)
+                check.NoteText(path);
             sorting.candidates.emplace_back(path, look.kind == ExportLook::Kind::Export);
         }
     }

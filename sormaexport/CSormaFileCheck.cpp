@@ -122,6 +122,13 @@ bool CSormaFileCheck::IsText(const std::string& path)
     return *examined->text;
 }
 
+void CSormaFileCheck::NoteText(const std::string& path)
+{
+    Examined* examined = Current(path);
+    if (examined && examined->size > 0)
+        examined->text = true;
+}
+
 std::vector<std::string> CSormaFileCheck::LeadingLines(const std::string& path, int count)
 {
     Examined* examined = Current(path);

@@ -25,6 +25,10 @@ public:
     // IsTextFile, and the file's first `count` lines without trailing white
     // space (fewer when it ends earlier), as this checker read them.
     bool IsText(const std::string& path);
+    // Takes over another reading's finding that the file at `path`, as it is
+    // now, is text (a folder's sorting reads every export whole for 00 bytes
+    // before the checks), so that IsText does not read it again.
+    void NoteText(const std::string& path);
     std::vector<std::string> LeadingLines(const std::string& path, int count);
     // True for an employee list export; then `company` receives its company name.
     bool CheckEmployeeList(const std::string& path, std::string& company);
