@@ -26,8 +26,9 @@ enum class WriteError {
 // replaced.
 //
 // The temporary file's name does not depend on the target's length, and it
-// names the process that writes it: Open removes the temporary files in the
-// folder that a process of this machine left behind and no longer runs.
+// names the process that writes it: the first Open in a folder removes the
+// temporary files there that a process of this machine left behind and no
+// longer runs.
 class AtomicFile final : public ByteSink {
 public:
     explicit AtomicFile(std::string targetPath);

@@ -1,5 +1,6 @@
 #include "items/CSormaItemCheck.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -289,7 +290,14 @@ void CSormaItemCheck::StoreCompanyLine(const Line& line)
 {
     if (line.empty())
         return;
-    m_newLines.push_back(line);
+    // A later line of the same company, no shorter, merges to what it alone
+    // would: a batch of one company's folders keeps one line, not thousands.
+    const auto earlier = std::find_if(m_newLines.begin(), m_newLines.end(),
+                                      [&](const Line& kept) { return kept.front() == line.front(); });
+    if (earlier != m_newLines.end() && earlier->size() <= line.size())
+        *earlier = line;
+    else
+        m_newLines.push_back(line);
     MergeLine(line);
 }
 
