@@ -77,6 +77,8 @@ void PrintSet(std::ostream& out, const SetResult& r)
         << r.set.inputBytes << " bytes, output " << r.outputBytes << " bytes\n";
     out << "  conversion           wall " << Seconds(r.conversionSeconds) << ", peak RSS " << Mebibytes(r.peakRssBytes)
         << "\n";
+    out << "  conversion CPU       " << Seconds(r.conversionCpuSeconds) << " (user + system), "
+        << Fixed(r.fsyncs.median, 0) << " fsync\n";
     out << "  I/O floor            " << Seconds(r.floorSeconds) << ": read " << Fixed(r.floorReadSeconds.median, 3)
         << " s, write + fsync + rename " << Fixed(r.floorWriteSeconds.median, 3) << " s\n";
     out << "  conversion / floor   " << Fixed(r.conversionOverFloor.median, 2) << " ("
