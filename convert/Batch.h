@@ -18,13 +18,17 @@ struct JobReport {
     std::string message;  // the last message other than information
 };
 
+class BatchSettings;
+
 // Runs one company's job (the single job, its folder sorted into the
-// options) with its messages going to `out` and `err`; returns its exit code.
-using JobRunner =
-    std::function<int(const ConvertOptions& options, std::ostream& out, std::ostream& err, JobReport& report)>;
+// options) with its messages going to `out` and `err`, its company's line
+// kept in `settings`; returns its exit code.
+using JobRunner = std::function<int(const ConvertOptions& options, std::ostream& out, std::ostream& err,
+                                    JobReport& report, BatchSettings& settings)>;
 
 // --batch: sorts each subfolder of the root as a company's exports, runs the
-// companies on threads through `runJob`, and prints the summary table.
+// companies on threads through `runJob`, saves the settings file once, and
+// prints the summary table.
 int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
              const JobRunner& runJob);
 

@@ -10,6 +10,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -38,6 +39,14 @@ std::filesystem::path NormalPath(const std::filesystem::path& p)
 
 bool SamePath(const std::filesystem::path& pa, const std::filesystem::path& pb)
 {
+#ifndef _WIN32
+    // Both there: their device and file numbers decide, and making both
+    // paths canonical (a readlink per folder on the way) would only cost time.
+    struct stat sa {};
+    struct stat sb {};
+    if (::stat(pa.c_str(), &sa) == 0 && ::stat(pb.c_str(), &sb) == 0)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#endif
     std::error_code ec;
     if (std::filesystem::equivalent(pa, pb, ec) && !ec)
         return true;
@@ -58,6 +67,21 @@ std::optional<FileInfo> Status(const std::string& path)
 {
     if (path.empty())
         return std::nullopt;
+#ifndef _WIN32
+    // One stat: the checks ask for a file's status many times over, and
+    // three calls through std::filesystem were a third of a batch's time.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    FileInfo info;
+    info.isDirectory = S_ISDIR(st.st_mode);
+    info.isRegular = S_ISREG(st.st_mode);
+    if (info.isRegular) {
+        info.size = static_cast<std::uint64_t>(st.st_size);
+        info.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    }
+    return info;
+#else
     std::error_code ec;
     const auto st = std::filesystem::status(NativePath(path), ec);
     if (ec || !std::filesystem::exists(st))
@@ -72,6 +96,7 @@ std::optional<FileInfo> Status(const std::string& path)
         info.modified = ec ? 0 : static_cast<std::int64_t>(modified.time_since_epoch().count());
     }
     return info;
+#endif
 }
 
 bool FileExists(const std::string& path)

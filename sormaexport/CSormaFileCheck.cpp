@@ -25,7 +25,7 @@ constexpr int kConditionsLine = exportlayout::kSummaryHeadingLine;
 
 // The first `count` lines of a file, each without trailing white space. A
 // file that ends earlier gives fewer lines; one that cannot be opened none.
-std::vector<std::string> LeadingLines(const std::string& path, int count)
+std::vector<std::string> ReadLeadingLines(const std::string& path, int count)
 {
     std::vector<std::string> lines;
     text::LineReader reader;
@@ -121,9 +121,58 @@ text::UnicodeForm CSormaFileCheck::UnicodeFormOf(const std::string& path)
     return text::DetectUnicodeForm(head);
 }
 
+CSormaFileCheck::Examined* CSormaFileCheck::Current(const std::string& path)
+{
+    const auto info = fileio::Status(path);
+    if (!info) {
+        m_examined.erase(path);
+        return nullptr;
+    }
+    Examined& examined = m_examined[path];
+    // Without a modification time a change could not be seen: read again.
+    if (examined.size != info->size || examined.modified != info->modified || info->modified == 0) {
+        examined = Examined{};
+        examined.size = info->size;
+        examined.modified = info->modified;
+    }
+    return &examined;
+}
+
+bool CSormaFileCheck::IsText(const std::string& path)
+{
+    Examined* examined = Current(path);
+    if (!examined)
+        return false;
+    if (!examined->text)
+        examined->text = IsTextFile(path);
+    return *examined->text;
+}
+
+void CSormaFileCheck::NoteText(const std::string& path)
+{
+    Examined* examined = Current(path);
+    if (examined && examined->size > 0)
+        examined->text = true;
+}
+
+std::vector<std::string> CSormaFileCheck::LeadingLines(const std::string& path, int count)
+{
+    Examined* examined = Current(path);
+    if (!examined)
+        return ReadLeadingLines(path, count);
+    const bool ended = static_cast<int>(examined->lines.size()) < examined->linesAsked;
+    if (examined->linesAsked < count && !ended) {
+        examined->lines = ReadLeadingLines(path, count);
+        examined->linesAsked = count;
+    }
+    const auto kept = std::min(examined->lines.size(), static_cast<std::size_t>(count));
+    return std::vector<std::string>(examined->lines.begin(),
+                                    examined->lines.begin() + static_cast<std::ptrdiff_t>(kept));
+}
+
 bool CSormaFileCheck::CheckEmployeeList(const std::string& path, std::string& company)
 {
-    if (!IsTextFile(path))
+    if (!IsText(path))
         return false;
     const auto lines = LeadingLines(path, kTitleLine);
     if (!HasLine(lines, kTitleLine))
@@ -135,30 +184,11 @@ bool CSormaFileCheck::CheckEmployeeList(const std::string& path, std::string& co
     return true;
 }
 
-bool CSormaFileCheck::CheckedEmployeeList(const std::string& path, std::string& company)
-{
-    const auto info = fileio::Status(path);
-    if (!info || info->isDirectory)
-        return false;
-    if (!m_list || m_list->path != path || m_list->size != info->size || m_list->modified != info->modified ||
-        info->modified == 0) {
-        ListVerdict verdict;
-        verdict.path = path;
-        verdict.size = info->size;
-        verdict.modified = info->modified;
-        verdict.accepted = CheckEmployeeList(path, verdict.company);
-        m_list = std::move(verdict);
-    }
-    if (m_list->accepted)
-        company = m_list->company;
-    return m_list->accepted;
-}
-
 bool CSormaFileCheck::ReadSummaryOfListCompany(const std::string& employeeList, const std::string& path, int lineCount,
                                                std::vector<std::string>& lines)
 {
     std::string listCompany;
-    if (!CheckedEmployeeList(employeeList, listCompany) || !IsTextFile(path))
+    if (!CheckEmployeeList(employeeList, listCompany) || !IsText(path))
         return false;
     lines = LeadingLines(path, lineCount);
     std::string company;

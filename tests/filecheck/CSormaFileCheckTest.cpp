@@ -240,4 +240,26 @@ TEST(FileCheckList, OneCheckerChecksTheEmployeeListAgainOnceItChanged)
     EXPECT_EQ(check.CheckSalaryFile(list, april, false, false), -1);
 }
 
+// A job's checker reads each file once and answers its later checks from
+// that; only a change of size or modification time makes it read again.
+TEST(FileCheckList, OneCheckerReadsAFileOnceUntilItChanges)
+{
+    TempDir dir;
+    const std::string list = dir.Write("employees.txt", kEmployeeList);
+    const std::string path = dir.Write("april.txt", Summary("4月度給与"));
+    CSormaFileCheck check;
+    ASSERT_EQ(check.CheckSalaryFile(list, path, false, false), 4);
+    const auto written = std::filesystem::last_write_time(path);
+    // The same size and time, other bytes: what was read stands.
+    dir.Write("april.txt", Summary("5月度給与"));
+    std::filesystem::last_write_time(path, written);
+    EXPECT_EQ(check.CheckSalaryFile(list, path, true, true), 4);
+    EXPECT_EQ(check.LeadingLines(path, 3).back(), "4月度給与");
+    EXPECT_EQ(CSormaFileCheck().CheckSalaryFile(list, path, false, false), 5);
+    // Changed as the checks can tell: read again.
+    std::filesystem::last_write_time(path, written + std::chrono::seconds(2));
+    EXPECT_EQ(check.CheckSalaryFile(list, path, false, false), 5);
+    EXPECT_EQ(check.LeadingLines(path, 9).size(), 6u);
+}
+
 }  // namespace
