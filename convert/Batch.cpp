@@ -13,6 +13,7 @@
 #include "convert/BatchPaths.h"
 #include "convert/BatchSettings.h"
 #include "convert/OutputNames.h"
+#include "convert/SortedFiles.h"
 #include "convert/StreamMessageBox.h"
 #include "fileio/AtomicFile.h"
 #include "fileio/FileStatus.h"
@@ -20,6 +21,7 @@
 #include "job/FolderExports.h"
 #include "job/JobSteps.h"
 #include "job/OwnOutputs.h"
+#include "sormaexport/CSormaFileCheck.h"
 #include "platform/Messenger.h"
 #include "text/Cp932.h"
 #include "text/CsvRow.h"
@@ -30,70 +32,6 @@ namespace corvane::convert {
 namespace {
 
 enum class Result { Converted, WithFindings, Refused, Failed };
-
-// What a company's sorting found, kept until the company's turn in a few
-// bytes: a batch holds it for every company at once, and its memory should
-// not grow with thousands of them.
-class SortedFiles {
-public:
-    SortedFiles() = default;
-    explicit SortedFiles(const job::FolderExports& exports)
-        : m_company(exports.company),
-          m_hasList(!exports.employees.empty()),
-          m_job(exports.refusal.empty()),
-          m_salary(exports.salary.size()),
-          m_bonus(exports.bonus.size())
-    {
-        if (!m_job)
-            return;
-        Add(exports.employees);
-        for (const auto& path : exports.salary)
-            Add(path);
-        for (const auto& path : exports.bonus)
-            Add(path);
-    }
-
-    const std::string& Company() const { return m_company; }
-    bool HasList() const { return m_hasList; }
-    bool MakesJob() const { return m_job; }
-    std::size_t Salary() const { return m_salary; }
-    std::size_t Bonus() const { return m_bonus; }
-
-    // The exports again, their paths in `folder`; only when MakesJob.
-    job::FolderExports Exports(const std::string& folder) const
-    {
-        job::FolderExports exports;
-        exports.company = m_company;
-        std::vector<std::string> paths;
-        for (std::size_t at = 0; at < m_names.size();) {
-            const std::size_t end = m_names.find('\0', at);
-            paths.push_back(fileio::JoinPath(folder, m_names.substr(at, end - at)));
-            at = end + 1;
-        }
-        exports.employees = paths.front();
-        exports.salary.assign(paths.begin() + 1, paths.begin() + 1 + static_cast<std::ptrdiff_t>(m_salary));
-        exports.bonus.assign(paths.begin() + 1 + static_cast<std::ptrdiff_t>(m_salary), paths.end());
-        return exports;
-    }
-
-    // Drops the names once the company's job has run.
-    void Release() { std::string().swap(m_names); }
-
-private:
-    // The file's name alone: every export of a sorting lies in its folder.
-    void Add(const std::string& path)
-    {
-        m_names += path.substr(fileio::LastSeparator(path) + 1);
-        m_names += '\0';
-    }
-
-    std::string m_company;
-    std::string m_names;  // the employee list's, the salary files' and the bonus files' names, each ended by a 0 byte
-    bool m_hasList = false;
-    bool m_job = false;
-    std::size_t m_salary = 0;
-    std::size_t m_bonus = 0;
-};
 
 // One company of a batch, as its summary row shows it.
 struct Company {
@@ -255,16 +193,19 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     const std::size_t jobs =
         options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::max(1u, std::thread::hardware_concurrency());
 
+    SharedLines sharedLines;
     ForEachParallel(companies.size(), jobs, [&](std::size_t i) {
         Company& company = companies[i];
         company.folder = (*folders)[i];
         std::ostringstream said;
         StreamMessageBox companyBox(said, said, env.codec);
         const platform::Messenger companyMessenger(companyBox, &env.codec);
-        const job::FolderExports sorted = job::SortFolder(fileio::JoinPath(root, company.folder), companyMessenger);
+        CSormaFileCheck check;
+        const job::FolderExports sorted =
+            job::SortFolder(fileio::JoinPath(root, company.folder), companyMessenger, check);
         if (!ReportSorting(sorted, companyMessenger))
             company.report.message = companyBox.LastProblem();
-        company.files = SortedFiles(sorted);
+        company.files = SortedFiles(sorted, check, sharedLines);
         company.messages = said.str();
     });
     // Every name is chosen before any file is written, so that no company's file replaces another's.
@@ -305,7 +246,8 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         std::ostringstream said;
         said << company.messages;
         if (company.files.MakesJob()) {
-            const job::FolderExports exports = company.files.Exports(fileio::JoinPath(root, company.folder));
+            CSormaFileCheck check;
+            const job::FolderExports exports = company.files.Exports(fileio::JoinPath(root, company.folder), check);
             company.files.Release();
             ConvertOptions job = options;
             job.batch.reset();
@@ -313,7 +255,7 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
             job.salary = exports.salary;
             job.bonus = exports.bonus;
             job.out = fileio::JoinPath(options.outDir, company.outName);
-            const int status = runJob(job, said, said, company.report, settings);
+            const int status = runJob(job, said, said, company.report, settings, check);
             if (status == kExitConverted)
                 company.result = company.report.findings > 0 ? Result::WithFindings : Result::Converted;
             else

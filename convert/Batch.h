@@ -7,6 +7,10 @@
 #include "convert/Convert.h"
 #include "convert/ConvertOptions.h"
 
+namespace corvane {
+class CSormaFileCheck;
+}
+
 namespace corvane::convert {
 
 // What a batch's summary needs of one company's run.
@@ -22,9 +26,10 @@ class BatchSettings;
 
 // Runs one company's job (the single job, its folder sorted into the
 // options) with its messages going to `out` and `err`, its company's line
-// kept in `settings`; returns its exit code.
+// kept in `settings`, its files identified by `check`, which holds what the
+// sorting found of them; returns its exit code.
 using JobRunner = std::function<int(const ConvertOptions& options, std::ostream& out, std::ostream& err,
-                                    JobReport& report, BatchSettings& settings)>;
+                                    JobReport& report, BatchSettings& settings, CSormaFileCheck& check)>;
 
 // --batch: sorts each subfolder of the root as a company's exports, runs the
 // companies on threads through `runJob`, saves the settings file once, and

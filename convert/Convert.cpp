@@ -234,7 +234,7 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, CSo
     if (!placed.refusal.empty())
         return Refuse({placed.refusal}, messenger);
     if (!options.year)
-        job.filingYear = job::DefaultFilingYear(job.slots, env.system.Today());
+        job.filingYear = job::DefaultFilingYear(job.slots, env.system.Today(), check);
     if (batch) {
         if (const auto line = batch->LineFor(job.companyName))
             items.UseStoredLine(*line);
@@ -295,9 +295,8 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, CSo
 
 // The job of the options' own files (--employees, --salary, --bonus).
 int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
-        JobReport* jobReport = nullptr, BatchSettings* batch = nullptr)
+        CSormaFileCheck& check, JobReport* jobReport = nullptr, BatchSettings* batch = nullptr)
 {
-    CSormaFileCheck check;
     return RunJob(options, ExportsOf(options), check, out, err, env, jobReport, batch);
 }
 
@@ -320,8 +319,8 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (parsed.options.batch) {
         return RunBatch(parsed.options, out, err, environment,
                         [&environment](const ConvertOptions& job, std::ostream& jobOut, std::ostream& jobErr,
-                                       JobReport& report, BatchSettings& settings) {
-                            return Run(job, jobOut, jobErr, environment, &report, &settings);
+                                       JobReport& report, BatchSettings& settings, CSormaFileCheck& check) {
+                            return Run(job, jobOut, jobErr, environment, check, &report, &settings);
                         });
     }
     if (parsed.options.folder) {
@@ -333,7 +332,8 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
             return kExitRefused;
         return RunJob(parsed.options, sorted, check, out, err, environment);
     }
-    return Run(parsed.options, out, err, environment);
+    CSormaFileCheck check;
+    return Run(parsed.options, out, err, environment, check);
 }
 
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

@@ -355,15 +355,17 @@ std::string DefaultFilingYear(const platform::LocalDate& today)
 
 std::optional<int> SummariesYear(const SummarySlots& slots)
 {
+    CSormaFileCheck check;
+    return SummariesYear(slots, check);
+}
+
+std::optional<int> SummariesYear(const SummarySlots& slots, CSormaFileCheck& check)
+{
     std::optional<int> shared;
     for (const auto& slot : slots) {
         if (slot.path.empty())
             continue;
-        text::LineReader reader;
-        std::string title;
-        if (!reader.Open(slot.path) || !reader.Next(title))
-            continue;
-        const auto year = exportyear::TitleYear(text::TrimRight(title));
+        const auto year = check.TitleYear(slot.path);
         if (!year)
             continue;
         if (shared && *shared != *year)
@@ -375,7 +377,13 @@ std::optional<int> SummariesYear(const SummarySlots& slots)
 
 std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today)
 {
-    const auto year = SummariesYear(slots);
+    CSormaFileCheck check;
+    return DefaultFilingYear(slots, today, check);
+}
+
+std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today, CSormaFileCheck& check)
+{
+    const auto year = SummariesYear(slots, check);
     const int filing = year ? exportyear::FilingYearOf(*year) : 0;
     return IsValidFilingYear(std::to_string(filing)) ? std::to_string(filing) : DefaultFilingYear(today);
 }

@@ -146,9 +146,11 @@ std::string DefaultFilingYear(const platform::LocalDate& today);
 // The year (年分, a Western year) on the title line of every summary file of
 // the slots that has one; none when no file has one or they differ.
 std::optional<int> SummariesYear(const SummarySlots& slots);
+std::optional<int> SummariesYear(const SummarySlots& slots, CSormaFileCheck& check);
 // The default filing year of a job with these summaries: their year when
 // they agree on one, else the year of today's era as above.
 std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today);
+std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today, CSormaFileCheck& check);
 // The filing year as typed, its full-width digits made half-width (an IME
 // left on types 「６」).
 std::string HalfWidthDigits(const std::string& text);

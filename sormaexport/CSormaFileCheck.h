@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "sormaexport/Identification.h"
 #include "text/UnicodeForm.h"
 
 namespace corvane {
@@ -30,6 +31,14 @@ public:
     // before the checks), so that IsText does not read it again.
     void NoteText(const std::string& path);
     std::vector<std::string> LeadingLines(const std::string& path, int count);
+    // What this checker knows of the file at `path` as it is now, read if it
+    // must be; none when the file cannot be queried.
+    std::optional<Identification> IdentificationOf(const std::string& path);
+    // Takes over what another checker knew of the file at `path`: while the
+    // file keeps that size and modification time, the checks do not read it.
+    void Adopt(const std::string& path, const Identification& identification);
+    // exportyear::TitleYear of the file's first line.
+    std::optional<int> TitleYear(const std::string& path);
     // True for an employee list export; then `company` receives its company name.
     bool CheckEmployeeList(const std::string& path, std::string& company);
     // 1 to 12: a salary summary of that month; -1: not acceptable; -2: not a
@@ -44,19 +53,23 @@ private:
     // files check each file again: read each time, the checks cost more
     // than the conversion of a small company.
     struct Examined {
-        std::uint64_t size = 0;
-        std::int64_t modified = 0;
         std::optional<bool> text;
         int linesAsked = 0;  // LeadingLines read this many, or all when fewer came
         std::vector<std::string> lines;
+        bool identified = false;  // `identification` holds the first lines' facts
+        Identification identification;
     };
     // The file's entry, emptied when the file changed since; nullptr when it cannot be queried.
     Examined* Current(const std::string& path);
-    // Reads the first `lineCount` lines of a summary file whose company is the employee list's; false otherwise.
-    bool ReadSummaryOfListCompany(const std::string& employeeList, const std::string& path, int lineCount,
-                                  std::vector<std::string>& lines);
+    // IsTextFile, the first `count` lines (at least up to the conditions) and
+    // their facts, each read once for the entry.
+    static bool TextOf(Examined& examined, const std::string& path);
+    static const std::vector<std::string>& LinesOf(Examined& examined, const std::string& path, int count);
+    static const Identification& IdentityOf(Examined& examined, const std::string& path);
+    // The facts of a summary file whose company is the employee list's; nullptr otherwise.
+    const Identification* SummaryOfListCompany(const std::string& employeeList, const std::string& path);
     // `accepted` when line 5 matches the series (or starts it); -1 without a line 5; -2 when it differs.
-    int CompareConditions(const std::vector<std::string>& lines, bool first, int accepted);
+    int CompareConditions(const Identification& file, bool first, int accepted);
 
     std::string m_referenceConditions;
     std::map<std::string, Examined> m_examined;
