@@ -1,6 +1,7 @@
 #include "fileio/FileStatus.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -37,6 +38,13 @@ std::filesystem::path NormalPath(const std::filesystem::path& p)
     return full;
 }
 
+#ifndef _WIN32
+bool HasParentStep(const std::filesystem::path& p)
+{
+    return std::any_of(p.begin(), p.end(), [](const std::filesystem::path& step) { return step == ".."; });
+}
+#endif
+
 bool SamePath(const std::filesystem::path& pa, const std::filesystem::path& pb)
 {
 #ifndef _WIN32
@@ -44,8 +52,17 @@ bool SamePath(const std::filesystem::path& pa, const std::filesystem::path& pb)
     // paths canonical (a readlink per folder on the way) would only cost time.
     struct stat sa {};
     struct stat sb {};
-    if (::stat(pa.c_str(), &sa) == 0 && ::stat(pb.c_str(), &sb) == 0)
+    const bool aThere = ::stat(pa.c_str(), &sa) == 0;
+    const bool aMissing = !aThere && (errno == ENOENT || errno == ENOTDIR);
+    const bool bThere = ::stat(pb.c_str(), &sb) == 0;
+    const bool bMissing = !bThere && (errno == ENOENT || errno == ENOTDIR);
+    if (aThere && bThere)
         return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    // A file that is there and a path that leads nowhere: only a ".." after
+    // a missing folder could bring the path back to the file (a job's
+    // output and settings file, not written yet, against every export).
+    if ((aThere && bMissing && !HasParentStep(pb)) || (bThere && aMissing && !HasParentStep(pa)))
+        return false;
 #endif
     std::error_code ec;
     if (std::filesystem::equivalent(pa, pb, ec) && !ec)
