@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -61,10 +62,23 @@ public:
 private:
     void Add(const std::string& path, CSormaFileCheck& check, SharedLines& lines);
 
+    // A file's Identification in half its size. Every file of a job has the
+    // company of its employee list; one that had not is handed on unknown.
+    struct Packed {
+        std::uint64_t size = 0;
+        std::int64_t modified = 0;  // 0: unknown, the job reads the file
+        std::shared_ptr<const std::string> conditions;
+        std::int32_t titleYear = 0;
+        std::int8_t labelMonth = -2;
+        std::uint8_t lines = 0;
+        bool text = false;
+        bool employeeListTitle = false;
+        bool hasTitleYear = false;
+    };
+
     std::string m_company;
-    std::shared_ptr<const std::string> m_sharedCompany;  // the files' own company, held once
     std::string m_names;  // the employee list's, the salary files' and the bonus files' names, each ended by a 0 byte
-    std::vector<Identification> m_identified;  // in the order of the names
+    std::vector<Packed> m_identified;  // in the order of the names
     bool m_hasList = false;
     bool m_job = false;
     std::size_t m_salary = 0;
