@@ -46,7 +46,7 @@ void SortedFiles::Add(const std::string& path, CSormaFileCheck& check, SharedLin
         packed.conditions = lines.Shared(identified->conditions);
         packed.hasTitleYear = identified->titleYear.has_value();
         packed.titleYear = identified->titleYear.value_or(0);
-        packed.labelMonth = static_cast<std::int8_t>(identified->labelMonth);
+        packed.labelMonth = static_cast<std::int16_t>(identified->labelMonth);
         packed.lines = static_cast<std::uint8_t>(identified->lines);
         packed.text = identified->text;
         packed.employeeListTitle = identified->employeeListTitle;

@@ -69,7 +69,7 @@ private:
         std::int64_t modified = 0;  // 0: unknown, the job reads the file
         std::shared_ptr<const std::string> conditions;
         std::int32_t titleYear = 0;
-        std::int8_t labelMonth = -2;
+        std::int16_t labelMonth = -2;
         std::uint8_t lines = 0;
         bool text = false;
         bool employeeListTitle = false;
