@@ -103,6 +103,10 @@ BatchResult MeasureBatch(const std::string& convert, const std::string& samplege
     result.floorSeconds = rounds.FloorSeconds();
     result.oneJobOverFloor = rounds.OverFloor(0);
     result.defaultJobsOverFloor = rounds.OverFloor(1);
+    result.oneJobCpuSeconds = rounds.CpuSeconds(0);
+    result.defaultJobsCpuSeconds = rounds.CpuSeconds(1);
+    result.oneJobFsyncs = rounds.Fsyncs(0);
+    result.defaultJobsFsyncs = rounds.Fsyncs(1);
     return result;
 }
 

@@ -19,6 +19,10 @@ struct BatchResult {
     Spread floorSeconds;        // every input read once, every output written as the writer does
     Spread oneJobOverFloor;
     Spread defaultJobsOverFloor;
+    Spread oneJobCpuSeconds;  // user + system of the whole batch process
+    Spread defaultJobsCpuSeconds;
+    Spread oneJobFsyncs;  // of the whole batch; -1 when not counted
+    Spread defaultJobsFsyncs;
     std::string error;  // "" when every run succeeded
 };
 

@@ -118,6 +118,8 @@ SetResult MeasureConversion(const std::string& convert, const SampleSet& set, in
     result.floorReadSeconds = rounds.FloorReadSeconds();
     result.floorWriteSeconds = rounds.FloorWriteSeconds();
     result.conversionOverFloor = rounds.OverFloor(0);
+    result.conversionCpuSeconds = rounds.CpuSeconds(0);
+    result.fsyncs = rounds.Fsyncs(0);
     return result;
 }
 

@@ -31,8 +31,10 @@ struct SetResult {
     Spread floorSeconds;
     Spread floorReadSeconds;
     Spread floorWriteSeconds;
-    Spread conversionOverFloor;  // run by run: each conversion over the floor measured next to it
-    std::string error;           // "" when every run succeeded
+    Spread conversionOverFloor;   // run by run: each conversion over the floor measured next to it
+    Spread conversionCpuSeconds;  // user + system (wait4)
+    Spread fsyncs;                // -1 when not counted
+    std::string error;            // "" when every run succeeded
 };
 
 // One warm-up, then `runs` rounds of the I/O floor and the whole conversion

@@ -77,6 +77,8 @@ void PrintSet(std::ostream& out, const SetResult& r)
         << r.set.inputBytes << " bytes, output " << r.outputBytes << " bytes\n";
     out << "  conversion           wall " << Seconds(r.conversionSeconds) << ", peak RSS " << Mebibytes(r.peakRssBytes)
         << "\n";
+    out << "  conversion CPU       " << Seconds(r.conversionCpuSeconds) << " (user + system), "
+        << Fixed(r.fsyncs.median, 0) << " fsync\n";
     out << "  I/O floor            " << Seconds(r.floorSeconds) << ": read " << Fixed(r.floorReadSeconds.median, 3)
         << " s, write + fsync + rename " << Fixed(r.floorWriteSeconds.median, 3) << " s\n";
     out << "  conversion / floor   " << Fixed(r.conversionOverFloor.median, 2) << " ("
@@ -118,11 +120,23 @@ void PrintBatch(std::ostream& out, const BatchResult& r)
         << Fixed(r.oneJobOverFloor.min, 2) << " .. " << Fixed(r.oneJobOverFloor.max, 2)
         << "), default: " << Fixed(r.defaultJobsOverFloor.median, 2) << " (" << Fixed(r.defaultJobsOverFloor.min, 2)
         << " .. " << Fixed(r.defaultJobsOverFloor.max, 2) << ")\n";
+    const double companies = r.companies;
+    const auto perCompany = [companies](const Spread& s) { return s.median < 0 ? -1.0 : s.median / companies; };
+    out << "  CPU (user + system)  --jobs 1: " << Seconds(r.oneJobCpuSeconds) << ", "
+        << Fixed(perCompany(r.oneJobCpuSeconds) * 1000, 2)
+        << " ms per company; default: " << Seconds(r.defaultJobsCpuSeconds) << ", "
+        << Fixed(perCompany(r.defaultJobsCpuSeconds) * 1000, 2) << " ms per company\n";
+    out << "  fsync per company    --jobs 1: " << Fixed(perCompany(r.oneJobFsyncs), 3)
+        << ", default: " << Fixed(perCompany(r.defaultJobsFsyncs), 3) << " (the floor: 1)\n";
     out << "result batch companies=" << r.companies << " employees=" << r.employees
         << " one_job_s=" << Fixed(r.oneJobSeconds.median, 4)
         << " default_jobs_s=" << Fixed(r.defaultJobsSeconds.median, 4) << " floor_s=" << Fixed(r.floorSeconds.median, 4)
         << " one_job_over_floor=" << Fixed(r.oneJobOverFloor.median, 3)
-        << " default_over_floor=" << Fixed(r.defaultJobsOverFloor.median, 3) << "\n\n";
+        << " default_over_floor=" << Fixed(r.defaultJobsOverFloor.median, 3)
+        << " one_job_cpu_s=" << Fixed(r.oneJobCpuSeconds.median, 4)
+        << " default_cpu_s=" << Fixed(r.defaultJobsCpuSeconds.median, 4)
+        << " one_job_fsyncs_per_company=" << Fixed(perCompany(r.oneJobFsyncs), 4)
+        << " default_fsyncs_per_company=" << Fixed(perCompany(r.defaultJobsFsyncs), 4) << "\n\n";
 }
 
 void PrintChecks(std::ostream& out, const SampleSet& set, const std::vector<CheckTiming>& timings, int runs)

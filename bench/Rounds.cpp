@@ -40,6 +40,16 @@ Spread Rounds::PeakRssBytes(std::size_t command) const
     return SpreadOver(runs[command], [](const ChildRun& c) { return static_cast<double>(c.peakRssBytes); });
 }
 
+Spread Rounds::CpuSeconds(std::size_t command) const
+{
+    return SpreadOver(runs[command], [](const ChildRun& c) { return c.cpuSeconds; });
+}
+
+Spread Rounds::Fsyncs(std::size_t command) const
+{
+    return SpreadOver(runs[command], [](const ChildRun& c) { return static_cast<double>(c.fsyncs); });
+}
+
 Spread Rounds::OverFloor(std::size_t command) const
 {
     std::vector<double> ratios;

@@ -32,6 +32,8 @@ struct Rounds {
     Spread FloorWriteSeconds() const;
     Spread Seconds(std::size_t command) const;
     Spread PeakRssBytes(std::size_t command) const;
+    Spread CpuSeconds(std::size_t command) const;
+    Spread Fsyncs(std::size_t command) const;
     // Each run over the floor measured in its round.
     Spread OverFloor(std::size_t command) const;
 };

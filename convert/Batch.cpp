@@ -13,13 +13,17 @@
 #include "checklist/CheckListPage.h"
 #include "convert/FolderSorting.h"
 #include "convert/BatchPaths.h"
+#include "convert/BatchSettings.h"
 #include "convert/OutputNames.h"
+#include "convert/SortedFiles.h"
 #include "convert/StreamMessageBox.h"
 #include "fileio/AtomicFile.h"
 #include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
 #include "job/FolderExports.h"
+#include "job/JobSteps.h"
 #include "job/OwnOutputs.h"
+#include "sormaexport/CSormaFileCheck.h"
 #include "platform/Messenger.h"
 #include "text/Cp932.h"
 #include "text/CsvRow.h"
@@ -34,7 +38,7 @@ enum class Result { Converted, WithFindings, Refused, Failed };
 // One company of a batch, as its summary row shows it.
 struct Company {
     std::string folder;  // the folder's name, as the system spells it
-    job::FolderExports exports;
+    SortedFiles files;
     std::string outName;  // the output file's name, as the system spells it
     JobReport report;
     Result result = Result::Refused;
@@ -95,11 +99,11 @@ std::vector<std::string> SummaryRow(const Company& company, const platform::Text
     } else if (company.result == Result::WithFindings) {
         message = company.report.levels;
     }
-    return {company.exports.company,
+    return {company.files.Company(),
             codec.PathToText(company.folder),
             number(company.report.employees),
-            company.exports.employees.empty() ? std::string() : number(static_cast<int>(company.exports.salary.size())),
-            company.exports.employees.empty() ? std::string() : number(static_cast<int>(company.exports.bonus.size())),
+            company.files.HasList() ? number(static_cast<int>(company.files.Salary())) : std::string(),
+            company.files.HasList() ? number(static_cast<int>(company.files.Bonus())) : std::string(),
             read ? number(company.report.findings) : std::string(),
             ResultText(company.result),
             message};
@@ -207,63 +211,74 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         messenger.Warn(refusal);
         return kExitUsage;
     }
+    std::vector<std::string>().swap(paths.companies);
     std::vector<Company> companies(folders->size());
     const std::size_t jobs =
         options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::max(1u, std::thread::hardware_concurrency());
 
+    SharedLines sharedLines;
     ForEachParallel(companies.size(), jobs, [&](std::size_t i) {
         Company& company = companies[i];
         company.folder = (*folders)[i];
         std::ostringstream said;
         StreamMessageBox companyBox(said, said, env.codec);
         const platform::Messenger companyMessenger(companyBox, &env.codec);
-        company.exports = job::SortFolder(fileio::JoinPath(root, company.folder), companyMessenger);
-        if (!ReportSorting(company.exports, companyMessenger))
+        CSormaFileCheck check;
+        const job::FolderExports sorted =
+            job::SortFolder(fileio::JoinPath(root, company.folder), companyMessenger, check);
+        if (!ReportSorting(sorted, companyMessenger))
             company.report.message = companyBox.LastProblem();
+        company.files = SortedFiles(sorted, check, sharedLines);
         company.messages = said.str();
     });
     // Every name is chosen before any file is written, so that no company's file replaces another's.
-    std::vector<OutputNameSource> sources;
-    sources.reserve(companies.size());
-    for (const Company& company : companies)
-        sources.push_back({company.exports.company, company.folder, company.exports.refusal.empty()});
-    const std::vector<std::string> names = ChooseOutputNames(sources, env.codec);
-    std::vector<std::string> outputs;
-    outputs.reserve(companies.size());
-    for (std::size_t i = 0; i < companies.size(); ++i) {
-        companies[i].outName = names[i];
-        outputs.push_back(names[i].empty() ? std::string() : fileio::JoinPath(options.outDir, names[i]));
-    }
-    if (const std::string clash = OutputClashMessage(paths, outputs, messenger); !clash.empty()) {
-        messenger.Warn(clash);
-        return kExitUsage;
+    {
+        std::vector<OutputNameSource> sources;
+        sources.reserve(companies.size());
+        for (const Company& company : companies)
+            sources.push_back({company.files.Company(), company.folder, company.files.MakesJob()});
+        std::vector<std::string> names = ChooseOutputNames(sources, env.codec);
+        std::vector<std::string> outputs;
+        outputs.reserve(companies.size());
+        for (std::size_t i = 0; i < companies.size(); ++i) {
+            outputs.push_back(names[i].empty() ? std::string() : fileio::JoinPath(options.outDir, names[i]));
+            companies[i].outName = std::move(names[i]);
+        }
+        if (const std::string clash = OutputClashMessage(paths, outputs, messenger); !clash.empty()) {
+            messenger.Warn(clash);
+            return kExitUsage;
+        }
     }
     if (!fileio::MakeFolders(options.outDir)) {
         messenger.Warn("出力先のフォルダーを作成できませんでした。\n\n" + messenger.DisplayPath(options.outDir));
         return kExitRefused;
     }
 
+    BatchSettings settings(paths.settings);
     std::mutex writing;
     std::size_t done = 0;
     Progress progress(err, env.codec, env.progress, companies.size());
     ForEachParallel(companies.size(), jobs, [&](std::size_t i) {
         Company& company = companies[i];
         const std::string name =
-            company.exports.company.empty() ? env.codec.PathToText(company.folder) : company.exports.company;
+            company.files.Company().empty() ? env.codec.PathToText(company.folder) : company.files.Company();
         {
             const std::lock_guard<std::mutex> lock(writing);
             progress.Update(done, name);
         }
         std::ostringstream said;
         said << company.messages;
-        if (company.exports.refusal.empty()) {
+        if (company.files.MakesJob()) {
+            CSormaFileCheck check;
+            const job::FolderExports exports = company.files.Exports(fileio::JoinPath(root, company.folder), check);
+            company.files.Release();
             ConvertOptions job = options;
             job.batch.reset();
-            job.employees = company.exports.employees;
-            job.salary = company.exports.salary;
-            job.bonus = company.exports.bonus;
+            job.employees = exports.employees;
+            job.salary = exports.salary;
+            job.bonus = exports.bonus;
             job.out = fileio::JoinPath(options.outDir, company.outName);
-            const int status = runJob(job, said, said, company.report);
+            const int status = runJob(job, said, said, company.report, settings, check);
             if (status == kExitConverted)
                 company.result = company.report.findings > 0 ? Result::WithFindings : Result::Converted;
             else
@@ -280,6 +295,8 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         progress.Update(done, name);
     });
     progress.Clear();
+    if (settings.Save() != fileio::WriteError::None)
+        messenger.Warn(job::SettingsNotSavedMessage(settings.Path(), messenger));
 
     const auto rows = SummaryRows(companies, env.codec);
     for (const auto& row : rows) {

@@ -8,6 +8,10 @@
 #include "convert/Convert.h"
 #include "convert/ConvertOptions.h"
 
+namespace corvane {
+class CSormaFileCheck;
+}
+
 namespace corvane::convert {
 
 // What a batch's summary needs of one company's run.
@@ -23,13 +27,18 @@ struct JobReport {
     checklist::Amounts totals;
 };
 
+class BatchSettings;
+
 // Runs one company's job (the single job, its folder sorted into the
-// options) with its messages going to `out` and `err`; returns its exit code.
-using JobRunner =
-    std::function<int(const ConvertOptions& options, std::ostream& out, std::ostream& err, JobReport& report)>;
+// options) with its messages going to `out` and `err`, its company's line
+// kept in `settings`, its files identified by `check`, which holds what the
+// sorting found of them; returns its exit code.
+using JobRunner = std::function<int(const ConvertOptions& options, std::ostream& out, std::ostream& err,
+                                    JobReport& report, BatchSettings& settings, CSormaFileCheck& check)>;
 
 // --batch: sorts each subfolder of the root as a company's exports, runs the
-// companies on threads through `runJob`, and prints the summary table.
+// companies on threads through `runJob`, saves the settings file once, and
+// prints the summary table.
 int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
              const JobRunner& runJob);
 

@@ -5,6 +5,7 @@
 #include "checklist/CheckListFile.h"
 #include "checklist/CheckListPage.h"
 #include "convert/Batch.h"
+#include "convert/BatchSettings.h"
 #include "convert/ConvertOptions.h"
 #include "convert/FolderSorting.h"
 #include "convert/HelpLanguage.h"
@@ -13,7 +14,6 @@
 #include "job/PlaceExports.h"
 #include "convert/StreamMessageBox.h"
 #include "fileio/AtomicFile.h"
-#include "fileio/FileLock.h"
 #include "fileio/FileStatus.h"
 #include "items/CSormaItemCheck.h"
 #include "platform/ConsoleOutput.h"
@@ -191,20 +191,6 @@ std::string FileClash(const ConvertOptions& options, const job::FolderExports& e
     return std::string();
 }
 
-// `shared`: other threads of a batch rewrite the settings file meanwhile.
-void LoadSettings(CSormaItemCheck& items, bool shared)
-{
-    if (!shared) {
-        items.LoadSettings();
-        return;
-    }
-    // Read under the lock that the savers hold: on Windows a file open for
-    // reading cannot be replaced, and a file being replaced cannot be opened.
-    fileio::FileLock lock(items.SettingsPath() + ".lock");
-    lock.Acquire();
-    items.LoadSettings();
-}
-
 // The job of the options, without its files (job::PlaceExports places them).
 job::Job JobOf(const ConvertOptions& options)
 {
@@ -238,10 +224,11 @@ int Refuse(const job::Refusal& refusal, const platform::Messenger& messenger)
 }
 
 // The single job over `exports` (a folder's, or the options' own files),
-// through the steps of job/JobSteps.h in their order. `jobReport`: a company
-// of a batch, whose settings file other threads rewrite meanwhile.
-int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std::ostream& out, std::ostream& err,
-           const Environment& env, JobReport* jobReport = nullptr)
+// through the steps of job/JobSteps.h in their order, every file identified
+// by `check` (the one that sorted the folder, when it was one). `jobReport`
+// and `batch`: a company of a batch, whose settings the batch reads and saves.
+int RunJob(const ConvertOptions& options, const job::FolderExports& exports, CSormaFileCheck& check, std::ostream& out,
+           std::ostream& err, const Environment& env, JobReport* jobReport = nullptr, BatchSettings* batch = nullptr)
 {
     StreamMessageBox box(out, err, env.codec);
     JobReport unused;
@@ -260,15 +247,20 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std
         messenger.Warn(clash);
         return kExitUsage;
     }
-    LoadSettings(items, jobReport != nullptr);
+    if (!batch)
+        items.LoadSettings();
 
     job::Job job = JobOf(options);
-    const job::Placement placed = job::PlaceExports(exports, job, messenger);
+    const job::Placement placed = job::PlaceExports(exports, job, messenger, check);
     if (!placed.refusal.empty())
         return Refuse({placed.refusal}, messenger);
     if (!options.year)
-        job.filingYear = job::DefaultFilingYear(job.slots, env.system.Today());
-    const job::PreparedChoices prepared = job::PrepareItemChoices(job, items, messenger);
+        job.filingYear = job::DefaultFilingYear(job.slots, env.system.Today(), check);
+    if (batch) {
+        if (const auto line = batch->LineFor(job.companyName))
+            items.UseStoredLine(*line);
+    }
+    const job::PreparedChoices prepared = job::PrepareItemChoices(job, items, messenger, check);
     if (prepared.refusal)
         return Refuse(prepared.refusal, messenger);
     const std::string unchosen = ChooseItems(options, job, items, messenger);
@@ -322,11 +314,14 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std
             return checklist::CheckListNote(written, path, messenger);
         };
     }
-    const job::ConversionOutcome outcome = job::RunConversion(job, items, messenger, review, after);
+    const job::ConversionOutcome outcome = job::RunConversion(
+        job, items, messenger, review, after, batch ? job::SettingsSaving::ByCaller : job::SettingsSaving::Now);
     if (!outcome.converted) {
         report.failed = !outcome.declined || reportFailed;
         return kExitRefused;
     }
+    if (batch)
+        batch->Keep(items.UnsavedLines());
     if (outcome.settingsError != fileio::WriteError::None)
         messenger.Warn(job::SettingsNotSavedMessage(items.SettingsPath(), messenger));
     return kExitConverted;
@@ -334,9 +329,9 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, std
 
 // The job of the options' own files (--employees, --salary, --bonus).
 int Run(const ConvertOptions& options, std::ostream& out, std::ostream& err, const Environment& env,
-        JobReport* jobReport = nullptr)
+        CSormaFileCheck& check, JobReport* jobReport = nullptr, BatchSettings* batch = nullptr)
 {
-    return RunJob(options, ExportsOf(options), out, err, env, jobReport);
+    return RunJob(options, ExportsOf(options), check, out, err, env, jobReport, batch);
 }
 
 }  // namespace
@@ -358,17 +353,21 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (parsed.options.batch) {
         return RunBatch(parsed.options, out, err, environment,
                         [&environment](const ConvertOptions& job, std::ostream& jobOut, std::ostream& jobErr,
-                                       JobReport& report) { return Run(job, jobOut, jobErr, environment, &report); });
+                                       JobReport& report, BatchSettings& settings, CSormaFileCheck& check) {
+                            return Run(job, jobOut, jobErr, environment, check, &report, &settings);
+                        });
     }
     if (parsed.options.folder) {
         StreamMessageBox box(out, err, environment.codec);
         const platform::Messenger messenger(box, &environment.codec);
-        const job::FolderExports sorted = job::SortFolder(*parsed.options.folder, messenger);
+        CSormaFileCheck check;
+        const job::FolderExports sorted = job::SortFolder(*parsed.options.folder, messenger, check);
         if (!ReportSorting(sorted, messenger))
             return kExitRefused;
-        return RunJob(parsed.options, sorted, out, err, environment);
+        return RunJob(parsed.options, sorted, check, out, err, environment);
     }
-    return Run(parsed.options, out, err, environment);
+    CSormaFileCheck check;
+    return Run(parsed.options, out, err, environment, check);
 }
 
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

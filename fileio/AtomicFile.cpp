@@ -3,7 +3,9 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <mutex>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -149,6 +151,17 @@ void RemoveStaleTemporaryFiles(const std::string& folder)
         RemoveFile(path);
 }
 
+// True the first time this process opens a file in `folder`: a batch writes
+// thousands of files into one folder, and reading the whole folder for each
+// made its writing grow with the square of their number.
+bool FirstOpenIn(const std::string& folder)
+{
+    static std::mutex mutex;
+    static std::set<std::string>* const swept = new std::set<std::string>;
+    const std::lock_guard<std::mutex> lock(mutex);
+    return swept->insert(folder).second;
+}
+
 // The target with its symbolic links followed, so that the link stays and
 // the file it points to is replaced.
 std::string FollowLinks(const std::string& target)
@@ -262,7 +275,8 @@ bool AtomicFile::Open()
         return false;
     }
     const std::string folder = FolderPrefix(m_replaced);
-    RemoveStaleTemporaryFiles(folder);
+    if (FirstOpenIn(folder))
+        RemoveStaleTemporaryFiles(folder);
     for (int attempt = 0; attempt < 8 && !m_file; ++attempt) {
         m_temp = folder + TemporaryFileName(CurrentProcessId(), NextSerial());
         // Noted for the interrupt in the same step as it is created, so that it is never there unknown.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "fileio/ByteSink.h"
@@ -25,8 +26,9 @@ enum class WriteError {
 // replaced.
 //
 // The temporary file's name does not depend on the target's length, and it
-// names the process that writes it: Open removes the temporary files in the
-// folder that a process of this machine left behind and no longer runs.
+// names the process that writes it: the first Open in a folder removes the
+// temporary files there that a process of this machine left behind and no
+// longer runs.
 class AtomicFile final : public ByteSink {
 public:
     explicit AtomicFile(std::string targetPath);
@@ -69,5 +71,11 @@ std::string TemporaryFileName(unsigned long pid, unsigned serial);
 // blocked on this thread and the threads it starts, and taken by a thread of
 // the interrupt's own.
 void RemoveTemporaryFilesOnInterrupt();
+
+// Runs `action` at an interrupt, on the interrupt's thread, before the
+// temporary files are removed and while the other threads still run (a
+// batch saves the lines of the companies it finished there). One action at
+// a time; an empty one clears it, waiting for a running action to end.
+void SetInterruptAction(std::function<void()> action);
 
 }  // namespace corvane::fileio

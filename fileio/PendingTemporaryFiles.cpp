@@ -1,5 +1,6 @@
 #include "fileio/PendingTemporaryFiles.h"
 
+#include <functional>
 #include <mutex>
 #include <set>
 
@@ -35,9 +36,27 @@ Pending& ThePending()
     return *pending;
 }
 
-// Removes every noted file; from now on no writer creates one.
+struct InterruptAction {
+    std::mutex mutex;
+    std::function<void()> action;
+};
+
+InterruptAction& TheInterruptAction()
+{
+    static InterruptAction* const action = new InterruptAction;
+    return *action;
+}
+
+// Removes every noted file; from now on no writer creates one. The action
+// comes first: it may write files of its own.
 void RemoveAllPending()
 {
+    {
+        InterruptAction& last = TheInterruptAction();
+        const std::lock_guard<std::mutex> lock(last.mutex);
+        if (last.action)
+            last.action();
+    }
     Pending& pending = ThePending();
     const std::lock_guard<std::mutex> lock(pending.mutex);
     pending.interrupted = true;
@@ -95,6 +114,13 @@ void ForgetPending(const std::string& path)
     Pending& pending = ThePending();
     const std::lock_guard<std::mutex> lock(pending.mutex);
     pending.paths.erase(path);
+}
+
+void SetInterruptAction(std::function<void()> action)
+{
+    InterruptAction& last = TheInterruptAction();
+    const std::lock_guard<std::mutex> lock(last.mutex);
+    last.action = std::move(action);
 }
 
 void RemoveTemporaryFilesOnInterrupt()

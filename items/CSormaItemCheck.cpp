@@ -1,9 +1,12 @@
 #include "items/CSormaItemCheck.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "fileio/FileLock.h"
 #include "fileio/FileStatus.h"
+#include "fileio/OpenFile.h"
 #include "sormaexport/ExportLayout.h"
 #include "sormaexport/CsvLine.h"
 #include "text/AsciiSpace.h"
@@ -38,6 +41,22 @@ std::size_t NameField(std::size_t entry)
 std::size_t PositionField(std::size_t entry)
 {
     return 2 * entry + 2;
+}
+
+// Whether the regular file at `path` holds exactly `bytes`.
+bool HoldsBytes(const std::string& path, const std::string& bytes)
+{
+    const auto info = fileio::Status(path);
+    if (!info || !info->isRegular || info->size != bytes.size())
+        return false;
+    std::FILE* file = fileio::OpenFile(path, "rb");
+    if (!file)
+        return false;
+    std::string held(bytes.size() + 1, '\0');
+    const std::size_t read = std::fread(held.data(), 1, held.size(), file);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed && read == bytes.size() && held.compare(0, read, bytes) == 0;
 }
 
 }  // namespace
@@ -271,8 +290,21 @@ void CSormaItemCheck::StoreCompanyLine(const Line& line)
 {
     if (line.empty())
         return;
-    m_newLines.push_back(line);
+    // A later line of the same company, no shorter, merges to what it alone
+    // would: a batch of one company's folders keeps one line, not thousands.
+    const auto earlier = std::find_if(m_newLines.begin(), m_newLines.end(),
+                                      [&](const Line& kept) { return kept.front() == line.front(); });
+    if (earlier != m_newLines.end() && earlier->size() <= line.size())
+        *earlier = line;
+    else
+        m_newLines.push_back(line);
     MergeLine(line);
+}
+
+void CSormaItemCheck::UseStoredLine(const Line& line)
+{
+    if (!line.empty())
+        MergeLine(line);
 }
 
 void CSormaItemCheck::MergeLine(const Line& line)
@@ -334,6 +366,12 @@ fileio::WriteError CSormaItemCheck::SaveSettings()
             bytes += line[i];
         }
         bytes += kLineEnd;
+    }
+    // Most runs choose what the file holds already: rewriting and syncing
+    // it would cost each conversion a second wait for the disk.
+    if (HoldsBytes(m_settingsPath, bytes)) {
+        m_newLines.clear();
+        return fileio::WriteError::None;
     }
     fileio::AtomicFile file(m_settingsPath);
     if (file.Open() && file.Write(bytes) && file.Commit())

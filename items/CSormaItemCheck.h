@@ -58,6 +58,11 @@ public:
     bool IsStandardLine(const Line& line) const;
     // Records the line for its company; SaveSettings writes it.
     void StoreCompanyLine(const Line& line);
+    // The lines given to StoreCompanyLine that SaveSettings has not written yet.
+    const std::vector<Line>& UnsavedLines() const { return m_newLines; }
+    // Takes a company's line as LoadSettings would have read it from the
+    // file: a batch reads the file once for all of its companies.
+    void UseStoredLine(const Line& line);
     // The nine-field company line of the current choices.
     Line CompanyLine(const std::string& company) const;
 
@@ -67,7 +72,8 @@ public:
     // it holds now, so that runs saving at the same time keep each other's
     // lines. Returns WriteError::None on success and when there is nothing to
     // write; on an error the earlier file is left whole. A file that cannot
-    // be read whole is never replaced (WriteError::Create).
+    // be read whole is never replaced (WriteError::Create). A file that
+    // already holds those very bytes is left as it is.
     fileio::WriteError SaveSettings();
 
     const std::string& SettingsPath() const { return m_settingsPath; }

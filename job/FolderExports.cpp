@@ -11,7 +11,6 @@
 #include "text/AsciiSpace.h"
 #include "text/Cp932.h"
 #include "text/Format.h"
-#include "text/LineReader.h"
 #include "job/CSyuukeiDataFile.h"
 #include "job/ExportLook.h"
 #include "job/SameContent.h"
@@ -25,19 +24,6 @@ constexpr std::size_t kMaxBonusFiles = exportlayout::kBonusCount;
 constexpr std::size_t kTitleIndex = exportlayout::kTitleLine - 1;
 constexpr std::size_t kLabelIndex = exportlayout::kLabelLine - 1;
 constexpr std::size_t kHeadingIndex = exportlayout::kSummaryHeadingLine - 1;
-
-// The first `count` lines of a file without trailing white space; fewer when it ends earlier.
-std::vector<std::string> LeadingLines(const std::string& path, std::size_t count)
-{
-    std::vector<std::string> lines;
-    text::LineReader reader;
-    if (!reader.Open(path))
-        return lines;
-    std::string line;
-    while (lines.size() < count && reader.Next(line))
-        lines.emplace_back(text::TrimRight(line));
-    return lines;
-}
 
 // A file of another company that still looks like a summary export: a title
 // with a company name, a label line and a heading line. Anything less is no export.
@@ -126,8 +112,8 @@ void PlaceSummaries(CSormaFileCheck& check, FolderExports& sorted, Sorting& sort
             else
                 sorted.ignored.push_back(path);
         };
-        const auto lines =
-            CSormaFileCheck::IsTextFile(path) ? LeadingLines(path, kHeadingIndex + 1) : std::vector<std::string>();
+        const auto lines = check.IsText(path) ? check.LeadingLines(path, static_cast<int>(kHeadingIndex + 1))
+                                              : std::vector<std::string>();
         const auto title = lines.empty() ? std::vector<std::string>() : SplitCsvLine(lines[kTitleIndex]);
         if (title.size() < 2) {
             unplaced("1行目に関与先名がありません。");
@@ -200,8 +186,14 @@ std::string FileNameOf(const std::string& path)
 
 int BonusPaymentDate(const std::string& path)
 {
+    CSormaFileCheck check;
+    return BonusPaymentDate(path, check);
+}
+
+int BonusPaymentDate(const std::string& path, CSormaFileCheck& check)
+{
     // The date stands on the label line or on the line after it.
-    const auto lines = LeadingLines(path, kHeadingIndex);
+    const auto lines = check.LeadingLines(path, static_cast<int>(kHeadingIndex));
     for (std::size_t i = kLabelIndex; i < lines.size(); ++i) {
         const int date = DateInLine(lines[i]);
         if (date != 0)
@@ -213,6 +205,13 @@ int BonusPaymentDate(const std::string& path)
 FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger,
                           ExportsSource source)
 {
+    CSormaFileCheck check;
+    return SortExports(paths, messenger, source, check);
+}
+
+FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger,
+                          ExportsSource source, CSormaFileCheck& check)
+{
     FolderExports sorted;
     Sorting sorting;
     for (const auto& path : paths) {
@@ -223,11 +222,13 @@ FolderExports SortExports(const std::vector<std::string>& paths, const platform:
             sorting.unusable.push_back({path, look.damage});
             sorting.unusableList = sorting.unusableList || look.employeeListTitle;
         } else {
+            // An export without damage was read whole and holds no 00 byte.
+            if (look.kind == ExportLook::Kind::Export)
+                check.NoteText(path);
             sorting.candidates.emplace_back(path, look.kind == ExportLook::Kind::Export);
         }
     }
 
-    CSormaFileCheck check;
     std::vector<std::string> lists;
     for (const auto& [path, titled] : sorting.candidates) {
         std::string company;
@@ -249,9 +250,9 @@ FolderExports SortExports(const std::vector<std::string>& paths, const platform:
         return sorted;
     for (const auto& [month, files] : sorting.months)
         sorted.salary.push_back(files.front());
-    sorted.bonus = InPaymentOrder(sorting.bonuses);
+    sorted.bonus = InPaymentOrder(sorting.bonuses, check);
     for (const auto& path : sorted.bonus) {
-        if (BonusPaymentDate(path) == 0)
+        if (BonusPaymentDate(path, check) == 0)
             sorted.undatedBonus.push_back(path);
     }
     return sorted;
@@ -270,9 +271,15 @@ std::string UndatedBonusNote(const FolderExports& exports, const platform::Messe
 
 std::vector<std::string> InPaymentOrder(const std::vector<std::string>& paths)
 {
+    CSormaFileCheck check;
+    return InPaymentOrder(paths, check);
+}
+
+std::vector<std::string> InPaymentOrder(const std::vector<std::string>& paths, CSormaFileCheck& check)
+{
     std::vector<std::pair<int, std::string>> keyed;
     for (const auto& path : paths) {
-        const int date = BonusPaymentDate(path);
+        const int date = BonusPaymentDate(path, check);
         keyed.emplace_back(date == 0 ? 99999999 : date, path);
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
@@ -287,6 +294,12 @@ std::vector<std::string> InPaymentOrder(const std::vector<std::string>& paths)
 
 FolderExports SortFolder(const std::string& folder, const platform::Messenger& messenger)
 {
+    CSormaFileCheck check;
+    return SortFolder(folder, messenger, check);
+}
+
+FolderExports SortFolder(const std::string& folder, const platform::Messenger& messenger, CSormaFileCheck& check)
+{
     const auto names = fileio::FolderEntries(folder, false);
     if (!names) {
         FolderExports refused;
@@ -296,7 +309,7 @@ FolderExports SortFolder(const std::string& folder, const platform::Messenger& m
     std::vector<std::string> paths;
     for (const auto& name : *names)
         paths.push_back(fileio::JoinPath(folder, name));
-    return SortExports(paths, messenger);
+    return SortExports(paths, messenger, ExportsSource::Folder, check);
 }
 
 }  // namespace corvane::job

@@ -5,6 +5,10 @@
 
 #include "platform/Messenger.h"
 
+namespace corvane {
+class CSormaFileCheck;
+}
+
 namespace corvane::job {
 
 // A folder's exports sorted into a job: which file is the employee list,
@@ -38,10 +42,14 @@ enum class ExportsSource { Folder, DroppedFiles };
 // left out.
 FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger,
                           ExportsSource source = ExportsSource::Folder);
+// The same with the job's checker, which keeps what it read for the job's later checks.
+FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger,
+                          ExportsSource source, CSormaFileCheck& check);
 
 // SortExports over the regular files of `folder` (not its subfolders, no
 // hidden files); a refusal when the folder cannot be read.
 FolderExports SortFolder(const std::string& folder, const platform::Messenger& messenger);
+FolderExports SortFolder(const std::string& folder, const platform::Messenger& messenger, CSormaFileCheck& check);
 
 // The note that the bonus files without a payment date were put after the
 // dated ones by file name, naming them; "" when there is one bonus file or
@@ -52,9 +60,11 @@ std::string UndatedBonusNote(const FolderExports& exports, const platform::Messe
 // ("支給日：令和 6年 7月10日"), as year * 10000 + month * 100 + day of the
 // Western calendar; 0 when they name none.
 int BonusPaymentDate(const std::string& path);
+int BonusPaymentDate(const std::string& path, CSormaFileCheck& check);
 
 // `paths` of bonus summaries in payment order: by BonusPaymentDate, files
 // without a date after those with one, by file name.
 std::vector<std::string> InPaymentOrder(const std::vector<std::string>& paths);
+std::vector<std::string> InPaymentOrder(const std::vector<std::string>& paths, CSormaFileCheck& check);
 
 }  // namespace corvane::job

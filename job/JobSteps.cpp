@@ -40,6 +40,11 @@ CSyuukeiDataFile& SalarySlot(SummarySlots& slots, int month)
 std::optional<std::string> EmployeeListCompany(const std::string& path)
 {
     CSormaFileCheck check;
+    return EmployeeListCompany(path, check);
+}
+
+std::optional<std::string> EmployeeListCompany(const std::string& path, CSormaFileCheck& check)
+{
     std::string company;
     if (!check.CheckEmployeeList(path, company))
         return std::nullopt;
@@ -94,10 +99,16 @@ int SlotHoldingFile(const SummarySlots& slots, const std::string& path, int exce
 std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths, SummarySlots& slots,
                              const platform::Messenger& messenger)
 {
+    CSormaFileCheck check;
+    return PlaceSalaryFiles(employeeList, std::move(paths), slots, messenger, check);
+}
+
+std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths, SummarySlots& slots,
+                             const platform::Messenger& messenger, CSormaFileCheck& check)
+{
     std::sort(paths.begin(), paths.end(),
               [](const std::string& a, const std::string& b) { return text::Compare(a, b) < 0; });
 
-    CSormaFileCheck check;
     // Refused files by section: their paths, and their lines of the message.
     struct Section {
         std::vector<std::string> paths;
@@ -171,6 +182,12 @@ std::string CheckSalaryConditions(const std::string& employeeList, const Summary
 bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots, int slot)
 {
     CSormaFileCheck check;
+    return AcceptBonusFile(employeeList, path, slots, slot, check);
+}
+
+bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots, int slot,
+                     CSormaFileCheck& check)
+{
     return check.CheckBonusFile(employeeList, path, false, false) >= 0 && SlotHoldingFile(slots, path, slot) < 0;
 }
 
@@ -203,6 +220,12 @@ std::string CheckAllConditions(const std::string& employeeList, const SummarySlo
                                const platform::Messenger& messenger)
 {
     CSormaFileCheck check;
+    return CheckAllConditions(employeeList, slots, messenger, check);
+}
+
+std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,
+                               const platform::Messenger& messenger, CSormaFileCheck& check)
+{
     std::vector<std::string> failed;
     bool first = true;
     for (int i = 0; i < kSummarySlotCount; ++i) {
@@ -232,11 +255,18 @@ std::string ReferenceFile(const SummarySlots& slots)
 
 PreparedChoices PrepareItemChoices(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger)
 {
+    CSormaFileCheck check;
+    return PrepareItemChoices(job, items, messenger, check);
+}
+
+PreparedChoices PrepareItemChoices(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,
+                                   CSormaFileCheck& check)
+{
     PreparedChoices prepared;
     const std::string reference = ReferenceFile(job.slots);
     if (reference.empty())
         return prepared;
-    prepared.refusal = {CheckAllConditions(job.employeeList, job.slots, messenger), platform::Icon::None};
+    prepared.refusal = {CheckAllConditions(job.employeeList, job.slots, messenger, check), platform::Icon::None};
     if (prepared.refusal)
         return prepared;
     prepared.passOver = items.PrepareChoices(reference, job.companyName);
@@ -325,15 +355,17 @@ std::string DefaultFilingYear(const platform::LocalDate& today)
 
 std::optional<int> SummariesYear(const SummarySlots& slots)
 {
+    CSormaFileCheck check;
+    return SummariesYear(slots, check);
+}
+
+std::optional<int> SummariesYear(const SummarySlots& slots, CSormaFileCheck& check)
+{
     std::optional<int> shared;
     for (const auto& slot : slots) {
         if (slot.path.empty())
             continue;
-        text::LineReader reader;
-        std::string title;
-        if (!reader.Open(slot.path) || !reader.Next(title))
-            continue;
-        const auto year = exportyear::TitleYear(text::TrimRight(title));
+        const auto year = check.TitleYear(slot.path);
         if (!year)
             continue;
         if (shared && *shared != *year)
@@ -345,7 +377,13 @@ std::optional<int> SummariesYear(const SummarySlots& slots)
 
 std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today)
 {
-    const auto year = SummariesYear(slots);
+    CSormaFileCheck check;
+    return DefaultFilingYear(slots, today, check);
+}
+
+std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today, CSormaFileCheck& check)
+{
+    const auto year = SummariesYear(slots, check);
     const int filing = year ? exportyear::FilingYearOf(*year) : 0;
     return IsValidFilingYear(std::to_string(filing)) ? std::to_string(filing) : DefaultFilingYear(today);
 }
@@ -388,7 +426,7 @@ bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const plat
 }
 
 ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,
-                                const ReviewFindings& review, const AfterConversion& after)
+                                const ReviewFindings& review, const AfterConversion& after, SettingsSaving saving)
 {
     std::vector<std::string> paths;
     paths.reserve(kSummarySlotCount + 1);
@@ -431,7 +469,8 @@ ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const pl
     // wipe the company's line.
     if (!ReferenceFile(job.slots).empty()) {
         items.StoreCompanyLine(items.CompanyLine(job.companyName));
-        outcome.settingsError = items.SaveSettings();
+        if (saving == SettingsSaving::Now)
+            outcome.settingsError = items.SaveSettings();
     }
     return outcome;
 }

@@ -15,11 +15,14 @@
 namespace corvane {
 
 class CExportXMLVeld;
+class CSormaFileCheck;
 class CSormaItemCheck;
 
 // The checks and finish steps of a job, shared by the wizard's pages and the
 // converter. Message texts are code page 932 and name paths in their display
-// form; "" means nothing to report.
+// form; "" means nothing to report. The steps that identify files take the
+// job's CSormaFileCheck when given one (the converter: each file read once
+// for the whole job), else use one of their own (a page action).
 //
 // Both take a job through the same steps in the same order (the converter's
 // single job in one function, convert/Convert.cpp's RunJob):
@@ -44,6 +47,7 @@ struct Refusal {
 // The company name (code page 932) of the employee list at `path`; none when
 // the identification check refuses it.
 std::optional<std::string> EmployeeListCompany(const std::string& path);
+std::optional<std::string> EmployeeListCompany(const std::string& path, CSormaFileCheck& check);
 
 // Employee-file page: the message for a refused employee list.
 const std::string& EmployeeListRefusedMessage();
@@ -66,6 +70,8 @@ int SlotHoldingFile(const SummarySlots& slots, const std::string& path, int exce
 // to show, each refused file named with what it is; "" when all were accepted.
 std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths, SummarySlots& slots,
                              const platform::Messenger& messenger);
+std::string PlaceSalaryFiles(const std::string& employeeList, std::vector<std::string> paths, SummarySlots& slots,
+                             const platform::Messenger& messenger, CSormaFileCheck& check);
 
 // Salary files page, 次へ: the output conditions of the salary slots.
 std::string CheckSalaryConditions(const std::string& employeeList, const SummarySlots& slots,
@@ -74,6 +80,8 @@ std::string CheckSalaryConditions(const std::string& employeeList, const Summary
 // Bonus files page, a chosen file for slot `slot` (0-based, 12 to 16): true
 // when the bonus check accepts it and no other slot holds the same file.
 bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots, int slot);
+bool AcceptBonusFile(const std::string& employeeList, const std::string& path, const SummarySlots& slots, int slot,
+                     CSormaFileCheck& check);
 const std::string& BonusFileRefusedMessage();
 // A bonus file refused for the slot `slot` (0-based; -1 for none).
 struct RefusedBonus {
@@ -93,6 +101,8 @@ std::string BonusFilesRefusedMessage(const std::vector<RefusedBonus>& refused, c
 // Bonus files page, next: the output conditions over all seventeen slots.
 std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,
                                const platform::Messenger& messenger);
+std::string CheckAllConditions(const std::string& employeeList, const SummarySlots& slots,
+                               const platform::Messenger& messenger, CSormaFileCheck& check);
 
 // The first slot in slot order with a path; "" when none.
 std::string ReferenceFile(const SummarySlots& slots);
@@ -105,6 +115,8 @@ struct PreparedChoices {
     bool passOver = true;  // the correspondence page has nothing to ask
 };
 PreparedChoices PrepareItemChoices(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger);
+PreparedChoices PrepareItemChoices(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,
+                                   CSormaFileCheck& check);
 
 // Output page, 完了 step 1: "以下のファイルが存在しません。..." or "".
 std::string MissingFilesMessage(const std::string& employeeList, const SummarySlots& slots,
@@ -135,9 +147,11 @@ std::string DefaultFilingYear(const platform::LocalDate& today);
 // The year (年分, a Western year) on the title line of every summary file of
 // the slots that has one; none when no file has one or they differ.
 std::optional<int> SummariesYear(const SummarySlots& slots);
+std::optional<int> SummariesYear(const SummarySlots& slots, CSormaFileCheck& check);
 // The default filing year of a job with these summaries: their year when
 // they agree on one, else the year of today's era as above.
 std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today);
+std::string DefaultFilingYear(const SummarySlots& slots, const platform::LocalDate& today, CSormaFileCheck& check);
 // The filing year as typed, its full-width digits made half-width (an IME
 // left on types 「６」).
 std::string HalfWidthDigits(const std::string& text);
@@ -159,8 +173,9 @@ bool ConfirmFindings(const std::vector<preflight::Finding>& findings, const plat
                      std::function<void()> showCheckList = {});
 
 // Output page, 完了 steps 5 to 8: runs the engine and, on success, stores the
-// company line and rewrites the settings file. Without `review` the job goes
-// on whatever the check of the exports found.
+// company line and rewrites the settings file (SettingsSaving::ByCaller: the
+// line stays in `items`, unsaved, for a batch that writes the file once).
+// Without `review` the job goes on whatever the check of the exports found.
 struct ConversionOutcome {
     bool converted = false;
     bool declined = false;  // the review stopped the job; nothing was written
@@ -171,8 +186,10 @@ struct ConversionOutcome {
 // store that was written; it returns a note for the completion message.
 using AfterConversion = std::function<CExchangeFromSormaToVeld::AfterWriteNote(
     const std::vector<preflight::Finding>& findings, const CExportXMLVeld& store)>;
+enum class SettingsSaving { Now, ByCaller };
 ConversionOutcome RunConversion(const Job& job, CSormaItemCheck& items, const platform::Messenger& messenger,
-                                const ReviewFindings& review = {}, const AfterConversion& after = {});
+                                const ReviewFindings& review = {}, const AfterConversion& after = {},
+                                SettingsSaving saving = SettingsSaving::Now);
 
 }  // namespace job
 }  // namespace corvane

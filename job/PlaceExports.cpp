@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "job/JobSteps.h"
+#include "sormaexport/CSormaFileCheck.h"
 
 namespace corvane::job {
 
@@ -19,12 +20,19 @@ int FilledSlots(const SummarySlots& slots, int from, int to)
 
 Placement PlaceExports(const FolderExports& exports, Job& job, const platform::Messenger& messenger)
 {
+    CSormaFileCheck check;
+    return PlaceExports(exports, job, messenger, check);
+}
+
+Placement PlaceExports(const FolderExports& exports, Job& job, const platform::Messenger& messenger,
+                       CSormaFileCheck& check)
+{
     Placement placement;
     if (!exports.refusal.empty()) {
         placement.refusal = exports.refusal;
         return placement;
     }
-    const auto company = EmployeeListCompany(exports.employees);
+    const auto company = EmployeeListCompany(exports.employees, check);
     if (!company) {
         placement.refusal = EmployeeListRefusedMessage(exports.employees, messenger);
         return placement;
@@ -35,12 +43,12 @@ Placement PlaceExports(const FolderExports& exports, Job& job, const platform::M
     placed.employeeList = exports.employees;
     placed.companyName = *company;
     placed.slots = MakeSummarySlots();
-    placement.refusal = PlaceSalaryFiles(placed.employeeList, exports.salary, placed.slots, messenger);
+    placement.refusal = PlaceSalaryFiles(placed.employeeList, exports.salary, placed.slots, messenger, check);
     std::vector<RefusedBonus> refusedBonuses;
     for (std::size_t i = 0; i < exports.bonus.size(); ++i) {
         const std::string& path = exports.bonus[i];
         const int slot = kSalarySlotCount + static_cast<int>(i);
-        if (slot < kSummarySlotCount && AcceptBonusFile(placed.employeeList, path, placed.slots, slot))
+        if (slot < kSummarySlotCount && AcceptBonusFile(placed.employeeList, path, placed.slots, slot, check))
             placed.slots[static_cast<std::size_t>(slot)].path = path;
         else
             refusedBonuses.push_back({path, slot < kSummarySlotCount ? slot : -1});

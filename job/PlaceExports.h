@@ -22,5 +22,8 @@ struct Placement {
 // the employee list is refused, or any salary or bonus file is refused,
 // nothing of `job` changes and the refusal names the files.
 Placement PlaceExports(const FolderExports& exports, Job& job, const platform::Messenger& messenger);
+// The same with the job's checker (job/JobSteps.h).
+Placement PlaceExports(const FolderExports& exports, Job& job, const platform::Messenger& messenger,
+                       CSormaFileCheck& check);
 
 }  // namespace corvane::job

@@ -7,9 +7,7 @@
 
 #include "fileio/FileStatus.h"
 #include "fileio/OpenFile.h"
-#include "sormaexport/CsvLine.h"
 #include "sormaexport/ExportLayout.h"
-#include "sormaexport/SalaryLabel.h"
 #include "text/AsciiSpace.h"
 #include "text/LineReader.h"
 
@@ -25,7 +23,7 @@ constexpr int kConditionsLine = exportlayout::kSummaryHeadingLine;
 
 // The first `count` lines of a file, each without trailing white space. A
 // file that ends earlier gives fewer lines; one that cannot be opened none.
-std::vector<std::string> LeadingLines(const std::string& path, int count)
+std::vector<std::string> ReadLeadingLines(const std::string& path, int count)
 {
     std::vector<std::string> lines;
     text::LineReader reader;
@@ -35,26 +33,6 @@ std::vector<std::string> LeadingLines(const std::string& path, int count)
     while (static_cast<int>(lines.size()) < count && reader.Next(line))
         lines.emplace_back(text::TrimRight(line));
     return lines;
-}
-
-bool HasLine(const std::vector<std::string>& lines, int number)
-{
-    return static_cast<int>(lines.size()) >= number;
-}
-
-const std::string& Line(const std::vector<std::string>& lines, int number)
-{
-    return lines[static_cast<std::size_t>(number - 1)];
-}
-
-// The company name of a title line; false when the line has fewer than two fields.
-bool CompanyOfTitle(const std::string& title, std::string& company)
-{
-    const auto fields = SplitCsvLine(title);
-    if (fields.size() < 2)
-        return false;
-    company = fields[1];
-    return true;
 }
 
 // Whether the first `length` bytes of `file` hold an end-of-file mark; reads
@@ -121,55 +99,130 @@ text::UnicodeForm CSormaFileCheck::UnicodeFormOf(const std::string& path)
     return text::DetectUnicodeForm(head);
 }
 
+CSormaFileCheck::Examined* CSormaFileCheck::Current(const std::string& path)
+{
+    const auto info = fileio::Status(path);
+    if (!info) {
+        m_examined.erase(path);
+        return nullptr;
+    }
+    Examined& examined = m_examined[path];
+    // Without a modification time a change could not be seen: read again.
+    if (examined.identification.size != info->size || examined.identification.modified != info->modified ||
+        info->modified == 0) {
+        examined = Examined{};
+        examined.identification.size = info->size;
+        examined.identification.modified = info->modified;
+    }
+    return &examined;
+}
+
+bool CSormaFileCheck::TextOf(Examined& examined, const std::string& path)
+{
+    if (!examined.text)
+        examined.text = IsTextFile(path);
+    return *examined.text;
+}
+
+const std::vector<std::string>& CSormaFileCheck::LinesOf(Examined& examined, const std::string& path, int count)
+{
+    const bool ended = static_cast<int>(examined.lines.size()) < examined.linesAsked;
+    if (examined.linesAsked < count && !ended) {
+        // The checks need the first lines up to the conditions: one reading serves them all.
+        const int reading = std::max(count, kConditionsLine);
+        examined.lines = ReadLeadingLines(path, reading);
+        examined.linesAsked = reading;
+    }
+    return examined.lines;
+}
+
+const Identification& CSormaFileCheck::IdentityOf(Examined& examined, const std::string& path)
+{
+    if (!examined.identified) {
+        IdentifyLines(LinesOf(examined, path, kConditionsLine), examined.identification);
+        examined.identified = true;
+    }
+    return examined.identification;
+}
+
+bool CSormaFileCheck::IsText(const std::string& path)
+{
+    Examined* examined = Current(path);
+    return examined && TextOf(*examined, path);
+}
+
+void CSormaFileCheck::NoteText(const std::string& path)
+{
+    Examined* examined = Current(path);
+    if (examined && examined->identification.size > 0)
+        examined->text = true;
+}
+
+std::vector<std::string> CSormaFileCheck::LeadingLines(const std::string& path, int count)
+{
+    Examined* examined = Current(path);
+    if (!examined)
+        return ReadLeadingLines(path, count);
+    const auto& lines = LinesOf(*examined, path, count);
+    const auto kept = std::min(lines.size(), static_cast<std::size_t>(count));
+    return std::vector<std::string>(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(kept));
+}
+
+std::optional<Identification> CSormaFileCheck::IdentificationOf(const std::string& path)
+{
+    Examined* examined = Current(path);
+    if (!examined)
+        return std::nullopt;
+    const bool text = TextOf(*examined, path);
+    Identification identification = IdentityOf(*examined, path);
+    identification.text = text;
+    return identification;
+}
+
+void CSormaFileCheck::Adopt(const std::string& path, const Identification& identification)
+{
+    Examined& examined = m_examined[path];
+    examined = Examined{};
+    examined.text = identification.text;
+    examined.identified = true;
+    examined.identification = identification;
+}
+
+std::optional<int> CSormaFileCheck::TitleYear(const std::string& path)
+{
+    Examined* examined = Current(path);
+    return examined ? IdentityOf(*examined, path).titleYear : std::nullopt;
+}
+
 bool CSormaFileCheck::CheckEmployeeList(const std::string& path, std::string& company)
 {
-    if (!IsTextFile(path))
+    Examined* examined = Current(path);
+    if (!examined || !TextOf(*examined, path))
         return false;
-    const auto lines = LeadingLines(path, kTitleLine);
-    if (!HasLine(lines, kTitleLine))
+    const Identification& list = IdentityOf(*examined, path);
+    if (list.lines < kTitleLine || !list.employeeListTitle)
         return false;
-    const auto fields = SplitCsvLine(Line(lines, kTitleLine));
-    if (fields.size() < 2 || fields[0] != exportlayout::EmployeeListTitle())
-        return false;
-    company = fields[1];
+    company = *list.company;
     return true;
 }
 
-bool CSormaFileCheck::CheckedEmployeeList(const std::string& path, std::string& company)
-{
-    const auto info = fileio::Status(path);
-    if (!info || info->isDirectory)
-        return false;
-    if (!m_list || m_list->path != path || m_list->size != info->size || m_list->modified != info->modified ||
-        info->modified == 0) {
-        ListVerdict verdict;
-        verdict.path = path;
-        verdict.size = info->size;
-        verdict.modified = info->modified;
-        verdict.accepted = CheckEmployeeList(path, verdict.company);
-        m_list = std::move(verdict);
-    }
-    if (m_list->accepted)
-        company = m_list->company;
-    return m_list->accepted;
-}
-
-bool CSormaFileCheck::ReadSummaryOfListCompany(const std::string& employeeList, const std::string& path, int lineCount,
-                                               std::vector<std::string>& lines)
+const Identification* CSormaFileCheck::SummaryOfListCompany(const std::string& employeeList, const std::string& path)
 {
     std::string listCompany;
-    if (!CheckedEmployeeList(employeeList, listCompany) || !IsTextFile(path))
-        return false;
-    lines = LeadingLines(path, lineCount);
-    std::string company;
-    return HasLine(lines, kTitleLine) && CompanyOfTitle(Line(lines, kTitleLine), company) && company == listCompany;
+    if (!CheckEmployeeList(employeeList, listCompany))
+        return nullptr;
+    Examined* examined = Current(path);
+    if (!examined || !TextOf(*examined, path))
+        return nullptr;
+    const Identification& file = IdentityOf(*examined, path);
+    return file.lines >= kTitleLine && file.company && *file.company == listCompany ? &file : nullptr;
 }
 
-int CSormaFileCheck::CompareConditions(const std::vector<std::string>& lines, bool first, int accepted)
+int CSormaFileCheck::CompareConditions(const Identification& file, bool first, int accepted)
 {
-    if (!HasLine(lines, kConditionsLine))
+    if (file.lines < kConditionsLine)
         return -1;
-    const std::string& conditions = Line(lines, kConditionsLine);
+    const std::string& conditions = *file.conditions;
     if (first) {
         m_referenceConditions = conditions;
         return accepted;
@@ -181,29 +234,29 @@ int CSormaFileCheck::CheckSalaryFile(const std::string& employeeList, const std:
 {
     if (first)
         m_referenceConditions.clear();
-    std::vector<std::string> lines;
-    if (!ReadSummaryOfListCompany(employeeList, path, kConditionsLine, lines))
+    const Identification* file = SummaryOfListCompany(employeeList, path);
+    if (!file)
         return -1;
     // A file that stops before its label line is no summary export at all.
-    if (!HasLine(lines, kLabelLine))
+    if (file->lines < kLabelLine)
         return -1;
-    const int month = SalaryMonthFromLabel(Line(lines, kLabelLine));
+    const int month = file->labelMonth;
     if (month == -2)
         return -2;
     const int result = exportlayout::IsSalaryPeriod(month) ? month : -1;
-    return compare ? CompareConditions(lines, first, result) : result;
+    return compare ? CompareConditions(*file, first, result) : result;
 }
 
 int CSormaFileCheck::CheckBonusFile(const std::string& employeeList, const std::string& path, bool compare, bool first)
 {
     if (first)
         m_referenceConditions.clear();
-    std::vector<std::string> lines;
-    if (!ReadSummaryOfListCompany(employeeList, path, compare ? kConditionsLine : kLabelLine, lines))
+    const Identification* file = SummaryOfListCompany(employeeList, path);
+    if (!file)
         return -1;
-    const int result = compare ? CompareConditions(lines, first, 1) : 1;
+    const int result = compare ? CompareConditions(*file, first, 1) : 1;
     // A salary summary in a bonus slot would count that month's pay twice.
-    if (result >= 0 && HasLine(lines, kLabelLine) && SalaryMonthFromLabel(Line(lines, kLabelLine)) != -2)
+    if (result >= 0 && file->lines >= kLabelLine && file->labelMonth != -2)
         return -2;
     return result;
 }

@@ -23,8 +23,12 @@ endif()
 foreach(pattern
         "conversion +wall ${number} s \\(${number} \\.\\. ${number}\\), peak RSS ${number} MiB"
         "I/O floor +${number} s .*: read ${number} s, write \\+ fsync \\+ rename ${number} s"
+        "conversion CPU +${number} s \\(${number} \\.\\. ${number}\\) \\(user \\+ system\\), [0-9]+ fsync"
         "growth 50 / 20: employees x2\\.50, input x${number}, time x${number}, peak memory x${number}"
         "result batch companies=3 employees=5 one_job_s=${number} default_jobs_s=${number} floor_s=${number} one_job_over_floor=${number} default_over_floor=${number}"
+        "default_over_floor=${number} one_job_cpu_s=${number} default_cpu_s=${number} one_job_fsyncs_per_company=${number} default_fsyncs_per_company=${number}"
+        "CPU \\(user \\+ system\\) +--jobs 1: ${number} s .*, ${number} ms per company; default: ${number} s"
+        "fsync per company +--jobs 1: ${number}, default: ${number}"
         "identification checks, one file of the 50-employee set"
         "CheckEmployeeList\\(employees\\.txt\\): ${number} ms .* result 1"
         "CheckSalaryFile\\(employees\\.txt, salary-01\\.txt\\): ${number} ms .* result 1"

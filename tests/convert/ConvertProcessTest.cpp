@@ -320,6 +320,66 @@ TEST_F(ConvertProcess, InterruptedBatchOfSixteenJobsLeavesNoTemporaryFile)
     }
 }
 
+TEST_F(ConvertProcess, InterruptedBatchKeepsTheLinesOfTheCompaniesItFinished)
+{
+    // The batch writes the settings file once, at its end: an interrupt
+    // before it must still keep the lines of the companies converted.
+    MakeExports(300, 0);
+    std::vector<std::pair<std::string, std::string>> companies;
+    for (int i = 0; i < 12; ++i)
+        companies.emplace_back(corvane::text::Format("c%02d", i), corvane::text::Format("会社%02d", i));
+    const std::string root = MakeCompanies("root", companies, {"employees.txt", "salary-01.txt"});
+    const std::string outDir = dir.File("out");
+    const std::vector<std::string> batch = {"--batch", root,     "--out-dir", outDir,       "--jobs",
+                                            "1",       "--year", "6",         "--settings", settings};
+    const auto output = [&](int i) {
+        return outDir + "/" + Utf8(companies[static_cast<std::size_t>(i)].second) + ".XML";
+    };
+    const auto line = [&](int i) {
+        return companies[static_cast<std::size_t>(i)].second +
+               ",課税支給合計,46,社会保険料計,72,扶養人数,93,所得税,65\r\n";
+    };
+    // One company at a time, in folder order: once the third output is
+    // there, the first two companies were done with.
+    constexpr int kFinished = 2;
+
+    for (const int signal : {SIGINT, SIGTERM}) {
+        bool interrupted = false;
+        int status = 0;
+        for (int attempt = 0; attempt < 5 && !interrupted; ++attempt) {
+            std::filesystem::remove_all(outDir);
+            dir.Write("Corvane.ENV", kHeader);
+            const pid_t pid = StartConverter(batch);
+            ASSERT_GT(pid, 0);
+            for (;;) {
+                if (std::filesystem::exists(output(kFinished))) {
+                    ::kill(pid, signal);
+                    status = WaitFor(pid);
+                    interrupted = !std::filesystem::exists(output(static_cast<int>(companies.size()) - 1));
+                    break;
+                }
+                if (::waitpid(pid, &status, WNOHANG) == pid)
+                    break;
+                ::usleep(200);
+            }
+        }
+        ASSERT_TRUE(interrupted) << "the batch always ended before the interrupt";
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "status " << status;
+        const std::string saved = ReadFileBytes(settings);
+        ASSERT_EQ(saved.rfind(kHeader, 0), 0u) << saved;
+        for (int i = 0; i < kFinished; ++i)
+            EXPECT_NE(saved.find(line(i)), std::string::npos) << "lost " << companies[i].first << ":\n" << saved;
+        // A company's line only once it was converted.
+        for (std::size_t i = kFinished; i < companies.size(); ++i) {
+            if (!std::filesystem::exists(output(static_cast<int>(i)))) {
+                EXPECT_EQ(saved.find(line(static_cast<int>(i))), std::string::npos) << companies[i].first;
+            }
+        }
+        EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+        EXPECT_FALSE(std::filesystem::exists(settings + ".lock"));
+    }
+}
+
 TEST_F(ConvertProcess, ClosedStandardOutputDoesNotStopTheSettingsBeingSaved)
 {
     MakeExports(3, 1);

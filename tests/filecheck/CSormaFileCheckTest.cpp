@@ -240,4 +240,72 @@ TEST(FileCheckList, OneCheckerChecksTheEmployeeListAgainOnceItChanged)
     EXPECT_EQ(check.CheckSalaryFile(list, april, false, false), -1);
 }
 
+// A job's checker reads each file once and answers its later checks from
+// that; only a change of size or modification time makes it read again.
+TEST(FileCheckList, OneCheckerReadsAFileOnceUntilItChanges)
+{
+    TempDir dir;
+    const std::string list = dir.Write("employees.txt", kEmployeeList);
+    const std::string path = dir.Write("april.txt", Summary("4月度給与"));
+    CSormaFileCheck check;
+    ASSERT_EQ(check.CheckSalaryFile(list, path, false, false), 4);
+    const auto written = std::filesystem::last_write_time(path);
+    // The same size and time, other bytes: what was read stands.
+    dir.Write("april.txt", Summary("5月度給与"));
+    std::filesystem::last_write_time(path, written);
+    EXPECT_EQ(check.CheckSalaryFile(list, path, true, true), 4);
+    EXPECT_EQ(check.LeadingLines(path, 3).back(), "4月度給与");
+    EXPECT_EQ(CSormaFileCheck().CheckSalaryFile(list, path, false, false), 5);
+    // Changed as the checks can tell: read again.
+    std::filesystem::last_write_time(path, written + std::chrono::seconds(2));
+    EXPECT_EQ(check.CheckSalaryFile(list, path, false, false), 5);
+    EXPECT_EQ(check.LeadingLines(path, 9).size(), 6u);
+}
+
+// A checker given another's identification answers from it while the file
+// keeps its size and modification time, and reads the file once it changed.
+TEST(FileCheckList, AnAdoptedIdentificationStandsUntilTheFileChanges)
+{
+    TempDir dir;
+    const std::string list = dir.Write("employees.txt", kEmployeeList);
+    const std::string path = dir.Write("april.txt", Summary("4月度給与"));
+    CSormaFileCheck sorting;
+    const auto identified = sorting.IdentificationOf(path);
+    ASSERT_TRUE(identified);
+    EXPECT_TRUE(identified->text);
+    EXPECT_EQ(identified->labelMonth, 4);
+    EXPECT_EQ(*identified->conditions, kHeadings);
+    const auto listIdentified = sorting.IdentificationOf(list);
+    ASSERT_TRUE(listIdentified);
+    EXPECT_TRUE(listIdentified->employeeListTitle);
+    EXPECT_EQ(*listIdentified->company, "サンプル商事");
+
+    const auto written = std::filesystem::last_write_time(path);
+    dir.Write("april.txt", Summary("5月度給与", kHeadings, "集計表,サンプル商店"));
+    std::filesystem::last_write_time(path, written);
+    CSormaFileCheck job;
+    job.Adopt(path, *identified);
+    EXPECT_EQ(job.CheckSalaryFile(list, path, true, true), 4);
+    EXPECT_EQ(CSormaFileCheck().CheckSalaryFile(list, path, false, false), -1);
+    std::filesystem::last_write_time(path, written + std::chrono::seconds(2));
+    EXPECT_EQ(job.CheckSalaryFile(list, path, false, false), -1);
+}
+
+// The employee list's check reads the first lines up to the conditions at
+// once: the summary checks that follow find them read.
+TEST(FileCheckList, OneReadingServesEveryCheckOfAFile)
+{
+    TempDir dir;
+    const std::string list = dir.Write("employees.txt", kEmployeeList);
+    const std::string path = dir.Write("june.txt", Summary("6月度給与", kHeadings, "集計表,サンプル商事,令和 6年分"));
+    CSormaFileCheck check;
+    std::string company;
+    EXPECT_FALSE(check.CheckEmployeeList(path, company));
+    const auto written = std::filesystem::last_write_time(path);
+    dir.Write("june.txt", Summary("7月度給与", kHeadings, "集計表,サンプル商事,令和 6年分"));
+    std::filesystem::last_write_time(path, written);
+    EXPECT_EQ(check.CheckSalaryFile(list, path, true, true), 6);
+    EXPECT_EQ(check.TitleYear(path), 2024);
+}
+
 }  // namespace

@@ -44,6 +44,11 @@ TEST(FileStatus, SameFileByPathOrByTheFileOnDisk)
     // Not there yet: the normalised path decides.
     EXPECT_TRUE(SameFile(dir.File("new.xml"), dir.Path() + sep + "x" + sep + ".." + sep + "new.xml"));
     EXPECT_FALSE(SameFile(dir.File("new.xml"), dir.File("new2.xml")));
+    // A file that is there against a path that is not: only a ".." after a
+    // missing folder leads back to it.
+    EXPECT_FALSE(SameFile(a, dir.File("new.xml")));
+    EXPECT_FALSE(SameFile(dir.Path() + sep + "x" + sep + "a.txt", a));
+    EXPECT_TRUE(SameFile(dir.Path() + sep + "x" + sep + ".." + sep + "a.txt", a));
     EXPECT_FALSE(SameFile("", ""));
 #ifndef _WIN32
     std::filesystem::create_hard_link(a, dir.File("hard.txt"));

@@ -174,6 +174,28 @@ TEST_F(ItemCheckTest, HeaderOnlyFileGainsOneCompanyLine)
     EXPECT_EQ(Settings(), kHeader + "サンプル商事,支給額,7,,-1,,-1,,-1\r\n");
 }
 
+TEST_F(ItemCheckTest, AFileThatHoldsTheSameBytesIsNotReplacedAndALineTakenFromABatchIsNotSaved)
+{
+    const std::string saved = kHeader + "サンプル商事,支給額,7,,-1,,-1,,-1\r\n";
+    WriteSettings(saved);
+    struct stat was {};
+    ASSERT_EQ(::stat(dir.File("Corvane.ENV").c_str(), &was), 0);
+    items.LoadSettings();
+    items.StoreCompanyLine(items.StoredLines()[0]);
+    ASSERT_EQ(items.SaveSettings(), fileio::WriteError::None);
+    EXPECT_TRUE(items.UnsavedLines().empty());
+    struct stat is {};
+    ASSERT_EQ(::stat(dir.File("Corvane.ENV").c_str(), &is), 0);
+    EXPECT_EQ(is.st_ino, was.st_ino) << "replaced by a file of the same bytes";
+    EXPECT_EQ(Settings(), saved);
+
+    // A line handed over as if read is known, not written.
+    CSormaItemCheck batchJob(dir.File("other.ENV"));
+    batchJob.UseStoredLine({"別会社", "支給額", "7", "", "-1", "", "-1", "", "-1"});
+    ASSERT_NE(batchJob.StoredLineFor("別会社"), nullptr);
+    EXPECT_TRUE(batchJob.UnsavedLines().empty());
+}
+
 TEST_F(ItemCheckTest, MissingFileGivesNoLinesAndNothingIsWritten)
 {
     items.LoadSettings();
