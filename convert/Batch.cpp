@@ -134,7 +134,7 @@ std::string CheckListIndex(const std::vector<Company>& companies, const platform
     entries.reserve(companies.size());
     for (const Company& company : companies) {
         checklist::IndexEntry entry;
-        entry.company = codec.TextToUtf8(company.exports.company);
+        entry.company = codec.TextToUtf8(company.files.Company());
         entry.folder = company.folder;
         entry.converted = company.result == Result::Converted || company.result == Result::WithFindings;
         entry.counts = company.report.verdict;
