@@ -10,6 +10,7 @@
 #include "items/CSormaItemCheck.h"
 #include "platform/TextCodec.h"
 #include "preflight/ReconciliationReport.h"
+#include "support/PeriodFigures.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
 #include "fileio/FileStatus.h"
@@ -22,17 +23,6 @@ namespace {
 std::string U(std::u8string_view text)
 {
     return std::string(checklist::Utf8(text));
-}
-
-CKyuuyoShouyo Figures(int period, const char* gross, const char* deductions, const char* dependants, const char* tax)
-{
-    CKyuuyoShouyo record;
-    record.KUBUN = period;
-    record.SOUSIKYUUGAKU = gross;
-    record.HOKENKOUJOGAKU = deductions;
-    record.FUYOUSINZOKUSUU = dependants;
-    record.SANSYUTUZEIGAKU = tax;
-    return record;
 }
 
 class Gather : public ::testing::Test {

@@ -2,22 +2,12 @@
 
 #include "preflight/ReconciliationReport.h"
 #include "preflight/ListedFinding.h"
+#include "support/PeriodFigures.h"
 #include "support/RecordingMessageBox.h"
 #include "xmlout/CExportXMLVeld.h"
 
 namespace corvane::test {
 namespace {
-
-CKyuuyoShouyo Figures(int period, const char* gross, const char* deductions, const char* dependants, const char* tax)
-{
-    CKyuuyoShouyo record;
-    record.KUBUN = period;
-    record.SOUSIKYUUGAKU = gross;
-    record.HOKENKOUJOGAKU = deductions;
-    record.FUYOUSINZOKUSUU = dependants;
-    record.SANSYUTUZEIGAKU = tax;
-    return record;
-}
 
 TEST(ReconciliationReport, OneRowPerEmployeeWithPeriodsAndSumsThenTheFindings)
 {
