@@ -163,7 +163,8 @@ TEST(CheckListPage, PeriodRangesAmountsAndLinks)
     // Overlong, surrogate, past U+10FFFF, cut short; then well-formed 2, 3 and 4 bytes kept.
     EXPECT_EQ(checklist::EscapeHtml("\xC0\xBC|\xED\xA0\x80|\xF4\x90\x80\x80|\xE7\xA4"),
               "&#xFFFD;&#xFFFD;|&#xFFFD;&#xFFFD;&#xFFFD;|&#xFFFD;&#xFFFD;&#xFFFD;&#xFFFD;|&#xFFFD;&#xFFFD;");
-    EXPECT_EQ(checklist::EscapeHtml(U(u8"é社\U0001F600<")), U(u8"é社\U0001F600&lt;"));
+    const std::string wellFormed = "\xC3\xA9\xE7\xA4\xBE\xF0\x9F\x98\x80";  // U+00E9, U+793E, U+1F600
+    EXPECT_EQ(checklist::EscapeHtml(wellFormed + "<"), wellFormed + "&lt;");
     checklist::CheckList list;
     list.company = "A\x82\xA0";
     list.outputPath = sjisFolder;
