@@ -16,7 +16,8 @@ inline std::string_view Utf8(std::u8string_view text)
 
 // Text for an element's content or a quoted attribute: & < > " ' as
 // references, and control characters other than tab and line breaks as
-// U+FFFD, which no page may carry.
+// U+FFFD, which no page may carry; so is every byte of the text that is not
+// part of well-formed UTF-8 (a path may hold any bytes).
 std::string EscapeHtml(std::string_view text);
 // A relative link's path with every byte outside A-Z a-z 0-9 - . _ ~ and /
 // percent-encoded.

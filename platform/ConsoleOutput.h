@@ -23,8 +23,9 @@ public:
 private:
     std::unique_ptr<std::streambuf> m_out;
     std::unique_ptr<std::streambuf> m_err;
-    std::streambuf* m_oldOut = nullptr;
-    std::streambuf* m_oldErr = nullptr;
+    // Only the Windows buffers restore these; clang warns of them elsewhere.
+    [[maybe_unused]] std::streambuf* m_oldOut = nullptr;
+    [[maybe_unused]] std::streambuf* m_oldErr = nullptr;
 };
 
 }  // namespace corvane::platform

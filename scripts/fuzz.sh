@@ -19,10 +19,10 @@
 #   scripts/fuzz.sh --coverage [harness...]
 #       builds the harnesses with source coverage (build-fuzz-cov/), runs the
 #       committed corpus once and prints llvm-cov's line coverage of the core.
-# Harnesses: reader_preflight identify settings start_parameter folder_sort conversion export_years
+# Harnesses: reader_preflight identify settings start_parameter folder_sort conversion export_years checklist_html
 set -eu
 cd "$(dirname "$0")/.."
-all="reader_preflight identify settings start_parameter folder_sort conversion export_years"
+all="reader_preflight identify settings start_parameter folder_sort conversion export_years checklist_html"
 seconds=60
 runs=-1
 jobs=$(nproc 2>/dev/null || echo 1)

@@ -156,6 +156,19 @@ TEST(CheckListPage, PeriodRangesAmountsAndLinks)
     EXPECT_EQ(checklist::Amount(std::numeric_limits<long long>::min()), "-9,223,372,036,854,775,808");
 
     EXPECT_EQ(checklist::EscapeHtml(std::string("a\x01\tb\n'") + '\x7f'), "a&#xFFFD;\tb\n&#39;&#xFFFD;");
+    // A code page 932 path on a Linux file system: its bytes are no UTF-8, and
+    // the page stays well-formed with the rest of the text kept.
+    const std::string sjisFolder = "/data/\x8A\x94\x8E\xAE/a.csv";  // 株式 in code page 932
+    EXPECT_EQ(checklist::EscapeHtml(sjisFolder), "/data/&#xFFFD;&#xFFFD;&#xFFFD;&#xFFFD;/a.csv");
+    // Overlong, surrogate, past U+10FFFF, cut short; then well-formed 2, 3 and 4 bytes kept.
+    EXPECT_EQ(checklist::EscapeHtml("\xC0\xBC|\xED\xA0\x80|\xF4\x90\x80\x80|\xE7\xA4"),
+              "&#xFFFD;&#xFFFD;|&#xFFFD;&#xFFFD;&#xFFFD;|&#xFFFD;&#xFFFD;&#xFFFD;&#xFFFD;|&#xFFFD;&#xFFFD;");
+    const std::string wellFormed = "\xC3\xA9\xE7\xA4\xBE\xF0\x9F\x98\x80";  // U+00E9, U+793E, U+1F600
+    EXPECT_EQ(checklist::EscapeHtml(wellFormed + "<"), wellFormed + "&lt;");
+    checklist::CheckList list;
+    list.company = "A\x82\xA0";
+    list.outputPath = sjisFolder;
+    EXPECT_TRUE(IsUtf8(checklist::CheckListHtml(list)));
     EXPECT_EQ(checklist::EscapeUrlPath(U(u8"A社 #1_確認表.html")),
               "A%E7%A4%BE%20%231_%E7%A2%BA%E8%AA%8D%E8%A1%A8.html");
 }

@@ -9,7 +9,7 @@ set -eu
 cd "$(dirname "$0")/../../.."
 out=$1
 sep=$(printf '\n--8<--\n_'); sep=${sep%_}
-for h in reader_preflight identify settings start_parameter folder_sort conversion export_years; do
+for h in reader_preflight identify settings start_parameter folder_sort conversion export_years checklist_html; do
     mkdir -p "$out/$h"
 done
 join() { # FILE... : the files joined with the separator
@@ -85,3 +85,35 @@ years 6 '1s/令和 6年分/2024年分/;4s/令和 6年 4月 1日～令和 6年 4�
     '1s/令和 6年分/平成31年分/;4s/令和 6年 7月10日/2019.7.10/' > "$out/export_years/western-and-heisei"
 { printf '99999999999'; printf '%s' "$sep"; join $data/engine/edge/employees.txt $data/engine/edge/salary-04.txt \
     $data/engine/edge/bonus-1.txt; } > "$out/export_years/no-years"
+# The check list's texts (UTF-8, as the page gets them), one a part after a
+# byte of flags: the samples' own, markup in every one, and paths whose
+# bytes are code page 932 (a Linux file system holds any).
+mkdir -p "$out/checklist_html"
+fields() { # TEXT... : the texts joined with the separator
+    first=1
+    for f in "$@"; do
+        [ $first = 1 ] || printf '%s' "$sep"
+        printf '%s' "$f"
+        first=0
+    done
+}
+company=$(utf8 examples/employees.txt | head -n 1 | cut -d, -f2 | tr -d "\r")
+year=$(utf8 examples/salary-04.txt | head -n 1 | cut -d, -f3 | tr -d "\r")
+heading=$(utf8 examples/salary-04.txt | sed -n 5p | cut -d, -f3)
+name=$(utf8 examples/employees.txt | sed -n 4p | cut -d, -f1)
+fields Y "$company" "$year" 7 標準モード '2025/01/10 09:30' 'Corvane 1.0' /home/keiri/出力/会社.XML \
+    "$(printf '%064d' 0)" 数値でない金額 /home/keiri/エクスポート/salary-04.txt 所得税 \
+    '金額の欄に数字でない値があります。' '算出税額は 0 円' '給与ソフトで直してから、もう一度変換してください。' \
+    0001 "$name" 'abc' 空欄 2024/07/10 /home/keiri/エクスポート/bonus-1.txt 0001 "$name" 2024/04/30 2 \
+    総支給金額 "$heading" 従業員一覧表 /home/keiri/エクスポート/employees.txt "$(printf '%064d' 1)" "$company" \
+    "$company" '' "$company"_確認表.html '2025/01/10 09:31' > "$out/checklist_html/sample"
+fields '&' 'テスト&商事<株>' '"令和"' "'7'" '<b>' '&amp;' '</td></tr></table>' '/out/a&b.XML' '<!--' \
+    '<script>alert(1)</script>' '/in/"x".txt' '<' 'a < b > c & "d"' '&#39;' '&lt;' '"' '佐藤<花子>' 'x"y' '&#xFFFD;' \
+    '<p' '/in/<b1>.txt' '0002"' 'Tom "T" & Co' '</style>' '>' '<th>' '' "$(printf 'tab\there\r\nline')" \
+    '/in/a b&c.txt' '"' 'A&B' '/</a>' 'フォルダーがありません <br>' 'A社 #1_確認表.html" onclick="x' '&' \
+    > "$out/checklist_html/markup"
+sjis=$(printf '/data/給与/会社' | cp932)
+fields "$(printf '\026')" "$(printf '株式会社' | cp932)" '' '' '' '' '' "$sjis/out.XML" '' '' "$sjis/salary-04.txt" '' \
+    "$(printf 'a\001b\177c\300\274\355\240\200')" '' '' '' '' '' '' '' "$sjis/bonus-2.txt" '' '' '' '' '' '' '' \
+    "$sjis/employees.txt" '' "$(printf '\343\201')" "$sjis" "$(printf '\360\237\230\200')" "$(printf '\222\240.html')" \
+    > "$out/checklist_html/code-page-932"
