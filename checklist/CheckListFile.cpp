@@ -69,9 +69,9 @@ std::string ShowCheckListPreview(const Conversion& conversion, platform::ShellSe
     const std::string xml = conversion.job.outputPath;
     const std::size_t separator = fileio::LastSeparator(xml);
     const std::string name = CheckListPathFor(separator == std::string::npos ? xml : xml.substr(separator + 1));
-    const std::u8string utf8Folder = folder.u8string();
-    std::string path = std::string(reinterpret_cast<const char*>(utf8Folder.data()), utf8Folder.size()) + "/" +
-                       (name.empty() ? std::string("corvane") : name);
+    const std::string file = name.empty() ? std::string("corvane") : name;
+    const std::u8string utf8Path = (folder / std::filesystem::path(std::u8string(file.begin(), file.end()))).u8string();
+    std::string path(reinterpret_cast<const char*>(utf8Path.data()), utf8Path.size());
     if (WriteHtml(path, CheckListHtml(Gather(conversion, false))) != fileio::WriteError::None) {
         messenger.Warn(kPreviewNotWritten + std::string("\n") + messenger.DisplayPath(path));
         return std::string();

@@ -182,7 +182,7 @@ TEST_F(Gather, ThePreviewBeforeWritingGoesToATemporaryFileThatIsOpened)
     const std::string path =
         checklist::ShowCheckListPreview({job, items, findings, store, platform::SystemTextCodec()}, shell, messenger);
     ASSERT_EQ(shell.opened, std::vector<std::string>{path});
-    EXPECT_EQ(path.substr(path.size() - std::string(U(u8"/preview_確認表.html")).size()), U(u8"/preview_確認表.html"));
+    EXPECT_EQ(path.substr(fileio::LastSeparator(path) + 1), U(u8"preview_確認表.html"));
     EXPECT_EQ(path.rfind(dir.Path(), 0), std::string::npos);  // not beside the XML to come
     EXPECT_NE(ReadFileBytes(path).find(U(u8"まだ作成していません")), std::string::npos);
     EXPECT_FALSE(fileio::FileExists(job.outputPath));

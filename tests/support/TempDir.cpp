@@ -70,6 +70,16 @@ std::string TempDir::Listing() const
 std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
+#ifdef _WIN32
+    // The program's own paths are UTF-8, which narrow names do not take there.
+    if (!in) {
+        try {
+            in.clear();
+            in.open(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+        } catch (const std::exception&) {
+        }
+    }
+#endif
     if (!in)
         throw std::runtime_error("cannot read " + path);
     std::ostringstream ss;

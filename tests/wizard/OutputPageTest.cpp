@@ -344,7 +344,7 @@ TEST_F(OutputPage, FindingsAreAskedAboutAndNoLeavesEverythingAsEntered)
     const std::string preview = fake.ShellOpened()[0];
     const std::string beside = checklist::CheckListPathFor(output);
     EXPECT_NE(preview, beside);
-    EXPECT_EQ(preview.substr(fileio::LastSeparator(preview)), beside.substr(fileio::LastSeparator(beside)));
+    EXPECT_EQ(preview.substr(fileio::LastSeparator(preview) + 1), beside.substr(fileio::LastSeparator(beside) + 1));
     EXPECT_TRUE(fileio::FileExists(preview));
     fileio::RemoveFile(preview);
     EXPECT_EQ(fake.ShellOpened()[1], beside);
