@@ -43,40 +43,46 @@ std::wstring WithCrLf(const std::wstring& text)
     return out;
 }
 
+// Runs `measure` on a device context of `window` holding the dialog's font.
+template <typename Measure>
+auto InDialogFont(HWND dialog, HWND window, Measure measure)
+{
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+    const auto result = measure(dc);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return result;
+}
+
 // The height the question takes at `width` pixels in the dialog's font.
 int QuestionHeight(HWND dialog, int width)
 {
     HWND question = GetDlgItem(dialog, IDC_FINDINGS_QUESTION);
     const std::wstring text = WindowText(question);
-    HDC dc = GetDC(question);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
-    RECT rect{0, 0, width, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(question, dc);
-    return rect.bottom;
+    return InDialogFont(dialog, question, [&](HDC dc) {
+        RECT rect{0, 0, width, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        return static_cast<int>(rect.bottom);
+    });
 }
 
 int LineHeight(HWND dialog)
 {
-    HDC dc = GetDC(dialog);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(dialog, dc);
-    return metrics.tmHeight;
+    return InDialogFont(dialog, dialog, [](HDC dc) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        return static_cast<int>(metrics.tmHeight);
+    });
 }
 
 int FullWidthChar(HWND dialog)
 {
-    HDC dc = GetDC(dialog);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
-    SIZE wide{};
-    GetTextExtentPoint32W(dc, L"\u3042", 1, &wide);
-    SelectObject(dc, old);
-    ReleaseDC(dialog, dc);
-    return wide.cx;
+    return InDialogFont(dialog, dialog, [](HDC dc) {
+        SIZE wide{};
+        GetTextExtentPoint32W(dc, L"\u3042", 1, &wide);
+        return static_cast<int>(wide.cx);
+    });
 }
 
 // The details area's frame and inner margins around its lines.
