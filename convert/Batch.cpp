@@ -221,6 +221,7 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     // What each company's sorting found and said waits for its turn in a
     // temporary file: a batch of thousands keeps little of each in memory.
     SpillFile spill;
+    SharedLines sharedLines;
     const auto sortCompany = [&](Company& company, SpillFile& into) {
         std::ostringstream said;
         StreamMessageBox companyBox(said, said, env.codec);
@@ -229,7 +230,7 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         const job::FolderExports sorted =
             job::SortFolder(fileio::JoinPath(root, company.folder), companyMessenger, check);
         const std::string problem = ReportSorting(sorted, companyMessenger) ? std::string() : companyBox.LastProblem();
-        company.files = SortedFiles(sorted, check, said.str(), problem, into);
+        company.files = SortedFiles(sorted, check, said.str(), problem, into, sharedLines);
     };
     ForEachParallel(companies.size(), jobs, [&](std::size_t i) { sortCompany(companies[i], spill); });
     // Every name is chosen before any file is written, so that no company's file replaces another's.
@@ -272,13 +273,13 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         }
         const std::string folder = fileio::JoinPath(root, company.folder);
         CSormaFileCheck check;
-        auto turn = company.files.Take(folder, check, spill);
+        auto turn = company.files.Take(folder, check, spill, sharedLines);
         SpillFile again(true);
         if (!turn) {
             // The temporary file did not give the record back: the folder is
             // sorted once more, its record kept in memory for this turn.
             sortCompany(company, again);
-            turn = company.files.Take(folder, check, again);
+            turn = company.files.Take(folder, check, again, sharedLines);
         }
         std::ostringstream said;
         said << turn->said;

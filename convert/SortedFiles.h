@@ -1,8 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "convert/SpillFile.h"
 #include "job/FolderExports.h"
@@ -12,6 +18,23 @@ class CSormaFileCheck;
 }
 
 namespace corvane::convert {
+
+// One copy of each distinct line for a whole batch, by number: the companies'
+// exports mostly share their output conditions (a summary's heading line, a
+// kilobyte each), the longest of the lines the identification keeps. So a
+// company's record holds a number for each. Safe to use from several threads.
+class SharedLines {
+public:
+    // 0 for no line; equal lines get the same number.
+    std::uint64_t Number(const std::shared_ptr<const std::string>& line);
+    // The line of a number that Number gave; none for 0 or another number.
+    std::shared_ptr<const std::string> Line(std::uint64_t number) const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::map<std::string_view, std::uint64_t> m_numbers;  // views into m_lines
+    std::vector<std::shared_ptr<const std::string>> m_lines;
+};
 
 // What a company's sorting found, kept until the company's turn. A batch
 // holds it for every company at once: in memory only what the summary shows
@@ -24,7 +47,7 @@ public:
     SortedFiles() = default;
     // `said`: the sorting's messages; `problem`: the last of them that was no information.
     SortedFiles(const job::FolderExports& exports, CSormaFileCheck& check, const std::string& said,
-                const std::string& problem, SpillFile& spill);
+                const std::string& problem, SpillFile& spill, SharedLines& lines);
 
     const std::string& Company() const { return m_company; }
     bool HasList() const { return m_hasList; }
@@ -40,7 +63,8 @@ public:
         std::string problem;
         job::FolderExports exports;
     };
-    std::optional<Turn> Take(const std::string& folder, CSormaFileCheck& check, const SpillFile& spill) const;
+    std::optional<Turn> Take(const std::string& folder, CSormaFileCheck& check, const SpillFile& spill,
+                             const SharedLines& lines) const;
 
 private:
     std::string m_company;

@@ -35,7 +35,8 @@ TEST(SortedFiles, TheJobFindsItsFilesIdentifiedByTheSorting)
     const auto sorted = corvane::job::SortFolder(dir.Path(), messenger, sorting);
     ASSERT_EQ(sorted.refusal, "");
     corvane::convert::SpillFile spill;
-    const corvane::convert::SortedFiles files(sorted, sorting, "said", "problem", spill);
+    corvane::convert::SharedLines lines;
+    const corvane::convert::SortedFiles files(sorted, sorting, "said", "problem", spill, lines);
 
     // April's file rewritten as May's, its size and time kept: only a reading would tell.
     const std::string april = dir.File("salary-04.txt");
@@ -45,7 +46,7 @@ TEST(SortedFiles, TheJobFindsItsFilesIdentifiedByTheSorting)
     std::filesystem::last_write_time(april, written);
 
     CSormaFileCheck job;
-    const auto turn = files.Take(dir.Path(), job, spill);
+    const auto turn = files.Take(dir.Path(), job, spill, lines);
     ASSERT_TRUE(turn);
     EXPECT_EQ(turn->said, "said");
     EXPECT_EQ(turn->problem, "problem");
@@ -57,6 +58,22 @@ TEST(SortedFiles, TheJobFindsItsFilesIdentifiedByTheSorting)
     EXPECT_EQ(CSormaFileCheck().CheckSalaryFile(exports.employees, april, false, false), 5);
     std::filesystem::last_write_time(april, written + std::chrono::seconds(2));
     EXPECT_EQ(job.CheckSalaryFile(exports.employees, april, false, false), 5);
+}
+
+// Equal lines of different companies are held once, under one number.
+TEST(SortedFiles, EqualLinesAreSharedAcrossCompanies)
+{
+    corvane::convert::SharedLines lines;
+    const auto line = std::make_shared<const std::string>("コード,氏名");
+    const auto first = lines.Number(line);
+    EXPECT_EQ(lines.Number(std::make_shared<const std::string>("コード,氏名")), first);
+    EXPECT_EQ(lines.Line(first), line);
+    const auto other = lines.Number(std::make_shared<const std::string>("コード,名前"));
+    EXPECT_NE(other, first);
+    EXPECT_EQ(*lines.Line(other), "コード,名前");
+    EXPECT_EQ(lines.Number(nullptr), 0u);
+    EXPECT_EQ(lines.Line(0), nullptr);
+    EXPECT_EQ(lines.Line(other + 1), nullptr);
 }
 
 // Records of many companies put at once come back whole and in any order,
