@@ -5,6 +5,8 @@
 #include <ctime>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <mutex>
 #include <sstream>
 #include <thread>
@@ -16,6 +18,7 @@
 #include "convert/BatchSettings.h"
 #include "convert/OutputNames.h"
 #include "convert/SortedFiles.h"
+#include "convert/SpillFile.h"
 #include "convert/StreamMessageBox.h"
 #include "fileio/AtomicFile.h"
 #include "fileio/FileStatus.h"
@@ -35,14 +38,17 @@ namespace {
 
 enum class Result { Converted, WithFindings, Refused, Failed };
 
-// One company of a batch, as its summary row shows it.
+// One company of a batch, as its summary row shows it. It is held for every
+// company until the summary: only what the summary and the index show.
 struct Company {
     std::string folder;  // the folder's name, as the system spells it
     SortedFiles files;
-    std::string outName;  // the output file's name, as the system spells it
-    JobReport report;
+    SpillFile::Place outName;  // the output file's name, as the system spells it
     Result result = Result::Refused;
-    std::string messages;  // everything the run said, written whole at its end
+    int employees = -1;  // -1: the exports were not read
+    int findings = 0;
+    std::string note;  // the summary's last cell: why it was refused or failed, or its findings' levels
+    std::unique_ptr<checklist::IndexEntry> index;  // only with --checklist; without company and folder
 };
 
 const char* ResultText(Result result)
@@ -87,44 +93,44 @@ std::string OneCell(std::string cell)
     return cell;
 }
 
+// The summary's last cell of a company.
+std::string SummaryNote(Result result, const JobReport& report)
+{
+    if (result == Result::Refused || result == Result::Failed)
+        return text::ReplaceAll(text::ReplaceAll(report.message, "\n\n", " "), "\n", " ");
+    if (result == Result::WithFindings)
+        return report.levels;
+    return std::string();
+}
+
+// What the check lists' index shows of a company besides its name and folder.
+std::unique_ptr<checklist::IndexEntry> IndexFacts(Result result, const JobReport& report,
+                                                  const platform::TextCodec& codec)
+{
+    auto entry = std::make_unique<checklist::IndexEntry>();
+    entry->converted = result == Result::Converted || result == Result::WithFindings;
+    entry->counts = report.verdict;
+    entry->employees = std::max(report.employees, 0);
+    entry->totals = report.totals;
+    const std::size_t separator = fileio::LastSeparator(report.checkList);
+    entry->link = report.checkList.empty() ? std::string() : report.checkList.substr(separator + 1);
+    entry->reason = codec.TextToUtf8(report.message);
+    return entry;
+}
+
 // One line of the summary, "" for an empty cell.
 std::vector<std::string> SummaryRow(const Company& company, const platform::TextCodec& codec)
 {
     const auto number = [](int n) { return n < 0 ? std::string() : std::to_string(n); };
-    const bool read = company.report.employees >= 0;
-    std::string message;
-    if (company.result == Result::Refused || company.result == Result::Failed) {
-        message = text::ReplaceAll(company.report.message, "\n\n", " ");
-        message = text::ReplaceAll(message, "\n", " ");
-    } else if (company.result == Result::WithFindings) {
-        message = company.report.levels;
-    }
+    const bool read = company.employees >= 0;
     return {company.files.Company(),
             codec.PathToText(company.folder),
-            number(company.report.employees),
+            number(company.employees),
             company.files.HasList() ? number(static_cast<int>(company.files.Salary())) : std::string(),
             company.files.HasList() ? number(static_cast<int>(company.files.Bonus())) : std::string(),
-            read ? number(company.report.findings) : std::string(),
+            read ? number(company.findings) : std::string(),
             ResultText(company.result),
-            message};
-}
-
-// The summary table with its headings, code page 932.
-std::vector<std::vector<std::string>> SummaryRows(const std::vector<Company>& companies,
-                                                  const platform::TextCodec& codec)
-{
-    std::vector<std::vector<std::string>> rows = {job::BatchSummaryHeadings()};
-    for (const Company& company : companies)
-        rows.push_back(SummaryRow(company, codec));
-    return rows;
-}
-
-std::string SummaryCsv(const std::vector<std::vector<std::string>>& rows)
-{
-    std::string csv;
-    for (const auto& row : rows)
-        csv += text::CsvRow(row);
-    return csv;
+            company.note};
 }
 
 // The check lists' index: one row per company, in the summary's order.
@@ -133,16 +139,9 @@ std::string CheckListIndex(const std::vector<Company>& companies, const platform
     std::vector<checklist::IndexEntry> entries;
     entries.reserve(companies.size());
     for (const Company& company : companies) {
-        checklist::IndexEntry entry;
+        checklist::IndexEntry entry = *company.index;
         entry.company = codec.TextToUtf8(company.files.Company());
         entry.folder = company.folder;
-        entry.converted = company.result == Result::Converted || company.result == Result::WithFindings;
-        entry.counts = company.report.verdict;
-        entry.employees = std::max(company.report.employees, 0);
-        entry.totals = company.report.totals;
-        const std::size_t separator = fileio::LastSeparator(company.report.checkList);
-        entry.link = company.report.checkList.empty() ? std::string() : company.report.checkList.substr(separator + 1);
-        entry.reason = codec.TextToUtf8(company.report.message);
         entries.push_back(std::move(entry));
     }
     return checklist::BatchIndexHtml(entries, checklist::LocalNow(), checklist::ProgramVersion());
@@ -193,7 +192,7 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     StreamMessageBox box(out, err, env.codec);
     const platform::Messenger messenger(box, &env.codec);
     const std::string& root = *options.batch;
-    const auto folders = fileio::FolderEntries(root, true);
+    auto folders = fileio::FolderEntries(root, true);
     if (!folders) {
         messenger.Warn("会社ごとのフォルダーがあるフォルダーを読み取れませんでした。\n\n" +
                        messenger.DisplayPath(root));
@@ -213,40 +212,46 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     }
     std::vector<std::string>().swap(paths.companies);
     std::vector<Company> companies(folders->size());
+    for (std::size_t i = 0; i < companies.size(); ++i)
+        companies[i].folder = std::move((*folders)[i]);
+    folders.reset();
     const std::size_t jobs =
         options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::max(1u, std::thread::hardware_concurrency());
 
+    // What each company's sorting found and said waits for its turn in a
+    // temporary file: a batch of thousands keeps little of each in memory.
+    SpillFile spill;
     SharedLines sharedLines;
-    ForEachParallel(companies.size(), jobs, [&](std::size_t i) {
-        Company& company = companies[i];
-        company.folder = (*folders)[i];
+    const auto sortCompany = [&](Company& company, SpillFile& into) {
         std::ostringstream said;
         StreamMessageBox companyBox(said, said, env.codec);
         const platform::Messenger companyMessenger(companyBox, &env.codec);
         CSormaFileCheck check;
         const job::FolderExports sorted =
             job::SortFolder(fileio::JoinPath(root, company.folder), companyMessenger, check);
-        if (!ReportSorting(sorted, companyMessenger))
-            company.report.message = companyBox.LastProblem();
-        company.files = SortedFiles(sorted, check, sharedLines);
-        company.messages = said.str();
-    });
+        const std::string problem = ReportSorting(sorted, companyMessenger) ? std::string() : companyBox.LastProblem();
+        company.files = SortedFiles(sorted, check, said.str(), problem, into, sharedLines);
+    };
+    ForEachParallel(companies.size(), jobs, [&](std::size_t i) { sortCompany(companies[i], spill); });
     // Every name is chosen before any file is written, so that no company's file replaces another's.
-    {
+    const auto chooseNames = [&] {
         std::vector<OutputNameSource> sources;
         sources.reserve(companies.size());
         for (const Company& company : companies)
             sources.push_back({company.files.Company(), company.folder, company.files.MakesJob()});
-        std::vector<std::string> names = ChooseOutputNames(sources, env.codec);
-        std::vector<std::string> outputs;
-        outputs.reserve(companies.size());
+        return ChooseOutputNames(sources, env.codec);
+    };
+    {
+        const std::vector<std::string> names = chooseNames();
+        // The outputs are checked one by one, in the companies' order: the first clash is named.
         for (std::size_t i = 0; i < companies.size(); ++i) {
-            outputs.push_back(names[i].empty() ? std::string() : fileio::JoinPath(options.outDir, names[i]));
-            companies[i].outName = std::move(names[i]);
-        }
-        if (const std::string clash = OutputClashMessage(paths, outputs, messenger); !clash.empty()) {
-            messenger.Warn(clash);
-            return kExitUsage;
+            companies[i].outName = spill.Put(names[i]);
+            const std::vector<std::string> output = {names[i].empty() ? std::string()
+                                                                      : fileio::JoinPath(options.outDir, names[i])};
+            if (const std::string clash = OutputClashMessage(paths, output, messenger); !clash.empty()) {
+                messenger.Warn(clash);
+                return kExitUsage;
+            }
         }
     }
     if (!fileio::MakeFolders(options.outDir)) {
@@ -266,24 +271,42 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
             const std::lock_guard<std::mutex> lock(writing);
             progress.Update(done, name);
         }
+        const std::string folder = fileio::JoinPath(root, company.folder);
+        CSormaFileCheck check;
+        auto turn = company.files.Take(folder, check, spill, sharedLines);
+        SpillFile again(true);
+        if (!turn) {
+            // The temporary file did not give the record back: the folder is
+            // sorted once more, its record kept in memory for this turn.
+            sortCompany(company, again);
+            turn = company.files.Take(folder, check, again, sharedLines);
+        }
         std::ostringstream said;
-        said << company.messages;
+        said << turn->said;
+        JobReport report;
+        report.message = turn->problem;
         if (company.files.MakesJob()) {
-            CSormaFileCheck check;
-            const job::FolderExports exports = company.files.Exports(fileio::JoinPath(root, company.folder), check);
-            company.files.Release();
+            // The names are chosen again, as they were, should the temporary file fail here.
+            auto outName = spill.Get(company.outName);
+            if (!outName)
+                outName = chooseNames()[i];
             ConvertOptions job = options;
             job.batch.reset();
-            job.employees = exports.employees;
-            job.salary = exports.salary;
-            job.bonus = exports.bonus;
-            job.out = fileio::JoinPath(options.outDir, company.outName);
-            const int status = runJob(job, said, said, company.report, settings, check);
+            job.employees = turn->exports.employees;
+            job.salary = turn->exports.salary;
+            job.bonus = turn->exports.bonus;
+            job.out = fileio::JoinPath(options.outDir, *outName);
+            const int status = runJob(job, said, said, report, settings, check);
             if (status == kExitConverted)
-                company.result = company.report.findings > 0 ? Result::WithFindings : Result::Converted;
+                company.result = report.findings > 0 ? Result::WithFindings : Result::Converted;
             else
-                company.result = company.report.failed ? Result::Failed : Result::Refused;
+                company.result = report.failed ? Result::Failed : Result::Refused;
         }
+        company.employees = report.employees;
+        company.findings = report.findings;
+        company.note = SummaryNote(company.result, report);
+        if (options.checklist)
+            company.index = IndexFacts(company.result, report, env.codec);
         const std::lock_guard<std::mutex> lock(writing);
         ++done;
         progress.Clear();
@@ -298,22 +321,29 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     if (settings.Save() != fileio::WriteError::None)
         messenger.Warn(job::SettingsNotSavedMessage(settings.Path(), messenger));
 
-    const auto rows = SummaryRows(companies, env.codec);
-    for (const auto& row : rows) {
+    // The summary row by row: to the output, and to the summary file as it is printed.
+    std::optional<fileio::AtomicFile> summaryFile;
+    bool summaryWritten = true;
+    if (options.summary) {
+        summaryFile.emplace(*options.summary);
+        summaryWritten = summaryFile->Open();
+    }
+    const auto printRow = [&](const std::vector<std::string>& row) {
         for (std::size_t i = 0; i < row.size(); ++i)
             out << (i == 0 ? "" : "\t") << env.codec.TextToUtf8(OneCell(row[i]));
         out << '\n';
-    }
+        if (summaryFile && summaryWritten)
+            summaryWritten = summaryFile->Write(text::CsvRow(row));
+    };
+    printRow(job::BatchSummaryHeadings());
+    for (const Company& company : companies)
+        printRow(SummaryRow(company, env.codec));
     out.flush();
 
     bool summaryFailed = false;
-    if (options.summary) {
-        const std::string csv = SummaryCsv(rows);
-        fileio::AtomicFile file(*options.summary);
-        if (!(file.Open() && file.Write(csv.data(), csv.size()) && file.Commit())) {
-            messenger.Warn("一覧を書き込めませんでした。\n\n" + messenger.DisplayPath(*options.summary));
-            summaryFailed = true;
-        }
+    if (summaryFile && !(summaryWritten && summaryFile->Commit())) {
+        messenger.Warn("一覧を書き込めませんでした。\n\n" + messenger.DisplayPath(*options.summary));
+        summaryFailed = true;
     }
 
     if (options.checklist) {

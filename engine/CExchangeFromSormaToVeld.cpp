@@ -321,7 +321,7 @@ void CExchangeFromSormaToVeld::ExchangeSyain(const std::string& code)
             screen(figure, kPayRows[i].item, names.periodLabel[period]);
             (record.*kPayRows[i].figure).assign(figure);
         }
-        m_store.SetKyuuyoShouyo(code, record);
+        m_store.SetKyuuyoShouyo(code, std::move(record));
     }
 }
 

@@ -45,25 +45,48 @@ bool HasParentStep(const std::filesystem::path& p)
 }
 #endif
 
-bool SamePath(const std::filesystem::path& pa, const std::filesystem::path& pb)
-{
 #ifndef _WIN32
+// What SamePath needs to know of one path's status.
+struct PathStatus {
+    bool there = false;
+    bool missing = false;
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+};
+
+PathStatus StatusOf(const char* path)
+{
+    struct stat st {};
+    PathStatus status;
+    status.there = ::stat(path, &st) == 0;
+    status.missing = !status.there && (errno == ENOENT || errno == ENOTDIR);
+    if (status.there) {
+        status.device = static_cast<std::uint64_t>(st.st_dev);
+        status.file = static_cast<std::uint64_t>(st.st_ino);
+    }
+    return status;
+}
+
+// The answer that the paths' status alone gives: none when the paths must be compared.
+std::optional<bool> SameByStatus(const PathStatus& a, const std::filesystem::path& pa, const PathStatus& b,
+                                 const std::filesystem::path& pb)
+{
     // Both there: their device and file numbers decide, and making both
     // paths canonical (a readlink per folder on the way) would only cost time.
-    struct stat sa {};
-    struct stat sb {};
-    const bool aThere = ::stat(pa.c_str(), &sa) == 0;
-    const bool aMissing = !aThere && (errno == ENOENT || errno == ENOTDIR);
-    const bool bThere = ::stat(pb.c_str(), &sb) == 0;
-    const bool bMissing = !bThere && (errno == ENOENT || errno == ENOTDIR);
-    if (aThere && bThere)
-        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    if (a.there && b.there)
+        return a.device == b.device && a.file == b.file;
     // A file that is there and a path that leads nowhere: only a ".." after
     // a missing folder could bring the path back to the file (a job's
     // output and settings file, not written yet, against every export).
-    if ((aThere && bMissing && !HasParentStep(pb)) || (bThere && aMissing && !HasParentStep(pa)))
+    if ((a.there && b.missing && !HasParentStep(pb)) || (b.there && a.missing && !HasParentStep(pa)))
         return false;
+    return std::nullopt;
+}
 #endif
+
+// The paths compared whole, once their status did not decide.
+bool SameByPath(const std::filesystem::path& pa, const std::filesystem::path& pb)
+{
     std::error_code ec;
     if (std::filesystem::equivalent(pa, pb, ec) && !ec)
         return true;
@@ -76,6 +99,15 @@ bool SamePath(const std::filesystem::path& pa, const std::filesystem::path& pb)
 #else
     return NormalPath(pa) == NormalPath(pb);
 #endif
+}
+
+bool SamePath(const std::filesystem::path& pa, const std::filesystem::path& pb)
+{
+#ifndef _WIN32
+    if (const auto same = SameByStatus(StatusOf(pa.c_str()), pa, StatusOf(pb.c_str()), pb))
+        return *same;
+#endif
+    return SameByPath(pa, pb);
 }
 
 }  // namespace
@@ -127,6 +159,35 @@ bool SameFile(const std::string& a, const std::string& b)
     if (a.empty() || b.empty())
         return false;
     return SamePath(NativePath(a), NativePath(b));
+}
+
+StatedPath::StatedPath(std::string path) : m_path(std::move(path))
+{
+#ifndef _WIN32
+    if (m_path.empty())
+        return;
+    const PathStatus status = StatusOf(m_path.c_str());
+    m_there = status.there;
+    m_missing = status.missing;
+    m_device = status.device;
+    m_file = status.file;
+#endif
+}
+
+bool SameFile(const StatedPath& a, const StatedPath& b)
+{
+    if (a.m_path.empty() || b.m_path.empty())
+        return false;
+    const std::filesystem::path pa = NativePath(a.m_path);
+    const std::filesystem::path pb = NativePath(b.m_path);
+#ifndef _WIN32
+    if (const auto same = SameByStatus({a.m_there, a.m_missing, a.m_device, a.m_file}, pa,
+                                       {b.m_there, b.m_missing, b.m_device, b.m_file}, pb))
+        return *same;
+    return SameByPath(pa, pb);
+#else
+    return SamePath(pa, pb);
+#endif
 }
 
 bool LiesInside(const std::string& path, const std::string& folder)

@@ -28,6 +28,25 @@ bool FileExists(const std::string& path);
 // once made absolute and normalised. False when either is empty.
 bool SameFile(const std::string& a, const std::string& b);
 
+// A path whose status is asked once, for comparing one file with many: the
+// same answers as SameFile of the two paths, with one stat a path instead of
+// two a pair.
+class StatedPath {
+public:
+    explicit StatedPath(std::string path);
+    const std::string& Path() const { return m_path; }
+
+private:
+    friend bool SameFile(const StatedPath& a, const StatedPath& b);
+    std::string m_path;
+    bool m_there = false;
+    bool m_missing = false;  // not there, and no error but its absence
+    std::uint64_t m_device = 0;
+    std::uint64_t m_file = 0;
+};
+
+bool SameFile(const StatedPath& a, const StatedPath& b);
+
 // True when `path` is the folder `folder` or lies anywhere inside it, each
 // folder on the way compared as SameFile does (links followed). False when
 // either is empty.

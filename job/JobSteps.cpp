@@ -88,9 +88,10 @@ std::string WithCharacterCodeNote(const std::string& message, const std::vector<
 
 int SlotHoldingFile(const SummarySlots& slots, const std::string& path, int except)
 {
+    const fileio::StatedPath file(path);
     for (int i = 0; i < kSummarySlotCount; ++i) {
         const std::string& held = slots[static_cast<std::size_t>(i)].path;
-        if (i != except && !held.empty() && fileio::SameFile(held, path))
+        if (i != except && !held.empty() && fileio::SameFile(fileio::StatedPath(held), file))
             return i;
     }
     return -1;
@@ -308,14 +309,20 @@ std::vector<std::string> ExportPaths(const Job& job)
 std::string SameFileMessage(const std::string& outputPath, const std::vector<std::string>& exports,
                             const std::string& settingsPath, const platform::Messenger& messenger)
 {
+    // Each path's status asked once: the output and the settings file are compared with every export.
+    const fileio::StatedPath output(outputPath);
+    const fileio::StatedPath settings(settingsPath);
+    std::vector<fileio::StatedPath> stated;
+    stated.reserve(exports.size());
     for (const auto& path : exports) {
-        if (fileio::SameFile(outputPath, path))
+        stated.emplace_back(path);
+        if (fileio::SameFile(output, stated.back()))
             return messages::OutputIsAnExport() + messages::ChooseAnotherOutput() + messenger.DisplayPath(outputPath);
     }
-    if (fileio::SameFile(outputPath, settingsPath))
+    if (fileio::SameFile(output, settings))
         return messages::OutputIsTheSettings() + messages::ChooseAnotherOutput() + messenger.DisplayPath(outputPath);
-    for (const auto& path : exports) {
-        if (fileio::SameFile(settingsPath, path))
+    for (const auto& path : stated) {
+        if (fileio::SameFile(settings, path))
             return messages::SettingsIsAnExport() + messenger.DisplayPath(settingsPath);
     }
     return std::string();

@@ -16,12 +16,12 @@ using exportlayout::kLastPeriod;
 
 // A store's records in period order: the reader fills them in slot order,
 // which a caller's own store need not keep.
-std::vector<const CKyuuyoShouyo*> InPeriodOrder(const std::vector<std::unique_ptr<CKyuuyoShouyo>>& records)
+std::vector<const CKyuuyoShouyo*> InPeriodOrder(const std::vector<CKyuuyoShouyo>& records)
 {
     std::vector<const CKyuuyoShouyo*> sorted;
     sorted.reserve(records.size());
     for (const auto& record : records)
-        sorted.push_back(record.get());
+        sorted.push_back(&record);
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const CKyuuyoShouyo* a, const CKyuuyoShouyo* b) { return a->KUBUN < b->KUBUN; });
     return sorted;
@@ -86,9 +86,9 @@ std::vector<PeriodTotal> PeriodTotals(const CExportXMLVeld& store)
     };
     for (const auto& employee : store.Syain()) {
         for (const auto& record : employee->Salaries())
-            add(*record);
+            add(record);
         for (const auto& record : employee->Bonuses())
-            add(*record);
+            add(record);
     }
     std::vector<PeriodTotal> totals;
     for (int period = 1; period <= kLastPeriod; ++period) {

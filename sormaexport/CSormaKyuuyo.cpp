@@ -376,16 +376,10 @@ void CSormaKyuuyo::WidenPayRows(std::size_t stride)
 
 void CSormaKyuuyo::AppendValue(std::string_view value, bool amount)
 {
-    if (!amount || std::none_of(value.begin(), value.end(), [](char c) { return c == '"' || c == ','; })) {
+    if (amount)
+        m_row.AppendWithoutQuotesAndCommas(value);
+    else
         m_row.Append(value);
-        return;
-    }
-    m_amount.clear();
-    for (const char c : value) {
-        if (c != '"' && c != ',')
-            m_amount.push_back(c);
-    }
-    m_row.Append(m_amount);
 }
 
 void CSormaKyuuyo::BuildRow(const RowLayout& layout, std::size_t slots, const SORMADATA& record, std::size_t kept,

@@ -182,7 +182,6 @@ private:
     std::string m_line;
     std::vector<std::string_view> m_fields;
     PackedValues m_row;
-    std::string m_amount;
 };
 
 }  // namespace corvane

@@ -19,9 +19,11 @@ struct CsvRowShape {
 // (docs/performance.md). SplitCsvLine copies every field of a row into a
 // string, while the reader needs a few of a summary row's hundred or so
 // fields (the code and the chosen figures). This one hands out views and
-// looks at eight bytes at a time: a word with no quote in it is skipped whole
-// when no wanted field ends there, its commas counted at once. That is sound because a code page 932 trail byte is
-// 0x40 or above, so a '"' or ',' byte is always a character of its own.
+// looks at eight bytes at a time: the commas inside quotes are masked out by
+// the quotes' running parity, and a word is skipped whole when no wanted field
+// ends there, its commas counted at once. That is sound because a code page
+// 932 trail byte is 0x40 or above, so a '"' or ',' byte is always a character
+// of its own.
 //
 // The fields of `line` at `positions` (ascending, no repeats), as SplitCsvLine
 // would give them there, but as views into `line` and without splitting more

@@ -37,6 +37,17 @@ void PackedValues::Append(std::string_view value)
     m_ends.push_back(static_cast<std::uint32_t>(m_bytes.size()));
 }
 
+void PackedValues::AppendWithoutQuotesAndCommas(std::string_view value)
+{
+    if (value.size() <= kMaxBytes - m_bytes.size()) {
+        for (const char c : value) {
+            if (c != '"' && c != ',')
+                m_bytes.push_back(c);
+        }
+    }
+    m_ends.push_back(static_cast<std::uint32_t>(m_bytes.size()));
+}
+
 void PackedValues::Replace(std::size_t first, std::size_t count, const PackedValues& with, std::size_t spareValues,
                            std::size_t spareBytes)
 {

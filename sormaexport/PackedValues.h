@@ -33,6 +33,8 @@ public:
     // Adds a value at the end. A list holds at most 4 GiB of bytes; a value
     // that would pass that is added empty.
     void Append(std::string_view value);
+    // The same without the value's '"' and ',' bytes (an amount as "1,234").
+    void AppendWithoutQuotesAndCommas(std::string_view value);
 
     // Replaces the `count` values from `first` on with all of `with`. When the
     // buffers must grow, room for `spareValues` more values and `spareBytes`

@@ -58,11 +58,16 @@ int CExportXMLVeld::AcceptedNumber(const std::string& item) const
 
 void CExportXMLVeld::SetKyuuyoShouyo(const std::string& code, const CKyuuyoShouyo& record)
 {
+    SetKyuuyoShouyo(code, CKyuuyoShouyo(record));
+}
+
+void CExportXMLVeld::SetKyuuyoShouyo(const std::string& code, CKyuuyoShouyo&& record)
+{
     CSyain& syain = FindOrAddSyain(code);
     if (record.KUBUN < exportlayout::kFirstBonusPeriod) {
-        syain.AddSalary(std::make_unique<CKyuuyoShouyo>(record));
+        syain.AddSalary(std::move(record));
     } else if (record.KUBUN <= exportlayout::kLastPeriod) {
-        syain.AddBonus(std::make_unique<CKyuuyoShouyo>(record));
+        syain.AddBonus(std::move(record));
     } else {
         m_messenger.Show("[SetKyuuyoShouyo]\nPROGRAM ERROR", platform::Icon::None, platform::Buttons::Ok);
     }

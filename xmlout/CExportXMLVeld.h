@@ -39,6 +39,7 @@ public:
     // KUBUN 13 or less goes to the salary list, 14 to 18 to the bonus list;
     // 19 or more is a program error: shown, and the record dropped.
     void SetKyuuyoShouyo(const std::string& code, const CKyuuyoShouyo& record);
+    void SetKyuuyoShouyo(const std::string& code, CKyuuyoShouyo&& record);
 
     // The employee with this code; nullptr when there is none.
     const CSyain* FindSyain(const std::string& code) const;

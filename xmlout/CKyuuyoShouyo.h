@@ -8,7 +8,12 @@ namespace corvane {
 // The four figures of one salary month or bonus slot.
 class CKyuuyoShouyo {
 public:
+    CKyuuyoShouyo() = default;
     virtual ~CKyuuyoShouyo() = default;
+    CKyuuyoShouyo(const CKyuuyoShouyo&) = default;
+    CKyuuyoShouyo(CKyuuyoShouyo&&) = default;
+    CKyuuyoShouyo& operator=(const CKyuuyoShouyo&) = default;
+    CKyuuyoShouyo& operator=(CKyuuyoShouyo&&) = default;
 
     std::int32_t KUBUN = -1;      // period number: 1 to 12 salary, 14 to 18 bonus
     std::string SOUSIKYUUGAKU;    // gross pay

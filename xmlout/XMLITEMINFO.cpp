@@ -157,4 +157,9 @@ int XmlItemNameNumber(std::string_view name)
     return found == numbers.end() ? -1 : found->second;
 }
 
+int XmlItemNameCount()
+{
+    return static_cast<int>(NameNumbers().size());
+}
+
 }  // namespace corvane

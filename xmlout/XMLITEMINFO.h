@@ -36,5 +36,7 @@ std::string_view XmlItemGroupTag(XmlItemGroup group);
 // A number for each distinct display name of the key table (0, 1, ...); -1
 // for a name that is not in it.
 int XmlItemNameNumber(std::string_view name);
+// How many distinct display names the key table has: the numbers are below it.
+int XmlItemNameCount();
 
 }  // namespace corvane

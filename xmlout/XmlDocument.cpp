@@ -28,17 +28,44 @@ const std::vector<int>& RowNameNumbers(XmlItemGroup group)
     return numbers[static_cast<std::size_t>(group)];
 }
 
-void WriteGroupItems(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, TransferMode mode)
+// One employee's items by name number: the groups' rows look each one up at
+// once instead of searching the employee's items for it.
+class ItemTable {
+public:
+    ItemTable() : m_values(static_cast<std::size_t>(XmlItemNameCount()), nullptr) {}
+
+    void Fill(const CSyain& syain)
+    {
+        for (const int number : m_filled)
+            m_values[static_cast<std::size_t>(number)] = nullptr;
+        m_filled.clear();
+        syain.VisitItems([this](int number, const std::string& value) {
+            m_values[static_cast<std::size_t>(number)] = &value;
+            m_filled.push_back(number);
+        });
+    }
+    std::string_view operator[](int number) const
+    {
+        const std::string* value = m_values[static_cast<std::size_t>(number)];
+        return value ? std::string_view(*value) : std::string_view();
+    }
+
+private:
+    std::vector<const std::string*> m_values;
+    std::vector<int> m_filled;
+};
+
+void WriteGroupItems(XmlLineWriter& out, const ItemTable& items, XmlItemGroup group, TransferMode mode)
 {
     const auto rows = XmlItemRows(group);
     const auto& numbers = RowNameNumbers(group);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         if (rows[r].WrittenIn(mode))
-            out.Element(rows[r].tag, syain.ItemByNumber(numbers[r]), kSyainItemLevel);
+            out.Element(rows[r].tag, items[numbers[r]], kSyainItemLevel);
     }
 }
 
-void WriteGroup(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, TransferMode mode)
+void WriteGroup(XmlLineWriter& out, const ItemTable& items, XmlItemGroup group, TransferMode mode)
 {
     const auto tag = XmlItemGroupTag(group);
     out.Indent(12);
@@ -46,7 +73,7 @@ void WriteGroup(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, Tra
     out.Raw(tag);
     out.Raw(">");
     out.EndLine();
-    WriteGroupItems(out, syain, group, mode);
+    WriteGroupItems(out, items, group, mode);
     out.Indent(12);
     out.Raw("</");
     out.Raw(tag);
@@ -54,11 +81,11 @@ void WriteGroup(XmlLineWriter& out, const CSyain& syain, XmlItemGroup group, Tra
     out.EndLine();
 }
 
-void WriteDependants(XmlLineWriter& out, const CSyain& syain, TransferMode mode)
+void WriteDependants(XmlLineWriter& out, const CSyain& syain, const ItemTable& items, TransferMode mode)
 {
     if (mode == TransferMode::Easy) {
         // The head counts are never stored, so these are always empty.
-        WriteGroup(out, syain, XmlItemGroup::KazokuJouhou, mode);
+        WriteGroup(out, items, XmlItemGroup::KazokuJouhou, mode);
         return;
     }
     long long count = 0;
@@ -77,12 +104,18 @@ void WriteDependants(XmlLineWriter& out, const CSyain& syain, TransferMode mode)
     }
 }
 
-void WriteFigures(XmlLineWriter& out, std::string_view tag, const CKyuuyoShouyo& record)
+// A salary's or bonus's element: its line's start before the number, and its closing line.
+struct FiguresTag {
+    std::string_view opening;
+    std::string_view closing;
+};
+
+constexpr FiguresTag kSalaryTag{"            <KYUUYO KUBUN=\"", "            </KYUUYO>"};
+constexpr FiguresTag kBonusTag{"            <SYOUYO KUBUN=\"", "            </SYOUYO>"};
+
+void WriteFigures(XmlLineWriter& out, const FiguresTag& tag, const CKyuuyoShouyo& record)
 {
-    out.Indent(12);
-    out.Raw("<");
-    out.Raw(tag);
-    out.Raw(" KUBUN=\"");
+    out.Raw(tag.opening);
     out.Number(record.KUBUN);
     out.Raw("\">");
     out.EndLine();
@@ -90,15 +123,12 @@ void WriteFigures(XmlLineWriter& out, std::string_view tag, const CKyuuyoShouyo&
     out.Element("HOKENKOUJOGAKU", record.HOKENKOUJOGAKU, kSyainItemLevel);
     out.Element("FUYOUSINZOKUSUU", record.FUYOUSINZOKUSUU, kSyainItemLevel);
     out.Element("SANSYUTUZEIGAKU", record.SANSYUTUZEIGAKU, kSyainItemLevel);
-    out.Indent(12);
-    out.Raw("</");
-    out.Raw(tag);
-    out.Raw(">");
-    out.EndLine();
+    out.Line(0, tag.closing);
 }
 
-void WriteSyain(XmlLineWriter& out, const CSyain& syain, TransferMode mode)
+void WriteSyain(XmlLineWriter& out, const CSyain& syain, ItemTable& items, TransferMode mode)
 {
+    items.Fill(syain);
     // Code and name are escaped like element values so that any code or name
     // gives a well-formed file.
     out.Indent(8);
@@ -110,18 +140,18 @@ void WriteSyain(XmlLineWriter& out, const CSyain& syain, TransferMode mode)
     out.EndLine();
 
     out.Line(10, "<KIHON_JOUHOU>");
-    WriteGroup(out, syain, XmlItemGroup::HonninJouhou, mode);
-    WriteGroup(out, syain, XmlItemGroup::HaiguusyaJouhou, mode);
-    WriteDependants(out, syain, mode);
-    WriteGroup(out, syain, XmlItemGroup::KoujogakuJouhou, mode);
+    WriteGroup(out, items, XmlItemGroup::HonninJouhou, mode);
+    WriteGroup(out, items, XmlItemGroup::HaiguusyaJouhou, mode);
+    WriteDependants(out, syain, items, mode);
+    WriteGroup(out, items, XmlItemGroup::KoujogakuJouhou, mode);
     out.Line(10, "</KIHON_JOUHOU>");
 
     out.Line(10, "<KYUUYOSYOUYO_JOUHOU>");
     for (const auto& record : syain.Salaries())
-        WriteFigures(out, "KYUUYO", *record);
+        WriteFigures(out, kSalaryTag, record);
     for (const auto& record : syain.Bonuses())
-        WriteFigures(out, "SYOUYO", *record);
-    WriteGroup(out, syain, XmlItemGroup::Goukei, mode);
+        WriteFigures(out, kBonusTag, record);
+    WriteGroup(out, items, XmlItemGroup::Goukei, mode);
     out.Line(10, "</KYUUYOSYOUYO_JOUHOU>");
     out.Line(8, "</SYAIN>");
 }
@@ -162,10 +192,11 @@ bool CExportXMLVeld::WriteDocument(fileio::ByteSink& sink, TransferMode mode, co
     out.Line(4, "</BASIC>");
 
     out.Line(4, "<DATA>");
+    ItemTable items;
     for (const auto& syain : m_syain) {
         if (out.Failed())
             break;
-        WriteSyain(out, *syain, mode);
+        WriteSyain(out, *syain, items, mode);
     }
     out.Line(4, "</DATA>");
     out.Line(0, "</REPORT>");

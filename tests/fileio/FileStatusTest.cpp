@@ -5,6 +5,8 @@
 #endif
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "fileio/FileStatus.h"
 #include "support/TempDir.h"
@@ -61,6 +63,40 @@ TEST(FileStatus, SameFileByPathOrByTheFileOnDisk)
     EXPECT_FALSE(Status(dir.File("fifo"))->isRegular);
     EXPECT_TRUE(Status(a)->isRegular);
 #endif
+}
+
+// A path stated once answers as the two paths do, in every case above: the
+// same file, another, not there yet, a ".." back to it, links, nothing.
+TEST(FileStatus, StatedPathsAnswerAsSameFile)
+{
+    TempDir dir;
+    const std::string sep(1, PathSeparator());
+    const auto a = dir.Write("a.txt", "a");
+    const auto b = dir.Write("b.txt", "a");
+    std::vector<std::string> paths = {a,
+                                      b,
+                                      dir.Path() + sep + "." + sep + "a.txt",
+                                      dir.File("new.xml"),
+                                      dir.Path() + sep + "x" + sep + ".." + sep + "new.xml",
+                                      dir.Path() + sep + "x" + sep + "a.txt",
+                                      dir.Path() + sep + "x" + sep + ".." + sep + "a.txt",
+                                      ""};
+#ifndef _WIN32
+    std::filesystem::create_hard_link(a, dir.File("hard.txt"));
+    std::filesystem::create_symlink(b, dir.File("soft.txt"));
+    paths.push_back(dir.File("hard.txt"));
+    paths.push_back(dir.File("soft.txt"));
+#endif
+    int same = 0;
+    for (const auto& x : paths) {
+        const StatedPath stated(x);
+        EXPECT_EQ(stated.Path(), x);
+        for (const auto& y : paths) {
+            EXPECT_EQ(SameFile(stated, StatedPath(y)), SameFile(x, y)) << x << " / " << y;
+            same += SameFile(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(same, static_cast<int>(paths.size()));  // pairs of different paths among them
 }
 
 TEST(FileStatus, LiesInsideAFolderAtAnyDepthByPathOrByLink)

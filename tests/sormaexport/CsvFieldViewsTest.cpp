@@ -76,6 +76,34 @@ TEST(PickCsvFields, GivesTheFieldsOfSplitCsvLine)
     }
 }
 
+// The quotes' state must carry from one block of bytes to the next, across
+// the sixteen-byte, the eight-byte and the byte-by-byte steps alike: a quoted
+// amount, and an unclosed quote, slid over every offset of a long line.
+TEST(PickCsvFields, QuotesSpanningTheStepsGiveTheSplittersFieldsAndShape)
+{
+    std::vector<std::string> lines;
+    for (std::size_t offset = 0; offset < 40; ++offset) {
+        const std::string before(offset, 'x');
+        lines.push_back(before + ",\"1,234,567\",a,b,\"\",c,d,e,f,g,h,i,j,k,l,m,n,o,p,\"q,r\"");
+        lines.push_back(before + ",\"" + std::string(offset, ',') + "\"," + std::string(offset, ',') + "z");
+        lines.push_back(before + ",\"open,and,never,closed,across,many,blocks,of,bytes");
+    }
+    for (const auto& line : lines) {
+        const Texts all = corvane::SplitCsvLine(line);
+        Positions every;
+        for (std::size_t p = 0; p < all.size() + 2; ++p)
+            every.push_back(p);
+        for (const Positions& positions : {every, Positions{1}, Positions{all.size() - 1}, Positions{}}) {
+            std::vector<std::string_view> out;
+            corvane::CsvRowShape shape;
+            corvane::PickCsvFields(line, positions, out, &shape);
+            EXPECT_EQ(Texts(out.begin(), out.end()), Expected(all, positions)) << line;
+            EXPECT_EQ(shape.fields, all.size()) << line;
+            EXPECT_EQ(shape.quotesPaired, line.find("open") == std::string::npos) << line;
+        }
+    }
+}
+
 TEST(PickCsvFields, NoPositionsPickNothing)
 {
     EXPECT_TRUE(Pick("a,b", {}).empty());

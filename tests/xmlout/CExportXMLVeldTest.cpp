@@ -127,8 +127,8 @@ TEST_F(StoreTest, RecordsWithOneKubunAreAllKeptInCallOrder)
     store.SetKyuuyoShouyo("1", Figures(5, "second", "", "", ""));
     const auto& salaries = store.FindSyain("1")->Salaries();
     ASSERT_EQ(salaries.size(), 2u);
-    EXPECT_EQ(salaries[0]->SOUSIKYUUGAKU, "first");
-    EXPECT_EQ(salaries[1]->SOUSIKYUUGAKU, "second");
+    EXPECT_EQ(salaries[0].SOUSIKYUUGAKU, "first");
+    EXPECT_EQ(salaries[1].SOUSIKYUUGAKU, "second");
 }
 
 enum class Filed { Salary, Bonus, Dropped };

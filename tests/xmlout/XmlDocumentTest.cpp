@@ -7,6 +7,7 @@
 #include "support/GoldenFile.h"
 #include "support/RecordingMessageBox.h"
 #include "xmlout/CExportXMLVeld.h"
+#include "xmlout/XmlLineWriter.h"
 #include "XmlTestSupport.h"
 
 namespace corvane {
@@ -129,6 +130,40 @@ INSTANTIATE_TEST_SUITE_P(
                       ElementCase{"KOMONSAKINAME", "A&B", 2, "        <KOMONSAKINAME>A&amp;B</KOMONSAKINAME>\n"},
                       ElementCase{"VERSION", "1", 0, "<VERSION>1</VERSION>\n"},
                       ElementCase{"X", "y", 9, "                                    <X>y</X>\n"}));
+
+// The writer copies short pieces by size class and grows past its block for
+// a long line: every length, and a value that escapes to several blocks, must
+// give the bytes of the plain line and the order of the lines.
+TEST(XmlLineWriter, LinesOfEveryLengthAndBeyondTheBlockAreWhole)
+{
+    fileio::StringSink sink;
+    std::string expected;
+    {
+        XmlLineWriter out(sink);
+        for (std::size_t n = 0; n < 40; ++n) {
+            const std::string tag(n + 1, 'T');
+            const std::string value = std::string(n, 'v') + (n % 3 == 0 ? "&'" : "");
+            const int level = static_cast<int>(n % 6);
+            out.Element(tag, value, level);
+            AppendElementLine(expected, tag, value, level);
+            expected += "\r\n";
+            out.Line(static_cast<int>(n), value);
+            expected += std::string(n, ' ') + value + "\r\n";
+        }
+        const std::string huge(XmlLineWriter::kBlockSize, '&');
+        out.Element("HUGE", huge, 4);
+        AppendElementLine(expected, "HUGE", huge, 4);
+        expected += "\r\n";
+        out.Raw("<X N=\"");
+        out.Number(-1234567890123LL);
+        out.Escaped("\"<");
+        out.EndLine();
+        expected += "<X N=\"-1234567890123&quot;&lt;\r\n";
+        EXPECT_TRUE(out.Finish());
+    }
+    EXPECT_EQ(sink.Bytes().size(), expected.size());
+    EXPECT_TRUE(sink.Bytes() == expected);
+}
 
 }  // namespace
 }  // namespace corvane
