@@ -104,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                 fuzzing::WriteWorkFile("summary-2.txt", parts[3])};
     CSormaFileCheck check;
     std::string company;
-    check.CheckEmployeeList(list, company);
+    // A list its check refuses is read all the same, as what its title says.
+    const bool listIsList = check.CheckEmployeeList(list, company);
     // Summaries the checks refuse go to April and May: their title lines are read all the same.
     const auto slots = fuzzing::FreeSlots(check, list, summaries, 3);
     std::vector<std::string> paths(kSummarySlotCount);
@@ -131,7 +132,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case preflight::FindingKind::SummaryYears:
         case preflight::FindingKind::BonusOutsideYear:
-            Require(finding.file == summaries[0] || finding.file == summaries[1], "a year finding names a summary");
+            Require(
+                finding.file == summaries[0] || finding.file == summaries[1] || (!listIsList && finding.file == list),
+                "a year finding names a file read as a summary");
             Require(finding.line > 0, "a year finding names its line");
             break;
         default:
