@@ -168,9 +168,21 @@ std::int32_t CSormaItemCheck::ChosenPositionFor(const std::string& item) const
     return found == m_entryIndex.end() ? -1 : m_entries[found->second].chosenPosition;
 }
 
+namespace {
+
+// A settings line is read with its leading white space trimmed, so a company
+// is known there by its name without it: a name that starts with a blank
+// (" 商事" from a title's ", 商事") would otherwise never find its line again.
+std::string SettingsName(const std::string& company)
+{
+    return std::string(text::TrimLeft(company));
+}
+
+}  // namespace
+
 const CSormaItemCheck::Line* CSormaItemCheck::StoredLineFor(const std::string& company) const
 {
-    const auto found = m_lineIndex.find(company);
+    const auto found = m_lineIndex.find(SettingsName(company));
     return found == m_lineIndex.end() ? nullptr : &m_storedLines[found->second];
 }
 
@@ -328,7 +340,7 @@ CSormaItemCheck::Line CSormaItemCheck::CompanyLine(const std::string& company) c
 {
     Line line;
     line.reserve(2 * m_entries.size() + 1);
-    line.push_back(company);
+    line.push_back(SettingsName(company));
     for (const auto& entry : m_entries) {
         line.push_back(entry.chosenPayrollItem);
         line.push_back(text::Format("%d", entry.chosenPosition));

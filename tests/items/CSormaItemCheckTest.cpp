@@ -149,6 +149,29 @@ TEST_F(ItemCheckTest, SettingsRoundTrip)
     EXPECT_EQ(again.StoredLines()[2], items.StoredLines()[2]);  // the quoted name is one field again
 }
 
+TEST_F(ItemCheckTest, ANameThatStartsWithABlankFindsItsLineAfterASave)
+{
+    // A title's company field as ", 商事" or with a form feed: the file's line loses the blank when read.
+    for (const std::string company : {" 商事", "\f\t商事 ", "\f\f"}) {
+        std::filesystem::remove(dir.File("Corvane.ENV"));
+        for (int run = 0; run < 2; ++run) {
+            CSormaItemCheck check(dir.File("Corvane.ENV"));
+            check.LoadSettings();
+            if (run == 1) {
+                ASSERT_NE(check.StoredLineFor(company), nullptr) << company;
+                EXPECT_EQ(check.StoredLineFor(company)->at(2), "7") << company;
+            }
+            CSormaItemCheck::Choose(check.Entries()[0], "課税支給合計", 7);
+            check.StoreCompanyLine(check.CompanyLine(company));
+            ASSERT_EQ(check.SaveSettings(), fileio::WriteError::None);
+        }
+        // Two runs keep one line for the company.
+        CSormaItemCheck check(dir.File("Corvane.ENV"));
+        check.LoadSettings();
+        EXPECT_EQ(check.StoredLines().size(), 1u) << company;
+    }
+}
+
 TEST_F(ItemCheckTest, LongLinesSurviveARoundTrip)
 {
     const std::string company(3000, 'C');
