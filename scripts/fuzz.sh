@@ -163,9 +163,10 @@ if [ "$mode" = coverage ]; then
     llvm-cov show $objects -instr-profile="$dir/fuzz-work/cov.profdata" -show-branches=count \
         >"$dir/fuzz-work/coverage-lines.txt"
     # Lines per core folder; the compiled copies (code page 932 literals) stand for the sources.
-    awk -v prefix="$dir/cp932/" '
-        index($1, prefix) == 1 {
-            path = substr($1, length(prefix) + 1)
+    # Their paths are relative when ccache's base folder rewrote them.
+    awk '
+        index($1, "cp932/") > 0 {
+            path = substr($1, index($1, "cp932/") + 6)
             folder = substr(path, 1, index(path, "/") - 1)
             if (folder !~ /^(text|fileio|platform|items|sormaexport|xmlout|engine|preflight|job|wizard|checklist)$/) next
             lines[folder] += $8; missed[folder] += $9; all += $8; allMissed += $9
