@@ -22,6 +22,7 @@
 #include "convert/StreamMessageBox.h"
 #include "fileio/AtomicFile.h"
 #include "fileio/FileStatus.h"
+#include "fileio/StatusMemo.h"
 #include "items/CSormaItemCheck.h"
 #include "job/FolderExports.h"
 #include "job/JobSteps.h"
@@ -223,6 +224,7 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
     SpillFile spill;
     SharedLines sharedLines;
     const auto sortCompany = [&](Company& company, SpillFile& into) {
+        const fileio::StatusMemo memo;
         std::ostringstream said;
         StreamMessageBox companyBox(said, said, env.codec);
         const platform::Messenger companyMessenger(companyBox, &env.codec);
@@ -242,6 +244,8 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         return ChooseOutputNames(sources, env.codec);
     };
     {
+        // Nothing is written until every name is checked: each path's status is asked once.
+        const fileio::StatusMemo memo;
         const std::vector<std::string> names = chooseNames();
         // The outputs are checked one by one, in the companies' order: the first clash is named.
         for (std::size_t i = 0; i < companies.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "convert/BatchPaths.h"
 
 #include "fileio/FileStatus.h"
+#include "fileio/StatusMemo.h"
 
 namespace corvane::convert {
 
@@ -24,6 +25,8 @@ std::string FolderHolding(const BatchPaths& paths, const std::string& path)
 
 std::string BatchPathsMessage(const BatchPaths& paths, const platform::Messenger& messenger)
 {
+    // Every company folder is compared with the same few paths.
+    const fileio::StatusMemo memo;
     if (fileio::LiesInside(paths.outDir, paths.root) && !fileio::SameFile(paths.outDir, paths.root))
         return "出力先のフォルダー（--out-dir）が、会社ごとのフォルダーがあるフォルダー（--batch）の中にあります。\n"
                "出力先が会社のフォルダーとして読まれたり、会社のフォルダーに中間ファイルが混ざったりしないよう、"

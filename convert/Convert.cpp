@@ -1,6 +1,7 @@
 #include "convert/Convert.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "checklist/CheckListFile.h"
 #include "checklist/CheckListPage.h"
@@ -15,6 +16,7 @@
 #include "convert/StreamMessageBox.h"
 #include "fileio/AtomicFile.h"
 #include "fileio/FileStatus.h"
+#include "fileio/StatusMemo.h"
 #include "items/CSormaItemCheck.h"
 #include "platform/ConsoleOutput.h"
 #include "platform/HostSystem.h"
@@ -240,6 +242,8 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, CSo
     } lastMessage{box, report};
     const platform::Messenger messenger(box, &env.codec);
 
+    // The checks before the conversion write nothing and ask about each file many times.
+    std::optional<fileio::StatusMemo> memo(std::in_place);
     CSormaItemCheck items(options.settings ? *options.settings
                                            : CSormaItemCheck::DefaultSettingsPath(env.system.ExecutablePath()));
     const std::string clash = FileClash(options, exports, items.SettingsPath(), messenger);
@@ -272,6 +276,8 @@ int RunJob(const ConvertOptions& options, const job::FolderExports& exports, CSo
         return Refuse(beforeConversion, messenger);
     if (!job::IsValidFilingYear(job.filingYear))
         return Refuse({job::FilingYearRefusedMessage(), platform::Icon::None}, messenger);
+
+    memo.reset();
 
     bool reportFailed = false;
     const auto review = [&](const std::vector<preflight::Finding>& findings, const CExportXMLVeld& store) {

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "fileio/OpenFile.h"
+#include "fileio/StatusMemo.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -29,12 +30,22 @@ std::filesystem::path NativePath(const std::string& path)
 }
 
 // A file that is not there yet is known only by its path.
-std::filesystem::path NormalPath(const std::filesystem::path& p)
+std::filesystem::path NormalPathOnDisk(const std::filesystem::path& p)
 {
     std::error_code e;
     std::filesystem::path full = std::filesystem::weakly_canonical(std::filesystem::absolute(p, e), e);
     if (e)
         full = std::filesystem::absolute(p, e).lexically_normal();
+    return full;
+}
+
+// NormalPathOnDisk, or the thread's memo of it.
+std::filesystem::path NormalPath(const std::filesystem::path& p)
+{
+    if (const std::filesystem::path* known = StatusMemo::FindNormal(p))
+        return *known;
+    std::filesystem::path full = NormalPathOnDisk(p);
+    StatusMemo::KeepNormal(p, full);
     return full;
 }
 
@@ -46,29 +57,29 @@ bool HasParentStep(const std::filesystem::path& p)
 #endif
 
 #ifndef _WIN32
-// What SamePath needs to know of one path's status.
-struct PathStatus {
-    bool there = false;
-    bool missing = false;
-    std::uint64_t device = 0;
-    std::uint64_t file = 0;
-};
-
-PathStatus StatusOf(const char* path)
+// One stat of `path` (links followed), or the thread's memo of it.
+PathStat StatOf(const std::string& path)
 {
+    if (const PathStat* known = StatusMemo::Find(path))
+        return *known;
     struct stat st {};
-    PathStatus status;
-    status.there = ::stat(path, &st) == 0;
+    PathStat status;
+    status.there = ::stat(path.c_str(), &st) == 0;
     status.missing = !status.there && (errno == ENOENT || errno == ENOTDIR);
     if (status.there) {
+        status.isDirectory = S_ISDIR(st.st_mode);
+        status.isRegular = S_ISREG(st.st_mode);
+        status.size = static_cast<std::uint64_t>(st.st_size);
+        status.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
         status.device = static_cast<std::uint64_t>(st.st_dev);
         status.file = static_cast<std::uint64_t>(st.st_ino);
     }
+    StatusMemo::Keep(path, status);
     return status;
 }
 
 // The answer that the paths' status alone gives: none when the paths must be compared.
-std::optional<bool> SameByStatus(const PathStatus& a, const std::filesystem::path& pa, const PathStatus& b,
+std::optional<bool> SameByStatus(const PathStat& a, const std::filesystem::path& pa, const PathStat& b,
                                  const std::filesystem::path& pb)
 {
     // Both there: their device and file numbers decide, and making both
@@ -87,16 +98,17 @@ std::optional<bool> SameByStatus(const PathStatus& a, const std::filesystem::pat
 // The paths compared whole, once their status did not decide.
 bool SameByPath(const std::filesystem::path& pa, const std::filesystem::path& pb)
 {
+#ifdef _WIN32
     std::error_code ec;
     if (std::filesystem::equivalent(pa, pb, ec) && !ec)
         return true;
-#ifdef _WIN32
     // File names on Windows do not tell upper from lower case.
     const std::wstring na = NormalPath(pa).native();
     const std::wstring nb = NormalPath(pb).native();
     return CompareStringOrdinal(na.data(), static_cast<int>(na.size()), nb.data(), static_cast<int>(nb.size()), TRUE) ==
            CSTR_EQUAL;
 #else
+    // Both there, their status decided already (SameByStatus): only the paths are left.
     return NormalPath(pa) == NormalPath(pb);
 #endif
 }
@@ -104,7 +116,7 @@ bool SameByPath(const std::filesystem::path& pa, const std::filesystem::path& pb
 bool SamePath(const std::filesystem::path& pa, const std::filesystem::path& pb)
 {
 #ifndef _WIN32
-    if (const auto same = SameByStatus(StatusOf(pa.c_str()), pa, StatusOf(pb.c_str()), pb))
+    if (const auto same = SameByStatus(StatOf(pa.native()), pa, StatOf(pb.native()), pb))
         return *same;
 #endif
     return SameByPath(pa, pb);
@@ -119,15 +131,15 @@ std::optional<FileInfo> Status(const std::string& path)
 #ifndef _WIN32
     // One stat: the checks ask for a file's status many times over, and
     // three calls through std::filesystem were a third of a batch's time.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
+    const PathStat st = StatOf(path);
+    if (!st.there)
         return std::nullopt;
     FileInfo info;
-    info.isDirectory = S_ISDIR(st.st_mode);
-    info.isRegular = S_ISREG(st.st_mode);
+    info.isDirectory = st.isDirectory;
+    info.isRegular = st.isRegular;
     if (info.isRegular) {
-        info.size = static_cast<std::uint64_t>(st.st_size);
-        info.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        info.size = st.size;
+        info.modified = st.modified;
     }
     return info;
 #else
@@ -164,13 +176,8 @@ bool SameFile(const std::string& a, const std::string& b)
 StatedPath::StatedPath(std::string path) : m_path(std::move(path))
 {
 #ifndef _WIN32
-    if (m_path.empty())
-        return;
-    const PathStatus status = StatusOf(m_path.c_str());
-    m_there = status.there;
-    m_missing = status.missing;
-    m_device = status.device;
-    m_file = status.file;
+    if (!m_path.empty())
+        m_stat = StatOf(m_path);
 #endif
 }
 
@@ -181,8 +188,7 @@ bool SameFile(const StatedPath& a, const StatedPath& b)
     const std::filesystem::path pa = NativePath(a.m_path);
     const std::filesystem::path pb = NativePath(b.m_path);
 #ifndef _WIN32
-    if (const auto same = SameByStatus({a.m_there, a.m_missing, a.m_device, a.m_file}, pa,
-                                       {b.m_there, b.m_missing, b.m_device, b.m_file}, pb))
+    if (const auto same = SameByStatus(a.m_stat, pa, b.m_stat, pb))
         return *same;
     return SameByPath(pa, pb);
 #else

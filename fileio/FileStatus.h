@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "fileio/StatusMemo.h"
+
 // File status by path, the path in UTF-8 (fileio/OpenFile.h).
 namespace corvane::fileio {
 
@@ -39,10 +41,7 @@ public:
 private:
     friend bool SameFile(const StatedPath& a, const StatedPath& b);
     std::string m_path;
-    bool m_there = false;
-    bool m_missing = false;  // not there, and no error but its absence
-    std::uint64_t m_device = 0;
-    std::uint64_t m_file = 0;
+    PathStat m_stat;
 };
 
 bool SameFile(const StatedPath& a, const StatedPath& b);

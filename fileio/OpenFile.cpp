@@ -50,4 +50,12 @@ bool RemoveFile(const std::string& path)
 
 #endif
 
+std::FILE* OpenForBlocks(const std::string& path)
+{
+    std::FILE* file = OpenFile(path, "rb");
+    if (file)
+        std::setvbuf(file, nullptr, _IONBF, 0);
+    return file;
+}
+
 }  // namespace corvane::fileio

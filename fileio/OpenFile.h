@@ -11,6 +11,10 @@ namespace corvane::fileio {
 
 // As std::fopen.
 std::FILE* OpenFile(const std::string& path, const char* mode);
+// Opens `path` for reading in binary, without a stdio buffer: for callers
+// that read in large blocks of their own, where a buffer would only be
+// allocated and sized by a status call for nothing.
+std::FILE* OpenForBlocks(const std::string& path);
 // As std::remove: true when the file is gone.
 bool RemoveFile(const std::string& path);
 

@@ -79,7 +79,7 @@ ExportLook LookAtFile(const std::string& path)
     const auto info = fileio::Status(path);
     if (!info || !info->isRegular)
         return ExportLook{};
-    std::FILE* file = fileio::OpenFile(path, "rb");
+    std::FILE* file = fileio::OpenForBlocks(path);
     if (!file)
         return Unreadable();
     std::vector<char> block(kBlockSize);

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "fileio/FileStatus.h"
+#include "fileio/StatusMemo.h"
 #include "sormaexport/CSormaFileCheck.h"
 #include "sormaexport/CsvLine.h"
 #include "sormaexport/ExportLayout.h"
@@ -212,6 +213,8 @@ FolderExports SortExports(const std::vector<std::string>& paths, const platform:
 FolderExports SortExports(const std::vector<std::string>& paths, const platform::Messenger& messenger,
                           ExportsSource source, CSormaFileCheck& check)
 {
+    // The sorting writes nothing and asks about each file many times.
+    const fileio::StatusMemo memo;
     FolderExports sorted;
     Sorting sorting;
     for (const auto& path : paths) {
@@ -300,6 +303,7 @@ FolderExports SortFolder(const std::string& folder, const platform::Messenger& m
 
 FolderExports SortFolder(const std::string& folder, const platform::Messenger& messenger, CSormaFileCheck& check)
 {
+    const fileio::StatusMemo memo;
     const auto names = fileio::FolderEntries(folder, false);
     if (!names) {
         FolderExports refused;

@@ -17,7 +17,7 @@ namespace {
 
 std::optional<std::string> Bytes(const std::string& path)
 {
-    std::FILE* file = fileio::OpenFile(path, "rb");
+    std::FILE* file = fileio::OpenForBlocks(path);
     if (!file)
         return std::nullopt;
     std::string bytes;

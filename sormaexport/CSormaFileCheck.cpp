@@ -59,7 +59,7 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
     const auto info = fileio::Status(path);
     if (!info || info->isDirectory || info->size == 0)
         return false;
-    std::FILE* file = fileio::OpenFile(path, "rb");
+    std::FILE* file = fileio::OpenForBlocks(path);
     if (!file)
         return false;
     // Every check reads the whole employee list again, so the scan is memchr
@@ -89,7 +89,7 @@ bool CSormaFileCheck::IsTextFile(const std::string& path)
 
 text::UnicodeForm CSormaFileCheck::UnicodeFormOf(const std::string& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = fileio::OpenForBlocks(path);
     if (!file)
         return text::UnicodeForm::None;
     // The title line alone tells: every export begins with Japanese text.

@@ -19,7 +19,7 @@ LineReader::~LineReader()
 bool LineReader::Open(const std::string& path)
 {
     Close();
-    m_file = fileio::OpenFile(path, "rb");
+    m_file = fileio::OpenForBlocks(path);
     if (!m_file)
         return false;
     m_buffer.resize(kBlockSize);

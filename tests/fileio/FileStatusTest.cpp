@@ -5,10 +5,13 @@
 #endif
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "fileio/FileStatus.h"
+#include "fileio/StatusMemo.h"
 #include "support/TempDir.h"
 
 using namespace corvane::fileio;
@@ -140,3 +143,31 @@ TEST(FileStatus, MakeFoldersAndWhetherAFolderTakesFiles)
     EXPECT_FALSE(MakeFolders(file));
     EXPECT_FALSE(MakeFolders(file + sep + "sub"));
 }
+
+#ifndef _WIN32
+// A memo answers for a file as it was when first asked, on its own thread, and
+// only while it lives: the checker's later questions must see a change again.
+TEST(FileStatus, AMemoAnswersAsFirstAskedOnItsThreadAndOnlyWhileItLives)
+{
+    TempDir dir;
+    const auto file = dir.Write("a.txt", "12345");
+    const auto later = dir.File("later.txt");
+    {
+        const StatusMemo memo;
+        EXPECT_EQ(Status(file)->size, 5u);
+        EXPECT_FALSE(FileExists(later));
+        dir.Write("a.txt", "1234567");
+        dir.Write("later.txt", "x");
+        {
+            const StatusMemo inner;  // does nothing: the outer one still answers after it
+        }
+        EXPECT_EQ(Status(file)->size, 5u);
+        EXPECT_FALSE(FileExists(later));
+        std::optional<std::uint64_t> elsewhere;
+        std::thread([&] { elsewhere = Status(file)->size; }).join();
+        EXPECT_EQ(elsewhere, 7u);
+    }
+    EXPECT_EQ(Status(file)->size, 7u);
+    EXPECT_TRUE(FileExists(later));
+}
+#endif
