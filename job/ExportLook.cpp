@@ -63,7 +63,11 @@ bool LoneCrInLeadingLines(std::string_view head, long lines, bool complete)
 
 ExportLook Damaged(bool employeeListTitle, const std::string& damage)
 {
-    return ExportLook{ExportLook::Kind::Export, employeeListTitle, damage};
+    ExportLook look;
+    look.kind = ExportLook::Kind::Export;
+    look.employeeListTitle = employeeListTitle;
+    look.damage = damage;
+    return look;
 }
 
 ExportLook Unreadable()
@@ -84,7 +88,7 @@ ExportLook LookAtFile(const std::string& path)
         return Unreadable();
     std::vector<char> block(kBlockSize);
     std::size_t read = std::fread(block.data(), 1, block.size(), file);
-    const std::string head(block.data(), read);
+    std::string head(block.data(), read);
     bool failed = std::ferror(file) != 0;
     const bool complete = read < block.size();
 
@@ -97,8 +101,9 @@ ExportLook LookAtFile(const std::string& path)
         form == text::UnicodeForm::None ? exportlayout::IsExportTitle(title.front()) : HasUnicodeTitle(head);
     if (!failed && !exportTitle) {
         std::fclose(file);
-        return ExportLook{IsOwnOutputHeading(title) ? ExportLook::Kind::OwnOutput : ExportLook::Kind::Other, false,
-                          std::string()};
+        ExportLook look;
+        look.kind = IsOwnOutputHeading(title) ? ExportLook::Kind::OwnOutput : ExportLook::Kind::Other;
+        return look;
     }
 
     // An export: its NUL bytes make it no text for the checks, up to an
@@ -131,7 +136,7 @@ ExportLook LookAtFile(const std::string& path)
     const long leadingLines = listTitle ? exportlayout::kEmployeeHeadingLine : exportlayout::kSummaryHeadingLine;
     if (LoneCrInLeadingLines(head, leadingLines, complete))
         return Damaged(listTitle, "改行がCRだけの行があるため、行の区切りを正しく読み取れません。");
-    return ExportLook{ExportLook::Kind::Export, listTitle, std::string()};
+    return ExportLook{ExportLook::Kind::Export, listTitle, std::string(), std::move(head), complete};
 }
 
 }  // namespace corvane::job

@@ -18,6 +18,10 @@ struct ExportLook {
     // Why the export cannot be read as one (code page 932, one sentence or
     // two); "" when nothing is wrong with its bytes.
     std::string damage;
+    // An export without damage: its first block as read, and whether that
+    // is the whole file, for the checks' first lines (CSormaFileCheck::NoteText).
+    std::string head;
+    bool headWhole = false;
 };
 
 // Reads the file's first block, and the rest of an export's bytes for NUL

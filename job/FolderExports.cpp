@@ -218,16 +218,17 @@ FolderExports SortExports(const std::vector<std::string>& paths, const platform:
     FolderExports sorted;
     Sorting sorting;
     for (const auto& path : paths) {
-        const ExportLook look = LookAtFile(path);
+        ExportLook look = LookAtFile(path);
         if (look.kind == ExportLook::Kind::OwnOutput) {
             sorted.ownOutputs.push_back(path);
         } else if (!look.damage.empty()) {
             sorting.unusable.push_back({path, look.damage});
             sorting.unusableList = sorting.unusableList || look.employeeListTitle;
         } else {
-            // An export without damage was read whole and holds no 00 byte.
+            // An export without damage was read whole and holds no 00 byte;
+            // its first lines are in the block read first.
             if (look.kind == ExportLook::Kind::Export)
-                check.NoteText(path);
+                check.NoteText(path, look.head, look.headWhole);
             sorting.candidates.emplace_back(path, look.kind == ExportLook::Kind::Export);
         }
     }

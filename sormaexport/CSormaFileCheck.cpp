@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "fileio/FileStatus.h"
@@ -32,6 +34,33 @@ std::vector<std::string> ReadLeadingLines(const std::string& path, int count)
     std::string line;
     while (static_cast<int>(lines.size()) < count && reader.Next(line))
         lines.emplace_back(text::TrimRight(line));
+    return lines;
+}
+
+// The first `count` lines of a file whose first bytes are `head`, as
+// ReadLeadingLines reads them; none when `head` stops before they end.
+std::optional<std::vector<std::string>> LeadingLinesOf(std::string_view head, bool whole, int count)
+{
+    // The text ends at an end-of-file mark, as the line reader's does.
+    if (const std::size_t mark = head.find(kEndOfTextMark); mark != std::string_view::npos) {
+        head = head.substr(0, mark);
+        whole = true;
+    }
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    while (static_cast<int>(lines.size()) < count) {
+        const std::size_t end = head.find('\n', from);
+        if (end == std::string_view::npos) {
+            if (!whole)
+                return std::nullopt;
+            // A last line without a line feed still counts.
+            if (from < head.size())
+                lines.emplace_back(text::TrimRight(head.substr(from)));
+            break;
+        }
+        lines.emplace_back(text::TrimRight(head.substr(from, end - from)));
+        from = end + 1;
+    }
     return lines;
 }
 
@@ -151,11 +180,18 @@ bool CSormaFileCheck::IsText(const std::string& path)
     return examined && TextOf(*examined, path);
 }
 
-void CSormaFileCheck::NoteText(const std::string& path)
+void CSormaFileCheck::NoteText(const std::string& path, std::string_view head, bool whole)
 {
     Examined* examined = Current(path);
-    if (examined && examined->identification.size > 0)
-        examined->text = true;
+    if (!examined || examined->identification.size == 0)
+        return;
+    examined->text = true;
+    if (examined->linesAsked == 0) {
+        if (auto lines = LeadingLinesOf(head, whole, kConditionsLine)) {
+            examined->lines = std::move(*lines);
+            examined->linesAsked = kConditionsLine;
+        }
+    }
 }
 
 std::vector<std::string> CSormaFileCheck::LeadingLines(const std::string& path, int count)

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sormaexport/Identification.h"
@@ -28,8 +29,10 @@ public:
     bool IsText(const std::string& path);
     // Takes over another reading's finding that the file at `path`, as it is
     // now, is text (a folder's sorting reads every export whole for 00 bytes
-    // before the checks), so that IsText does not read it again.
-    void NoteText(const std::string& path);
+    // before the checks), so that IsText does not read it again; and its
+    // first lines from `head`, the first bytes that reading read (`whole`:
+    // the whole file), when they hold them.
+    void NoteText(const std::string& path, std::string_view head, bool whole);
     std::vector<std::string> LeadingLines(const std::string& path, int count);
     // What this checker knows of the file at `path` as it is now, read if it
     // must be; none when the file cannot be queried.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 #include "text/Cp932.h"
 
@@ -18,11 +19,15 @@ unsigned char At(std::string_view s, std::size_t i)
 // text, whose characters below U+0100 (digits, commas, line ends) carry a 00.
 bool HasUtf16Nuls(std::string_view s)
 {
+    if (s.empty())
+        return false;
+    // memchr: most heads hold no NUL at all, and every export's head is looked at.
     std::size_t nuls[2] = {0, 0};
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\0')
-            ++nuls[i % 2];
-    }
+    const char* const begin = s.data();
+    const char* const end = begin + s.size();
+    for (const char* at = begin;
+         (at = static_cast<const char*>(std::memchr(at, '\0', static_cast<std::size_t>(end - at)))); ++at)
+        ++nuls[static_cast<std::size_t>(at - begin) % 2];
     const std::size_t places = s.size() / 2;
     const std::size_t more = std::max(nuls[0], nuls[1]);
     const std::size_t fewer = std::min(nuls[0], nuls[1]);

@@ -308,4 +308,36 @@ TEST(FileCheckList, OneReadingServesEveryCheckOfAFile)
     EXPECT_EQ(check.TitleYear(path), 2024);
 }
 
+// The first lines taken from another reading's first bytes are the lines the
+// checker reads itself; a head that stops before them leaves the reading to it.
+TEST(FileCheckList, FirstLinesFromAnotherReadingsHeadAreTheLinesItWouldRead)
+{
+    TempDir dir;
+    const std::string contents[] = {
+        Summary("4月度給与"),
+        "集計表,サンプル商事\r\n\r\n4月度給与",                     // fewer lines, the last without a line feed
+        "集計表,サンプル商事\n 4月度給与 \t\r\n\x1A\n\n\nlater\n",  // the mark ends the text
+        "集計表,サンプル商事\r\n\r\n4月度給与\r\n\r\n" + kHeadings + "\r\n\x1A",
+        "\r\n\r\n\r\n\r\n\r\n\r\n\r\n",
+    };
+    int n = 0;
+    for (const std::string& content : contents) {
+        const std::string path = dir.Write("f" + std::to_string(++n) + ".txt", content);
+        const auto read = CSormaFileCheck().LeadingLines(path, 5);
+        CSormaFileCheck whole;
+        whole.NoteText(path, content, true);
+        EXPECT_EQ(whole.LeadingLines(path, 5), read) << n;
+        for (std::size_t cut : {std::size_t{0}, content.size() / 3, content.size() - 1}) {
+            CSormaFileCheck part;
+            part.NoteText(path, std::string_view(content).substr(0, cut), false);
+            EXPECT_EQ(part.LeadingLines(path, 5), read) << n << " cut at " << cut;
+        }
+    }
+    // The head is taken as the file is now: its lines stand without a reading.
+    const std::string path = dir.Write("april.txt", Summary("4月度給与"));
+    CSormaFileCheck check;
+    check.NoteText(path, Summary("5月度給与"), true);
+    EXPECT_EQ(check.LeadingLines(path, 3).back(), "5月度給与");
+}
+
 }  // namespace
