@@ -22,8 +22,11 @@ std::optional<std::string> Bytes(const std::string& path)
         return std::nullopt;
     std::string bytes;
     std::vector<char> block(std::size_t{64} * 1024);
-    for (std::size_t n; (n = std::fread(block.data(), 1, block.size(), file)) > 0;)
+    // A short block is the end, or an error (told below).
+    for (std::size_t n = block.size(); n == block.size();) {
+        n = std::fread(block.data(), 1, block.size(), file);
         bytes.append(block.data(), n);
+    }
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed)

@@ -45,19 +45,18 @@ bool LineReader::Refill()
         return false;
     m_pos = 0;
     m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+    // A short block is the end, or an error: asking again would cost one more read.
+    if (m_end < m_buffer.size()) {
+        m_eof = true;
+        m_failed = std::ferror(m_file) != 0;
+    }
     if (const void* mark = std::memchr(m_buffer.data(), kEndOfFileMark, m_end)) {
         // Text mode ends the file at this byte on some platforms: it does so on every one.
         m_end = static_cast<std::size_t>(static_cast<const char*>(mark) - m_buffer.data());
         m_eof = true;
         return m_end != 0;
     }
-    if (m_end == 0) {
-        m_eof = true;
-        if (std::ferror(m_file))
-            m_failed = true;
-        return false;
-    }
-    return true;
+    return m_end != 0;
 }
 
 bool LineReader::Next(std::string& line)
