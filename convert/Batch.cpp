@@ -244,15 +244,13 @@ int RunBatch(const ConvertOptions& options, std::ostream& out, std::ostream& err
         return ChooseOutputNames(sources, env.codec);
     };
     {
-        // Nothing is written until every name is checked: each path's status is asked once.
-        const fileio::StatusMemo memo;
         const std::vector<std::string> names = chooseNames();
+        const OutputClash clashes(paths);
         // The outputs are checked one by one, in the companies' order: the first clash is named.
         for (std::size_t i = 0; i < companies.size(); ++i) {
             companies[i].outName = spill.Put(names[i]);
-            const std::vector<std::string> output = {names[i].empty() ? std::string()
-                                                                      : fileio::JoinPath(options.outDir, names[i])};
-            if (const std::string clash = OutputClashMessage(paths, output, messenger); !clash.empty()) {
+            const std::string output = names[i].empty() ? std::string() : fileio::JoinPath(options.outDir, names[i]);
+            if (const std::string clash = clashes.MessageFor(output, messenger); !clash.empty()) {
                 messenger.Warn(clash);
                 return kExitUsage;
             }

@@ -1,7 +1,6 @@
 #include "convert/BatchPaths.h"
 
 #include "fileio/FileStatus.h"
-#include "fileio/StatusMemo.h"
 
 namespace corvane::convert {
 
@@ -14,19 +13,14 @@ const char kKeepOutside[] =
 // The company folder that `path` is or lies inside; "" when none.
 std::string FolderHolding(const BatchPaths& paths, const std::string& path)
 {
-    for (const auto& folder : paths.companies) {
-        if (fileio::LiesInside(path, folder))
-            return folder;
-    }
-    return std::string();
+    const auto holding = fileio::FolderHolding(path, paths.companies);
+    return holding ? paths.companies[*holding] : std::string();
 }
 
 }  // namespace
 
 std::string BatchPathsMessage(const BatchPaths& paths, const platform::Messenger& messenger)
 {
-    // Every company folder is compared with the same few paths.
-    const fileio::StatusMemo memo;
     if (fileio::LiesInside(paths.outDir, paths.root) && !fileio::SameFile(paths.outDir, paths.root))
         return "出力先のフォルダー（--out-dir）が、会社ごとのフォルダーがあるフォルダー（--batch）の中にあります。\n"
                "出力先が会社のフォルダーとして読まれたり、会社のフォルダーに中間ファイルが混ざったりしないよう、"
@@ -47,21 +41,25 @@ std::string BatchPathsMessage(const BatchPaths& paths, const platform::Messenger
     return std::string();
 }
 
-std::string OutputClashMessage(const BatchPaths& paths, const std::vector<std::string>& outputs,
-                               const platform::Messenger& messenger)
+OutputClash::OutputClash(const BatchPaths& paths) : m_settings(paths.settings)
 {
-    for (const auto& output : outputs) {
-        if (output.empty())
-            continue;
-        if (paths.summary && fileio::SameFile(*paths.summary, output))
-            return "一覧（--summary）の保存先が、会社の中間ファイルと同じファイルです。\n"
-                   "別の保存先を指定してください。\n\n" +
-                   messenger.DisplayPath(output);
-        if (fileio::SameFile(paths.settings, output))
-            return "設定ファイル（--settings）が、会社の中間ファイルと同じファイルです。\n"
-                   "別の設定ファイルを指定してください。\n\n" +
-                   messenger.DisplayPath(output);
-    }
+    if (paths.summary)
+        m_summary.emplace(*paths.summary);
+}
+
+std::string OutputClash::MessageFor(const std::string& output, const platform::Messenger& messenger) const
+{
+    if (output.empty())
+        return std::string();
+    const fileio::StatedPath stated(output);
+    if (m_summary && fileio::SameFile(*m_summary, stated))
+        return "一覧（--summary）の保存先が、会社の中間ファイルと同じファイルです。\n"
+               "別の保存先を指定してください。\n\n" +
+               messenger.DisplayPath(output);
+    if (fileio::SameFile(m_settings, stated))
+        return "設定ファイル（--settings）が、会社の中間ファイルと同じファイルです。\n"
+               "別の設定ファイルを指定してください。\n\n" +
+               messenger.DisplayPath(output);
     return std::string();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "fileio/FileStatus.h"
 #include "platform/Messenger.h"
 
 namespace corvane::convert {
@@ -23,10 +24,19 @@ struct BatchPaths {
 // replace the settings file; "" when none does.
 std::string BatchPathsMessage(const BatchPaths& paths, const platform::Messenger& messenger);
 
-// Once the output names are chosen, before anything is written: the usage
-// error when the summary or the settings file is one of the companies' output
-// files (`outputs`: full paths, "" for none); "" when neither is.
-std::string OutputClashMessage(const BatchPaths& paths, const std::vector<std::string>& outputs,
-                               const platform::Messenger& messenger);
+// Once the output names are chosen, before anything is written: whether the
+// summary or the settings file is one of the companies' output files, their
+// status asked once for all the companies.
+class OutputClash {
+public:
+    explicit OutputClash(const BatchPaths& paths);
+    // The usage error when `output` (a full path, "" for none) is the summary
+    // or the settings file; "" when it is neither.
+    std::string MessageFor(const std::string& output, const platform::Messenger& messenger) const;
+
+private:
+    std::optional<fileio::StatedPath> m_summary;
+    fileio::StatedPath m_settings;
+};
 
 }  // namespace corvane::convert

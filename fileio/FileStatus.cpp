@@ -29,6 +29,16 @@ std::filesystem::path NativePath(const std::string& path)
 #endif
 }
 
+// The UTF-8 path of `p`, as the functions here take paths.
+std::string Utf8Of(const std::filesystem::path& p)
+{
+#ifdef _WIN32
+    return Utf8Path(p.native());
+#else
+    return p.native();
+#endif
+}
+
 // A file that is not there yet is known only by its path.
 std::filesystem::path NormalPathOnDisk(const std::filesystem::path& p)
 {
@@ -181,6 +191,13 @@ StatedPath::StatedPath(std::string path) : m_path(std::move(path))
 #endif
 }
 
+const std::filesystem::path& StatedPath::Normal() const
+{
+    if (!m_normal)
+        m_normal = NormalPath(NativePath(m_path));
+    return *m_normal;
+}
+
 bool SameFile(const StatedPath& a, const StatedPath& b)
 {
     if (a.m_path.empty() || b.m_path.empty())
@@ -190,24 +207,36 @@ bool SameFile(const StatedPath& a, const StatedPath& b)
 #ifndef _WIN32
     if (const auto same = SameByStatus(a.m_stat, pa, b.m_stat, pb))
         return *same;
-    return SameByPath(pa, pb);
+    return a.Normal() == b.Normal();
 #else
     return SamePath(pa, pb);
 #endif
 }
 
+std::optional<std::size_t> FolderHolding(const std::string& path, const std::vector<std::string>& folders)
+{
+    if (path.empty())
+        return std::nullopt;
+    // The path made normal and each folder on its way up stated once, for every folder asked about.
+    std::vector<StatedPath> steps;
+    for (std::filesystem::path at = NormalPath(NativePath(path));; at = at.parent_path()) {
+        steps.emplace_back(Utf8Of(at));
+        if (at == at.parent_path() || at.empty())
+            break;
+    }
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        if (folders[i].empty())
+            continue;
+        const StatedPath outer(folders[i]);
+        if (std::any_of(steps.begin(), steps.end(), [&outer](const StatedPath& step) { return SameFile(step, outer); }))
+            return i;
+    }
+    return std::nullopt;
+}
+
 bool LiesInside(const std::string& path, const std::string& folder)
 {
-    if (path.empty() || folder.empty())
-        return false;
-    const std::filesystem::path inner = NormalPath(NativePath(path));
-    const std::filesystem::path outer = NativePath(folder);
-    for (std::filesystem::path at = inner;; at = at.parent_path()) {
-        if (SamePath(at, outer))
-            return true;
-        if (at == at.parent_path() || at.empty())
-            return false;
-    }
+    return !folder.empty() && FolderHolding(path, {folder}).has_value();
 }
 
 bool FolderWritable(const std::string& path)

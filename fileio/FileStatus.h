@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,8 +42,12 @@ public:
 
 private:
     friend bool SameFile(const StatedPath& a, const StatedPath& b);
+    // The path made absolute and normal, once it was needed.
+    const std::filesystem::path& Normal() const;
+
     std::string m_path;
     PathStat m_stat;
+    mutable std::optional<std::filesystem::path> m_normal;
 };
 
 bool SameFile(const StatedPath& a, const StatedPath& b);
@@ -50,6 +56,10 @@ bool SameFile(const StatedPath& a, const StatedPath& b);
 // folder on the way compared as SameFile does (links followed). False when
 // either is empty.
 bool LiesInside(const std::string& path, const std::string& folder);
+// The index of the first of `folders` that `path` is or lies inside, as
+// LiesInside tells; none when it lies in none. The path is made normal, and
+// the folders on its way stated, once for all of them.
+std::optional<std::size_t> FolderHolding(const std::string& path, const std::vector<std::string>& folders);
 
 // The folder part of `path` (before its last separator), "" when there is none.
 std::string DirectoryOf(const std::string& path);
