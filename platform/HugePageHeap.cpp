@@ -20,9 +20,9 @@ namespace corvane::platform {
 #if defined(__linux__) && defined(__GLIBC__)
 namespace {
 
-// Room for the conversion of 10,000 employees (about 49 MB of heap) without
+// Room for the conversion of 50,000 employees (about 250 MB of heap) without
 // growing again. Memory never touched costs nothing but address space.
-constexpr std::size_t kReserve = std::size_t{64} << 20;
+constexpr std::size_t kReserve = std::size_t{256} << 20;
 // glibc's own default pad, put back once the reserve is in place.
 constexpr std::size_t kDefaultTopPad = std::size_t{128} << 10;
 // Below glibc's mmap threshold, so that each probe takes from the heap's top.
