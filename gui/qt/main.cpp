@@ -3,10 +3,13 @@
 
 #include "gui/qt/Appearance.h"
 #include "gui/qt/QtPlatform.h"
+#include "platform/HugePageHeap.h"
 #include "wizard/CCorvaneApp.h"
 
 int main(int argc, char** argv)
 {
+    // Before the heap grows and before Qt starts its threads.
+    corvane::platform::PreferHugePagesForHeap();
     QApplication app(argc, argv);
     corvane::qt::SetUpAppearance(app);
 
