@@ -119,6 +119,11 @@ TEST(FileStatus, LiesInsideAFolderAtAnyDepthByPathOrByLink)
     EXPECT_FALSE(LiesInside(dir.File("root"), dir.File("root/c1")));
     EXPECT_FALSE(LiesInside("", dir.File("root")));
     EXPECT_FALSE(LiesInside(list, ""));
+    // Among many folders: the first that holds it, or none.
+    const std::vector<std::string> folders = {dir.File("root2"), "", dir.File("root/c1"), dir.File("root")};
+    EXPECT_EQ(FolderHolding(list, folders), 2u);
+    EXPECT_EQ(FolderHolding(dir.File("root/c2/x.csv"), folders), 3u);
+    EXPECT_EQ(FolderHolding(dir.File("s.csv"), folders), std::nullopt);
 #ifndef _WIN32
     std::filesystem::create_directory_symlink(dir.File("root/c1"), dir.File("link"));
     EXPECT_TRUE(LiesInside(dir.File("link/jugyoin.txt"), dir.File("root")));
