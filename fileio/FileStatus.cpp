@@ -118,7 +118,7 @@ bool SameByPath(const std::filesystem::path& pa, const std::filesystem::path& pb
     return CompareStringOrdinal(na.data(), static_cast<int>(na.size()), nb.data(), static_cast<int>(nb.size()), TRUE) ==
            CSTR_EQUAL;
 #else
-    // Both there, their status decided already (SameByStatus): only the paths are left.
+    // Were both there, their status would have decided (SameByStatus): only the paths are left.
     return NormalPath(pa) == NormalPath(pb);
 #endif
 }
